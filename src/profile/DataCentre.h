@@ -1,0 +1,15 @@
+#pragma once
+
+#include "profile/ProductProfile.h"
+
+// The shared services of the application. They keep no state of their own beyond the product profile
+// and a few process-wide lists, so they are free functions grouped by concern, each concern in its
+// own header adding to this namespace.
+namespace DataCentre {
+
+// The product profile of the running process.
+ProductProfile& profile();
+// Puts every field back to its start value (tests apply many configurations in one process).
+void resetProfile();
+
+} // namespace DataCentre

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// Colour strings: six hexadecimal digits for red, green and blue, without "#" ("FFFFFF" is white).
+namespace DataCentre {
+
+// Reads a colour string, trimmed and case-insensitive, with an optional "0x" prefix; anything that is
+// not six digits after that reads as opaque black. The result is always opaque.
+QColor colorWithHexString(const QString& text);
+
+// Writes a colour as six uppercase digits; palette colours of the product profile come back exactly.
+// A null string for an invalid colour.
+QString asHexString(const QColor& color);
+
+} // namespace DataCentre
