@@ -172,7 +172,20 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(QString, mailCanvasType)       /* "Standard", "Extra Wide" or "Flex" */                                     \
     X(bool, presentationExportFlag)  /* set while a page is generated for preview or presentation export */      \
     X(bool, codeEditorForAllTextBoxes) /* the code editor edits any text box, not only HTML snippets */          \
-    X(bool, htmlTextBoxes)           /* text boxes hold raw HTML */
+    X(bool, htmlTextBoxes)           /* text boxes hold raw HTML */                                               \
+    /* The print sheet chosen last (lengths in inches), and its label grid in print points */                     \
+    X(int, printRowsPerSheet)                                                                                     \
+    X(int, printColumnsPerSheet)                                                                                  \
+    X(float, printLabelWidthInch)                                                                                 \
+    X(float, printLabelHeightInch)                                                                                \
+    X(float, printColumnSpacingInch)                                                                              \
+    X(float, printRowSpacingInch)                                                                                 \
+    X(float, printTopMarginInch)                                                                                  \
+    X(float, printBottomMarginInch)                                                                               \
+    X(float, printLeftMarginInch)                                                                                 \
+    X(float, printRightMarginInch)                                                                                \
+    X(float, printSheetWidthPoints)                                                                               \
+    X(float, printSheetHeightPoints)
 
 // The one record of launch-time settings of the running product. Every field starts at zero (a null
 // string or image, an empty list, 0, 0.0 or false); the chosen configuration assigns the rest.
