@@ -1,0 +1,43 @@
+#include "model/GraphicKinds.h"
+
+#include "model/SKTGraphic.h"
+
+#include <QHash>
+
+namespace GraphicKinds {
+
+namespace {
+
+// The kinds of the page model, each registered by its own line. The base class is not among them: an
+// object of no kind cannot be drawn, so a dictionary naming it makes nothing.
+QHash<QString, Factory> builtInKinds()
+{
+    QHash<QString, Factory> kinds;
+    return kinds;
+}
+
+QHash<QString, Factory>& registry()
+{
+    static QHash<QString, Factory> kinds = builtInKinds();
+    return kinds;
+}
+
+} // namespace
+
+void registerKind(const QString& className, Factory factory)
+{
+    registry().insert(className, std::move(factory));
+}
+
+bool isKind(const QString& className)
+{
+    return registry().contains(className);
+}
+
+std::shared_ptr<SKTGraphic> make(const QString& className)
+{
+    const auto it = registry().constFind(className);
+    return it == registry().constEnd() || !*it ? nullptr : (*it)();
+}
+
+} // namespace GraphicKinds

@@ -1,0 +1,162 @@
+#include "model/SKTGraphic.h"
+
+#include "model/GraphicContext.h"
+#include "platform/StringsTable.h"
+
+#include <QHash>
+
+SKTGraphic::SKTGraphic() = default;
+
+SKTGraphic::~SKTGraphic() = default;
+
+QString SKTGraphic::className() const
+{
+    return QStringLiteral("SKTGraphic");
+}
+
+std::shared_ptr<SKTGraphic> SKTGraphic::newGraphicOfSameKind() const
+{
+    return std::make_shared<SKTGraphic>();
+}
+
+std::shared_ptr<SKTGraphic> SKTGraphic::copy() const
+{
+    std::shared_ptr<SKTGraphic> graphic = newGraphicOfSameKind();
+    graphic->m_bounds = m_bounds;
+    graphic->m_drawingFill = m_drawingFill;
+    graphic->m_fillColor = m_fillColor;
+    graphic->m_drawingStroke = m_drawingStroke;
+    graphic->m_strokeColor = m_strokeColor;
+    graphic->m_strokeWidth = m_strokeWidth;
+    return graphic;
+}
+
+void SKTGraphic::setBounds(const QRectF& bounds)
+{
+    m_bounds = bounds;
+    didChangeValueForKey(QStringLiteral("bounds"));
+}
+
+void SKTGraphic::setDrawingFill(bool drawingFill)
+{
+    m_drawingFill = drawingFill;
+    didChangeValueForKey(QStringLiteral("drawingFill"));
+}
+
+void SKTGraphic::setFillColor(const QColor& color)
+{
+    m_fillColor = color;
+    didChangeValueForKey(QStringLiteral("fillColor"));
+}
+
+void SKTGraphic::setDrawingStroke(bool drawingStroke)
+{
+    m_drawingStroke = drawingStroke;
+    didChangeValueForKey(QStringLiteral("drawingStroke"));
+}
+
+void SKTGraphic::setStrokeColor(const QColor& color)
+{
+    m_strokeColor = color;
+    didChangeValueForKey(QStringLiteral("strokeColor"));
+}
+
+void SKTGraphic::setStrokeWidth(double width)
+{
+    m_strokeWidth = width;
+    didChangeValueForKey(QStringLiteral("strokeWidth"));
+}
+
+void SKTGraphic::setXPosition(double x)
+{
+    const QRectF r = bounds();
+    setBounds(QRectF(x, r.y(), r.width(), r.height()));
+}
+
+void SKTGraphic::setYPosition(double y)
+{
+    const QRectF r = bounds();
+    setBounds(QRectF(r.x(), y, r.width(), r.height()));
+}
+
+void SKTGraphic::setWidth(double width)
+{
+    const QRectF r = bounds();
+    setBounds(QRectF(r.x(), r.y(), width, r.height()));
+}
+
+void SKTGraphic::setHeight(double height)
+{
+    const QRectF r = bounds();
+    setBounds(QRectF(r.x(), r.y(), r.width(), height));
+}
+
+QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingBounds()
+{
+    static const QSet<QString> keys{QStringLiteral("bounds"), QStringLiteral("strokeWidth"),
+                                    QStringLiteral("cornerRadius")};
+    return keys;
+}
+
+QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingContents() const
+{
+    static const QSet<QString> keys{QStringLiteral("drawingFill"), QStringLiteral("fillColor"),
+                                    QStringLiteral("drawingStroke"), QStringLiteral("strokeColor"),
+                                    QStringLiteral("fontColor")};
+    return keys;
+}
+
+void SKTGraphic::didChangeValueForKey(const QString& key)
+{
+    Q_EMIT valueChanged(key);
+    // The four views of the bounds have no notification of their own: they change exactly with "bounds".
+    if (key == QLatin1String("bounds")) {
+        static const QString views[] = {QStringLiteral("xPosition"), QStringLiteral("yPosition"),
+                                        QStringLiteral("width"), QStringLiteral("height")};
+        for (const QString& view : views)
+            Q_EMIT valueChanged(view);
+    }
+    if (keyPathsForValuesAffectingDrawingBounds().contains(key))
+        Q_EMIT valueChanged(QStringLiteral("drawingBounds"));
+    if (keyPathsForValuesAffectingDrawingContents().contains(key))
+        Q_EMIT valueChanged(QStringLiteral("drawingContents"));
+}
+
+QString SKTGraphic::presentablePropertyNameForKey(const QString& key) const
+{
+    static const QHash<QString, QString> names{
+        {QStringLiteral("drawingFill"), QStringLiteral("Filling")},
+        {QStringLiteral("fillColor"), QStringLiteral("Fill Color")},
+        {QStringLiteral("drawingStroke"), QStringLiteral("Stroking")},
+        {QStringLiteral("strokeColor"), QStringLiteral("Stroke Color")},
+        {QStringLiteral("strokeWidth"), QStringLiteral("Stroke Width")},
+        {QStringLiteral("bounds"), QStringLiteral("Bounds")},
+    };
+    const auto it = names.constFind(key);
+    if (it == names.constEnd())
+        return {};
+    return StringsTable::localizedString(*it, QString(), QStringLiteral("UndoStrings"));
+}
+
+QString SKTGraphic::description()
+{
+    return GraphicProperties::description(properties());
+}
+
+QString SKTGraphic::getNextImageName() const
+{
+    const GraphicContext* context = GraphicContext::current();
+    return context ? context->grabNextImageName() : QString();
+}
+
+QString SKTGraphic::getCurrentDocPath() const
+{
+    const GraphicContext* context = GraphicContext::current();
+    return context ? context->grabCurrentDocPath() : QString();
+}
+
+QPointF SKTGraphic::getLastTouchPoint() const
+{
+    const GraphicContext* context = GraphicContext::current();
+    return context ? context->grabLastTouchPoint() : QPointF();
+}

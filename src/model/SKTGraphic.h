@@ -1,0 +1,288 @@
+#pragma once
+
+#include "model/GraphicPropertyDictionary.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QPointF>
+#include <QRectF>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class SKTGraphic;
+struct GraphicError;
+template <class Graphic> struct PropertyKey;
+
+// Documents own their graphics; everything else holds them through these shared pointers.
+using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
+
+// A plain stored property: getter `name()`, setter `setter(value)` that stores without checking for a
+// change and tells observers of the key "name" (and of the keys that depend on it).
+#define SKT_GRAPHIC_PROPERTY(Type, name, setter, ...)                                                        \
+public:                                                                                                      \
+    Type name() const                                                                                        \
+    {                                                                                                        \
+        return m_##name;                                                                                     \
+    }                                                                                                        \
+    void setter(Type value)                                                                                  \
+    {                                                                                                        \
+        m_##name = std::move(value);                                                                         \
+        didChangeValueForKey(QStringLiteral(#name));                                                         \
+    }                                                                                                        \
+                                                                                                             \
+private:                                                                                                     \
+    Type m_##name{__VA_ARGS__};
+
+// The root of every object on a page. It carries the union of the properties that any kind, the
+// inspector, the page file and the code generators use; each kind uses the ones that concern it.
+// Observers connect to valueChanged and filter on the key, the way the inspector and the document's
+// undo watch individual properties.
+class SKTGraphic : public QObject {
+    Q_OBJECT
+
+Q_SIGNALS:
+    // Sent after every set of the property `key`, and for each key that depends on it ("width" and
+    // "xPosition" depend on "bounds", "drawingBounds" and "drawingContents" on the drawing state).
+    void valueChanged(const QString& key);
+
+public:
+    SKTGraphic();
+    ~SKTGraphic() override;
+
+    // The kind's name as stored under "className" ("SKTText", "SKTImage", ...).
+    virtual QString className() const;
+
+    // A new object of the same kind that shares only the core drawing state (bounds, fill, stroke);
+    // kinds copy their own fields as well.
+    virtual std::shared_ptr<SKTGraphic> copy() const;
+
+    // ---- Geometry and core drawing state
+    virtual QRectF bounds() const { return m_bounds; }
+    virtual void setBounds(const QRectF& bounds);
+
+    virtual bool isDrawingFill() const { return m_drawingFill; }
+    void setDrawingFill(bool drawingFill);
+    virtual QColor fillColor() const { return m_fillColor; }
+    void setFillColor(const QColor& color);
+    virtual bool isDrawingStroke() const { return m_drawingStroke; }
+    void setDrawingStroke(bool drawingStroke);
+    virtual QColor strokeColor() const { return m_strokeColor; }
+    void setStrokeColor(const QColor& color);
+    virtual double strokeWidth() const { return m_strokeWidth; }
+    void setStrokeWidth(double width);
+    virtual QString textString() const { return m_textString; }
+
+    SKT_GRAPHIC_PROPERTY(int, fillColorIndex, setFillColorIndex, -99)
+    SKT_GRAPHIC_PROPERTY(float, rotationAngle, setRotationAngle)
+    SKT_GRAPHIC_PROPERTY(double, opacity, setOpacity, 1.0)
+    SKT_GRAPHIC_PROPERTY(double, cornerRadius, setCornerRadius)
+    SKT_GRAPHIC_PROPERTY(QRectF, lastNoOverlapRect, setLastNoOverlapRect)
+
+public:
+    // Views of the bounds. Their setters replace one member and store the result through setBounds, so a
+    // kind's resize rule runs and observers of all four hear of it once, through "bounds".
+    double xPosition() const { return bounds().x(); }
+    double yPosition() const { return bounds().y(); }
+    double width() const { return bounds().width(); }
+    double height() const { return bounds().height(); }
+    void setXPosition(double x);
+    void setYPosition(double y);
+    void setWidth(double width);
+    void setHeight(double height);
+
+    // ---- Text style
+    SKT_GRAPHIC_PROPERTY(QString, fontFamily, setFontFamily)
+    SKT_GRAPHIC_PROPERTY(int, fontSize, setFontSize)
+    SKT_GRAPHIC_PROPERTY(QColor, fontColor, setFontColor)
+    SKT_GRAPHIC_PROPERTY(int, fontAlignment, setFontAlignment)
+    SKT_GRAPHIC_PROPERTY(int, verticalAlignment, setVerticalAlignment)
+    SKT_GRAPHIC_PROPERTY(float, lineSpacing, setLineSpacing)
+    SKT_GRAPHIC_PROPERTY(QString, textType, setTextType)
+    SKT_GRAPHIC_PROPERTY(int, textHeight, setTextHeight)
+    SKT_GRAPHIC_PROPERTY(int, indentFlag, setIndentFlag)
+
+    // ---- Colours as colour strings
+    SKT_GRAPHIC_PROPERTY(QString, backgroundHexColorString, setBackgroundHexColorString)
+    SKT_GRAPHIC_PROPERTY(QString, textHexColorString, setTextHexColorString)
+    SKT_GRAPHIC_PROPERTY(QString, hoverColorString, setHoverColorString)
+    SKT_GRAPHIC_PROPERTY(QString, hoverTextColorString, setHoverTextColorString)
+    SKT_GRAPHIC_PROPERTY(QString, borderHexColorString, setBorderHexColorString)
+
+    // ---- Border and shadow
+    SKT_GRAPHIC_PROPERTY(QString, borderStyle, setBorderStyle, QStringLiteral("none"))
+    SKT_GRAPHIC_PROPERTY(QColor, borderColor, setBorderColor)
+    SKT_GRAPHIC_PROPERTY(int, borderWidth, setBorderWidth)
+    SKT_GRAPHIC_PROPERTY(int, shadowFlag, setShadowFlag)
+    SKT_GRAPHIC_PROPERTY(float, shadowRadius, setShadowRadius)
+    SKT_GRAPHIC_PROPERTY(float, shadowHorizontalOffset, setShadowHorizontalOffset)
+    SKT_GRAPHIC_PROPERTY(float, shadowVerticalOffset, setShadowVerticalOffset)
+
+    // ---- Link
+    SKT_GRAPHIC_PROPERTY(QString, link, setLink)
+    SKT_GRAPHIC_PROPERTY(QString, linkOption, setLinkOption, QStringLiteral("_self"))
+    SKT_GRAPHIC_PROPERTY(QString, linkType, setLinkType, QStringLiteral("text"))
+    SKT_GRAPHIC_PROPERTY(QString, altText, setAltText)
+
+    // ---- Image
+    SKT_GRAPHIC_PROPERTY(QString, imageName, setImageName)
+    SKT_GRAPHIC_PROPERTY(QString, imageType, setImageType)
+    SKT_GRAPHIC_PROPERTY(QDateTime, imageLastModDate, setImageLastModDate)
+    SKT_GRAPHIC_PROPERTY(bool, retinaFlag, setRetinaFlag)
+    SKT_GRAPHIC_PROPERTY(double, reflection, setReflection)
+    SKT_GRAPHIC_PROPERTY(int, maskFlag, setMaskFlag)
+    SKT_GRAPHIC_PROPERTY(int, imageEnlargeFlag, setImageEnlargeFlag)
+    SKT_GRAPHIC_PROPERTY(QString, bubbleShape, setBubbleShape)
+
+    // ---- Slideshow and gallery membership (-99 is none)
+    SKT_GRAPHIC_PROPERTY(int, slideShowNumber, setSlideShowNumber)
+    SKT_GRAPHIC_PROPERTY(int, slideNumber, setSlideNumber)
+    SKT_GRAPHIC_PROPERTY(int, slideShowAutomaticFlag, setSlideShowAutomaticFlag)
+    SKT_GRAPHIC_PROPERTY(int, galleryNumber, setGalleryNumber)
+    SKT_GRAPHIC_PROPERTY(int, backdropLightingFlag, setBackdropLightingFlag)
+
+    // ---- Line
+    SKT_GRAPHIC_PROPERTY(QPointF, beginPoint, setBeginPoint)
+    SKT_GRAPHIC_PROPERTY(QPointF, endPoint, setEndPoint)
+    SKT_GRAPHIC_PROPERTY(bool, drawBeginArrow, setDrawBeginArrow)
+    SKT_GRAPHIC_PROPERTY(bool, drawEndArrow, setDrawEndArrow)
+
+    // ---- Web form field
+    SKT_GRAPHIC_PROPERTY(QString, formType, setFormType)
+    SKT_GRAPHIC_PROPERTY(int, formTag, setFormTag)
+    SKT_GRAPHIC_PROPERTY(int, formRequiredFlag, setFormRequiredFlag)
+    SKT_GRAPHIC_PROPERTY(int, formOptionTag, setFormOptionTag)
+    SKT_GRAPHIC_PROPERTY(int, markAsReplyToEmailFlag, setMarkAsReplyToEmailFlag)
+
+    // ---- Page behaviour
+    SKT_GRAPHIC_PROPERTY(bool, snippetFormatFlag, setSnippetFormatFlag)
+    SKT_GRAPHIC_PROPERTY(bool, matchScreenFlag, setMatchScreenFlag)
+    SKT_GRAPHIC_PROPERTY(int, scrollFlag, setScrollFlag)
+    SKT_GRAPHIC_PROPERTY(QString, sectionIDString, setSectionIDString)
+    SKT_GRAPHIC_PROPERTY(QString, onClickShowString, setOnClickShowString)
+    SKT_GRAPHIC_PROPERTY(QString, onClickHideString, setOnClickHideString)
+    SKT_GRAPHIC_PROPERTY(int, initialLaunchStateFlag, setInitialLaunchStateFlag)
+
+    // ---- Section membership and responsive layout (-99 is none)
+    SKT_GRAPHIC_PROPERTY(int, sectionNumber, setSectionNumber)
+    SKT_GRAPHIC_PROPERTY(int, sectionRowSpot, setSectionRowSpot)
+    SKT_GRAPHIC_PROPERTY(int, sectionColumnSpot, setSectionColumnSpot)
+    SKT_GRAPHIC_PROPERTY(bool, movingAsPartOfSection, setMovingAsPartOfSection)
+    SKT_GRAPHIC_PROPERTY(int, responsiveResizeFlag, setResponsiveResizeFlag)
+    SKT_GRAPHIC_PROPERTY(int, responsiveAlignment, setResponsiveAlignment)
+    SKT_GRAPHIC_PROPERTY(int, xsGridColumns, setXsGridColumns)
+    SKT_GRAPHIC_PROPERTY(int, smallGridColumns, setSmallGridColumns)
+    SKT_GRAPHIC_PROPERTY(int, mediumGridColumns, setMediumGridColumns)
+    SKT_GRAPHIC_PROPERTY(int, largeGridColumns, setLargeGridColumns)
+    SKT_GRAPHIC_PROPERTY(int, fixedWidthFlag, setFixedWidthFlag)
+    SKT_GRAPHIC_PROPERTY(int, fixedHeightFlag, setFixedHeightFlag)
+    SKT_GRAPHIC_PROPERTY(int, sameHeightForAllRowsFlag, setSameHeightForAllRowsFlag)
+    SKT_GRAPHIC_PROPERTY(int, sameWidthForAllColumnsFlag, setSameWidthForAllColumnsFlag)
+    SKT_GRAPHIC_PROPERTY(int, originX, setOriginX)
+    SKT_GRAPHIC_PROPERTY(int, originY, setOriginY)
+    SKT_GRAPHIC_PROPERTY(int, bottomEdgeY, setBottomEdgeY)
+
+    // ---- Box model: values, units ("pixel" or "%"), levels ("None" ... "XXL"), values in pixels, rectangles
+    SKT_GRAPHIC_PROPERTY(int, topPadding, setTopPadding)
+    SKT_GRAPHIC_PROPERTY(int, bottomPadding, setBottomPadding)
+    SKT_GRAPHIC_PROPERTY(int, leftPadding, setLeftPadding)
+    SKT_GRAPHIC_PROPERTY(int, rightPadding, setRightPadding)
+    SKT_GRAPHIC_PROPERTY(int, topMargin, setTopMargin)
+    SKT_GRAPHIC_PROPERTY(int, bottomMargin, setBottomMargin)
+    SKT_GRAPHIC_PROPERTY(int, leftMargin, setLeftMargin)
+    SKT_GRAPHIC_PROPERTY(int, rightMargin, setRightMargin)
+    SKT_GRAPHIC_PROPERTY(QString, topPaddingType, setTopPaddingType)
+    SKT_GRAPHIC_PROPERTY(QString, bottomPaddingType, setBottomPaddingType)
+    SKT_GRAPHIC_PROPERTY(QString, leftPaddingType, setLeftPaddingType)
+    SKT_GRAPHIC_PROPERTY(QString, rightPaddingType, setRightPaddingType)
+    SKT_GRAPHIC_PROPERTY(QString, topMarginType, setTopMarginType)
+    SKT_GRAPHIC_PROPERTY(QString, bottomMarginType, setBottomMarginType)
+    SKT_GRAPHIC_PROPERTY(QString, leftMarginType, setLeftMarginType)
+    SKT_GRAPHIC_PROPERTY(QString, rightMarginType, setRightMarginType)
+    SKT_GRAPHIC_PROPERTY(QString, topPaddingLevelString, setTopPaddingLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, bottomPaddingLevelString, setBottomPaddingLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, leftPaddingLevelString, setLeftPaddingLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, rightPaddingLevelString, setRightPaddingLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, topMarginLevelString, setTopMarginLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, bottomMarginLevelString, setBottomMarginLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, leftMarginLevelString, setLeftMarginLevelString)
+    SKT_GRAPHIC_PROPERTY(QString, rightMarginLevelString, setRightMarginLevelString)
+    SKT_GRAPHIC_PROPERTY(float, topPaddingInPx, setTopPaddingInPx)
+    SKT_GRAPHIC_PROPERTY(float, bottomPaddingInPx, setBottomPaddingInPx)
+    SKT_GRAPHIC_PROPERTY(float, leftPaddingInPx, setLeftPaddingInPx)
+    SKT_GRAPHIC_PROPERTY(float, rightPaddingInPx, setRightPaddingInPx)
+    SKT_GRAPHIC_PROPERTY(float, topMarginInPx, setTopMarginInPx)
+    SKT_GRAPHIC_PROPERTY(float, bottomMarginInPx, setBottomMarginInPx)
+    SKT_GRAPHIC_PROPERTY(float, leftMarginInPx, setLeftMarginInPx)
+    SKT_GRAPHIC_PROPERTY(float, rightMarginInPx, setRightMarginInPx)
+    SKT_GRAPHIC_PROPERTY(QRectF, drawRect, setDrawRect)
+    SKT_GRAPHIC_PROPERTY(QRectF, noMarginRect, setNoMarginRect)
+    SKT_GRAPHIC_PROPERTY(QRectF, noMarginNoBorderRect, setNoMarginNoBorderRect)
+    SKT_GRAPHIC_PROPERTY(QRectF, noPaddingNoMarginRect, setNoPaddingNoMarginRect)
+    SKT_GRAPHIC_PROPERTY(QRectF, contentRect, setContentRect)
+
+    // ---- Layer, group, lock and template (-99 is no group)
+    SKT_GRAPHIC_PROPERTY(int, groupNumber, setGroupNumber)
+    SKT_GRAPHIC_PROPERTY(int, manualLayerIndex, setManualLayerIndex)
+    SKT_GRAPHIC_PROPERTY(int, moveLock, setMoveLock)
+    SKT_GRAPHIC_PROPERTY(bool, selected, setSelected)
+    SKT_GRAPHIC_PROPERTY(bool, selectable, setSelectable)
+    SKT_GRAPHIC_PROPERTY(QString, templateName, setTemplateName)
+    SKT_GRAPHIC_PROPERTY(int, shapeFlag, setShapeFlag)
+
+public:
+    // ---- Property dictionary and pasteboard form
+    // Reads the dictionary into this freshly made object; false when no object should come of it.
+    // Kinds call the base first and then read their own keys.
+    virtual bool initWithProperties(const GraphicPropertyDictionary& properties);
+    // The dictionary of this object. It corrects a few fields that are none before writing them (the
+    // link, template name and hover colours become empty, the link type "shape", ...).
+    virtual GraphicPropertyDictionary properties();
+    // The dictionary as readable text.
+    QString description();
+
+    // Each graphic's properties with its "className", in order.
+    static QVariantList propertiesWithGraphics(const GraphicList& graphics);
+    // The pasteboard form of the graphics; empty when a value cannot be serialised.
+    static QByteArray pasteboardDataWithGraphics(const GraphicList& graphics);
+    // The graphics of pasteboard data; none (with error code 2 in `error` when given) unless the data
+    // holds a list.
+    static std::optional<GraphicList> graphicsWithPasteboardData(const QByteArray& data,
+                                                                 GraphicError* error = nullptr);
+    // One new graphic per entry that is a dictionary naming a known kind; other entries are skipped.
+    static GraphicList graphicsWithPropertiesPasted(const QVariantList& properties);
+
+    // ---- Notification and undo naming
+    // The user-visible name of a changed property for the undo menu; null for keys without one.
+    virtual QString presentablePropertyNameForKey(const QString& key) const;
+    // Keys whose change alters what the object draws; kinds add their own.
+    virtual QSet<QString> keyPathsForValuesAffectingDrawingContents() const;
+    static QSet<QString> keyPathsForValuesAffectingDrawingBounds();
+
+    // ---- Questions to the document window (null or the zero point when there is none)
+    QString getNextImageName() const;
+    QString getCurrentDocPath() const;
+    QPointF getLastTouchPoint() const;
+
+protected:
+    // A new object of the receiver's kind in its initial state; every kind returns its own type.
+    virtual std::shared_ptr<SKTGraphic> newGraphicOfSameKind() const;
+    // Tells observers of the key and of every key that depends on it.
+    void didChangeValueForKey(const QString& key);
+
+    QString m_textString;
+
+private:
+    static const QList<PropertyKey<SKTGraphic>>& baseKeyTable();
+
+    QRectF m_bounds;
+    bool m_drawingFill = false;
+    QColor m_fillColor = Qt::transparent;
+    bool m_drawingStroke = true;
+    QColor m_strokeColor;
+    double m_strokeWidth = 1.0;
+};
