@@ -1,5 +1,6 @@
 #include "platform/Bundle.h"
 #include "profile/DataCentre.h"
+#include "profile/LaunchInitialisation.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -14,8 +15,9 @@ int main(int argc, char* argv[])
 
     Bundle& bundle = Bundle::main();
     bundle.applyOverrides(QApplication::arguments());
-    const QString displayName = bundle.infoValue(QStringLiteral("CFBundleDisplayName"));
     QApplication::setApplicationName(QStringLiteral("Velk"));
+    DataCentre::initializeData();
+    const QString displayName = DataCentre::profile().productDisplayName;
     QApplication::setApplicationDisplayName(displayName);
     QApplication::setApplicationVersion(bundle.infoValue(QStringLiteral("CFBundleVersion")));
 

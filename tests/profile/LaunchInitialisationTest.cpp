@@ -1,0 +1,124 @@
+#include "platform/Bundle.h"
+#include "platform/UserDefaults.h"
+#include "profile/DataCentre.h"
+#include "profile/LaunchInitialisation.h"
+#include "profile/ShapeSelectionView.h"
+#include "support/VelkTest.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+class LaunchInitialisationTest : public VelkTest {
+protected:
+    void SetUp() override
+    {
+        VelkTest::SetUp();
+        DataCentre::resetProfile();
+    }
+    void TearDown() override
+    {
+        Bundle::main().load(Bundle::defaultResourcesPath());
+        DataCentre::resetProfile();
+        VelkTest::TearDown();
+    }
+    void launchAs(const QString& displayName)
+    {
+        DataCentre::resetProfile();
+        Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
+        DataCentre::initializeData();
+    }
+    UserDefaults& defaults = UserDefaults::standard();
+    const ProductProfile& profile = DataCentre::profile();
+};
+
+TEST_F(LaunchInitialisationTest, FirstLaunchWritesTheImageDefaults)
+{
+    launchAs("HTML Velk Pro");
+    EXPECT_EQ(defaults.integerForKey("SorrelMaxImageSize"), 2000);
+    EXPECT_EQ(defaults.stringForKey("SorrelImageType"), "PNG");
+    EXPECT_EQ(defaults.integerForKey("SorrelRetinaFlag"), 1);
+    EXPECT_EQ(profile.imageTypeSetting, "PNG");
+    EXPECT_EQ(profile.retinaFlagSetting, 1);
+}
+
+TEST_F(LaunchInitialisationTest, TheRetinaChoiceHoldsOnlyOnceSaved)
+{
+    defaults.setInteger(0, "SorrelRetinaFlag");
+    defaults.setBool(true, "SorrelSetRetinaFlag");
+    defaults.setObject(QStringLiteral("JPEG"), "SorrelImageType");
+    defaults.setInteger(800, "SorrelMaxImageSize");
+    launchAs("HTML Velk Pro");
+    EXPECT_EQ(profile.retinaFlagSetting, 0);
+    EXPECT_EQ(profile.imageTypeSetting, "JPEG");
+    EXPECT_EQ(defaults.integerForKey("SorrelMaxImageSize"), 800);
+
+    defaults.removeObject("SorrelSetRetinaFlag");
+    launchAs("HTML Velk Pro");
+    EXPECT_EQ(profile.retinaFlagSetting, 1);
+    EXPECT_EQ(defaults.integerForKey("SorrelRetinaFlag"), 1);
+}
+
+TEST_F(LaunchInitialisationTest, BuildsTextStylesShapesZoomStepsAndPrintScale)
+{
+    launchAs("HTML Velk Pro");
+    ASSERT_EQ(profile.defaultTextViewPresets.size(), 10);
+    const auto& second = profile.defaultTextViewPresets[1];
+    EXPECT_EQ(second->textString(), "abc");
+    EXPECT_EQ(second->font().family(), "Poiret One"); // kept even where the machine lacks the family
+    EXPECT_EQ(second->font().pointSize(), 30);
+    EXPECT_EQ(second->fillColor(), QColor(0x55, 0x55, 0x55));
+    EXPECT_EQ(second->textColor(), QColor(255, 255, 255));
+
+    ASSERT_EQ(profile.defaultShapePresets.size(), 42);
+    EXPECT_EQ(profile.defaultShapePresets.first()->fillColor(), QColor(0x8B, 0, 0));
+    EXPECT_EQ(profile.defaultShapePresets.last()->fillColor(), QColor(0x22, 0x8B, 0x22));
+
+    ASSERT_EQ(profile.zoomFactors.size(), 26);
+    EXPECT_EQ(profile.zoomFactors.first(), "5%");
+    EXPECT_EQ(profile.zoomFactors[17], "90%");
+    EXPECT_EQ(profile.zoomFactors[18], "100%");
+    EXPECT_EQ(profile.zoomFactors.last(), "600%");
+    EXPECT_EQ(profile.printPointsPerInch, 144.0f);
+    EXPECT_EQ(profile.printLineScale, 2.0f);
+}
+
+TEST_F(LaunchInitialisationTest, TheDefaultConfigurationHasNoTextStylesButAllShapes)
+{
+    launchAs("no such product");
+    EXPECT_TRUE(profile.defaultTextViewPresets.isEmpty());
+    EXPECT_EQ(profile.defaultShapePresets.size(), 42);
+}
+
+TEST_F(LaunchInitialisationTest, TextStylesNeverReadPastAShorterList)
+{
+    ProductProfile p;
+    p.textCategoryNames = {"Heading"};
+    p.textCategoryFonts = {"Actor", "Cabin", "Lato"};
+    p.textCategoryForegroundColors = {"000000", "FFFFFF", "8B0000"};
+    p.textCategoryFillColors = {"FFFFFF", "000000"};
+    DataCentre::buildDefaultTextStyles(p);
+    ASSERT_EQ(p.defaultTextViewPresets.size(), 2);
+    EXPECT_EQ(p.defaultTextViewPresets[0]->textString(), "Heading");
+    EXPECT_EQ(p.defaultTextViewPresets[1]->textString(), "abc"); // the built-in name of the second style
+    EXPECT_EQ(p.defaultTextViewPresets[1]->font().family(), "Cabin");
+}
+
+TEST_F(LaunchInitialisationTest, WorkingFoldersAreMadeUnderTheTemporaryDirectory)
+{
+    Bundle::main().setInfoValue("CFBundleIdentifier", "com.example.velk");
+    launchAs("HTML Velk Pro");
+    const QString temporary = QDir::tempPath();
+    EXPECT_EQ(profile.distributionChannel, DataCentre::distributionChannelOfBuild());
+    EXPECT_EQ(profile.workingFolderPath,
+              DataCentre::workingFolderFor(profile.distributionChannel, temporary, "com.example.velk"));
+    EXPECT_EQ(profile.receivedPagesFolderName, "0000Received_Pages");
+    EXPECT_EQ(profile.tempSaveFolder, profile.workingFolderPath + "/0000Received_Pages/tempSave000000");
+    EXPECT_TRUE(QFileInfo(profile.tempSaveFolder).isDir());
+
+    EXPECT_EQ(DataCentre::workingFolderFor("AdHoc", "/tmp/x", "com.example.velk"), "/tmp/x/com.example.velk");
+    EXPECT_EQ(DataCentre::workingFolderFor("AppStore", "/tmp/x", "com.example.velk"), "/tmp/x");
+}
+
+} // namespace
