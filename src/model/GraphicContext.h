@@ -1,7 +1,15 @@
 #pragma once
 
+#include <QColor>
+#include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
+
+#include <memory>
+
+class SKTGraphic;
+using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
 
 // What graphics ask of the document window they are shown in. The window controller of the main window
 // provides it; headless runs and tests install a PlainGraphicContext. With no current context the model
@@ -18,6 +26,41 @@ public:
     virtual QString grabNextImageName() const = 0;
     // The canvas point of the last mouse-down or context click.
     virtual QPointF grabLastTouchPoint() const = 0;
+
+    // ---- Section and overlap questions, answered by the canvas. A context without a canvas answers as
+    // an empty page: no graphics, no sections, nothing to line up.
+    // Whether another graphic's bounds intersect the rectangle: for a section container only other
+    // section containers count, for any other graphic only graphics that are not section containers.
+    virtual bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect);
+    // Whether a graphic that is not a section container intersects the rectangle.
+    virtual bool isThereGraphicAtRect(const QRectF& rect);
+    // The section container numbered `sectionNumber`; null when there is none.
+    virtual std::shared_ptr<SKTGraphic> grabMySection(int sectionNumber);
+    // The members of a section container (none for any other graphic), each marked as moving with its
+    // section unless it is selected: a selected member moves with the selection instead.
+    virtual GraphicList findObjectsInSection(const SKTGraphic& section);
+    // The member with the smallest top, and the member with the largest bottom; null for no members.
+    virtual std::shared_ptr<SKTGraphic> grabTopMostObjectInSection(const SKTGraphic& section);
+    virtual std::shared_ptr<SKTGraphic> grabBottomMostObjectInSection(const SKTGraphic& section);
+    // Moves the section containers below the rectangle's top down by its height, with their members.
+    virtual void identifyAndPushSectionsDownwardByDifference(const QRectF& rect);
+    // Moves the section container under the rectangle, and those below, down to start at its top.
+    virtual void identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect);
+    // Assigns the graphic to the section cell under the point and lines that section up again.
+    virtual void isObjectStillInSameSectionGrid(SKTGraphic& graphic, const QPointF& point);
+    // Lines the option buttons of each form group up again after a move.
+    virtual void reAlignFormOptions();
+    // Places the section's members in their section cells again.
+    virtual void reAlignSectionObjects(SKTGraphic& section);
+
+    // ---- Colours of the selection, shown by the inspector's colour buttons; nothing without an inspector
+    virtual void setSelectedTextColor(const QColor& color);
+    virtual void setSelectedShapeColor(const QColor& color);
+    virtual void setSelectedHoverColor(const QColor& color);
+    virtual void setSelectedHoverTextColor(const QColor& color);
+    virtual void setSelectedBorderColor(const QColor& color);
+    virtual void refreshColorButtons();
+    virtual void refreshInspectorPanel();
 
     // The context of the main window; null when there is none. Set from the GUI thread only.
     static GraphicContext* current();

@@ -1,6 +1,9 @@
 #include "model/GraphicKinds.h"
 
+#include "model/SKTCircle.h"
 #include "model/SKTGraphic.h"
+#include "model/SKTLine.h"
+#include "model/SKTRectangle.h"
 
 #include <QHash>
 
@@ -13,6 +16,9 @@ namespace {
 QHash<QString, Factory> builtInKinds()
 {
     QHash<QString, Factory> kinds;
+    kinds.insert(QStringLiteral("SKTLine"), [] { return std::make_shared<SKTLine>(); });
+    kinds.insert(QStringLiteral("SKTRectangle"), [] { return std::make_shared<SKTRectangle>(); });
+    kinds.insert(QStringLiteral("SKTCircle"), [] { return std::make_shared<SKTCircle>(); });
     return kinds;
 }
 

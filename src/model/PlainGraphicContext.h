@@ -2,8 +2,10 @@
 
 #include "model/GraphicContext.h"
 
-// A document window without a window: answers with the values it was given. Used where graphics live
-// without a canvas (headless generation, tests).
+// A document window without a window: answers with the values it was given, and the section and overlap
+// questions over the list of graphics it was given, the way the canvas answers them. What needs the
+// canvas's section cells (lining members up in their cells) has nothing to do here. Used where graphics
+// live without a canvas (headless generation, tests).
 class PlainGraphicContext : public GraphicContext {
 public:
     QString getDocumentPageName() const override { return m_documentPageName; }
@@ -16,9 +18,44 @@ public:
     void setNextImageName(const QString& name) { m_nextImageName = name; }
     void setLastTouchPoint(const QPointF& point) { m_lastTouchPoint = point; }
 
+    // The page's graphics, front-most first.
+    void setGraphics(const GraphicList& graphics) { m_graphics = graphics; }
+    const GraphicList& graphics() const { return m_graphics; }
+
+    bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect) override;
+    bool isThereGraphicAtRect(const QRectF& rect) override;
+    std::shared_ptr<SKTGraphic> grabMySection(int sectionNumber) override;
+    GraphicList findObjectsInSection(const SKTGraphic& section) override;
+    std::shared_ptr<SKTGraphic> grabTopMostObjectInSection(const SKTGraphic& section) override;
+    std::shared_ptr<SKTGraphic> grabBottomMostObjectInSection(const SKTGraphic& section) override;
+    void identifyAndPushSectionsDownwardByDifference(const QRectF& rect) override;
+    void identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect) override;
+
+    void setSelectedTextColor(const QColor& color) override { m_selectedTextColor = color; }
+    void setSelectedShapeColor(const QColor& color) override { m_selectedShapeColor = color; }
+    void setSelectedHoverColor(const QColor& color) override { m_selectedHoverColor = color; }
+    void setSelectedHoverTextColor(const QColor& color) override { m_selectedHoverTextColor = color; }
+    void setSelectedBorderColor(const QColor& color) override { m_selectedBorderColor = color; }
+    QColor selectedTextColor() const { return m_selectedTextColor; }
+    QColor selectedShapeColor() const { return m_selectedShapeColor; }
+    QColor selectedHoverColor() const { return m_selectedHoverColor; }
+    QColor selectedHoverTextColor() const { return m_selectedHoverTextColor; }
+    QColor selectedBorderColor() const { return m_selectedBorderColor; }
+
 private:
+    // The members of a section container, without marking them.
+    GraphicList membersOf(const SKTGraphic& section) const;
+    // Moves a section container and its members down by dy.
+    static void pushDown(SKTGraphic& section, const GraphicList& members, double dy);
+
     QString m_documentPageName;
     QString m_currentDocPath;
     QString m_nextImageName;
     QPointF m_lastTouchPoint;
+    GraphicList m_graphics;
+    QColor m_selectedTextColor;
+    QColor m_selectedShapeColor;
+    QColor m_selectedHoverColor;
+    QColor m_selectedHoverTextColor;
+    QColor m_selectedBorderColor;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GraphicPropertyDictionary.h"
+#include "model/records/ElementRecord.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -9,12 +10,17 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSet>
+#include <QSizeF>
 #include <QString>
 
 #include <memory>
 #include <optional>
 
+class DrawingView;
+class QCursor;
+class QWidget;
 class SKTGraphic;
+struct BezierPath;
 struct GraphicError;
 template <class Graphic> struct PropertyKey;
 
@@ -76,6 +82,13 @@ public:
     virtual double strokeWidth() const { return m_strokeWidth; }
     void setStrokeWidth(double width);
     virtual QString textString() const { return m_textString; }
+
+    // Kinds that can hold a page section answer their grid type ("section", "sectionTemplate", ...);
+    // every other kind answers none.
+    virtual QString gridType() const { return {}; }
+    // A section container: its grid type is "section" or "sectionTemplate"; its members carry its
+    // sectionNumber.
+    bool isSectionContainer() const;
 
     SKT_GRAPHIC_PROPERTY(int, fillColorIndex, setFillColorIndex, -99)
     SKT_GRAPHIC_PROPERTY(float, rotationAngle, setRotationAngle)
@@ -145,9 +158,20 @@ public:
     SKT_GRAPHIC_PROPERTY(int, galleryNumber, setGalleryNumber)
     SKT_GRAPHIC_PROPERTY(int, backdropLightingFlag, setBackdropLightingFlag)
 
-    // ---- Line
-    SKT_GRAPHIC_PROPERTY(QPointF, beginPoint, setBeginPoint)
-    SKT_GRAPHIC_PROPERTY(QPointF, endPoint, setEndPoint)
+public:
+    // ---- Line (the line kind derives its end points from its bounds instead of storing them)
+    virtual QPointF beginPoint() const { return m_beginPoint; }
+    virtual void setBeginPoint(const QPointF& point)
+    {
+        m_beginPoint = point;
+        didChangeValueForKey(QStringLiteral("beginPoint"));
+    }
+    virtual QPointF endPoint() const { return m_endPoint; }
+    virtual void setEndPoint(const QPointF& point)
+    {
+        m_endPoint = point;
+        didChangeValueForKey(QStringLiteral("endPoint"));
+    }
     SKT_GRAPHIC_PROPERTY(bool, drawBeginArrow, setDrawBeginArrow)
     SKT_GRAPHIC_PROPERTY(bool, drawEndArrow, setDrawEndArrow)
 
@@ -255,6 +279,13 @@ public:
                                                                  GraphicError* error = nullptr);
     // One new graphic per entry that is a dictionary naming a known kind; other entries are skipped.
     static GraphicList graphicsWithPropertiesPasted(const QVariantList& properties);
+    // One dictionary per page object that the page loader's element records describe, with its "className"
+    // and the template name; the members of slideshows, galleries and tables travel as records inside their
+    // container's dictionary. Defaults of missing texts are written back into the records.
+    static QList<GraphicPropertyDictionary> convertArrayToProperties(const ElementRecordList& records,
+                                                                     const QString& templateName);
+    // The graphics of the converted records, made as graphicsWithPropertiesPasted makes them.
+    static GraphicList graphicsWithProperties(const ElementRecordList& records, const QString& templateName);
 
     // ---- Notification and undo naming
     // The user-visible name of a changed property for the undo menu; null for keys without one.
@@ -268,6 +299,66 @@ public:
     QString getCurrentDocPath() const;
     QPointF getLastTouchPoint() const;
 
+    // ---- Geometry over groups of graphics
+    // Unions of the bounds and of the drawing bounds; the zero rectangle for no graphics.
+    static QRectF boundsOfGraphics(const GraphicList& graphics);
+    static QRectF drawingBoundsOfGraphics(const GraphicList& graphics);
+    // Moves the graphics by (dx, dy) under the move lock, the no-overlap and responsive rules; a section
+    // container drags its members along.
+    static void translateGraphics(const GraphicList& graphics, double dx, double dy);
+    // Whether moving the graphic down by dy would take it out of its section's content band.
+    static bool isGraphicOutsideOfSection(SKTGraphic& graphic, int dy);
+    // True when `rect` is NOT wholly inside the graphic's section content grown by 2 on every side.
+    static bool isGraphicContainedWithinSection(SKTGraphic& graphic, const QRectF& rect);
+    // Undoes the last move when it ended on another object; runs 0.2 s after the last move.
+    static void checkforOverlap(SKTGraphic& graphic);
+
+    // ---- Drawing, box model, handles and resizing
+    // The area drawing may touch: the bounds with room for the handles (50 for a line) and 2 more,
+    // rotated with the graphic. Refreshes the box model as well.
+    virtual QRectF drawingBounds();
+    // Recomputes the margins and paddings in points and the five box rectangles; draws nothing.
+    void drawBoxModel();
+    virtual void drawContentsInView(DrawingView& view, bool beingCreatedOrEdited);
+    // The outline of the graphic; a kind that draws while building it does so into `view` when given.
+    // The base class has no outline and throws std::logic_error.
+    virtual BezierPath bezierPathForDrawing(DrawingView* view = nullptr);
+    virtual void drawHandlesInView(DrawingView& view);
+    void drawHandleInView(DrawingView& view, const QPointF& point);
+    virtual bool canSetDrawingFill() const { return true; }
+    virtual bool canSetDrawingStroke() const { return true; }
+    virtual bool canMakeNaturalSize() const;
+    // The hit test of a click; it hands the graphic's colours to the inspector first.
+    virtual bool isContentsUnderPoint(const QPointF& point);
+    void refreshSelectedColors();
+    virtual void autoConvertLeftMargins() {}
+    // Sets the paddings and margins from their level names and rebuilds the height around the content.
+    void applyPaddingAndMargin();
+    // The handle (1 to 8) under the point, 0 for none.
+    virtual int handleUnderPoint(const QPointF& point);
+    bool isHandleAtPoint(const QPointF& handlePoint, const QPointF& point) const;
+    // Drags the handle to the point; answers the handle now being dragged, which changes when the drag
+    // crossed the opposite side.
+    virtual int resizeByMovingHandle(int handle, const QPointF& point);
+    virtual void flipHorizontally() {}
+    virtual void flipVertically() {}
+    virtual void makeNaturalSize() {}
+    // Sets the fill colour and turns the fill on, where the kind has a fill.
+    void setColor(const QColor& color);
+    // The in-place editor of kinds that edit text; the canvas shows it. None by default.
+    virtual QWidget* newEditingViewWithSuperviewBounds(const QRectF& superviewBounds);
+    virtual void finalizeEditingView(QWidget* editingView);
+    // The keys the document's undo watches on this graphic.
+    virtual QSet<QString> keysForValuesToObserveForUndo() const;
+    // The cursor shown while a new graphic is drawn, and the handle that sizes a new graphic.
+    static const QCursor& creationCursor();
+    static int creationSizingHandle() { return 8; }
+
+    // What the resize rule needs of a picture kind: the size of its source picture (empty when it has
+    // none) and the refresh of its picture rectangle after a horizontal change.
+    virtual QSizeF inputImageSize() const { return {}; }
+    virtual void updateOriginalRect() {}
+
 protected:
     // A new object of the receiver's kind in its initial state; every kind returns its own type.
     virtual std::shared_ptr<SKTGraphic> newGraphicOfSameKind() const;
@@ -280,6 +371,8 @@ private:
     static const QList<PropertyKey<SKTGraphic>>& baseKeyTable();
 
     QRectF m_bounds;
+    QPointF m_beginPoint;
+    QPointF m_endPoint;
     bool m_drawingFill = false;
     QColor m_fillColor = Qt::transparent;
     bool m_drawingStroke = true;
