@@ -6,7 +6,7 @@
 #include "profile/configurations/Configurations.h"
 #include "profile/print/PrintCanvas.h"
 #include "profile/print/PrintSheetCatalogue.h"
-#include "support/VelkTest.h"
+#include "LaunchTestSupport.h"
 
 #include <QSet>
 
@@ -33,32 +33,7 @@ QString popupTitle(const LabelTemplateHelper& entry)
         .trimmed();
 }
 
-class CardAndFlyerConfigurationsTest : public VelkTest {
-protected:
-    void SetUp() override
-    {
-        VelkTest::SetUp();
-        DataCentre::resetProfile();
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::loadPrintLabels();
-        DataCentre::resetProfile();
-        RulerUnits::reset();
-        VelkTest::TearDown();
-    }
-
-    // Launch sets the print points per inch only after the configuration; a value given before shows that the
-    // launch sheet reaches the label grid size too.
-    static ProductProfile launchAs(const QString& displayName, float printPointsPerInch = 0.0f)
-    {
-        DataCentre::resetProfile();
-        DataCentre::profile().printPointsPerInch = printPointsPerInch;
-        Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
-        DataCentre::runAppSpecificSetups();
-        return DataCentre::profile();
-    }
+class CardAndFlyerConfigurationsTest : public LaunchTest {
 };
 
 struct ProductCase {

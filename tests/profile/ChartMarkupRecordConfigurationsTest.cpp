@@ -3,7 +3,7 @@
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
 #include "profile/print/PrintCanvas.h"
-#include "support/VelkTest.h"
+#include "LaunchTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,28 +41,8 @@ const QStringList kRecordKeys = {
 const QStringList kRecordProducts = {"All My Wendrils", "All My Wendrils 2", "All My Wendrils Viewer",
                                      "All My Wendrils Vet Edition", "Student Varrows"};
 
-class ChartMarkupRecordConfigurationsTest : public VelkTest {
+class ChartMarkupRecordConfigurationsTest : public LaunchTest {
 protected:
-    void SetUp() override
-    {
-        VelkTest::SetUp();
-        DataCentre::resetProfile();
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::resetProfile();
-        VelkTest::TearDown();
-    }
-
-    static ProductProfile launchAs(const QString& displayName)
-    {
-        DataCentre::resetProfile();
-        Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
-        DataCentre::runAppSpecificSetups();
-        return DataCentre::profile();
-    }
-
     static void storeCustomCategories(bool overridden, const QVariant& names)
     {
         UserDefaults::standard().setBool(overridden, "TextCategoryOverRide");

@@ -3,34 +3,14 @@
 #include "profile/Palettes.h"
 #include "profile/ProductSelection.h"
 #include "profile/configurations/Configurations.h"
-#include "support/VelkTest.h"
+#include "LaunchTestSupport.h"
 
 namespace {
 
 using namespace Configurations;
 
 // Applies the configuration of a display name (or of none) as launch does.
-class ConfigurationsTest : public VelkTest {
-protected:
-    void SetUp() override
-    {
-        VelkTest::SetUp();
-        DataCentre::resetProfile();
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::resetProfile();
-        VelkTest::TearDown();
-    }
-
-    static ProductProfile launchAs(const QString& displayName)
-    {
-        DataCentre::resetProfile();
-        Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
-        DataCentre::runAppSpecificSetups();
-        return DataCentre::profile();
-    }
+class ConfigurationsTest : public LaunchTest {
 };
 
 bool sameCell(const ProfileCell& a, const ProfileCell& b)

@@ -2,7 +2,7 @@
 #include "profile/DataCentre.h"
 #include "profile/Palettes.h"
 #include "profile/ProductSelection.h"
-#include "support/VelkTest.h"
+#include "LaunchTestSupport.h"
 
 #include <QDir>
 #include <QImage>
@@ -19,28 +19,8 @@ const QStringList kDisplayFonts = {
     "Heiti TC", "Phosphate", "Nanum Brush Script", "PilGi",   "Rosewood Std"};
 
 // Applies the configuration of a display name as launch does.
-class FormResponsiveMailConfigurationsTest : public VelkTest {
+class FormResponsiveMailConfigurationsTest : public LaunchTest {
 protected:
-    void SetUp() override
-    {
-        VelkTest::SetUp();
-        DataCentre::resetProfile();
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::resetProfile();
-        VelkTest::TearDown();
-    }
-
-    static ProductProfile launchAs(const QString& displayName)
-    {
-        DataCentre::resetProfile();
-        Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
-        DataCentre::runAppSpecificSetups();
-        return DataCentre::profile();
-    }
-
     // A bundle of its own holding one plain-coloured image per named icon.
     void useBundleWithIcons(const QList<std::pair<QString, QColor>>& icons)
     {

@@ -6,7 +6,7 @@
 #include "profile/configurations/Configurations.h"
 #include "profile/print/PrintCanvas.h"
 #include "profile/print/PrintSheetCatalogue.h"
-#include "support/VelkTest.h"
+#include "LaunchTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,29 +36,8 @@ QString popupTitle(const LabelTemplateHelper& entry)
         .trimmed();
 }
 
-class PrintProductConfigurationsTest : public VelkTest {
+class PrintProductConfigurationsTest : public LaunchTest {
 protected:
-    void SetUp() override
-    {
-        VelkTest::SetUp();
-        DataCentre::resetProfile();
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::resetProfile();
-        RulerUnits::reset();
-        VelkTest::TearDown();
-    }
-
-    static ProductProfile launchAs(const QString& displayName)
-    {
-        DataCentre::resetProfile();
-        Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
-        DataCentre::runAppSpecificSetups();
-        return DataCentre::profile();
-    }
-
     // Launches the label maker from a bundle folder of the test's own whose label list holds these bytes
     // (no label list at all when null).
     ProductProfile launchLabelMakerWithLabelList(const QByteArray& labelList)
