@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QBrush>
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+// What the page document asks of its window (the window controller implements it). The document never
+// sees the window's classes, so the arrow from the window to the document stays the only one.
+class DocumentWindow {
+public:
+    virtual ~DocumentWindow() = default;
+
+    // Ends editing in the page-settings and form-settings sheets of the document and orders them out.
+    virtual void hideAllDocPanels() = 0;
+    virtual void deSelectAllObjects() = 0;
+    // The canvas's page colour: a texture brush when the page has a background picture.
+    virtual QBrush getDocumentColor() const = 0;
+    // The canvas drawn into a picture of the rectangle, in canvas points.
+    virtual QImage renderCanvas(const QRectF& rect) = 0;
+    // The picture of the page-list tile of the page file (the first tile when no tile has that name);
+    // null when the list is empty.
+    virtual QImage findCurrentlySelectedVelkButtonImage(const QString& pageFileName) = 0;
+    virtual QString grabNextImageName() const = 0;
+    virtual QPointF grabLastTouchPoint() const = 0;
+};

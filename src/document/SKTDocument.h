@@ -1,0 +1,299 @@
+#pragma once
+
+#include "document/DocumentUndoManager.h"
+#include "model/GraphicContext.h"
+#include "model/SKTGraphic.h"
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QSizeF>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+class DocumentWindow;
+class LabelTemplateHelper;
+class SKTMapTableOwner;
+struct ImageAsset;
+
+// Positions in the graphics list, ascending.
+using IndexSet = std::set<int>;
+// A page's profile fields by key.
+using ProfileDictionary = QMap<QString, QString>;
+
+// The page's settings and working state: plain stored fields, X(type, getter, setter). Each starts empty,
+// zero or off, except the page colour, which starts white.
+#define SKT_DOCUMENT_FIELDS(X)                                                                               \
+    /* Page identity and files */                                                                            \
+    X(QString, pageName, setPageName)                                                                        \
+    X(QString, pageOfficialName, setPageOfficialName)                                                        \
+    X(QString, pageFileType, setPageFileType)           /* the product's document extension or "quarnel" */  \
+    X(QString, pageFileExtension, setPageFileExtension) /* "html" or "php" */                                \
+    X(QString, publishExt, setPublishExt)                                                                    \
+    X(QString, pagePath, setPagePath)                   /* the page source file in the working folder */     \
+    X(QString, tempSavePathLocal, setTempSavePathLocal) /* the folder the page's files are saved into */     \
+    X(QString, openWebsiteFolderTempPath, setOpenWebsiteFolderTempPath)                                      \
+    X(QString, mainTemplateName, setMainTemplateName)                                                        \
+    X(std::shared_ptr<LabelTemplateHelper>, labelTemplateHelper, setLabelTemplateHelper)                     \
+    X(bool, usingBootStrapFlag, setUsingBootStrapFlag)                                                       \
+    /* Look, head and metadata */                                                                            \
+    X(QColor, pageColor, setPageColor)                                                                       \
+    X(QString, pageColorHexString, setPageColorHexString)                                                    \
+    X(QString, metaKeywords, setMetaKeywords)                                                                \
+    X(QString, metaDescription, setMetaDescription)                                                          \
+    X(QString, customHeaderCode, setCustomHeaderCode)                                                        \
+    X(QString, baseTemplateCustomHeaderCode, setBaseTemplateCustomHeaderCode)                                \
+    X(QString, encodingType, setEncodingType) /* "UTF-8", "UTF-16" or "Win-1251" */                          \
+    X(int, webPageWidth, setWebPageWidth)                                                                    \
+    X(bool, webPageWidthManualFlag, setWebPageWidthManualFlag)                                               \
+    X(int, centreFlag, setCentreFlag)                                                                        \
+    X(int, useBaseTemplateFlag, setUseBaseTemplateFlag)                                                      \
+    X(int, inheritMetadataFlag, setInheritMetadataFlag)                                                      \
+    X(int, inheritCustomHeaderCodeFlag, setInheritCustomHeaderCodeFlag)                                      \
+    X(int, inheritMetaDescriptionFlag, setInheritMetaDescriptionFlag)                                        \
+    X(int, inheritMetaKeywordsFlag, setInheritMetaKeywordsFlag)                                              \
+    X(bool, duplicateBasetemplateFlag, setDuplicateBasetemplateFlag)                                         \
+    X(int, backgroundImageFlag, setBackgroundImageFlag)                                                      \
+    X(QString, backgroundImageType, setBackgroundImageType) /* "PNG" or "JPG" */                             \
+    X(QImage, backgroundImage, setBackgroundImage)                                                           \
+    X(int, docSpecificFixedCanvasFlag, setDocSpecificFixedCanvasFlag)                                        \
+    X(int, docSpecificPageWidth, setDocSpecificPageWidth)                                                    \
+    X(int, docSpecificPageHeight, setDocSpecificPageHeight)                                                  \
+    X(bool, mobileVersionFlag, setMobileVersionFlag)                                                         \
+    X(QString, fullCSSString, setFullCSSString)                                                              \
+    /* Web form */                                                                                           \
+    X(QString, formRedirectURL, setFormRedirectURL)                                                          \
+    X(QString, formSentResponse, setFormSentResponse)                                                        \
+    X(QString, formRequiredResponse, setFormRequiredResponse)                                                \
+    X(QString, formSubmitButtonValue, setFormSubmitButtonValue)                                              \
+    X(QString, formEmailVerificationMsg, setFormEmailVerificationMsg)                                        \
+    X(QString, formBotCheckerResponse, setFormBotCheckerResponse)                                            \
+    X(QString, siteFeedbackEmail, setSiteFeedbackEmail)                                                      \
+    X(QString, siteCCFeedbackEmail, setSiteCCFeedbackEmail)                                                  \
+    X(QString, formEmailServer, setFormEmailServer)                                                          \
+    X(QString, formEmailUsername, setFormEmailUsername)                                                      \
+    X(QString, formEmailPassword, setFormEmailPassword)                                                      \
+    X(int, grabIPFlag, setGrabIPFlag)                                                                        \
+    X(int, formOrderLayoutOption, setFormOrderLayoutOption)                                                  \
+    /* Saving */                                                                                             \
+    X(bool, storeImageNowFlag, setStoreImageNowFlag)                                                         \
+    X(bool, ignoreImageSaveErrorFlag, setIgnoreImageSaveErrorFlag)                                           \
+    X(int, documentChangedCounter, setDocumentChangedCounter)                                                \
+    X(int, FTPUploadFlag, setFTPUploadFlag) /* 999 while written for publishing, preview or source view */   \
+    X(bool, loopThroughFlag, setLoopThroughFlag)                                                             \
+    /* Publishing and mail */                                                                                \
+    X(int, uploadCounter, setUploadCounter)                                                                  \
+    X(bool, uploadDocumentsFlag, setUploadDocumentsFlag)                                                     \
+    X(bool, uploadAllPagesFlag, setUploadAllPagesFlag)                                                       \
+    X(bool, uploadImageFlag, setUploadImageFlag)                                                             \
+    X(QString, connectionLog, setConnectionLog)                                                              \
+    X(QString, sendMailResults, setSendMailResults)                                                          \
+    X(QString, sendMailInCompleteString, setSendMailInCompleteString)                                        \
+    X(QString, mailHeader, setMailHeader)                                                                    \
+    X(QString, mailFooter, setMailFooter)                                                                    \
+    X(QString, mailTooltipText, setMailTooltipText)                                                          \
+    X(QImage, mailImage, setMailImage)                                                                       \
+    X(QString, uploadTimeStampFolder, setUploadTimeStampFolder)                                              \
+    X(bool, showCodeOnlyFlag, setShowCodeOnlyFlag)                                                           \
+    X(QString, shareLink, setShareLink)                                                                      \
+    X(QString, dropboxLink, setDropboxLink)                                                                  \
+    X(QString, dbUserID, setDbUserID)
+
+// Lists and sets that their users fill in place: getter (mutable and const) and setter. Each exists from
+// the document's creation, so what is added to it is kept.
+#define SKT_DOCUMENT_COLLECTIONS(X)                                                                          \
+    X(ProfileDictionary, profileDictionary, setProfileDictionary)                                            \
+    X(QSet<QString>, notSupportedFontSet, setNotSupportedFontSet)                                            \
+    X(QStringList, formItemArray, setFormItemArray)   /* names of the page's form items */                   \
+    X(GraphicList, slideshowArray, setSlideshowArray) /* the page's slideshows by slide show number */
+
+// Getter and setter of a field; lists and sets also hand out their contents for changing in place.
+#define SKT_DOCUMENT_ACCESSORS(Type, name, setter)                                                           \
+    Type name() const                                                                                        \
+    {                                                                                                        \
+        return m_##name;                                                                                     \
+    }                                                                                                        \
+    void setter(Type value)                                                                                  \
+    {                                                                                                        \
+        m_##name = std::move(value);                                                                         \
+    }
+#define SKT_DOCUMENT_COLLECTION_ACCESSORS(Type, name, setter)                                                \
+    Type& name()                                                                                             \
+    {                                                                                                        \
+        return m_##name;                                                                                     \
+    }                                                                                                        \
+    const Type& name() const                                                                                 \
+    {                                                                                                        \
+        return m_##name;                                                                                     \
+    }                                                                                                        \
+    void setter(Type value)                                                                                  \
+    {                                                                                                        \
+        m_##name = std::move(value);                                                                         \
+    }
+
+// One page document: the page's graphics in z-order (index 0 frontmost) with undo, and its page, form,
+// mail and publishing settings. Insertion and removal of graphics go through insertGraphics and
+// removeGraphicsAtIndexes, which record undo; property changes of the graphics are recorded by observing
+// them. Opening, saving and page generation add further operations in their own files.
+class SKTDocument : public QObject, public GraphicContext {
+    Q_OBJECT
+
+public:
+    SKTDocument();
+    ~SKTDocument() override;
+
+    // ---- Settings and working state
+    SKT_DOCUMENT_FIELDS(SKT_DOCUMENT_ACCESSORS)
+    SKT_DOCUMENT_COLLECTIONS(SKT_DOCUMENT_COLLECTION_ACCESSORS)
+
+    // ---- Object list
+    const GraphicList& graphics() const { return m_graphics; }
+    // Inserts each graphic at its index (ascending; positions in the list after insertion). Throws
+    // std::out_of_range, changing nothing, when the indexes do not fit the graphics or the list.
+    void insertGraphics(const GraphicList& graphics, const IndexSet& indexes);
+    // Throws std::out_of_range, changing nothing, for an index beyond the list.
+    void removeGraphicsAtIndexes(const IndexSet& indexes);
+    void startObservingGraphics(const GraphicList& graphics);
+    void stopObservingGraphics(const GraphicList& graphics);
+    // Sets every graphic of the owner back to its recorded values.
+    void setGraphicProperties(const SKTMapTableOwner& owner);
+    // Ends the undo group of the property recording.
+    void observeUndoManagerCheckpoint();
+    DocumentUndoManager& undoManager() { return m_undoManager; }
+
+    // ---- Typed collections: the graphics of one class (or a class derived from it) in list order
+    GraphicList graphicsWithClass(const QString& className) const;
+    GraphicList rectangles() const;
+    GraphicList circles() const;
+    GraphicList lines() const;
+    GraphicList textAreas() const;
+    GraphicList images() const;
+    GraphicList slideshows() const;
+    GraphicList galleries() const;
+    GraphicList tables() const;
+    void insertGraphic(const std::shared_ptr<SKTGraphic>& graphic, int index);
+    void removeGraphicAtIndex(int index);
+    void addInGraphics(const std::shared_ptr<SKTGraphic>& graphic);
+    // Index in the collection. Insertion at the collection's count appends to the list; otherwise the
+    // graphic goes in front of the member at the index. An index beyond the members, or a member missing
+    // from the list, throws std::out_of_range and changes nothing.
+    void insertObjectInRectanglesAtIndex(const std::shared_ptr<SKTGraphic>& graphic, int index);
+    void insertObjectInCirclesAtIndex(const std::shared_ptr<SKTGraphic>& graphic, int index);
+    void insertObjectInLinesAtIndex(const std::shared_ptr<SKTGraphic>& graphic, int index);
+    void insertObjectInTextAreasAtIndex(const std::shared_ptr<SKTGraphic>& graphic, int index);
+    void insertObjectInImagesAtIndex(const std::shared_ptr<SKTGraphic>& graphic, int index);
+    void removeObjectFromRectanglesAtIndex(int index);
+    void removeObjectFromCirclesAtIndex(int index);
+    void removeObjectFromLinesAtIndex(int index);
+    void removeObjectFromTextAreasAtIndex(int index);
+    void removeObjectFromImagesAtIndex(int index);
+
+    // ---- Document life
+    static bool canConcurrentlyReadDocumentsOfType(const QString& typeName);
+    // Makes the window of a document; the window subsystem installs it, headless runs have none.
+    using WindowControllerFactory = std::function<std::unique_ptr<DocumentWindow>(SKTDocument&)>;
+    static void setWindowControllerFactory(WindowControllerFactory factory);
+    // Gives the document its window when it has none yet.
+    void makeWindowControllers();
+    DocumentWindow* windowController() const { return m_windowController.get(); }
+    // The file of the page document; null while it was never saved.
+    QString fileLocation() const { return m_fileLocation; }
+    void setFileLocation(const QString& path) { m_fileLocation = path; }
+    bool isDraft() const;
+    void setDraft(bool draft) { m_draft = draft; }
+    // Edited while the undo stack is away from its clean state or the document was marked edited.
+    bool isDocumentEdited() const;
+    // false marks the current state as saved.
+    void setDocumentEdited(bool edited);
+    QSizeF canvasSize() const;
+    void hideAllDocPanels();
+    // Asks before an edited document closes and answers whether it may close; the callback, when given,
+    // hears the same answer. "Yes" saves, and the document closes once the save succeeded.
+    using CloseCallback = std::function<void(SKTDocument&, bool shouldClose)>;
+    bool canCloseDocumentWithDelegate(const CloseCallback& callback = {});
+    // The page's name for files: the document file's name without extension, else the template name,
+    // else "untitled".
+    QString createFileName() const;
+
+    // ---- Saving
+    // The step that writes the page document; it answers whether the page was saved.
+    using SaveOperation = std::function<bool(SKTDocument&)>;
+    void setSaveOperation(SaveOperation operation) { m_saveOperation = std::move(operation); }
+    // Runs the save step and tells the callback, when given, whether it saved.
+    bool saveDocumentWithDelegate(const std::function<void(SKTDocument&, bool didSave)>& callback = {});
+
+    // ---- What graphics ask of their document window
+    QString getDocumentPageName() const override { return pageName(); }
+    QString grabCurrentDocPath() const override;
+    QString grabNextImageName() const override;
+    QPointF grabLastTouchPoint() const override;
+
+    // ---- Page geometry, in whole canvas points
+    int findMaxScreenWidth() const;
+    int findMaxScreenHeight() const;
+    int findMinScreenX() const;
+    static int findMaxScreenWidthForArray(const GraphicList& graphics);
+    static int findMinScreenXForArray(const GraphicList& graphics);
+    static void trimAllObjects(int offset, const GraphicList& graphics);
+    void trimAndCenter();
+
+    // ---- Image assets and screenshots
+    // The folder the page's files are saved into: tempSavePathLocal joined with pageName.
+    QString pageFolderPath() const;
+    void saveImage(const ImageAsset& image);
+    void createRetinaVersion(const ImageAsset& image);
+    void createNonRetinaVersion(const ImageAsset& image);
+    void checkAndSaveOriginalImage(const ImageAsset& image);
+    void saveMaskImage(const ImageAsset& image);
+    void saveBackgroundImage();
+    void checkToMakeSureOriginalImagesAreSavedProperly();
+    void saveScreenshot();
+    void saveCustomScreenshot(const QImage& picture);
+    // The rendered page; null without a window.
+    QImage imageWithSubviews();
+
+private:
+    struct Observation {
+        std::shared_ptr<SKTGraphic> graphic;
+        QSet<QString> keys;
+        QVariantMap values; // each observed key's value, the old value of its next change
+        QMetaObject::Connection connection;
+    };
+
+    void graphicValueChanged(const SKTGraphic* graphic, const QString& key);
+    void observeUndoKeysChange(Observation& observation);
+    void observeValueForKeyPath(const QString& keyPath, const std::shared_ptr<SKTGraphic>& graphic,
+                                const QVariant& oldValue, const QVariant& newValue);
+    void nameUndoGroup(const SKTGraphic& graphic, const QString& keyPath);
+    // Fills an empty page name and makes the page folder; answers its path, null without a save folder.
+    QString preparePageFolder();
+    // The file in the page folder; null without a save folder.
+    QString pageFilePath(const QString& fileName) const;
+    void writeScreenshots(const QImage& picture);
+
+#define SKT_DOCUMENT_MEMBER(Type, name, setter) Type m_##name{};
+    SKT_DOCUMENT_FIELDS(SKT_DOCUMENT_MEMBER)
+    SKT_DOCUMENT_COLLECTIONS(SKT_DOCUMENT_MEMBER)
+#undef SKT_DOCUMENT_MEMBER
+
+    GraphicList m_graphics;
+    QHash<const SKTGraphic*, Observation> m_observations;
+    // The undo group between two checkpoints.
+    std::set<std::shared_ptr<SKTGraphic>> m_undoGroupInsertedGraphics;
+    std::shared_ptr<SKTMapTableOwner> m_undoGroupOldPropertiesPerGraphic;
+    QString m_undoGroupPresentablePropertyName;
+    bool m_undoGroupHasChangesToMultipleProperties = false;
+    DocumentUndoManager m_undoManager;
+
+    std::unique_ptr<DocumentWindow> m_windowController;
+    SaveOperation m_saveOperation;
+    QString m_fileLocation;
+    bool m_draft = false;
+    bool m_edited = false;
+};
