@@ -18,20 +18,6 @@ const QString kECards = QStringLiteral("Blue Skellow eCard Designer");
 const QString kFlyers = QStringLiteral("Tazmir Flyer Maker Pro");
 const QString kGreetingCards = QStringLiteral("Tazmir Greeting Card Designer");
 
-const QStringList kPersonalTags{"[FIRST_NAME]", "[LAST_NAME]", "[TITLE]", "[JOB_TITLE]",
-                                "[STREET]",     "[CITY]",      "[STATE]", "[ZIPCODE]",
-                                "[COUNTRY]",    "[EMAIL]",     "[PHONE]"};
-const QStringList kDecorativeFonts{
-    "Marlett",  "Impact",    "Noteworthy",         "Stencil", "Caflisch Script Pro",
-    "Heiti TC", "Phosphate", "Nanum Brush Script", "PilGi",   "Rosewood Std"};
-
-// The title a sheet pop-up gives an entry.
-QString popupTitle(const LabelTemplateHelper& entry)
-{
-    return QStringLiteral("%1 %2 %3")
-        .arg(entry.brand(), entry.templateNumber(), entry.templateDescription())
-        .trimmed();
-}
 
 class CardAndFlyerConfigurationsTest : public LaunchTest {
 };

@@ -7,6 +7,22 @@
 #include "profile/print/PrintSheetCatalogue.h"
 #include "support/VelkTest.h"
 
+// Lists the print products' tables are expected to hold.
+inline const QStringList kPersonalTags{"[FIRST_NAME]", "[LAST_NAME]", "[TITLE]", "[JOB_TITLE]",
+                                       "[STREET]",     "[CITY]",      "[STATE]", "[ZIPCODE]",
+                                       "[COUNTRY]",    "[EMAIL]",     "[PHONE]"};
+inline const QStringList kDecorativeFonts{
+    "Marlett",  "Impact",    "Noteworthy",         "Stencil", "Caflisch Script Pro",
+    "Heiti TC", "Phosphate", "Nanum Brush Script", "PilGi",   "Rosewood Std"};
+
+// The title a sheet pop-up gives a template entry.
+inline QString popupTitle(const LabelTemplateHelper& entry)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(entry.brand(), entry.templateNumber(), entry.templateDescription())
+        .trimmed();
+}
+
 // Launches product configurations one after another in one process: every test starts from a fresh
 // profile and leaves the shipped bundle, the sheet catalogue and the ruler units as it found them.
 class LaunchTest : public VelkTest {

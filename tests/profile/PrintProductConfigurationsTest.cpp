@@ -24,17 +24,6 @@ const QStringList kStandardForegrounds{"555555", "FFFFFF", "8B0000", "FFFFFF", "
                                        "FFFFFF", "4682B4", "FFFFFF", "228B22", "FFFFFF"};
 const QStringList kStandardFills{"FFFFFF", "555555", "FFFFFF", "8B0000", "FFFFFF",
                                  "FF8C00", "FFFFFF", "4682B4", "FFFFFF", "228B22"};
-const QStringList kDecorativeFonts{
-    "Marlett",  "Impact",    "Noteworthy",         "Stencil", "Caflisch Script Pro",
-    "Heiti TC", "Phosphate", "Nanum Brush Script", "PilGi",   "Rosewood Std"};
-
-// The title a template pop-up gives an entry.
-QString popupTitle(const LabelTemplateHelper& entry)
-{
-    return QStringLiteral("%1 %2 %3")
-        .arg(entry.brand(), entry.templateNumber(), entry.templateDescription())
-        .trimmed();
-}
 
 class PrintProductConfigurationsTest : public LaunchTest {
 protected:
