@@ -1,9 +1,13 @@
 #include "model/GraphicKinds.h"
 
 #include "model/SKTCircle.h"
+#include "model/SKTGalleryGrid.h"
 #include "model/SKTGraphic.h"
+#include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTRectangle.h"
+#include "model/SKTSlideshow.h"
+#include "model/SKTText.h"
 
 #include <QHash>
 
@@ -19,6 +23,10 @@ QHash<QString, Factory> builtInKinds()
     kinds.insert(QStringLiteral("SKTLine"), [] { return std::make_shared<SKTLine>(); });
     kinds.insert(QStringLiteral("SKTRectangle"), [] { return std::make_shared<SKTRectangle>(); });
     kinds.insert(QStringLiteral("SKTCircle"), [] { return std::make_shared<SKTCircle>(); });
+    kinds.insert(QStringLiteral("SKTText"), [] { return std::make_shared<SKTText>(); });
+    kinds.insert(QStringLiteral("SKTImage"), [] { return std::make_shared<SKTImage>(); });
+    kinds.insert(QStringLiteral("SKTSlideshow"), [] { return std::make_shared<SKTSlideshow>(); });
+    kinds.insert(QStringLiteral("SKTGalleryGrid"), [] { return std::make_shared<SKTGalleryGrid>(); });
     return kinds;
 }
 

@@ -1,6 +1,7 @@
 #include "model/SKTLine.h"
 
 #include "model/drawing/BezierPath.h"
+#include "model/drawing/BorderStroke.h"
 #include "model/drawing/DrawingView.h"
 #include "model/geometry/Rects.h"
 #include "platform/Format.h"
@@ -20,33 +21,6 @@ const QString kBeginPointKey = QStringLiteral("beginPoint");
 const QString kEndPointKey = QStringLiteral("endPoint");
 const QString kDrawBeginArrowKey = QStringLiteral("drawBeginArrow");
 const QString kDrawEndArrowKey = QStringLiteral("drawEndArrow");
-
-// The stroke of each border style: dash and gap as multiples of the line width; no dashes for "solid".
-// A style not listed strokes nothing.
-struct StrokeStyle {
-    const char* name;
-    double dash;
-};
-constexpr StrokeStyle kStrokeStyles[] = {{"solid", 0}, {"dashed", 3}, {"dotted", 1}};
-
-const StrokeStyle* strokeStyle(const QString& name)
-{
-    const auto* it =
-        std::find_if(std::begin(kStrokeStyles), std::end(kStrokeStyles),
-                     [&](const StrokeStyle& style) { return name == QLatin1String(style.name); });
-    return it == std::end(kStrokeStyles) ? nullptr : it;
-}
-
-QPen strokePen(const QColor& color, double width, const StrokeStyle& style)
-{
-    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (style.dash > 0) {
-        // Qt counts dashes in line widths; the dashes start one point in.
-        pen.setDashPattern({style.dash, style.dash});
-        pen.setDashOffset(1.0 / width);
-    }
-    return pen;
-}
 
 QPointF pointOfEntry(const GraphicPropertyDictionary& properties, const QString& key)
 {
@@ -182,13 +156,13 @@ BezierPath SKTLine::bezierPathForDrawing(DrawingView* view)
     QColor color = borderColor().isValid() ? borderColor() : QColor(Qt::black);
     color.setAlphaF(float(std::clamp(opacity(), 0.0, 1.0)));
 
-    if (const StrokeStyle* style = strokeStyle(borderStyle())) {
+    if (const BorderStroke::Style* style = BorderStroke::styleNamed(borderStyle())) {
         // A dashed or dotted line needs a width to measure its dashes by.
         if (style->dash > 0 && borderWidth() == 0)
             setBorderWidth(1);
         result.lineWidth = borderWidth();
         if (view)
-            view->strokePath(result.path, strokePen(color, result.lineWidth, *style));
+            view->strokePath(result.path, BorderStroke::pen(color, result.lineWidth, *style));
     }
     result.path.closeSubpath();
 

@@ -62,6 +62,12 @@ void ShadowPainter::drawImage(const QRectF& target, const QImage& image)
     m_painter.drawImage(target, image);
 }
 
+void ShadowPainter::draw(const QRectF& userBounds, const std::function<void(QPainter&)>& drawing)
+{
+    castShadow(userBounds, drawing);
+    drawing(m_painter);
+}
+
 void ShadowPainter::castShadow(const QRectF& userBounds, const std::function<void(QPainter&)>& drawShape)
 {
     if (!m_shadow.isVisible() || !m_painter.device())

@@ -43,6 +43,9 @@ public:
     void fillPath(const QPainterPath& path, const QBrush& brush);
     void strokePath(const QPainterPath& path, const QPen& pen);
     void drawImage(const QRectF& target, const QImage& image);
+    // Anything else, such as laid-out text: `drawing` paints into the painter it is given, and `userBounds`
+    // is the extent of what it paints.
+    void draw(const QRectF& userBounds, const std::function<void(QPainter&)>& drawing);
 
 private:
     // Draws the shape once into a layer, turns it into the shadow colour, blurs and offsets it, and lays

@@ -1,0 +1,384 @@
+#include "codegen/SnippetCode.h"
+
+#include "codegen/CodeTemplate.h"
+#include "codegen/CodeText.h"
+#include "codegen/GenerationPreparation.h"
+#include "codegen/PageCodeContext.h"
+#include "codegen/TextElementCode.h"
+#include "model/SKTText.h"
+#include "model/text/TextStorage.h"
+#include "profile/DataCentre.h"
+
+#include <QTextDocument>
+
+#include <cmath>
+
+using CodeTemplate::format;
+
+namespace {
+
+constexpr int kNone = -99;
+const QString kClear = QStringLiteral("CLEAR0");
+constexpr int kEmptyTextFontSize = 10;
+
+// What differs between a snippet graphic and a cell record, read once; everything else is read from the
+// element under the same name.
+struct SnippetFacts {
+    QString prefix = QStringLiteral("");
+    int number = 0;
+    int defaultLayer = 0;
+    bool isCell = false;
+    QString text;
+    std::optional<QFont> font;
+    QString familyName;
+    int fontSize = 0;
+    QRectF bounds;
+    double opacity = 1.0;
+    int cornerRadius = 0;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    double topPaddingInPx = 0;
+    double topMarginInPx = 0;
+    double bottomPaddingInPx = 0;
+    double bottomMarginInPx = 0;
+};
+
+QString alignmentWord(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (alignment & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    if (alignment & Qt::AlignJustify)
+        return QStringLiteral("justify");
+    return QStringLiteral("left");
+}
+
+Qt::Alignment alignmentOfWord(const QString& word)
+{
+    if (word == QLatin1String("right"))
+        return Qt::AlignRight;
+    if (word == QLatin1String("center"))
+        return Qt::AlignHCenter;
+    if (word == QLatin1String("justify"))
+        return Qt::AlignJustify;
+    return Qt::AlignLeft;
+}
+
+// The name without the extension of its last path component ("home.html" gives "home").
+QString withoutPathExtension(const QString& name)
+{
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > slash + 1 ? name.left(dot) : name;
+}
+
+// A percentage of the top or bottom side is of the element's height.
+double pointsOf(int value, const QString& unit, int height)
+{
+    return unit == QLatin1String("%") ? value * height / 100.0 : value;
+}
+
+SnippetFacts factsOf(SKTText& snippet, const PageCodeContext& page)
+{
+    SnippetFacts facts;
+    facts.number = page.layerOf(&snippet);
+    facts.defaultLayer = facts.number;
+    facts.text = snippet.textString();
+    const QTextDocument& document = snippet.contents().document();
+    facts.font = TextStorage::fontOfFirstCharacter(document);
+    facts.familyName = facts.font ? facts.font->family() : snippet.fontFamily();
+    facts.fontSize = facts.font ? int(TextStorage::fontSize(*facts.font)) : snippet.fontSize();
+    facts.alignment = TextStorage::alignmentOfFirstParagraph(document);
+    facts.bounds = snippet.bounds();
+    facts.opacity = snippet.opacity();
+    facts.cornerRadius = int(snippet.cornerRadius());
+    facts.topPaddingInPx = snippet.topPaddingInPx();
+    facts.topMarginInPx = snippet.topMarginInPx();
+    facts.bottomPaddingInPx = snippet.bottomPaddingInPx();
+    facts.bottomMarginInPx = snippet.bottomMarginInPx();
+    return facts;
+}
+
+SnippetFacts factsOf(myTextView& cell, const SKTGraphic& table, const myTextViewList& cells,
+                     const PageCodeContext& page)
+{
+    SnippetFacts facts;
+    facts.isCell = true;
+    facts.prefix = format("tableGrid%d", {page.layerOf(&table)});
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (cells[i].get() == &cell)
+            facts.number = int(i);
+    }
+    // A cell is not among the page's graphics.
+    facts.defaultLayer = page.layerOf(nullptr);
+    const QTextDocument* storage = cell.textStorage().get();
+    facts.text = storage ? storage->toPlainText() : cell.textView() ? cell.textView()->string() : QString();
+    facts.familyName = cell.familyName();
+    facts.fontSize = cell.fontSize();
+    facts.alignment =
+        storage ? TextStorage::alignmentOfFirstParagraph(*storage) : alignmentOfWord(cell.textAlignment());
+    facts.bounds = QRectF(cell.originX(), cell.originY(), cell.width(), cell.height());
+    facts.opacity = cell.alphaValue();
+    facts.cornerRadius = int(cell.tableCellCornerRadius());
+    facts.topPaddingInPx = pointsOf(cell.topPadding(), cell.topPaddingType(), cell.height());
+    facts.topMarginInPx = pointsOf(cell.topMargin(), cell.topMarginType(), cell.height());
+    facts.bottomPaddingInPx = pointsOf(cell.bottomPadding(), cell.bottomPaddingType(), cell.height());
+    facts.bottomMarginInPx = pointsOf(cell.bottomMargin(), cell.bottomMarginType(), cell.height());
+    return facts;
+}
+
+// The hover rule, the editor rule that keeps the hover colours and the link rules, by which hover colours
+// the element has.
+struct HoverRules {
+    QString hover;
+    QString editor;
+    QString links;
+};
+
+template <class Element> HoverRules hoverRules(const Element& e, const QString& prefix, int n)
+{
+    const QString text = e.textHexColorString();
+    const QString hover = e.hoverColorString();
+    const QString hoverText = e.hoverTextColorString();
+    const QString linkRule = format(
+        ".%@snippet%d a:link {text-decoration: none; color: #%@;font-weight:normal;}", {prefix, n, text});
+    const auto linkHoverRule = [&] {
+        return format(".%@snippet%d a:hover {text-decoration: none; color: #%@;font-weight:normal;}",
+                      {prefix, n, hoverText});
+    };
+    if (!hover.isEmpty() && !hoverText.isEmpty()) {
+        return {
+            format(".%@snippet%d:hover{background-color:#%@;color:#%@;}\n", {prefix, n, hover, hoverText}),
+            format(".%@snippet%d{hoverColor:%@;hoverTextColor:%@;}", {prefix, n, hover, hoverText}),
+            linkRule + linkHoverRule()};
+    }
+    if (!hover.isEmpty()) {
+        return {format(".%@snippet%d:hover{background-color:#%@;}\n", {prefix, n, hover}),
+                format(".%@snippet%d{hoverColor:%@;}", {prefix, n, hover}), linkRule};
+    }
+    if (!hoverText.isEmpty()) {
+        return {format(".%@snippet%d:hover{color:#%@ !important;}\n", {prefix, n, hoverText}),
+                format(".%@snippet%d{hoverTextColor:%@;}", {prefix, n, hoverText}),
+                linkRule + linkHoverRule()};
+    }
+    return {QStringLiteral(""), QStringLiteral(""), linkRule};
+}
+
+template <class Element> QString boxModel(const Element& e, const SnippetFacts& facts, bool textIsEmpty)
+{
+    const int freeSpace =
+        int(facts.bounds.height() - (textIsEmpty ? 0 : e.textHeight()) - facts.topPaddingInPx -
+            facts.topMarginInPx - facts.bottomPaddingInPx - facts.bottomMarginInPx);
+    int top = e.topPadding();
+    int bottom = e.bottomPadding();
+    if (e.verticalAlignment() == 0) {
+        bottom += freeSpace;
+    } else if (e.verticalAlignment() == 1) {
+        top += freeSpace / 2;
+        bottom += freeSpace / 2;
+    } else {
+        top += freeSpace;
+    }
+    QString box = format("padding-top:%d%@;padding-bottom:%d%@;padding-left:%d%@;padding-right:%d%@;"
+                         "margin-left:%d%@;margin-right:%d%@;margin-top:0;margin-bottom:0;",
+                         {top, e.topPaddingType(), bottom, e.bottomPaddingType(), e.leftPadding(),
+                          e.leftPaddingType(), e.rightPadding(), e.rightPaddingType(), e.leftMargin(),
+                          e.leftMarginType(), e.rightMargin(), e.rightMarginType()});
+    return box.replace(QStringLiteral("pixel"), QStringLiteral("px"));
+}
+
+// The ids of a comma-separated list; blanks around them and empty entries are dropped.
+QStringList idsOf(const QString& list)
+{
+    QStringList ids;
+    for (const QString& id : list.split(QLatin1Char(','))) {
+        if (!id.trimmed().isEmpty())
+            ids << id.trimmed();
+    }
+    return ids;
+}
+
+QString clickScript(const QString& prefix, int n, const QString& showList, const QString& hideList)
+{
+    QString script = QStringLiteral("<script>\n$(document).ready(function(){\n");
+    script = format("%@$(\"#%@snippet%d\").click(function(){\n", {script, prefix, n});
+    for (const QString& id : idsOf(showList))
+        script = format("%@\n$(\"#%@\").show();\n", {script, id});
+    for (const QString& id : idsOf(hideList))
+        script = format("%@\n$(\"#%@\").hide();\n", {script, id});
+    return format("%@\n});\n});\n</script>\n", {script});
+}
+
+template <class Element>
+QString body(const Element& e, const QString& prefix, int n, const QString& text, const QString& inlineStyle,
+             bool inlineStyleCode)
+{
+    const QString link = CodeText::safeLinkTarget(e.link());
+    if (e.link().isEmpty()) {
+        if (inlineStyleCode)
+            return format("<div class=%@snippet%d id=%@snippet%d style='%@'>\n%@\n</div>\n",
+                          {prefix, n, prefix, n, inlineStyle, text});
+        return format("<div class=%@snippet%d id=%@snippet%d>\n%@\n</div>\n", {prefix, n, prefix, n, text});
+    }
+    if (e.linkType() == QLatin1String("shape")) {
+        if (inlineStyleCode)
+            return format(
+                "<a href=%@ target=%@><div class=%@snippet%d id=%@snippet%d style='%@'>%@</div></a>\n",
+                {link, e.linkOption(), prefix, n, prefix, n, inlineStyle, text});
+        return format("<a href=%@ target=%@><div class=%@snippet%d id=%@snippet%d>%@</div></a>\n",
+                      {link, e.linkOption(), prefix, n, prefix, n, text});
+    }
+    if (inlineStyleCode)
+        return format("<div class=%@snippet%d id=%@snippet%d style='%@'><a href=%@ target=%@>%@</a></div>\n",
+                      {prefix, n, prefix, n, inlineStyle, link, e.linkOption(), text});
+    return format("<div class=%@snippet%d id=%@snippet%d><a href=%@ target=%@>%@</a></div>\n",
+                  {prefix, n, prefix, n, link, e.linkOption(), text});
+}
+
+template <class Element>
+CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeContext& page)
+{
+    const bool inlineStyleCode = DataCentre::profile().inlineStyleCode;
+    const QString& prefix = facts.prefix;
+    const int n = facts.number;
+    const bool textIsEmpty = facts.text.isEmpty();
+    const int fontSize = textIsEmpty ? kEmptyTextFontSize : facts.fontSize;
+    // A text box always holds a text, if an empty one.
+    QString text = facts.text.isNull() ? QStringLiteral("") : facts.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const int lines = TextElementCode::calculateNumOfLines(text);
+    const int layer = e.manualLayerIndex() != 0 ? e.manualLayerIndex() : facts.defaultLayer;
+    const int fixed = e.moveLock();
+
+    QString templateName = withoutPathExtension(e.templateName());
+    if (templateName.isEmpty())
+        templateName = page.mainTemplateName;
+    e.setTemplateName(templateName);
+
+    const bool formatted = e.snippetFormatFlag();
+    QString header;
+    QString inlineStyle = QStringLiteral("");
+    if (!formatted) {
+        header = format(".%@snippet%d{z-index:%d;nlines:%d;fixed:%d;groupNumber:%d;templateName:%@;"
+                        "manualLayerIndex:%d;snippetFormattingFlag:%d;}\n\n",
+                        {prefix, n, layer, lines, fixed, e.groupNumber(), templateName, e.manualLayerIndex(),
+                         int(formatted)});
+    } else {
+        QString opacity = QStringLiteral("");
+        if (facts.opacity < 1.0) {
+            opacity = facts.isCell && inlineStyleCode ? format("opacity:%f;", {facts.opacity})
+                                                      : format("opacity:%f;filter:alpha(opacity=%f);",
+                                                               {facts.opacity, facts.opacity * 100});
+        }
+        const QString background = e.backgroundHexColorString();
+        const QString backgroundDeclaration =
+            background == kClear ? QStringLiteral("") : format("background-color:#%@;", {background});
+        const QString shadow = e.shadowRadius() == 0
+                                   ? QStringLiteral("")
+                                   : format("box-shadow: %dpx %dpx %dpx #5B5B5B;",
+                                            {int(e.shadowHorizontalOffset()), -int(e.shadowVerticalOffset()),
+                                             int(e.shadowRadius())});
+        if (e.borderHexColorString() == kClear)
+            e.setBorderHexColorString(QStringLiteral("000000"));
+        const QString alignment = textIsEmpty ? QStringLiteral("left") : alignmentWord(facts.alignment);
+        const HoverRules hover = hoverRules(e, prefix, n);
+        const QString visited =
+            format(".%@snippet%d a:visited {text-decoration: none; color: #%@;font-weight:normal;formType:%@;"
+                   "formTag:%d;formOptionTag:%d;formRequiredFlag:%d;}",
+                   {prefix, n, e.textHexColorString(), e.formType(), kNone, kNone, 0});
+        const QString box = boxModel(e, facts, textIsEmpty);
+        const bool clickable = !e.onClickShowString().isEmpty() || !e.onClickHideString().isEmpty();
+        const QString pointer = clickable ? QStringLiteral("cursor:pointer;") : QStringLiteral("");
+        const QString lineHeight = e.lineSpacing() > 0
+                                       ? format("line-height:%f !important;", {double(e.lineSpacing())})
+                                       : QStringLiteral("");
+
+        header = format(
+            ".%@snippet%d{%@z-index:%d;font-size:%dpx;color:#%@;font-family:\"%@\";%@border-style:%@;"
+            "border-width:%dpx;border-color:#%@;text-align:%@;border-radius:%dpx;-moz-border-radius:%dpx;"
+            "fixed:%d;"
+            "%@%@textAlpha:%f;indentFlag:%d;text-indent:%dpx;shapeFlag:%d;groupNumber:%d;line-height:normal;"
+            "tableNumber:%d;tableRowSpot:%d;tableColumnSpot:%d;templateName:%@;manualLayerIndex:%d;linkType:%"
+            "@;"
+            "shapeBackgroundColor:%@;nlines:%d;snippetFormattingFlag:%d;%@%@}%@%@%@%@\n\n",
+            {prefix,
+             n,
+             backgroundDeclaration,
+             layer,
+             fontSize,
+             e.textHexColorString(),
+             facts.familyName,
+             box,
+             e.borderStyle(),
+             e.borderWidth(),
+             e.borderHexColorString(),
+             alignment,
+             facts.cornerRadius,
+             facts.cornerRadius,
+             fixed,
+             opacity,
+             shadow,
+             facts.opacity,
+             0,
+             0,
+             e.shapeFlag(),
+             e.groupNumber(),
+             kNone,
+             kNone,
+             kNone,
+             templateName,
+             e.manualLayerIndex(),
+             e.linkType(),
+             background,
+             lines,
+             int(formatted),
+             lineHeight,
+             pointer,
+             hover.editor,
+             hover.links,
+             visited,
+             hover.hover});
+        inlineStyle =
+            format("%@z-index:%d;font-size:%dpx;color:#%@;font-family:\"%@\";%@border-style:%@;"
+                   "border-width:%dpx;border-color:#%@;text-align:%@;border-radius:%dpx;"
+                   "-moz-border-radius:%dpx;fixed:%d;%@%@line-height:normal;%@%@",
+                   {backgroundDeclaration, layer, fontSize, e.textHexColorString(), facts.familyName, box,
+                    e.borderStyle(), e.borderWidth(), e.borderHexColorString(), alignment, facts.cornerRadius,
+                    facts.cornerRadius, fixed, opacity, shadow, lineHeight, pointer});
+    }
+
+    // The user's HTML is written as it is; a formatted snippet only turns its line ends into breaks.
+    QString bodyText = text;
+    if (formatted) {
+        bodyText.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+        bodyText.replace(QStringLiteral("\r"), QStringLiteral("<br>"));
+        bodyText.replace(QStringLiteral("\n"), QStringLiteral("<br>"));
+    }
+
+    CodeWidgetHelper code;
+    code.setHeaderString(header);
+    code.setBodyString(body(e, prefix, n, bodyText, inlineStyle, inlineStyleCode));
+    if (!e.onClickShowString().isEmpty() || !e.onClickHideString().isEmpty())
+        code.setJavaScriptString(clickScript(prefix, n, e.onClickShowString(), e.onClickHideString()));
+    code.setRect(facts.bounds.x(), facts.bounds.y(), facts.bounds.width(), facts.bounds.height());
+    code.setOriginY(int(facts.bounds.y()));
+    code.setPartOfTableFlag(facts.isCell);
+    return code;
+}
+
+} // namespace
+
+// The units are settled first: a cell's percentages are read through them.
+CodeWidgetHelper SnippetCode::generateSnippetCode(SKTText& snippet, const PageCodeContext& page)
+{
+    GenerationPreparation::populateTextViewMarginType(snippet);
+    return generate(snippet, factsOf(snippet, page), page);
+}
+
+CodeWidgetHelper SnippetCode::generateSnippetCode(myTextView& cell, const SKTGraphic& table,
+                                                  const myTextViewList& cellHelperArray,
+                                                  const PageCodeContext& page)
+{
+    GenerationPreparation::populateTextViewMarginType(cell);
+    return generate(cell, factsOf(cell, table, cellHelperArray, page), page);
+}

@@ -1,0 +1,162 @@
+#include "model/SKTGalleryGrid.h"
+
+#include "model/drawing/CaptionLabel.h"
+#include "model/geometry/Rects.h"
+#include "model/records/MTextView.h"
+
+#include <cmath>
+
+using namespace GraphicProperties;
+
+namespace {
+
+const QString kImageArrayKey = QStringLiteral("imageArray");
+const QString kHint = QStringLiteral("Right click to edit gallery");
+constexpr double kHintTop = 5;
+constexpr double kInitialHintHeight = 40;
+
+int integerEntry(const GraphicPropertyDictionary& properties, const QString& key)
+{
+    const auto it = properties.constFind(key);
+    return it == properties.constEnd() ? 0 : integerValue(*it);
+}
+
+} // namespace
+
+QString SKTGalleryGrid::className() const
+{
+    return QStringLiteral("SKTGalleryGrid");
+}
+
+std::shared_ptr<SKTGraphic> SKTGalleryGrid::newGraphicOfSameKind() const
+{
+    return std::make_shared<SKTGalleryGrid>();
+}
+
+bool SKTGalleryGrid::initWithProperties(const GraphicPropertyDictionary& properties)
+{
+    if (!SKTGraphic::initWithProperties(properties))
+        return false;
+    setNumOfColumns(integerEntry(properties, QStringLiteral("numOfColumns")));
+    setNumOfRows(integerEntry(properties, QStringLiteral("numOfRows")));
+    setPadding(integerEntry(properties, QStringLiteral("padding")));
+    m_imageArray = properties.value(kImageArrayKey).value<TransformViewList>();
+    setShadowFlag(integerEntry(properties, QStringLiteral("shadowFlag")));
+    setBackdropLightingFlag(integerEntry(properties, QStringLiteral("backdropLightingFlag")));
+
+    const QRectF b = bounds();
+    m_textView = CaptionLabel::make(QRectF(b.x(), b.y() + kHintTop, b.width(), kInitialHintHeight), kHint);
+
+    // The gallery sits where its pictures were placed on a responsive page.
+    if (!m_imageArray.isEmpty() && m_imageArray.first()) {
+        const TransformView& first = *m_imageArray.first();
+        setResponsiveResizeFlag(first.responsiveResizeFlag());
+        setResponsiveAlignment(first.responsiveAlignment());
+        setSectionNumber(first.sectionNumber());
+        setSectionRowSpot(first.sectionRowSpot());
+        setSectionColumnSpot(first.sectionColumnSpot());
+    }
+    return true;
+}
+
+void SKTGalleryGrid::setImageArray(const TransformViewList& images)
+{
+    m_imageArray = images;
+    didChangeValueForKey(kImageArrayKey);
+}
+
+QRectF SKTGalleryGrid::cellRect(int row, int column) const
+{
+    const QRectF b = bounds();
+    const double cellWidth = std::trunc(b.width() / m_numOfColumns);
+    const double cellHeight = std::trunc(b.height() / m_numOfRows);
+    return {std::trunc(b.x() + column * cellWidth), std::trunc(b.y() + row * cellHeight), cellWidth,
+            cellHeight};
+}
+
+std::optional<SKTGalleryGrid::CellSpot> SKTGalleryGrid::spotAt(int x, int y) const
+{
+    if (!hasCells())
+        return std::nullopt;
+    const QPointF point(x, y);
+    for (int column = 0; column < m_numOfColumns; ++column) {
+        for (int row = 0; row < m_numOfRows; ++row) {
+            if (Rects::pointIn(point, cellRect(row, column)))
+                return CellSpot{row, column};
+        }
+    }
+    return std::nullopt;
+}
+
+int SKTGalleryGrid::grabRowSpot(int x, int y) const
+{
+    const std::optional<CellSpot> spot = spotAt(x, y);
+    return spot ? spot->row : kNoSpot;
+}
+
+int SKTGalleryGrid::grabColumnSpot(int x, int y) const
+{
+    const std::optional<CellSpot> spot = spotAt(x, y);
+    return spot ? spot->column : kNoSpot;
+}
+
+std::shared_ptr<TransformView> SKTGalleryGrid::grabImageSelected(int x, int y) const
+{
+    const std::optional<CellSpot> spot = spotAt(x, y);
+    return spot ? grabSelectedImageAtSpot(spot->row, spot->column) : nullptr;
+}
+
+std::shared_ptr<TransformView> SKTGalleryGrid::grabSelectedImageAtSpot(int row, int column) const
+{
+    for (const std::shared_ptr<TransformView>& picture : m_imageArray) {
+        if (picture && picture->rowSpot() == row && picture->columnSpot() == column)
+            return picture;
+    }
+    return nullptr;
+}
+
+bool SKTGalleryGrid::isSpotAlreadyPopulated(int row, int column) const
+{
+    return grabSelectedImageAtSpot(row, column) != nullptr;
+}
+
+SKTGalleryGrid::CellSpot SKTGalleryGrid::grabNextSpot(int row, int column) const
+{
+    if (column < m_numOfColumns - 1)
+        return {row, column + 1};
+    return {row + 1, 0};
+}
+
+int SKTGalleryGrid::grabMaxNumToAdd(const QPointF& point) const
+{
+    const std::optional<CellSpot> spot = spotAt(int(point.x()), int(point.y()));
+    if (!spot)
+        return 0;
+    return m_numOfRows * m_numOfColumns - (spot->row * m_numOfColumns + spot->column);
+}
+
+void SKTGalleryGrid::addIntoImageArray(const std::shared_ptr<TransformView>& picture)
+{
+    if (!picture)
+        return;
+    if (const std::shared_ptr<TransformView> old =
+            grabSelectedImageAtSpot(picture->rowSpot(), picture->columnSpot()))
+        m_imageArray.removeOne(old);
+    if (picture->rowSpot() != kNoSpot && picture->columnSpot() != kNoSpot)
+        m_imageArray.append(picture);
+    didChangeValueForKey(kImageArrayKey);
+}
+
+QRectF SKTGalleryGrid::grabTransformViewBounds(int x, int y) const
+{
+    const std::shared_ptr<TransformView> picture = grabImageSelected(x, y);
+    return picture ? picture->galleryDimension() : QRectF();
+}
+
+QSet<QString> SKTGalleryGrid::keyPathsForValuesAffectingDrawingContents() const
+{
+    static const QSet<QString> own{kImageArrayKey, QStringLiteral("numOfRows"),
+                                   QStringLiteral("numOfColumns"), QStringLiteral("padding"),
+                                   QStringLiteral("shadowFlag")};
+    return SKTGraphic::keyPathsForValuesAffectingDrawingContents() + own;
+}

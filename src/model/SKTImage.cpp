@@ -1,0 +1,314 @@
+#include "model/SKTImage.h"
+
+#include "model/ArchivedImage.h"
+#include "model/GraphicUndoKeys.h"
+#include "model/PropertyKeyTable.h"
+#include "model/drawing/Reflection.h"
+#include "platform/Format.h"
+#include "platform/StringsTable.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <cmath>
+#include <stdexcept>
+
+using namespace GraphicProperties;
+
+namespace {
+
+const QString kFlippedHorizontallyKey = QStringLiteral("flippedHorizontally");
+const QString kFlippedVerticallyKey = QStringLiteral("flippedVertically");
+
+// The undo of a flip sets the flag back through its setter.
+void registerUndoKeys()
+{
+    const auto image = [](const SKTGraphic& g) { return qobject_cast<const SKTImage*>(&g); };
+    GraphicUndoKeys::registerKey(
+        kFlippedHorizontallyKey,
+        [image](const SKTGraphic& g) {
+            return image(g) ? QVariant(image(g)->isFlippedHorizontally()) : QVariant();
+        },
+        [](SKTGraphic& g, const QVariant& v) {
+            if (auto* i = qobject_cast<SKTImage*>(&g))
+                i->setFlippedHorizontally(v.toBool());
+        });
+    GraphicUndoKeys::registerKey(
+        kFlippedVerticallyKey,
+        [image](const SKTGraphic& g) {
+            return image(g) ? QVariant(image(g)->isFlippedVertically()) : QVariant();
+        },
+        [](SKTGraphic& g, const QVariant& v) {
+            if (auto* i = qobject_cast<SKTImage*>(&g))
+                i->setFlippedVertically(v.toBool());
+        });
+}
+
+using I = SKTImage;
+
+PropertyKey<I> row(const char* key, std::function<void(I&, const QVariant*)> read,
+                   std::function<QVariant(I&)> write)
+{
+    PropertyKey<I> result{QString::fromLatin1(key), std::move(read), {}};
+    if (write) {
+        result.write = [key = result.key, write](I& image, GraphicPropertyDictionary& d) {
+            d.insert(key, write(image));
+        };
+    }
+    return result;
+}
+
+QString textOrNone(const QVariant* value)
+{
+    return value && isText(*value) ? value->toString() : QString();
+}
+
+void readFlip(const QVariant* value, I& image, void (I::*set)(bool))
+{
+    if (value && isNumber(*value))
+        (image.*set)(value->toDouble() != 0.0);
+}
+
+// The image keys beyond the base keys, in the order they are read.
+const PropertyKeyTable<I>& imageKeyTable()
+{
+    static const PropertyKeyTable<I> table{
+        row(
+            "contents",
+            [](I& i, const QVariant* v) {
+                const QImage picture = v ? unarchivedImage(*v) : QImage();
+                if (!picture.isNull())
+                    i.setInputImage(picture);
+            },
+            [](I& i) { return archivedImage(i.inputImage()); }),
+        row(
+            "maskImage",
+            [](I& i, const QVariant* v) {
+                i.setMaskFlag(0);
+                const QImage mask = v ? unarchivedImage(*v) : QImage();
+                if (!mask.isNull()) {
+                    i.setMaskImage(mask);
+                    i.setMaskFlag(1);
+                }
+            },
+            [](I& i) { return archivedImage(i.maskImage()); }),
+        row(
+            "flippedHorizontally",
+            [](I& i, const QVariant* v) { readFlip(v, i, &I::setFlippedHorizontally); },
+            [](I& i) { return QVariant(i.isFlippedHorizontally()); }),
+        row(
+            "flippedVertically", [](I& i, const QVariant* v) { readFlip(v, i, &I::setFlippedVertically); },
+            [](I& i) { return QVariant(i.isFlippedVertically()); }),
+        row(
+            "imageName", [](I& i, const QVariant* v) { i.setImageName(textOrNone(v)); },
+            [](I& i) { return text(i.imageName()); }),
+        row(
+            "imageType", [](I& i, const QVariant* v) { i.setImageType(textOrNone(v)); },
+            [](I& i) { return text(i.imageType()); }),
+        row(
+            "imageLastModDate",
+            [](I& i, const QVariant* v) {
+                i.setImageLastModDate(v && v->metaType().id() == QMetaType::QDateTime ? v->toDateTime()
+                                                                                      : QDateTime());
+            },
+            [](I& i) {
+                return i.imageLastModDate().isValid() ? QVariant(i.imageLastModDate())
+                                                      : QVariant(QStringLiteral(""));
+            }),
+        // Written with the base keys.
+        row("retinaFlag", [](I& i, const QVariant* v) { i.setRetinaFlag(v && integerValue(*v) == 1); }, {}),
+        row(
+            "reflection", [](I& i, const QVariant* v) { i.setReflection(v ? floatValue(*v) : 0.0f); },
+            [](I& i) { return realText(i.reflection()); }),
+        // Read with the base keys.
+        row("slideShowNumber", {}, [](I& i) { return integerText(i.slideShowNumber()); }),
+        row("focusRect",
+            [](I& i, const QVariant* v) {
+                const QString rect = textOrNone(v);
+                if (!rect.isEmpty())
+                    i.setFocusRect(Format::rectFromString(rect));
+            },
+            {}),
+        row(
+            "bubbleFlag", [](I& i, const QVariant* v) { i.setBubbleFlag(v ? integerValue(*v) : 0); },
+            [](I& i) { return integerText(i.bubbleFlag()); }),
+        row(
+            "bubbleShape",
+            [](I& i, const QVariant* v) {
+                const QString shape = textOrNone(v);
+                i.setBubbleShape(shape.isNull() ? QStringLiteral("") : shape);
+            },
+            [](I& i) { return text(i.bubbleShape()); }),
+    };
+    return table;
+}
+
+} // namespace
+
+SKTImage::SKTImage()
+{
+    static const bool undoKeysRegistered = (registerUndoKeys(), true);
+    Q_UNUSED(undoKeysRegistered)
+}
+
+QString SKTImage::className() const
+{
+    return QStringLiteral("SKTImage");
+}
+
+std::shared_ptr<SKTGraphic> SKTImage::newGraphicOfSameKind() const
+{
+    return std::make_shared<SKTImage>();
+}
+
+std::shared_ptr<SKTGraphic> SKTImage::copy() const
+{
+    std::shared_ptr<SKTGraphic> graphic = SKTGraphic::copy();
+    static_cast<SKTImage*>(graphic.get())->m_contents = m_contents.copy();
+    return graphic;
+}
+
+bool SKTImage::initWithProperties(const GraphicPropertyDictionary& properties)
+{
+    if (!SKTGraphic::initWithProperties(properties))
+        return false;
+    readPropertyKeys(*this, properties, imageKeyTable());
+    if (reflection() > 1.0)
+        return false;
+    set_contents(reflectedInput());
+    QRectF original = bounds();
+    if (reflection() != 0.0)
+        original.setHeight(std::trunc(original.height() / (reflection() + 1.0)));
+    setOriginalImageRect(original);
+    return true;
+}
+
+GraphicPropertyDictionary SKTImage::properties()
+{
+    GraphicPropertyDictionary dictionary = SKTGraphic::properties();
+    writePropertyKeys(*this, dictionary, imageKeyTable());
+    return dictionary;
+}
+
+void SKTImage::initWithPosition(const QPointF& position, const QImage& picture)
+{
+    set_contents(picture);
+    const QSizeF size = picture.deviceIndependentSize();
+    setBounds(QRectF(position.x() - size.width() / 2, position.y() - size.height() / 2, size.width(),
+                     size.height()));
+}
+
+void SKTImage::setFilePath(const QString& path)
+{
+    set_contents(QImage(QDir::cleanPath(path)));
+}
+
+void SKTImage::set_contents(const QImage& picture)
+{
+    m_contents = picture;
+    didChangeValueForKey(QStringLiteral("_contents"));
+}
+
+void SKTImage::setFlippedHorizontally(bool flipped)
+{
+    m_flippedHorizontally = flipped;
+    didChangeValueForKey(kFlippedHorizontallyKey);
+}
+
+void SKTImage::setFlippedVertically(bool flipped)
+{
+    m_flippedVertically = flipped;
+    didChangeValueForKey(kFlippedVerticallyKey);
+}
+
+QImage SKTImage::reflectedInput() const
+{
+    return reflection() > 0.0 ? Drawing::addReflection(inputImage(), reflection()) : inputImage();
+}
+
+void SKTImage::applyReflection()
+{
+    QImage picture;
+    try {
+        picture = reflectedInput();
+    } catch (const std::invalid_argument&) {
+        return;
+    }
+    set_contents(picture);
+    if (reflection() > 0.0) {
+        const QRectF original = originalImageRect();
+        const QRectF b = bounds();
+        setBounds(QRectF(b.x(), b.y(), b.width(),
+                         std::trunc(original.height() * reflection() + original.height())));
+    }
+}
+
+void SKTImage::setBounds(const QRectF& bounds)
+{
+    SKTGraphic::setBounds(bounds);
+    if (reflection() == 0.0)
+        setOriginalImageRect(bounds);
+}
+
+void SKTImage::updateOriginalRect()
+{
+    if (reflection() <= 0.0)
+        return;
+    QRectF original = bounds();
+    original.setHeight(double(float(original.height()) / float(reflection() + 1.0)));
+    setOriginalImageRect(original);
+}
+
+QSizeF SKTImage::inputImageSize() const
+{
+    return inputImage().deviceIndependentSize();
+}
+
+void SKTImage::makeNaturalSize()
+{
+    const QRectF b = bounds();
+    setBounds(QRectF(b.topLeft(), m_contents.deviceIndependentSize()));
+    setFlippedHorizontally(false);
+    setFlippedVertically(false);
+}
+
+void SKTImage::flipHorizontally()
+{
+    setFlippedHorizontally(!isFlippedHorizontally());
+}
+
+void SKTImage::flipVertically()
+{
+    setFlippedVertically(!isFlippedVertically());
+}
+
+QSet<QString> SKTImage::keysForValuesToObserveForUndo() const
+{
+    return SKTGraphic::keysForValuesToObserveForUndo() +
+           QSet<QString>{kFlippedHorizontallyKey, kFlippedVerticallyKey};
+}
+
+QString SKTImage::presentablePropertyNameForKey(const QString& key) const
+{
+    static const QHash<QString, QString> names{
+        {kFlippedHorizontallyKey, QStringLiteral("Horizontal Flipping")},
+        {kFlippedVerticallyKey, QStringLiteral("Vertical Flipping")},
+    };
+    const auto it = names.constFind(key);
+    if (it == names.constEnd())
+        return SKTGraphic::presentablePropertyNameForKey(key);
+    return StringsTable::localizedString(*it, QString(), QStringLiteral("UndoStrings"));
+}
+
+QSet<QString> SKTImage::keyPathsForValuesAffectingDrawingContents() const
+{
+    static const QSet<QString> own{kFlippedHorizontallyKey,
+                                   kFlippedVerticallyKey,
+                                   QStringLiteral("opacity"),
+                                   QStringLiteral("shadowFlag"),
+                                   QStringLiteral("reflection"),
+                                   QStringLiteral("borderWidth"),
+                                   QStringLiteral("borderHexColorString"),
+                                   QStringLiteral("borderStyle")};
+    return SKTGraphic::keyPathsForValuesAffectingDrawingContents() + own;
+}
