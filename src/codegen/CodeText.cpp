@@ -1,6 +1,9 @@
 #include "codegen/CodeText.h"
 
+#include "codegen/CodeVocabulary.h"
 #include "platform/Format.h"
+
+#include <QRegularExpression>
 
 namespace CodeText {
 
@@ -10,6 +13,19 @@ QString escapeAngleBrackets(const QString& text)
     escaped.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     escaped.replace(QLatin1Char('>'), QLatin1String("&gt;"));
     return escaped;
+}
+
+QString bodyMarkup(QString text, int indentFlag, bool escape)
+{
+    using namespace CodeVocabulary;
+    static const QRegularExpression otherLineEnds(
+        QStringLiteral("[\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]"));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (escape)
+        text = escapeAngleBrackets(text);
+    text.replace(QLatin1Char('\n'), QString(indentFlag == 2 ? Markup::tabParagraph : Markup::lineBreak));
+    text.replace(otherLineEnds, QString(Markup::lineBreak));
+    return text;
 }
 
 QString safeLinkTarget(const QString& link)

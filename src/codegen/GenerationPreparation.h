@@ -5,6 +5,10 @@
 // Preparing elements for the generators.
 namespace GenerationPreparation {
 
+// A link as pages write it: white space and line ends trimmed at both ends, every blank as "%20", and only
+// the part before its first line feed. An empty link stays empty.
+QString verifyLink(const QString& link);
+
 // Gives every padding and margin unit that is missing, empty or "(null)" the unit "%"; others are kept.
 // Works on graphics and on element records alike and answers the element.
 template <class Element> Element& populateTextViewMarginType(Element& element)

@@ -11,7 +11,6 @@
 #include "profile/DataCentre.h"
 #include "profile/services/WebFonts.h"
 
-#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -105,20 +104,6 @@ QString alignmentWord(Qt::Alignment alignment)
     return QStringLiteral("left");
 }
 
-// The text as body markup. Typed "<" and ">" are escaped before any markup goes in, so the line breaks
-// stay markup and nothing the user typed becomes a tag.
-QString bodyMarkup(QString text, int indentFlag, bool escape)
-{
-    static const QRegularExpression otherLineEnds(
-        QStringLiteral("[\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]"));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (escape)
-        text = CodeText::escapeAngleBrackets(text);
-    text.replace(QLatin1Char('\n'), QString(indentFlag == 2 ? Markup::tabParagraph : Markup::lineBreak));
-    text.replace(otherLineEnds, QString(Markup::lineBreak));
-    return text;
-}
-
 void markWebFontUsed(const QString& family)
 {
     if (family.isEmpty())
@@ -164,7 +149,7 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
 
     const bool snippet = e.textType() == kSnippetTextType;
     const bool escape = !snippet && (profile.responsiveDesign ? !responsiveOutput : !profile.htmlTextBoxes);
-    QString body = bodyMarkup(plain, e.indentFlag(), escape);
+    QString body = CodeText::bodyMarkup(plain, e.indentFlag(), escape);
     const bool containsLink =
         int(e.snippetFormatFlag()) == 1 && profile.responsiveDesign && !e.link().isEmpty();
     if (containsLink)

@@ -24,4 +24,16 @@ public:
     virtual QImage findCurrentlySelectedVelkButtonImage(const QString& pageFileName) = 0;
     virtual QString grabNextImageName() const = 0;
     virtual QPointF grabLastTouchPoint() const = 0;
+
+    // What reading a page asks of the window; a window without the control concerned does nothing.
+    // The working folder of the website shown in the window; none for a single page.
+    virtual QString openWebsiteFolderTempPath() const { return {}; }
+    virtual void setConfirmedCanvasSize(int width, int height)
+    {
+        Q_UNUSED(width);
+        Q_UNUSED(height);
+    }
+    virtual void adjustCanvasSizeType() {}
+    virtual void setCurrentTemplateSelectionValue() {}
+    virtual void refreshPageBackgroundColor() {}
 };

@@ -31,6 +31,8 @@ struct CountedBlock {
 // Document frame and the split between style and body.
 namespace Frame {
 inline constexpr Text html5Doctype{"<!DOCTYPE html>"};
+inline constexpr Text html4Doctype{"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                                   "\"http://www.w3.org/TR/html4/loose.dtd\">"};
 inline constexpr Text htmlOpen{"<html>"};
 inline constexpr Text headOpen{"<head>"};
 inline constexpr Text titleOpen{"<title>"};
@@ -68,6 +70,10 @@ inline constexpr CountedBlock customHeaderCode{Text{"<!--Custom Header Code:"}, 
 // Older form pages only; read, never written.
 inline constexpr CountedBlock quarnelCustomHeaderCode{Text{"<!--Quarnel Custom Header Code:"}, Text{"-->"}};
 inline constexpr Text bootstrapStyleSheet{"bootstrap.min.css"};
+// The script and style files a page can load from beside itself instead of a public copy.
+inline constexpr Text localJquery{"jquery-2.2.2.min.js"};
+inline constexpr Text localBootstrapScript{"bootstrap.min.js"};
+inline constexpr Text localBootstrapStyleSheet{"bootstrap.min.css"};
 } // namespace Head
 
 // Style-block rules other than element rules.
@@ -98,6 +104,143 @@ inline constexpr Text oldTableExclusion{"tableGrid"};
 inline constexpr Text oldTableCell{".ttext"};
 inline constexpr Text positioned{"{position:"};
 } // namespace Rule
+
+// Property names of element rules: the CSS a browser reads and the editor state it ignores.
+namespace Property {
+// Placement and box.
+inline constexpr Text position{"position"};
+inline constexpr Text left{"left"};
+inline constexpr Text top{"top"};
+inline constexpr Text zIndex{"z-index"};
+inline constexpr Text width{"width"};
+inline constexpr Text height{"height"};
+inline constexpr Text fixed{"fixed"}; // the move lock
+inline constexpr Text padding{"padding"};
+inline constexpr Text margin{"margin"};
+inline constexpr Text overflow{"overflow"};
+inline constexpr Text border{"border"};
+inline constexpr Text display{"display"};
+// Look.
+inline constexpr Text backgroundColor{"background-color"};
+inline constexpr Text color{"color"};
+inline constexpr Text fontSize{"font-size"};
+inline constexpr Text fontFamily{"font-family"};
+inline constexpr Text borderStyle{"border-style"};
+inline constexpr Text borderWidth{"border-width"};
+inline constexpr Text borderColor{"border-color"};
+inline constexpr Text borderRadius{"border-radius"};
+inline constexpr Text mozBorderRadius{"-moz-border-radius"};
+inline constexpr Text textAlign{"text-align"};
+inline constexpr Text textIndent{"text-indent"};
+inline constexpr Text lineHeight{"line-height"};
+inline constexpr Text opacity{"opacity"};
+inline constexpr Text filter{"filter"};
+inline constexpr Text boxShadow{"box-shadow"};
+// Editor state shared by several kinds.
+inline constexpr Text groupNumber{"groupNumber"};
+inline constexpr Text templateName{"templateName"};
+inline constexpr Text manualLayerIndex{"manualLayerIndex"};
+inline constexpr Text sectionNumber{"sectionNumber"};
+inline constexpr Text sectionRowSpot{"sectionRowSpot"};
+inline constexpr Text sectionColumnSpot{"sectionColumnSpot"};
+inline constexpr Text tableNumber{"tableNumber"};
+inline constexpr Text shadowFlag{"shadowFlag"};
+inline constexpr Text shadowOpacity{"shadowOpacity"};
+inline constexpr Text shadowRadius{"shadowRadius"};
+inline constexpr Text shadowOffSetY{"shadowOffSetY"};
+inline constexpr Text shadowBlurRadius{"shadowBlurRadius"};
+inline constexpr Text shadowDistanceX{"shadowDistanceX"};
+inline constexpr Text shadowDistanceY{"shadowDistanceY"};
+inline constexpr Text rotationAngle{"rotationAngle"};
+inline constexpr Text responsiveResizeFlag{"responsiveResizeFlag"};
+inline constexpr Text responsiveAlignmentFlag{"responsiveAlignmentFlag"};
+inline constexpr Text bubbleShape{"bubbleShape"};
+inline constexpr Text backdrop{"backdrop"};
+// Text and snippet boxes.
+inline constexpr Text textAlpha{"textAlpha"};
+inline constexpr Text indentFlag{"indentFlag"};
+inline constexpr Text shapeFlag{"shapeFlag"};
+inline constexpr Text tableRowSpot{"tableRowSpot"};
+inline constexpr Text tableColumnSpot{"tableColumnSpot"};
+inline constexpr Text linkType{"linkType"};
+inline constexpr Text shapeBackgroundColor{"shapeBackgroundColor"};
+inline constexpr Text nlines{"nlines"};
+inline constexpr Text fixedWidthFlag{"fixedWidthFlag"};
+inline constexpr Text fixedHeightFlag{"fixedHeightFlag"};
+inline constexpr Text widthBuffer{"widthBuffer"};
+inline constexpr Text heightBuffer{"heightBuffer"};
+inline constexpr Text zoomBubbleFlag{"zoomBubbleFlag"};
+inline constexpr Text xsColumnGrid{"xsColumnGrid"};
+inline constexpr Text smallColumnGrid{"smallColumnGrid"};
+inline constexpr Text mediumColumnGrid{"mediumColumnGrid"};
+inline constexpr Text largeColumnGrid{"largeColumnGrid"};
+inline constexpr Text markAsReplyFlag{"markAsReplyFlag"};
+inline constexpr Text onClickShow{"onClickShow"};
+inline constexpr Text onClickHide{"onClickHide"};
+inline constexpr Text verticalAlignment{"verticalAlignment"};
+inline constexpr Text lineSpacingMultiple{"lineSpacingMultiple"};
+inline constexpr Text snippetFormattingFlag{"snippetFormattingFlag"};
+inline constexpr Text containsLinkFlag{"containsLinkFlag"};
+// Companion rules of text and snippet boxes.
+inline constexpr Text hoverColor{"hoverColor"};
+inline constexpr Text hoverTextColor{"hoverTextColor"};
+inline constexpr Text formType{"formType"};
+inline constexpr Text formTag{"formTag"};
+inline constexpr Text formOptionTag{"formOptionTag"};
+inline constexpr Text formRequiredFlag{"formRequiredFlag"};
+// Images.
+inline constexpr Text imageName{"imagename"};
+inline constexpr Text imageType{"imagetype"};
+inline constexpr Text reflection{"reflection"};
+inline constexpr Text reflectionFraction{"reflection-fraction"};
+inline constexpr Text imageAlpha{"imageAlpha"};
+inline constexpr Text retina{"retina"};
+inline constexpr Text slideShowNumber{"slideShowNumber"};
+inline constexpr Text enlarge{"enlarge"};
+inline constexpr Text galleryNumber{"galleryNumber"};
+inline constexpr Text galleryRowSpot{"galleryRowSpot"};
+inline constexpr Text galleryColumnSpot{"galleryColumnSpot"};
+inline constexpr Text originalHeight{"originalHeight"};
+inline constexpr Text bubbleFlag{"bubbleFlag"};
+inline constexpr Text imageMaskFlag{"imageMaskFlag"};
+// Lines.
+inline constexpr Text lineOriginX{"lineOriginX"};
+inline constexpr Text lineOriginY{"lineOriginY"};
+inline constexpr Text lineEndX{"lineEndX"};
+inline constexpr Text lineEndY{"lineEndY"};
+inline constexpr Text lineAlpha{"lineAlpha"};
+inline constexpr Text drawBeginArrow{"drawBeginArrow"};
+inline constexpr Text drawEndArrow{"drawEndArrow"};
+// Tables, galleries and slideshows.
+inline constexpr Text numOfRows{"numOfRows"};
+inline constexpr Text numOfColumns{"numOfColumns"};
+inline constexpr Text gridType{"gridType"};
+inline constexpr Text sectionTopPadding{"sectionTopPadding"};
+inline constexpr Text sectionBottomPadding{"sectionBottomPadding"};
+inline constexpr Text sectionLeftPadding{"sectionLeftPadding"};
+inline constexpr Text sectionRightPadding{"sectionRightPadding"};
+inline constexpr Text sectionID{"sectionID"};
+inline constexpr Text initialLaunchState{"initialLaunchState"};
+inline constexpr Text autoStart{"autoStart"};
+
+// The box model, side by side in the order rules carry them: values, then units ("pixel" or "%"), then
+// level names ("None" ... "XXL"); within each, top, bottom, left and right padding, then the margins.
+inline constexpr Text boxValues[] = {
+    Text{"topPaddingStr"}, Text{"bottomPaddingStr"}, Text{"leftPaddingStr"}, Text{"rightPaddingStr"},
+    Text{"topMarginStr"},  Text{"bottomMarginStr"},  Text{"leftMarginStr"},  Text{"rightMarginStr"}};
+inline constexpr Text boxUnits[] = {Text{"topPaddingTypeStr"},  Text{"bottomPaddingTypeStr"},
+                                    Text{"leftPaddingTypeStr"}, Text{"rightPaddingTypeStr"},
+                                    Text{"topMarginTypeStr"},   Text{"bottomMarginTypeStr"},
+                                    Text{"leftMarginTypeStr"},  Text{"rightMarginTypeStr"}};
+inline constexpr Text boxLevels[] = {Text{"topPaddingLevelStr"},  Text{"bottomPaddingLevelStr"},
+                                     Text{"leftPaddingLevelStr"}, Text{"rightPaddingLevelStr"},
+                                     Text{"topMarginLevelStr"},   Text{"bottomMarginLevelStr"},
+                                     Text{"leftMarginLevelStr"},  Text{"rightMarginLevelStr"}};
+} // namespace Property
+
+// Characters that end a property or a rule for the readers; free text written into a rule never carries
+// them (nor line ends), or the rest of its line would be read wrongly.
+inline constexpr Text ruleBreakingCharacters{";:{}=\r\n"};
 
 // Body markup the readers find on a line.
 namespace Body {

@@ -1,6 +1,7 @@
 #include "document/SKTDocument.h"
 
 #include "document/DocumentWindow.h"
+#include "document/PageRecords.h"
 #include "document/SKTMapTableOwner.h"
 #include "platform/Alert.h"
 #include "platform/StringsTable.h"
@@ -26,6 +27,7 @@ QString buttonTitle(const char* key)
 } // namespace
 
 SKTDocument::SKTDocument()
+    : m_pageRecords(std::make_unique<PageRecords>())
 {
     connect(&m_undoManager, &DocumentUndoManager::checkpointReached, this,
             &SKTDocument::observeUndoManagerCheckpoint);
@@ -117,10 +119,12 @@ bool SKTDocument::canCloseDocumentWithDelegate(const CloseCallback& callback)
 bool SKTDocument::saveDocumentWithDelegate(const std::function<void(SKTDocument&, bool)>& callback)
 {
     bool didSave = false;
-    if (m_saveOperation)
+    if (refuseSavingUnreadPage())
+        didSave = false;
+    else if (m_saveOperation)
         didSave = m_saveOperation(*this);
     else
-        qWarning("The page cannot be saved: no save step is installed");
+        didSave = savePageDocument();
     if (callback)
         callback(*this, didSave);
     return didSave;

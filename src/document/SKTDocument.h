@@ -9,18 +9,33 @@
 #include <QImage>
 #include <QMap>
 #include <QObject>
+#include <QPageLayout>
 #include <QSet>
 #include <QSizeF>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
+class CodeWidgetHelper;
 class DocumentWindow;
+class PageImage;
+class SKTText;
+struct PageCodeContext;
+struct PageWorkLists;
+using PageImageList = QList<PageImage>;
 class LabelTemplateHelper;
+class PageObjectRule;
 class SKTMapTableOwner;
+class TransformView;
+class myTextView;
 struct ImageAsset;
+struct PageRecords;
+struct SnippetTextContent;
+using myTextViewList = QList<std::shared_ptr<myTextView>>;
+using TransformViewList = QList<std::shared_ptr<TransformView>>;
 
 // Positions in the graphics list, ascending.
 using IndexSet = std::set<int>;
@@ -222,7 +237,8 @@ public:
     QString createFileName() const;
 
     // ---- Saving
-    // The step that writes the page document; it answers whether the page was saved.
+    // The step that writes the page document; it answers whether the page was saved. Without one the page
+    // is saved to its file, or to a file chosen in a save panel.
     using SaveOperation = std::function<bool(SKTDocument&)>;
     void setSaveOperation(SaveOperation operation) { m_saveOperation = std::move(operation); }
     // Runs the save step and tells the callback, when given, whether it saved.
@@ -258,6 +274,117 @@ public:
     // The rendered page; null without a window.
     QImage imageWithSubviews();
 
+    // ---- Page assembly: the page file, written from the graphics
+    // Writes the whole page into lastGeneratedSource: the stored page, or with `publishFlag` the published
+    // one; with `storeImagesFlag` the image files are written too. Only the low byte of each flag counts.
+    void generateSourceCode(const QString& pageName, int publishFlag, int storeImagesFlag);
+    // The page text the last generation of any document wrote; read it right after generating.
+    static QString& lastGeneratedSource();
+    // The objects of the last generation sorted by what they became.
+    const PageWorkLists& generatedLists() const;
+    // Puts the local jQuery and Bootstrap files beside the page when they are not there yet.
+    void transferJquery();
+    bool needImagePopupScript() const;
+    // Whether an image of the list (or the page background) uses the file of the page folder.
+    bool isImageInUse(const QString& fileName, const QString& extension, const PageImageList& images) const;
+    void populateGalleryImageDimensions();
+    // The element generators, as the page's own operations.
+    static QString verifyLink(const QString& link);
+    static int calculateNumOfLines(const QString& text);
+    CodeWidgetHelper generateTextViewCodeStatic(SKTText& text, int elementNumber, bool responsiveOutput);
+    CodeWidgetHelper generateSnippetCode(SKTText& snippet);
+    CodeWidgetHelper generateImageCode(SKTGraphic& image, bool responsiveOutput);
+    PageCodeContext pageCodeContext() const;
+
+    // ---- Saving the page document: page file, style sheet, images and screenshots into the page's working
+    // folder, packed into the document's file. Each answers whether it did its job; a failed save leaves
+    // the document edited, the stored package as it was, and says why in an alert.
+    bool askPageToSaveItself();
+    bool saveToURL(const QString& location);
+    bool saveThisPage(const QString& location, int mode);
+    // Generates the page and answers whether it equals the page file it would be written to.
+    bool compareSource(int mode);
+    bool savePagePreparation();
+    bool savePageFile(int mode);
+    bool directlySavePageFile();
+    bool saveCSSFile();
+    void clearTempFolder();
+    bool generatePublishVersion();
+    bool exportPublishVersion(const QString& path);
+    // The stored page file W/P.ext, and the file publish writes (FTPUploadFlag 999) go to beside it, so
+    // they never replace the working copy.
+    QString storedPageFilePath() const;
+    QString publishPageFilePath() const;
+    void updateWindowTitle();
+    QString windowTitle() const { return m_windowTitle; }
+    // The document's data for the platform: none, pages are written by saveThisPage.
+    QByteArray dataOfType(const QString& typeName) const;
+    QColor pageBackgroundColor() const { return m_pageColor; }
+    // Why the last save or page-file write failed; empty after a success.
+    QString lastSaveError() const { return m_lastSaveError; }
+
+    // ---- Reading a stored page back (the loader throws PageReadError for a page it cannot read)
+    // The element records of the page text, highest stacking number first; fills pageRecords() and the
+    // page settings it reads.
+    ElementRecordList presentObjects(const QString& source, const QString& pageName,
+                                     const QString& folderPath, const QString& templateName,
+                                     const QString& pagePath);
+    PageRecords& pageRecords() { return *m_pageRecords; }
+    std::shared_ptr<myTextView> generateATextView(const PageObjectRule& rule, const QString& pageName);
+    static QString parseForItemTypeString(const PageObjectRule& rule, const QString& key,
+                                          const QString& fallback);
+    static int parseForItemTypeInt(const PageObjectRule& rule, const QString& key, int fallback);
+    static float parseForItemTypeFloat(const PageObjectRule& rule, const QString& key, float fallback);
+    static SnippetTextContent grabTextContent(const QStringList& bodyLines, const myTextViewList& records,
+                                              const QString& classPrefix);
+    // The picture of an image in the page folder (the page file path without extension); null when none.
+    static QImage retrieveImageFile(const QString& pagePath, const QString& imageName,
+                                    const QString& imageType);
+    void transferImageFilesForNewName(const QString& oldName, const QString& newName,
+                                      const QString& extension);
+    // Names among the page's images and the extra records, which are not on the page yet.
+    QString getNextImageName(const TransformViewList& extraImages) const;
+    bool isImageNameAlreadyInUse(const TransformView& image, const TransformViewList& extraImages) const;
+
+    // ---- Opening a page document
+    // Opens or reloads the page from the document's file; false (after the "Not able to open" alert) when
+    // the page cannot be read.
+    bool refreshDocument();
+    // The platform's read: the page is always read from the document's file, not from the data.
+    bool readFromData(const QByteArray& data, const QString& typeName)
+    {
+        Q_UNUSED(data);
+        Q_UNUSED(typeName);
+        return refreshDocument();
+    }
+    void updateMobileView(int selectedSegment);
+    void clearAllGraphics();
+    void applyAutoBaseTemplate();
+    // The last open or reload failed: the document holds no page, and saving must not write over the file.
+    bool pageLoadFailed() const { return m_pageLoadFailed; }
+    // Every save asks first: true (after telling the user) when the page failed to load.
+    bool refuseSavingUnreadPage() const;
+    void setPrintInfo(const std::optional<QPageLayout>& printInfo);
+    std::optional<QPageLayout> printInfo() const { return m_printInfo; }
+
+    // ---- Form element records (not inserted anywhere)
+    std::shared_ptr<myTextView> createNewTextField(int x, int y, int width, int height);
+    std::shared_ptr<myTextView> createNewParagraph(int x, int y, int width, int height);
+    std::shared_ptr<myTextView> createCheckbox(int x, int y);
+    std::shared_ptr<myTextView> createRadioButton(int x, int y);
+    std::shared_ptr<myTextView> createSubmitButton(int x, int y);
+    int findNextFormTag() const;
+    int findNextGroupNumber() const;
+    // Copies every option label's text of the last read page into the option it labels.
+    void syncAllOptionForms();
+    void updateFormOption2(const std::shared_ptr<myTextView>& label);
+
+Q_SIGNALS:
+    // The canvas size may have changed (new print settings).
+    void canvasSizeChanged();
+    // The document window shows this title.
+    void windowTitleChanged(const QString& title);
+
 private:
     struct Observation {
         std::shared_ptr<SKTGraphic> graphic;
@@ -276,6 +403,8 @@ private:
     // The file in the page folder; null without a save folder.
     QString pageFilePath(const QString& fileName) const;
     void writeScreenshots(const QImage& picture);
+    // The save without an installed save step: to the document's file, or to one chosen in a save panel.
+    bool savePageDocument();
 
 #define SKT_DOCUMENT_MEMBER(Type, name, setter) Type m_##name{};
     SKT_DOCUMENT_FIELDS(SKT_DOCUMENT_MEMBER)
@@ -296,4 +425,10 @@ private:
     QString m_fileLocation;
     bool m_draft = false;
     bool m_edited = false;
+    std::unique_ptr<PageRecords> m_pageRecords;
+    bool m_pageLoadFailed = false;
+    std::optional<QPageLayout> m_printInfo;
+    std::shared_ptr<PageWorkLists> m_generatedLists;
+    QString m_windowTitle;
+    QString m_lastSaveError;
 };

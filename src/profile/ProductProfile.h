@@ -173,6 +173,8 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(bool, presentationExportFlag)  /* set while a page is generated for preview or presentation export */      \
     X(bool, codeEditorForAllTextBoxes) /* the code editor edits any text box, not only HTML snippets */          \
     X(bool, htmlTextBoxes)           /* text boxes hold raw HTML */                                               \
+    X(bool, openingFromWebsiteFlag)  /* the page being opened belongs to the website folder below */              \
+    X(QString, openingWebsiteFolderPath) /* that folder, until a document without a window takes it */            \
     /* The print sheet chosen last (lengths in inches), and its label grid in print points */                     \
     X(int, printRowsPerSheet)                                                                                     \
     X(int, printColumnsPerSheet)                                                                                  \

@@ -1,0 +1,378 @@
+#include "document/DocumentWindow.h"
+#include "document/PageFileFormat.h"
+#include "document/PageMarkers.h"
+#include "document/PageObjectRules.h"
+#include "document/PageRecords.h"
+#include "document/PageText.h"
+#include "document/ProfileDataMigration.h"
+#include "document/ReceivedPages.h"
+#include "document/SKTDocument.h"
+#include "platform/Alert.h"
+#include "platform/NotificationCenter.h"
+#include "platform/transfer/UploadFTPS.h"
+#include "profile/DataCentre.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+// Opening a page document: the package is unpacked into a folder of its own, the page file is found,
+// and its text is read back into the document's settings and graphics.
+
+namespace {
+
+const QString kQuarnel = QStringLiteral("quarnel");
+const QString kBaseTemplateFile = QStringLiteral("basetemplate.html");
+const QString kUnpackingFolder = QStringLiteral("tempFiles");
+const QString kSiteSettingsFile = QStringLiteral("site.velks");
+const QString kReceivedPagesSite = QStringLiteral("Received Pages");
+
+// Where the page of one open comes from.
+struct OpenedPage {
+    QString baseName;       // the document file's name without extension
+    QString pageFileName;   // F: the page file's name
+    QString graphicsSource; // the file name the graphics are told they come from
+};
+
+QString trimmedBaseName(const QString& baseName)
+{
+    return baseName.trimmed();
+}
+
+QString workingFolder()
+{
+    return DataCentre::profile().workingFolderPath;
+}
+
+// A fresh, empty folder for one unpacking; every open has its own, so no open ever finds the files of
+// another in it.
+std::unique_ptr<QTemporaryDir> freshUnpackingFolder(const QString& baseName)
+{
+    const QString area = QDir(workingFolder()).filePath(kUnpackingFolder);
+    QDir().mkpath(area);
+    auto folder = std::make_unique<QTemporaryDir>(QDir(area).filePath(baseName + QStringLiteral("-XXXXXX")));
+    if (!folder->isValid())
+        return nullptr;
+    return folder;
+}
+
+std::unique_ptr<QTemporaryDir> unpacked(const QString& archive, const QString& baseName)
+{
+    std::unique_ptr<QTemporaryDir> folder = freshUnpackingFolder(baseName);
+    if (!folder || !UploadFTPS().unzipDocument(archive, folder->path()))
+        return nullptr;
+    return folder;
+}
+
+// The page file among the top-level files of a folder: the one named after the document, else the first
+// by name with one of the extensions.
+QString pageFileIn(const QString& folder, const QString& baseName, const QStringList& extensions)
+{
+    const QDir dir(folder);
+    for (const QString& extension : extensions) {
+        const QString named = baseName + u'.' + extension;
+        if (QFileInfo(dir.filePath(named)).isFile())
+            return named;
+    }
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files, QDir::Name)) {
+        if (extensions.contains(file.suffix()))
+            return file.fileName();
+    }
+    return {};
+}
+
+void postNotification(SKTDocument& document, const char* name)
+{
+    NotificationCenter::defaultCenter().post(QString::fromLatin1(name), &document);
+}
+
+IndexSet firstIndexes(qsizetype count)
+{
+    IndexSet indexes;
+    for (int i = 0; i < int(count); ++i)
+        indexes.insert(i);
+    return indexes;
+}
+
+// Changes made while it lives record no undo.
+class UndoRegistrationOff {
+public:
+    explicit UndoRegistrationOff(DocumentUndoManager& manager)
+        : m_manager(manager)
+    {
+        m_manager.disableUndoRegistration();
+    }
+    ~UndoRegistrationOff() { m_manager.enableUndoRegistration(); }
+    Q_DISABLE_COPY(UndoRegistrationOff)
+
+private:
+    DocumentUndoManager& m_manager;
+};
+
+void removeAllGraphicsQuietly(SKTDocument& d)
+{
+    UndoRegistrationOff quiet(d.undoManager());
+    d.removeGraphicsAtIndexes(firstIndexes(d.graphics().size()));
+}
+
+void reportUnreadablePage()
+{
+    qWarning("can not read main page, called from refreshDocument");
+    Alert alert(QStringLiteral("Not able to open"), QStringLiteral("This file can not be opened."),
+                {QStringLiteral("Dismiss")});
+    alert.style = Alert::Warning;
+    alert.runModal();
+}
+
+} // namespace
+
+namespace {
+
+// The nested layout: the page folder and the page file unpack straight into the stamp folder.
+bool openNestedPackage(SKTDocument& d, const QString& baseName)
+{
+    const QString stamp = ReceivedPages::stampFolderPath(QDateTime::currentDateTime());
+    QDir().mkpath(stamp);
+    if (!UploadFTPS().unzipDocument(d.fileLocation(), stamp))
+        return false;
+    const QString file = pageFileIn(stamp, baseName, {QStringLiteral("html"), QStringLiteral("php")});
+    if (file.isEmpty())
+        return false;
+    const QFileInfo info(QDir(stamp).filePath(file));
+    d.setPageName(info.completeBaseName());
+    d.setPageFileExtension(info.suffix());
+    d.setPagePath(info.filePath());
+    d.setTempSavePathLocal(stamp);
+    return true;
+}
+
+// The flat layout: the page's files lie at the package's root; they move into a folder named after the
+// page inside the stamp folder, under a name no earlier open into the same stamp folder took.
+bool openFlatPackage(SKTDocument& d, const QString& baseName)
+{
+    const std::unique_ptr<QTemporaryDir> unpacking = unpacked(d.fileLocation(), baseName);
+    if (!unpacking)
+        return false;
+    const QDir from(unpacking->path());
+    const QString extension = d.pageFileExtension();
+    const QString file = pageFileIn(from.path(), baseName, {extension});
+    if (file.isEmpty())
+        return false;
+
+    const QString stamp = ReceivedPages::stampFolderPath(QDateTime::currentDateTime());
+    if (!QFileInfo::exists(stamp)) {
+        QDir().mkpath(stamp);
+        PageText::write(QDir(stamp).filePath(kSiteSettingsFile), kReceivedPagesSite);
+    }
+    const QString name = ReceivedPages::uniquePageName(stamp, baseName, extension);
+    const QDir page(QDir(stamp).filePath(name));
+    QDir().mkpath(page.path());
+
+    const QString savedName = QFileInfo(file).completeBaseName();
+    QFile::rename(from.filePath(file), page.filePath(name + u'.' + extension));
+    for (const QString& screenshot :
+         {savedName + QStringLiteral(".png"), savedName + QStringLiteral("@2x.png")})
+        QFile::rename(from.filePath(screenshot), page.filePath(screenshot));
+    // What is left is the page folder.
+    QDir().rename(from.path(), page.filePath(name));
+
+    d.setPageName(name);
+    d.setPagePath(page.filePath(name + u'.' + extension));
+    d.setTempSavePathLocal(page.path());
+    return true;
+}
+
+} // namespace
+
+bool SKTDocument::refreshDocument()
+{
+    ProductProfile& profile = DataCentre::profile();
+    postNotification(*this, "updateCurrentButtonColor");
+    hideAllDocPanels();
+    removeAllGraphicsQuietly(*this);
+    // A page that cannot be read leaves the document empty, and marked so that it is not saved over its file.
+    const auto failToOpen = [this] {
+        removeAllGraphicsQuietly(*this);
+        undoManager().removeAllActions();
+        m_pageLoadFailed = true;
+        reportUnreadablePage();
+        return false;
+    };
+
+    // Page file name and type from the document file.
+    const QFileInfo location(fileLocation());
+    OpenedPage page;
+    page.baseName = location.completeBaseName();
+    const QString extension = location.suffix();
+    page.pageFileName = page.baseName;
+    if (extension == kQuarnel) {
+        page.pageFileName = page.baseName + QStringLiteral(".php");
+        setPageFileType(kQuarnel);
+        setPageFileExtension(QStringLiteral("php"));
+    } else if (extension == profile.documentExtension) {
+        page.pageFileName = page.baseName + QStringLiteral(".html");
+        setPageFileType(profile.documentExtension);
+        setPageFileExtension(QStringLiteral("html"));
+    }
+    const QString trimmedBase = trimmedBaseName(page.baseName);
+    if (profile.responsiveDesign) {
+        const std::unique_ptr<QTemporaryDir> probe = unpacked(fileLocation(), trimmedBase);
+        if (probe &&
+            !QFileInfo::exists(QDir(probe->path()).filePath(trimmedBase + QStringLiteral(".html")))) {
+            setPageFileExtension(QStringLiteral("php"));
+            page.pageFileName = page.baseName + QStringLiteral(".php");
+        }
+    }
+
+    // A page of a website is read where it lies; a single page is unpacked into a folder of its own.
+    QString website = windowController() ? windowController()->openWebsiteFolderTempPath() : QString();
+    if (!windowController()) {
+        website = profile.openingWebsiteFolderPath;
+        profile.openingWebsiteFolderPath.clear();
+    }
+    if (website.isEmpty())
+        profile.openingFromWebsiteFlag = false;
+    setOpenWebsiteFolderTempPath(website);
+    bool located = false;
+    if (!website.isEmpty() && profile.openingFromWebsiteFlag) {
+        setPagePath(QDir(website).filePath(page.pageFileName));
+        setTempSavePathLocal(website);
+        setPageName(QFileInfo(page.pageFileName).completeBaseName());
+        page.graphicsSource = page.pageFileName;
+        located = true;
+    } else if (profile.responsiveDesign) {
+        located = openNestedPackage(*this, trimmedBase);
+        page.graphicsSource = page.baseName;
+    } else {
+        located = openFlatPackage(*this, trimmedBase);
+        page.graphicsSource = page.baseName + u'.' + pageFileExtension();
+    }
+    if (!located || !QFileInfo(pagePath()).isFile())
+        return failToOpen();
+
+    // Page settings from the markers.
+    setInheritCustomHeaderCodeFlag(DataCentre::grabInheritCustomHeadercodeFlag(pagePath()) ? 1 : 0);
+    setInheritMetadataFlag(DataCentre::grabInheritMetadataFlag(pagePath()) ? 1 : 0);
+    setUseBaseTemplateFlag(DataCentre::grabBaseTemplateStatusFlag(pagePath()) ? 1 : 0);
+    profile.canvasRotation = DataCentre::grabRotateCanvas90Flag(pagePath()) ? 90 : 0;
+    setPublishExt(DataCentre::grabPublishExt(pagePath()));
+    const bool baseTemplatePage = page.pageFileName == kBaseTemplateFile;
+    if (baseTemplatePage) {
+        setInheritCustomHeaderCodeFlag(0);
+        setInheritMetadataFlag(0);
+        setUseBaseTemplateFlag(0);
+    }
+    setInheritMetaDescriptionFlag(inheritMetadataFlag() == 1 ? 1 : 0);
+    setInheritMetaKeywordsFlag(inheritMetadataFlag() == 1 ? 1 : 0);
+    if (!baseTemplatePage && useBaseTemplateFlag() == 1)
+        applyAutoBaseTemplate();
+
+    // The text, with old profile data moved into keyed blocks first; the text is read again afterwards,
+    // so what was moved is what the page holds from now on.
+    QString text = PageText::read(pagePath());
+    if (text.isNull())
+        return failToOpen();
+    if (DataCentre::oldDovrinprofileFlag(text)) {
+        setPageOfficialName(DataCentre::migrateOldProfileData(pagePath()).pageTitle);
+        const QString migrated = PageText::read(pagePath());
+        if (!migrated.isNull())
+            text = migrated;
+    } else {
+        setPageOfficialName(DataCentre::grabPageTitle(text));
+    }
+    ProfileDictionary profileValues;
+    for (const QString& key : profile.profileFieldKeys) {
+        profileValues.insert(key, DataCentre::grabMiddleString(DataCentre::generateStartString(key),
+                                                               DataCentre::generateEndString(key), text));
+    }
+    setProfileDictionary(profileValues);
+
+    GraphicList loaded;
+    try {
+        const ElementRecordList records = presentObjects(text, pageName(), website, pageName(), pagePath());
+        pageRecords().elementRecords = records;
+        loaded = SKTGraphic::graphicsWithProperties(records, page.graphicsSource);
+    } catch (const std::exception& error) {
+        qWarning("%s", error.what());
+        return failToOpen();
+    }
+    {
+        UndoRegistrationOff quiet(undoManager());
+        insertGraphics(loaded, firstIndexes(loaded.size()));
+        setPrintInfo(std::nullopt);
+    }
+
+    updateWindowTitle();
+    if (windowController())
+        windowController()->refreshPageBackgroundColor();
+    undoManager().removeAllActions();
+    setDocumentEdited(false);
+    m_pageLoadFailed = false;
+
+    if (profile.showProfilePopoverOnOpen)
+        postNotification(*this,
+                         pageName() == u"basetemplate" ? "hideProfilePopover" : "displayProfilePopover");
+    if (profile.dragInspector)
+        postNotification(*this, "refreshInspectorPanel");
+    return true;
+}
+
+void SKTDocument::updateMobileView(int selectedSegment)
+{
+    setMobileVersionFlag(selectedSegment != 0);
+    refreshDocument();
+}
+
+void SKTDocument::clearAllGraphics()
+{
+    removeGraphicsAtIndexes(firstIndexes(m_graphics.size()));
+    m_graphics = GraphicList();
+}
+
+void SKTDocument::setPrintInfo(const std::optional<QPageLayout>& printInfo)
+{
+    m_printInfo = printInfo;
+    Q_EMIT canvasSizeChanged();
+}
+
+void SKTDocument::applyAutoBaseTemplate()
+{
+    const QString path = QDir(openWebsiteFolderTempPath()).filePath(kBaseTemplateFile);
+    if (openWebsiteFolderTempPath().isEmpty() || !QFileInfo::exists(path))
+        return;
+    const QString text = PageText::read(path);
+    if (text.isNull())
+        return;
+    setBaseTemplateCustomHeaderCode(QStringLiteral(""));
+    const QString baseTemplate = QStringLiteral("basetemplate");
+    // A base template that cannot be read leaves the page as it is.
+    try {
+        const ElementRecordList records =
+            presentObjects(text, baseTemplate, openWebsiteFolderTempPath(), baseTemplate, path);
+        pageRecords().elementRecords = records;
+        const GraphicList base = SKTGraphic::graphicsWithProperties(records, baseTemplate);
+        {
+            UndoRegistrationOff quiet(undoManager());
+            removeGraphicsAtIndexes(firstIndexes(graphics().size()));
+            insertGraphics(base, firstIndexes(base.size()));
+        }
+        if (windowController())
+            windowController()->refreshPageBackgroundColor();
+    } catch (const std::exception& error) {
+        qWarning("%s", error.what());
+    }
+}
+
+bool SKTDocument::refuseSavingUnreadPage() const
+{
+    if (!m_pageLoadFailed)
+        return false;
+    Alert alert(QStringLiteral("Not able to save"),
+                QStringLiteral("This file could not be opened, so it is not saved over."),
+                {QStringLiteral("OK")});
+    alert.style = Alert::Warning;
+    alert.runModal();
+    return true;
+}

@@ -1,0 +1,312 @@
+#include "document/DocumentWindow.h"
+#include "document/PageText.h"
+#include "document/SKTDocument.h"
+#include "platform/Alert.h"
+#include "platform/FilePanel.h"
+#include "platform/NotificationCenter.h"
+#include "platform/transfer/UploadFTPS.h"
+#include "profile/DataCentre.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringEncoder>
+#include <QUrl>
+
+#include <optional>
+
+namespace {
+
+// FTPUploadFlag while the page is written for publishing, preview or the source view.
+constexpr int kPublishWrite = 999;
+const QString kSaveFailed = QStringLiteral("The page could not be saved");
+const QString kTempFilesFolder = QStringLiteral("tempFiles");
+
+// The page text in the encoding chosen for publishing; none when the text has characters the encoding
+// lacks, so nothing is written in place of them.
+std::optional<QByteArray> publishBytes(const QString& text, const QString& encodingType)
+{
+    if (encodingType == QLatin1String("Win-1251")) {
+        QStringEncoder encoder("windows-1251");
+        const QByteArray bytes = encoder.encode(text);
+        if (!encoder.isValid() || encoder.hasError())
+            return std::nullopt;
+        return bytes;
+    }
+    if (encodingType == QLatin1String("UTF-8"))
+        return text.toUtf8();
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    return QByteArray(encoder.encode(text));
+}
+
+// Replaces the file in one step: the old one stays whole when writing fails.
+bool replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+QString absolutePath(const QString& path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+QString SKTDocument::storedPageFilePath() const
+{
+    if (m_tempSavePathLocal.isEmpty())
+        return {};
+    return QDir(m_tempSavePathLocal).filePath(m_pageName + u'.' + m_pageFileExtension);
+}
+
+QString SKTDocument::publishPageFilePath() const
+{
+    if (m_tempSavePathLocal.isEmpty())
+        return {};
+    // Hidden beside the working copy, so the page's relative image paths hold and no page list takes it
+    // for a page of its own.
+    return QDir(m_tempSavePathLocal)
+        .filePath(u'.' + m_pageName + QStringLiteral(".publish.") + m_pageFileExtension);
+}
+
+QByteArray SKTDocument::dataOfType(const QString&) const
+{
+    return {};
+}
+
+bool SKTDocument::askPageToSaveItself()
+{
+    return saveThisPage(m_fileLocation, 0);
+}
+
+bool SKTDocument::saveToURL(const QString& location)
+{
+    return saveThisPage(location, 0);
+}
+
+bool SKTDocument::saveThisPage(const QString& location, int mode)
+{
+    const ProductProfile& profile = DataCentre::profile();
+    m_lastSaveError.clear();
+    if (refuseSavingUnreadPage())
+        return false;
+    // An unnamed page takes the name the save gives it before the comparison writes any image, so its
+    // images land in the page folder that is packed.
+    if (m_pageName.isEmpty() && !location.isEmpty())
+        m_pageName = QFileInfo(location).completeBaseName();
+    const bool unchanged = compareSource(mode);
+    const bool sameLocation = absolutePath(location) == absolutePath(m_fileLocation);
+    bool saved = true;
+    if (!profile.neverEdited && !(unchanged && sameLocation && m_documentChangedCounter < 1)) {
+        const QString previousLocation = m_fileLocation;
+        m_fileLocation = location;
+        if (m_pageName.isEmpty())
+            m_pageName = createFileName();
+        const QString pageFolder = pageFolderPath();
+        if (!pageFolder.isEmpty() && !QFileInfo::exists(pageFolder))
+            QDir().mkdir(pageFolder);
+        saveScreenshot();
+        if (!pageFolder.isEmpty() && !QFileInfo::exists(pageFolder))
+            QDir().mkdir(pageFolder);
+
+        if (pageFolder.isEmpty() || !QFileInfo(pageFolder).isDir())
+            m_lastSaveError = QStringLiteral("The page has no folder to save into.");
+        else if (savePagePreparation() && !location.isEmpty()) {
+            UploadFTPS transfer;
+            const bool packed = profile.responsiveDesign
+                                    ? transfer.zipDocument_mailchimp(pageFolder, location)
+                                    : transfer.zipDocument(pageFolder, location);
+            if (!packed)
+                m_lastSaveError = QStringLiteral("The page document could not be written: ") +
+                                  transfer.textLog().value(transfer.textLog().size() - 1);
+        }
+        // Without a file there is nothing to pack into: the working folder is written, the page stays
+        // unsaved.
+        saved = m_lastSaveError.isEmpty() && !location.isEmpty();
+        if (saved) {
+            updateWindowTitle();
+            m_documentChangedCounter = 0;
+            if (!sameLocation)
+                NotificationCenter::defaultCenter().post(QStringLiteral("websiteUpdated"), this);
+            if (profile.refreshIconOnSave)
+                NotificationCenter::defaultCenter().post(QStringLiteral("refreshDocIcon"), this);
+        } else {
+            // The page was not stored: it stays changed, and the next save writes everything again.
+            m_fileLocation = previousLocation;
+            m_documentChangedCounter = std::max(m_documentChangedCounter, 1);
+            if (!m_lastSaveError.isEmpty())
+                Alert(kSaveFailed, m_lastSaveError).runModal();
+        }
+    }
+    setDocumentEdited(!saved);
+    updateWindowTitle();
+    return saved;
+}
+
+bool SKTDocument::compareSource(int mode)
+{
+    const bool publishWrite = m_FTPUploadFlag == kPublishWrite;
+    generateSourceCode(m_pageName, mode, m_documentChangedCounter >= 1 ? 1 : 0);
+    QString stored;
+    if (publishWrite) {
+        stored = PageText::read(publishPageFilePath());
+    } else {
+        stored = PageText::read(m_pagePath.isEmpty() ? storedPageFilePath() : m_pagePath);
+    }
+    const bool equal = !stored.isNull() && stored == lastGeneratedSource();
+    if (!equal)
+        generateSourceCode(m_pageName, mode, 1);
+    return equal;
+}
+
+bool SKTDocument::savePagePreparation()
+{
+    clearTempFolder();
+    m_storeImageNowFlag = true;
+    if (m_pageName.isEmpty())
+        m_pageName = createFileName();
+    const bool written = savePageFile(0);
+    return saveCSSFile() && written;
+}
+
+bool SKTDocument::savePageFile(int mode)
+{
+    bool written = true;
+    if (!compareSource(mode))
+        written = directlySavePageFile();
+    m_FTPUploadFlag = 0;
+    return written;
+}
+
+bool SKTDocument::directlySavePageFile()
+{
+    if (m_pageName.isEmpty())
+        m_pageName = createFileName();
+    const QString pageFolder = pageFolderPath();
+    if (pageFolder.isEmpty()) {
+        m_lastSaveError = QStringLiteral("The page has no folder to save into.");
+        return false;
+    }
+    if (!QFileInfo::exists(pageFolder))
+        QDir().mkdir(pageFolder);
+    const bool publishWrite = m_FTPUploadFlag == kPublishWrite;
+    const QString path = publishWrite ? publishPageFilePath() : storedPageFilePath();
+    if (publishWrite) {
+        const std::optional<QByteArray> bytes = publishBytes(lastGeneratedSource(), m_encodingType);
+        if (!bytes) {
+            m_lastSaveError =
+                QStringLiteral("The page holds characters that %1 cannot write.").arg(m_encodingType);
+            return false;
+        }
+        if (!replaceFile(path, *bytes)) {
+            m_lastSaveError = QStringLiteral("The page file could not be written: ") + path;
+            return false;
+        }
+        return true;
+    }
+    if (!PageText::write(path, lastGeneratedSource())) {
+        m_lastSaveError = QStringLiteral("The page file could not be written: ") + path;
+        return false;
+    }
+    m_documentChangedCounter += 1;
+    return true;
+}
+
+bool SKTDocument::saveCSSFile()
+{
+    if (!DataCentre::profile().separateStyleSheet)
+        return true;
+    if (m_pageName.isEmpty())
+        m_pageName = createFileName();
+    const QString pageFolder = pageFolderPath();
+    if (pageFolder.isEmpty()) {
+        m_lastSaveError = QStringLiteral("The page has no folder to save into.");
+        return false;
+    }
+    if (!QFileInfo::exists(pageFolder))
+        QDir().mkdir(pageFolder);
+    const QString path =
+        QDir(pageFolder)
+            .filePath(m_mobileVersionFlag ? QStringLiteral("mobile.css") : QStringLiteral("full.css"));
+    if (!PageText::write(path, m_fullCSSString)) {
+        m_lastSaveError = QStringLiteral("The style sheet could not be written: ") + path;
+        return false;
+    }
+    return true;
+}
+
+void SKTDocument::clearTempFolder()
+{
+    const QString folder = DataCentre::profile().tempSaveFolder;
+    // Never a folder the profile did not name.
+    if (folder.isEmpty())
+        return;
+    QDir(folder).removeRecursively();
+    QDir().mkdir(folder);
+}
+
+bool SKTDocument::generatePublishVersion()
+{
+    if (m_pageName.isEmpty())
+        m_pageName = createFileName();
+    const QString folder = QDir(DataCentre::profile().workingFolderPath).filePath(kTempFilesFolder);
+    QDir().mkpath(folder);
+    return exportPublishVersion(QDir(folder).filePath(m_pageName + u'.' + m_pageFileExtension));
+}
+
+bool SKTDocument::exportPublishVersion(const QString& path)
+{
+    generateSourceCode(m_pageName, 1, 0);
+    const std::optional<QByteArray> bytes = publishBytes(lastGeneratedSource(), m_encodingType);
+    if (!bytes) {
+        m_lastSaveError =
+            QStringLiteral("The page holds characters that %1 cannot write.").arg(m_encodingType);
+        return false;
+    }
+    if (!replaceFile(path, *bytes)) {
+        m_lastSaveError = QStringLiteral("The page could not be written: ") + path;
+        return false;
+    }
+    return true;
+}
+
+void SKTDocument::updateWindowTitle()
+{
+    QString title;
+    const QString officialName = m_pageOfficialName.isNull() ? QStringLiteral("") : m_pageOfficialName;
+    if (m_fileLocation.isEmpty()) {
+        title = officialName;
+    } else {
+        const QString fileName =
+            QUrl::fromLocalFile(m_fileLocation).toString(QUrl::FullyEncoded).section(u'/', -1);
+        title = DataCentre::profile().useOfficialPageName
+                    ? officialName
+                    : QStringLiteral("%1 (%2)").arg(officialName, fileName);
+        title.replace(QLatin1String("%20"), QLatin1String(" "));
+    }
+    if (title.isEmpty())
+        return;
+    m_windowTitle = title;
+    Q_EMIT windowTitleChanged(title);
+}
+
+bool SKTDocument::savePageDocument()
+{
+    bool saved = false;
+    if (!m_fileLocation.isEmpty()) {
+        saved = saveToURL(m_fileLocation);
+    } else {
+        const QString extension = DataCentre::profile().documentExtension;
+        FilePanelRequest request;
+        request.kind = FilePanelRequest::Save;
+        request.nameFieldValue = createFileName() + u'.' + extension;
+        if (!extension.isEmpty())
+            request.allowedFileTypes = {extension};
+        const QString path = FilePanel::runSave(request);
+        if (!path.isNull())
+            saved = saveToURL(path);
+    }
+    updateWindowTitle();
+    return saved;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Single pages that are opened are kept in a folder per moment of opening under the received-pages
+// folder of the working root, each page in a folder of its own name.
+namespace ReceivedPages {
+
+// "mmddYYhhmmss": minutes, day of the month, two-digit week-based year, 12-hour hour, minutes, seconds.
+QString stampFolderName(const QDateTime& moment);
+// The stamp folder of the moment under the working root.
+QString stampFolderPath(const QDateTime& moment);
+// The base name, or when a page of that name is in the stamp folder already, the base name followed by
+// the first free counter from 4 on (B4, B5 ...).
+QString uniquePageName(const QString& stampFolder, const QString& baseName, const QString& extension);
+
+} // namespace ReceivedPages

@@ -1,0 +1,249 @@
+#include "document/TextBoxCode.h"
+
+#include "codegen/CodeTemplate.h"
+#include "codegen/GenerationPreparation.h"
+#include "codegen/TextElementCode.h"
+#include "document/PageAssembly.h"
+#include "document/RuleWriter.h"
+#include "model/SKTText.h"
+#include "model/text/TextStorage.h"
+#include "profile/DataCentre.h"
+#include "profile/services/WebFonts.h"
+
+#include <QTextDocument>
+
+#include <algorithm>
+
+using CodeTemplate::format;
+namespace Property = PageFile::Property;
+
+namespace {
+
+const QString kClear = QStringLiteral("CLEAR0");
+constexpr int kNone = -99;
+constexpr int kIndent = 40;
+
+// What the characters of a box give its rule.
+struct TextLook {
+    QString family;
+    int fontSize = 0;
+    QString alignment;
+    int padding = 0;
+};
+
+QString alignmentWord(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (alignment & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    if (alignment & Qt::AlignJustify)
+        return QStringLiteral("justify");
+    return QStringLiteral("left");
+}
+
+// A box with characters takes them from its first character and paragraph; an empty one from its style.
+TextLook lookOf(SKTGraphic& box, const QString& plain)
+{
+    TextLook look;
+    auto* text = qobject_cast<SKTText*>(&box);
+    if (!text) {
+        look.family = box.fontFamily();
+        look.fontSize = box.fontSize();
+        look.alignment = alignmentWord(Qt::AlignLeft);
+        return look;
+    }
+    const TextStyle style = text->textStyle();
+    const std::optional<QFont> first =
+        plain.isEmpty() ? std::nullopt : TextStorage::fontOfFirstCharacter(text->contents().document());
+    const QFont font = first.value_or(style.font);
+    look.family = font.family();
+    look.fontSize = int(TextStorage::fontSize(font));
+    look.alignment =
+        alignmentWord(plain.isEmpty() ? style.alignment
+                                      : TextStorage::alignmentOfFirstParagraph(text->contents().document()));
+    // Text keeps a little room from the edges of its box.
+    look.padding = plain.isEmpty() ? 0 : int(std::min(10.0, 0.11 * box.bounds().height()));
+    return look;
+}
+
+bool isSet(const QString& color)
+{
+    return !color.isEmpty() && color != QLatin1String("(null)");
+}
+
+// The rules that follow a box's rule on its line: hover keys, link colours, the form-field keys and the
+// hover CSS, which ends with its own line feed.
+QString companionRules(const QString& selector, const QString& textColor, SKTGraphic& box)
+{
+    const QString hover = box.hoverColorString();
+    const QString hoverText = box.hoverTextColorString();
+    const bool hasHover = isSet(hover);
+    const bool hasHoverText = isSet(hoverText);
+    const QByteArray s = selector.toUtf8();
+    auto tmpl = [&](const char* rest) { return QByteArray(s + rest); };
+    // Each template is the selector followed by the rule's own text.
+
+    QString keys;
+    QString css;
+    if (hasHover && hasHoverText) {
+        keys = format(tmpl("{hoverColor:%@;hoverTextColor:%@;}").constData(), {hover, hoverText});
+        css = format(tmpl(":hover{background-color:#%@;color:#%@;}\n").constData(), {hover, hoverText});
+    } else if (hasHover) {
+        keys = format(tmpl("{hoverColor:%@;}").constData(), {hover});
+        css = format(tmpl(":hover{background-color:#%@;}\n").constData(), {hover});
+    } else if (hasHoverText) {
+        keys = format(tmpl("{hoverTextColor:%@;}").constData(), {hoverText});
+        css = format(tmpl(":hover{color:#%@ !important;}\n").constData(), {hoverText});
+    }
+    QString link = format(tmpl(" a:link {text-decoration: none; color: #%@;font-weight:normal;}").constData(),
+                          {textColor});
+    if (hasHoverText)
+        link += format(tmpl(" a:hover {text-decoration: none; color: #%@;font-weight:normal;}").constData(),
+                       {hoverText});
+    const QString formField =
+        format(tmpl(" a:visited {text-decoration: none; color: #%@;font-weight:normal;formType:%@;formTag:%d;"
+                    "formOptionTag:%d;formRequiredFlag:%d;}")
+                   .constData(),
+               {textColor, box.formType(), box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
+    return keys + link + formField + css;
+}
+
+} // namespace
+
+namespace TextBoxCode {
+
+QString plainText(const SKTGraphic& box)
+{
+    QString plain = box.textString().isNull() ? QStringLiteral("") : box.textString();
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return plain;
+}
+
+void markWebFontUsed(const QString& family)
+{
+    if (family.isEmpty())
+        return;
+    for (const std::shared_ptr<CustomFont>& font : DataCentre::webFontList()) {
+        if (font && font->fontName() == family)
+            font->setIsUsed(true);
+    }
+}
+
+QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
+{
+    const bool textBox = form == Form::TextBox;
+    const QString plain = plainText(box);
+    const TextLook look = lookOf(box, plain);
+    markWebFontUsed(look.family);
+    const QString templateName = page.settleTemplateName(box);
+    GenerationPreparation::populateTextViewMarginType(box);
+    const QString textColor = PageAssembly::settleTextColor(box);
+    const QString borderColor = PageAssembly::settleBorderColor(box);
+    const QString background = PageAssembly::backgroundColorOf(box);
+    const QRectF b = box.bounds();
+    const double opacity = box.opacity();
+    const bool shadow = box.shadowFlag() == 1;
+
+    const QString selector = QLatin1Char('.') +
+                             (textBox ? QStringLiteral("text") : QStringLiteral("snippet")) +
+                             QString::number(number);
+    RuleWriter rule(selector);
+    rule.text(Property::position, PageAssembly::positionOf(box.scrollFlag()))
+        .declarations(background == kClear ? QString() : format("background-color:#%@;", {background}))
+        .pixels(Property::left, int(b.x()))
+        .pixels(Property::top, int(b.y()))
+        .integer(Property::zIndex, page.layerOf(box))
+        .pixels(Property::fontSize, look.fontSize)
+        .color(Property::color, textColor);
+    if (textBox && box.matchScreenFlag())
+        rule.text(Property::width, QStringLiteral("100%"));
+    else
+        rule.pixels(Property::width, int(b.width()));
+    rule.pixels(Property::height, int(b.height()))
+        .quoted(Property::fontFamily, look.family)
+        .pixels(Property::padding, look.padding)
+        .freeText(Property::borderStyle, box.borderStyle())
+        .pixels(Property::borderWidth, box.borderWidth());
+    if (textBox)
+        rule.text(Property::margin, QStringLiteral("0px"));
+    rule.color(Property::borderColor, borderColor)
+        .text(Property::textAlign, look.alignment)
+        .pixels(Property::borderRadius, int(box.cornerRadius()))
+        .pixels(Property::mozBorderRadius, int(box.cornerRadius()))
+        .integer(Property::fixed, box.moveLock())
+        .declarations(opacity < 1.0 ? format("opacity:%f;filter:alpha(opacity=%f);", {opacity, 100 * opacity})
+                                    : QString())
+        .declarations(shadow ? format("box-shadow: %dpx %dpx %fpx #000000;", {0, 1, 1.0}) : QString())
+        .real(Property::shadowOpacity, shadow ? 1.0 : 0.0)
+        .real(Property::shadowRadius, shadow ? 1.0 : 0.0)
+        .integer(Property::shadowOffSetY, shadow ? 1 : 0)
+        .real(Property::textAlpha, opacity)
+        .integer(Property::indentFlag, box.indentFlag())
+        .pixels(Property::textIndent, box.indentFlag() == 1 || box.indentFlag() == 2 ? kIndent : 0)
+        .integer(Property::shapeFlag, box.shapeFlag())
+        .integer(Property::groupNumber, box.groupNumber())
+        .text(Property::lineHeight, QStringLiteral("normal"))
+        .integer(Property::tableNumber, kNone)
+        .integer(Property::tableRowSpot, kNone)
+        .integer(Property::tableColumnSpot, kNone)
+        .freeText(Property::templateName, templateName)
+        .integer(Property::manualLayerIndex, box.manualLayerIndex())
+        .freeText(Property::linkType, box.linkType())
+        .freeText(Property::shapeBackgroundColor, background)
+        .integer(Property::nlines, TextElementCode::calculateNumOfLines(plain));
+
+    const QStringList units{box.topPaddingType(),   box.bottomPaddingType(), box.leftPaddingType(),
+                            box.rightPaddingType(), box.topMarginType(),     box.bottomMarginType(),
+                            box.leftMarginType(),   box.rightMarginType()};
+    const int values[] = {box.topPadding(), box.bottomPadding(), box.leftPadding(), box.rightPadding(),
+                          box.topMargin(),  box.bottomMargin(),  box.leftMargin(),  box.rightMargin()};
+    const auto writeBoxModel = [&] {
+        for (int i = 0; i < 8; ++i)
+            rule.integer(Property::boxValues[i], values[i]);
+        for (int i = 0; i < 8; ++i)
+            rule.freeText(Property::boxUnits[i], units.at(i));
+    };
+
+    if (textBox) {
+        const auto* text = qobject_cast<const SKTText*>(&box);
+        rule.integer(Property::fixedWidthFlag, box.fixedWidthFlag())
+            .integer(Property::fixedHeightFlag, box.fixedHeightFlag())
+            .integer(Property::widthBuffer, 0)
+            .integer(Property::heightBuffer, 0)
+            .integer(Property::zoomBubbleFlag, text ? text->zoomBubbleFlag() : 0)
+            .freeText(Property::bubbleShape, box.bubbleShape())
+            .integer(Property::xsColumnGrid, box.xsGridColumns())
+            .integer(Property::smallColumnGrid, box.smallGridColumns())
+            .integer(Property::mediumColumnGrid, box.mediumGridColumns())
+            .integer(Property::largeColumnGrid, box.largeGridColumns())
+            .real(Property::shadowBlurRadius, box.shadowRadius())
+            .real(Property::shadowDistanceX, box.shadowHorizontalOffset())
+            .real(Property::shadowDistanceY, box.shadowVerticalOffset())
+            .real(Property::rotationAngle, box.rotationAngle())
+            .integer(Property::responsiveResizeFlag, box.responsiveResizeFlag())
+            .integer(Property::responsiveAlignmentFlag, box.responsiveAlignment())
+            .integer(Property::sectionNumber, box.sectionNumber())
+            .integer(Property::sectionRowSpot, box.sectionRowSpot())
+            .integer(Property::sectionColumnSpot, box.sectionColumnSpot())
+            .integer(Property::markAsReplyFlag, box.markAsReplyToEmailFlag())
+            .freeText(Property::onClickShow, box.onClickShowString())
+            .freeText(Property::onClickHide, box.onClickHideString());
+        writeBoxModel();
+        rule.integer(Property::verticalAlignment, box.verticalAlignment());
+        const double lineSpacing = box.lineSpacing();
+        if (lineSpacing > 0)
+            rule.declarations(
+                format("line-height:%f; !important;lineSpacingMultiple:%f;", {lineSpacing, lineSpacing}));
+    } else {
+        rule.integer(Property::snippetFormattingFlag, 1)
+            .integer(Property::sectionNumber, box.sectionNumber())
+            .integer(Property::sectionRowSpot, box.sectionRowSpot())
+            .integer(Property::sectionColumnSpot, box.sectionColumnSpot());
+        writeBoxModel();
+        rule.integer(Property::containsLinkFlag, 0);
+    }
+    return rule.closed() + companionRules(selector, textColor, box) + QStringLiteral("\n\n");
+}
+
+} // namespace TextBoxCode

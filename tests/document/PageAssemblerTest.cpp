@@ -1,0 +1,290 @@
+#include "PageAssemblyTestSupport.h"
+
+#include "document/PageAssembly.h"
+#include "document/PageObjectRules.h"
+#include "profile/services/WebFonts.h"
+
+#include <libxml/HTMLparser.h>
+#include <libxml/xmlerror.h>
+
+namespace {
+
+using namespace PageObjects;
+
+class PageAssemblerTest : public PageDocumentTest {
+protected:
+    // A page with one of each kind the assembler writes: a styled text box, an image, a line, a plain
+    // and a formatted snippet.
+    void buildStyledPage()
+    {
+        styled = textBox(QStringLiteral("Hello from Velk\nsecond line"), QRectF(10.7, 20, 200, 50));
+        styled->setBackgroundHexColorString(QStringLiteral("FFEEDD"));
+        styled->setTextHexColorString(QStringLiteral("112233"));
+        styled->setBorderStyle(QStringLiteral("solid"));
+        styled->setBorderWidth(2);
+        styled->setBorderHexColorString(QStringLiteral("445566"));
+        styled->setCornerRadius(6);
+        styled->setHoverColorString(QStringLiteral("AA0000"));
+        styled->setHoverTextColorString(QStringLiteral("00BB00"));
+        styled->setGroupNumber(3);
+        styled->setMoveLock(1);
+        styled->setTemplateName(QStringLiteral("main.html"));
+        picture = image(QStringLiteral("image1"), QRectF(300, 40, 120, 80));
+        picture->setAltText(QStringLiteral("A \"blue\" sky"));
+        rule = line(QPointF(30, 300), QPointF(230, 310));
+        rule->setBorderWidth(3);
+        rule->setBorderHexColorString(QStringLiteral("CLEAR0"));
+        rule->setDrawEndArrow(true);
+        plainSnippet = textBox(QStringLiteral("<b>Bold</b>\n<i>and more</i>"), QRectF(10, 400, 300, 60),
+                               QStringLiteral("HTMLSnippet"));
+        formattedSnippet = textBox(QStringLiteral("<span>Styled</span>"), QRectF(10, 500, 300, 40),
+                                   QStringLiteral("HTMLSnippet"));
+        formattedSnippet->setSnippetFormatFlag(true);
+        formattedSnippet->setBackgroundHexColorString(QStringLiteral("CLEAR0"));
+        for (const auto& graphic : GraphicList{styled, picture, rule, plainSnippet, formattedSnippet})
+            add(graphic);
+    }
+
+    int layerOf(const std::shared_ptr<SKTGraphic>& graphic) const
+    {
+        return int(document.graphics().size() - document.graphics().indexOf(graphic));
+    }
+
+    std::shared_ptr<SKTText> styled;
+    std::shared_ptr<SKTImage> picture;
+    std::shared_ptr<SKTLine> rule;
+    std::shared_ptr<SKTText> plainSnippet;
+    std::shared_ptr<SKTText> formattedSnippet;
+};
+
+TEST_F(PageAssemblerTest, AnEmptyPageIsACompletePage)
+{
+    const QString page = storedPage();
+    EXPECT_TRUE(
+        page.startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                                       "\"http://www.w3.org/TR/html4/loose.dtd\">\n<html><head>\n"
+                                       "<title>Welcome</title>\n")));
+    for (const char* expected : {
+             "<meta name='Generator' content='HTML Velk Pro for Mac 1.0'>",
+             "<meta name=\"keywords\" content=\"\">\n<meta name=\"description\" content=\"\">",
+             "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\"/> \n",
+             "bootstrap.min.css",
+             "<!--Custom Header Code:0-->\n\n",
+             "<style type=text/css>\n",
+             ".tab {text-indent:40px;}\n",
+             "table, td, th{border:0px solid black; padding:0px;text-align:left;vertical-align:top;}\n",
+             "body{background-color:#FFFFFF;}",
+             "</style></head>\n\n<body bgcolor=#FFFFFF leftmargin=0 topmargin=0>\n<div id=content>\n",
+             "</div></body></html>\n\n\n\n\n<!--PUBLISHEXTSTART==html==PUBLISHEXTEND-->\n"
+             "<!--BACKGROUNDIMAGESTART==1.00==BACKGROUNDIMAGEEND-->\n<!--PAGETITLESTART==Welcome=="
+             "PAGETITLEEND-->\n"
+             "<!--FIXEDCANVASSTART==0==FIXEDCANVASEND-->\n\n<!--CANVAS_SIZE_TYPE====CANVAS_SIZE_TYPE_END-->",
+         })
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_TRUE(page.endsWith(QStringLiteral("<!--CANVAS_SIZE_TYPE====CANVAS_SIZE_TYPE_END-->")));
+    EXPECT_FALSE(page.contains(QStringLiteral("(null)")));
+}
+
+TEST_F(PageAssemblerTest, EveryRuleLineReadsBackToTheValuesWritten)
+{
+    buildStyledPage();
+    const QString page = storedPage();
+    const struct {
+        const char* selector;
+        const char* key;
+        QString value;
+        PageObjectRule::Scope scope = PageObjectRule::Scope::OwnRule;
+    } cases[] = {
+        {".text0{", "position", "absolute"},
+        {".text0{", "left", "10"},
+        {".text0{", "top", "20"},
+        {".text0{", "z-index", QString::number(layerOf(styled))},
+        {".text0{", "font-size", "18"},
+        {".text0{", "color", "112233"},
+        {".text0{", "background-color", "FFEEDD"},
+        {".text0{", "width", "200"},
+        {".text0{", "height", "50"},
+        {".text0{", "font-family", "Lato"},
+        {".text0{", "border-style", "solid"},
+        {".text0{", "border-width", "2"},
+        {".text0{", "border-color", "445566"},
+        {".text0{", "border-radius", "6"},
+        {".text0{", "fixed", "1"},
+        {".text0{", "textAlpha", "1.000000"},
+        {".text0{", "groupNumber", "3"},
+        {".text0{", "templateName", "main"},
+        {".text0{", "shapeBackgroundColor", "FFEEDD"},
+        {".text0{", "nlines", "2"},
+        {".text0{", "sectionNumber", "-99"},
+        {".text0{", "topPaddingTypeStr", "%"},
+        {".text0{", "rightMarginTypeStr", "%"},
+        {".text0{", "verticalAlignment", "0"},
+        {".text0{", "hoverColor", "AA0000", PageObjectRule::Scope::WholeLine},
+        {".text0{", "hoverTextColor", "00BB00", PageObjectRule::Scope::WholeLine},
+        {".text0{", "formType", "", PageObjectRule::Scope::WholeLine},
+        {".text0{", "formOptionTag", QString::number(styled->formOptionTag()),
+         PageObjectRule::Scope::WholeLine},
+        {".image1{", "imagename", "image1"},
+        {".image1{", "imagetype", "PNG"},
+        {".image1{", "left", "300"},
+        {".image1{", "top", "40"},
+        {".image1{", "width", "120"},
+        {".image1{", "height", "80"},
+        {".image1{", "z-index", QString::number(layerOf(picture))},
+        {".image1{", "slideShowNumber", "-99"},
+        {".image1{", "galleryNumber", "-99"},
+        {".image1{", "templateName", "home"},
+        {".image1{", "imageAlpha", "1.000000"},
+        {".image1{", "rightMarginTypeStr", "%"},
+        {".line0{", "lineOriginX", "30"},
+        {".line0{", "lineOriginY", "300"},
+        {".line0{", "lineEndX", "230"},
+        {".line0{", "lineEndY", "310"},
+        {".line0{", "z-index", QString::number(layerOf(rule))},
+        {".line0{", "border-width", "3"},
+        {".line0{", "border-color", "000000"},
+        {".line0{", "drawEndArrow", "1"},
+        {".line0{", "drawBeginArrow", "0"},
+        {".snippet1{", "nlines", "2"},
+        {".snippet1{", "width", "300"},
+        {".snippet1{", "z-index", QString::number(layerOf(plainSnippet))},
+        {".snippet1{", "snippetFormattingFlag", "0"},
+        {".snippet0{", "snippetFormattingFlag", "1"},
+        {".snippet0{", "top", "500"},
+        {".snippet0{", "shapeBackgroundColor", "CLEAR0"},
+        {".snippet0{", "containsLinkFlag", "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            QStringLiteral("%1 %2").arg(QLatin1String(c.selector), QLatin1String(c.key)).toStdString());
+        const QString line = lineStartingWith(page, QLatin1String(c.selector));
+        ASSERT_FALSE(line.isEmpty());
+        EXPECT_EQ(PageObjectRule(line).value(QLatin1String(c.key), c.scope), c.value);
+    }
+    // A transparent box has no background of its own; a CLEAR0 border is written and kept black.
+    EXPECT_FALSE(PageObjectRule(lineStartingWith(page, QStringLiteral(".snippet0{")))
+                     .hasProperty(QStringLiteral("background-color")));
+    EXPECT_EQ(rule->borderHexColorString(), QStringLiteral("000000"));
+    EXPECT_EQ(styled->templateName(), QStringLiteral("main"));
+}
+
+TEST_F(PageAssemblerTest, FreeTextThatWouldBreakARuleIsWrittenSafely)
+{
+    auto box = textBox(QStringLiteral("Text"), QRectF(0, 0, 100, 30));
+    box->setTemplateName(QStringLiteral("a;b:c{d}e=f\"g<h"));
+    box->setBubbleShape(QStringLiteral("x;manualLayerIndex:7"));
+    add(box);
+    auto bar = line(QPointF(0, 0), QPointF(50, 0));
+    bar->setTemplateName(QStringLiteral("left=1;top:2"));
+    add(bar);
+    const QString page = storedPage();
+    const PageObjectRule text(lineStartingWith(page, QStringLiteral(".text0{")));
+    EXPECT_EQ(text.value(QStringLiteral("templateName")), QStringLiteral("abcdefgh"));
+    EXPECT_EQ(text.value(QStringLiteral("manualLayerIndex")), QStringLiteral("0"));
+    EXPECT_EQ(text.value(QStringLiteral("bubbleShape")), QStringLiteral("xmanualLayerIndex7"));
+    const PageObjectRule lineRule(lineStartingWith(page, QStringLiteral(".line0{")));
+    EXPECT_EQ(lineRule.value(QStringLiteral("templateName")), QStringLiteral("left1top2"));
+    EXPECT_EQ(lineRule.value(QStringLiteral("lineOriginX")), QStringLiteral("0"));
+    EXPECT_EQ(lineRule.value(QStringLiteral("manualLayerIndex")), QStringLiteral("0"));
+}
+
+TEST_F(PageAssemblerTest, ObjectsStackByTheirPlaceUnlessGivenALayer)
+{
+    auto front = textBox(QStringLiteral("front"), QRectF(0, 0, 50, 20));
+    auto back = textBox(QStringLiteral("back"), QRectF(0, 40, 50, 20));
+    auto layered = textBox(QStringLiteral("layered"), QRectF(0, 80, 50, 20));
+    layered->setManualLayerIndex(5);
+    for (const auto& box : {front, back, layered})
+        add(box);
+    const QString page = storedPage();
+    // Text boxes are numbered from the last of the list.
+    EXPECT_EQ(
+        PageObjectRule(lineStartingWith(page, QStringLiteral(".text2{"))).value(QStringLiteral("z-index")),
+        QStringLiteral("3"));
+    EXPECT_EQ(
+        PageObjectRule(lineStartingWith(page, QStringLiteral(".text1{"))).value(QStringLiteral("z-index")),
+        QStringLiteral("2"));
+    EXPECT_EQ(
+        PageObjectRule(lineStartingWith(page, QStringLiteral(".text0{"))).value(QStringLiteral("z-index")),
+        QStringLiteral("5"));
+    EXPECT_TRUE(page.contains(QStringLiteral("<div class=text2>front</div>")));
+}
+
+TEST_F(PageAssemblerTest, ImagesAreWrittenInTheOrderOfTheirNumbers)
+{
+    for (const char* name : {"image2", "image10", "image1"})
+        add(image(QString::fromLatin1(name), QRectF(0, 0, 20, 20)));
+    const QString page = storedPage();
+    const qsizetype first = page.indexOf(QStringLiteral(".image1{"));
+    const qsizetype second = page.indexOf(QStringLiteral(".image2{"));
+    const qsizetype tenth = page.indexOf(QStringLiteral(".image10{"));
+    EXPECT_TRUE(first >= 0 && first < second && second < tenth);
+    EXPECT_TRUE(page.contains(QStringLiteral("<div class=image10><img src=\"home/image10@2x.PNG\" "
+                                             "class=\"img-responsive\" alt=\"\"></div>")));
+}
+
+TEST_F(PageAssemblerTest, TextBodiesStayTextAndLinksStayInTheirAttribute)
+{
+    auto box = textBox(QStringLiteral("a < b > c\nnext"), QRectF(0, 0, 100, 40));
+    box->setLink(QStringLiteral(" http://example.org/a b\"c "));
+    box->setLinkOption(QString());
+    add(box);
+    const QString page = storedPage();
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("<div class=text0><a href=http://example.org/a%20b%22c target=_self>"
+                                     "a &lt; b &gt; c<br>next</a></div>\n")));
+    EXPECT_EQ(box->linkOption(), QStringLiteral("_self"));
+}
+
+TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharactersBecomeEntities)
+{
+    DataCentre::profile().profileFieldKeys = {QStringLiteral("Pet Name"), QStringLiteral("Owner")};
+    document.profileDictionary().insert(QStringLiteral("Pet Name"),
+                                        QStringLiteral("Rex \u00A9 \u201Cthe\u201D"));
+    add(textBox(QStringLiteral("10 \u20AC \u2014 \u00A3"), QRectF(0, 0, 100, 20)));
+    const QString page = storedPage();
+    EXPECT_TRUE(page.endsWith(QStringLiteral("==CANVAS_SIZE_TYPE_END-->\n\n<!====Pet NameSTARTSTRING--Rex "
+                                             "&copy; \"the\"--Pet NameENDSTRING====>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<div class=text0>10 &euro; - &pound;</div>")));
+}
+
+TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)
+{
+    add(textBox(QStringLiteral("one"), QRectF(0, 0, 100, 20)));
+    add(textBox(QStringLiteral("two"), QRectF(0, 40, 100, 20)));
+    const QString page = storedPage();
+    EXPECT_EQ(page.count(QStringLiteral("css?family=Lato:300|&amp;subset=latin,latin-ext")), 1);
+    auto plain = std::make_shared<SKTDocument>();
+    plain->generateSourceCode(QStringLiteral("empty"), 0, 0);
+    EXPECT_FALSE(SKTDocument::lastGeneratedSource().contains(QStringLiteral("css?family=")));
+}
+
+// The errors libxml2's HTML parser reports for the text.
+QStringList htmlErrors(const QByteArray& html)
+{
+    QStringList errors;
+    xmlSetStructuredErrorFunc(&errors, [](void* context, xmlErrorPtr error) {
+        if (error && error->level >= XML_ERR_ERROR)
+            static_cast<QStringList*>(context)->append(QStringLiteral("line %1: %2")
+                                                           .arg(error->line)
+                                                           .arg(QString::fromUtf8(error->message).trimmed()));
+    });
+    htmlDocPtr parsed =
+        htmlReadMemory(html.constData(), int(html.size()), "home.html", "UTF-8", HTML_PARSE_NONET);
+    xmlSetStructuredErrorFunc(nullptr, nullptr);
+    if (!parsed)
+        errors.append(QStringLiteral("no document"));
+    xmlFreeDoc(parsed);
+    return errors;
+}
+
+TEST_F(PageAssemblerTest, TheStoredPageParsesAsHtmlWithoutErrors)
+{
+    buildStyledPage();
+    const QStringList errors = htmlErrors(storedPage().toUtf8());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+    // The parser does report broken markup.
+    EXPECT_FALSE(htmlErrors("<html><body><div class=a>x</span><p <</body></html>").isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "DocumentTestSupport.h"
+#include "PageFileTestSupport.h"
+#include "document/PageText.h"
+#include "model/SKTImage.h"
+#include "model/SKTLine.h"
+#include "model/SKTText.h"
+#include "platform/Format.h"
+#include "platform/transfer/ZipArchive.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QTemporaryDir>
+
+// Page objects made the way opened pages make them: from property dictionaries.
+namespace PageObjects {
+
+inline GraphicPropertyDictionary placed(const QRectF& bounds)
+{
+    return {{QStringLiteral("bounds"), Format::rect(bounds)},
+            {QStringLiteral("slideShowNumber"), QStringLiteral("-99")},
+            {QStringLiteral("opacity"), QStringLiteral("1.0")}};
+}
+
+inline std::shared_ptr<SKTText> textBox(const QString& text, const QRectF& bounds,
+                                        const QString& type = QStringLiteral("Text"))
+{
+    GraphicPropertyDictionary properties = placed(bounds);
+    properties.insert(QStringLiteral("textString"), text);
+    properties.insert(QStringLiteral("textType"), type);
+    properties.insert(QStringLiteral("fontFamily"), QStringLiteral("Lato"));
+    properties.insert(QStringLiteral("fontSize"), QStringLiteral("18"));
+    auto box = std::make_shared<SKTText>();
+    box->initWithProperties(properties);
+    return box;
+}
+
+// A red-and-blue picture of the bounds' size, so every copy of it has content.
+inline std::shared_ptr<SKTImage> image(const QString& name, const QRectF& bounds)
+{
+    GraphicPropertyDictionary properties = placed(bounds);
+    properties.insert(QStringLiteral("imageName"), name);
+    properties.insert(QStringLiteral("imageType"), QStringLiteral("PNG"));
+    auto picture = std::make_shared<SKTImage>();
+    picture->initWithProperties(properties);
+    QImage content(bounds.size().toSize(), QImage::Format_ARGB32);
+    content.fill(Qt::red);
+    for (int y = 0; y < content.height() / 2; ++y)
+        for (int x = 0; x < content.width(); ++x)
+            content.setPixelColor(x, y, Qt::blue);
+    picture->set_contents(content);
+    return picture;
+}
+
+inline std::shared_ptr<SKTLine> line(const QPointF& begin, const QPointF& end)
+{
+    GraphicPropertyDictionary properties = placed(SKTLine::boundsWithBeginPoint(begin, end));
+    properties.insert(QStringLiteral("beginPoint"), Format::point(begin));
+    properties.insert(QStringLiteral("endPoint"), Format::point(end));
+    auto made = std::make_shared<SKTLine>();
+    made->initWithProperties(properties);
+    made->setBeginPoint(begin);
+    made->setEndPoint(end);
+    return made;
+}
+
+} // namespace PageObjects
+
+// A page document with a working folder of its own in the test's home.
+class PageDocumentTest : public DocumentTest {
+protected:
+    void SetUp() override
+    {
+        DocumentTest::SetUp();
+        ProductProfile& profile = DataCentre::profile();
+        profile.productDisplayName = QStringLiteral("HTML Velk Pro");
+        profile.appVersion = QStringLiteral("1.0");
+        profile.documentExtension = QStringLiteral("velk");
+        profile.screenshotSize = 100;
+        profile.workingFolderPath = pathInHome(QStringLiteral("work/x")).chopped(2);
+        profile.tempSaveFolder = QDir(profile.workingFolderPath).filePath(QStringLiteral("tempSave000000"));
+        workFolder = pathInHome(QStringLiteral("work/page/x")).chopped(2);
+        document.setTempSavePathLocal(workFolder);
+        document.setPageFileExtension(QStringLiteral("html"));
+        document.setPageOfficialName(QStringLiteral("Welcome"));
+    }
+
+    void add(const std::shared_ptr<SKTGraphic>& graphic)
+    {
+        document.insertGraphics({graphic}, {int(document.graphics().size())});
+    }
+
+    // The page as the stored page file writes it.
+    QString storedPage(const QString& pageName = QStringLiteral("home"))
+    {
+        document.generateSourceCode(pageName, 0, 0);
+        return SKTDocument::lastGeneratedSource();
+    }
+
+    // The first line of the page that begins with the text.
+    static QString lineStartingWith(const QString& page, const QString& start)
+    {
+        for (const QString& line : page.split(QLatin1Char('\n'))) {
+            if (line.startsWith(start))
+                return line;
+        }
+        return {};
+    }
+
+    static QStringList zipEntries(const QString& archivePath)
+    {
+        QTemporaryDir unpacked;
+        ZipArchive archive;
+        if (!archive.openZip(archivePath) || archive.unzip(unpacked.path()) < 0)
+            return {};
+        QStringList entries;
+        const QDir root(unpacked.path());
+        QDirIterator it(unpacked.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            entries.append(root.relativeFilePath(it.next()));
+        entries.sort();
+        return entries;
+    }
+
+    SKTDocument document;
+    QString workFolder;
+};

@@ -1,0 +1,428 @@
+#include "DocumentTestSupport.h"
+#include "PageFileTestSupport.h"
+#include "PageLoaderTestSupport.h"
+
+#include "document/PageMarkers.h"
+#include "document/ProfileDataMigration.h"
+#include "document/ReceivedPages.h"
+#include "model/SKTText.h"
+#include "platform/NotificationCenter.h"
+#include "platform/transfer/UploadFTPS.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString kExtension = QStringLiteral("velkpage");
+
+QString boxRule(int number, int z, const QString& extra = {})
+{
+    return QStringLiteral(
+               ".text%1{position:absolute;left:10px;top:%2px;z-index:%3;width:100px;height:20px;%4}")
+        .arg(number)
+        .arg(20 * number)
+        .arg(z)
+        .arg(extra);
+}
+
+class PageOpeningTest : public DocumentTest {
+protected:
+    void SetUp() override
+    {
+        DocumentTest::SetUp();
+        ProductProfile& profile = DataCentre::profile();
+        profile.documentExtension = kExtension;
+        profile.workingFolderPath = pathInHome(QStringLiteral("working"));
+        profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
+        profile.pageTitlesEnabled = true;
+        QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));
+    }
+
+    // A page document in the flat layout, packed from a page written beside its page folder.
+    QString package(const StoredPage& page, const QString& name, const QString& extension = kExtension,
+                    const QString& pageExtension = QStringLiteral("html"))
+    {
+        const QString source = pathInHome(QStringLiteral("source/") + name);
+        QDir(source).removeRecursively();
+        QDir().mkpath(source);
+        writePicture(source + QStringLiteral("/image1.png"), QSize(4, 4), Qt::red, "PNG");
+        PageText::write(source + u'.' + pageExtension, page.text());
+        writePicture(source + QStringLiteral(".png"), QSize(8, 8), Qt::blue, "PNG");
+        const QString archive = pathInHome(QStringLiteral("docs/") + name + u'.' + extension);
+        QDir().mkpath(pathInHome(QStringLiteral("docs")));
+        EXPECT_TRUE(UploadFTPS().zipDocument(source, archive));
+        return archive;
+    }
+
+    StoredPage twoBoxes() const
+    {
+        StoredPage page;
+        page.rules << boxRule(0, 2) << boxRule(1, 1);
+        page.body << QStringLiteral("<div class=text0>first box</div>")
+                  << QStringLiteral("<div class=text1>second</div>");
+        page.trailer << QStringLiteral("<!--PUBLISHEXTSTART==htm==PUBLISHEXTEND-->")
+                     << QStringLiteral("<!--PAGETITLESTART==Welcome==PAGETITLEEND-->");
+        return page;
+    }
+
+    QStringList texts(const SKTDocument& d) const
+    {
+        QStringList result;
+        for (const auto& graphic : d.graphics())
+            result << graphic->textString();
+        return result;
+    }
+};
+
+TEST_F(PageOpeningTest, OpensAFlatPackageIntoAFolderOfItsOwn)
+{
+    SKTDocument document;
+    document.setFileLocation(package(twoBoxes(), QStringLiteral("home")));
+    ASSERT_TRUE(document.refreshDocument());
+
+    EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+    EXPECT_EQ(document.pageName(), QStringLiteral("home"));
+    EXPECT_EQ(document.pageFileType(), kExtension);
+    EXPECT_EQ(document.pageFileExtension(), QStringLiteral("html"));
+    EXPECT_EQ(document.publishExt(), QStringLiteral("htm"));
+    EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Welcome"));
+    const QFileInfo pageFile(document.pagePath());
+    EXPECT_TRUE(pageFile.isFile());
+    EXPECT_EQ(pageFile.fileName(), QStringLiteral("home.html"));
+    const QDir pageFolder(document.tempSavePathLocal());
+    EXPECT_EQ(pageFile.absolutePath(), pageFolder.absolutePath());
+    EXPECT_TRUE(QFile::exists(pageFolder.filePath(QStringLiteral("home/image1.png"))));
+    EXPECT_TRUE(QFile::exists(pageFolder.filePath(QStringLiteral("home.png"))));
+    QDir stamp = pageFolder;
+    stamp.cdUp();
+    EXPECT_EQ(PageText::read(stamp.filePath(QStringLiteral("site.velks"))), QStringLiteral("Received Pages"));
+    // Opening cannot be undone, and nothing is left in the unpacking area.
+    EXPECT_FALSE(document.undoManager().canUndo());
+    EXPECT_FALSE(document.isDocumentEdited());
+    EXPECT_FALSE(document.pageLoadFailed());
+    EXPECT_TRUE(QDir(DataCentre::profile().workingFolderPath + QStringLiteral("/tempFiles"))
+                    .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                    .isEmpty());
+}
+
+TEST_F(PageOpeningTest, EveryOpenReadsItsOwnPage)
+{
+    StoredPage other;
+    other.rules << boxRule(0, 1);
+    other.body << QStringLiteral("<div class=text0>other page</div>");
+    // A stale folder of an earlier unpacking, with a page file that sorts first.
+    const QString stale = DataCentre::profile().workingFolderPath + QStringLiteral("/tempFiles/home");
+    QDir().mkpath(stale);
+    PageText::write(stale + QStringLiteral("/aaa.html"), other.text());
+
+    const QString home = package(twoBoxes(), QStringLiteral("home"));
+    const QString elsewhere = package(other, QStringLiteral("elsewhere"));
+    SKTDocument first;
+    SKTDocument second;
+    SKTDocument third;
+    first.setFileLocation(home);
+    second.setFileLocation(elsewhere);
+    third.setFileLocation(home);
+    ASSERT_TRUE(first.refreshDocument());
+    ASSERT_TRUE(second.refreshDocument());
+    ASSERT_TRUE(third.refreshDocument());
+    EXPECT_EQ(texts(first), (QStringList{"first box", "second"}));
+    EXPECT_EQ(texts(second), QStringList{"other page"});
+    EXPECT_EQ(texts(third), (QStringList{"first box", "second"}));
+    EXPECT_NE(first.pagePath(), third.pagePath());
+    EXPECT_TRUE(QFileInfo(first.pagePath()).isFile());
+}
+
+TEST_F(PageOpeningTest, APackageHoldingSeveralPagesOpensTheOneNamedAfterTheDocument)
+{
+    const QString source = pathInHome(QStringLiteral("source/home"));
+    QDir().mkpath(source);
+    StoredPage other;
+    other.rules << boxRule(0, 1);
+    other.body << QStringLiteral("<div class=text0>wrong</div>");
+    PageText::write(source + QStringLiteral("/aaa.html"), other.text());
+    PageText::write(source + QStringLiteral(".html"), twoBoxes().text());
+    QDir().mkpath(pathInHome(QStringLiteral("docs")));
+    const QString archive = pathInHome(QStringLiteral("docs/home.") + kExtension);
+    ASSERT_TRUE(UploadFTPS().zipDocument(source, archive));
+    SKTDocument document;
+    document.setFileLocation(archive);
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+}
+
+TEST(ReceivedPagesTest, StampsAndPageNames)
+{
+    const QDateTime moment(QDate(2021, 1, 2), QTime(15, 4, 9));
+    // 2 January 2021 still belongs to the last week of 2020.
+    EXPECT_EQ(ReceivedPages::stampFolderName(moment), QStringLiteral("040220030409"));
+    EXPECT_EQ(ReceivedPages::stampFolderName(QDateTime(QDate(2022, 6, 30), QTime(0, 59, 1))),
+              QStringLiteral("593022125901"));
+
+    QTemporaryDir stamp;
+    const auto addPage = [&](const QString& name) {
+        QDir().mkpath(stamp.filePath(name));
+        PageText::write(stamp.filePath(name + u'/' + name + QStringLiteral(".html")), QStringLiteral("x"));
+    };
+    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "html"), QStringLiteral("home"));
+    addPage(QStringLiteral("home"));
+    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "html"), QStringLiteral("home4"));
+    addPage(QStringLiteral("home4"));
+    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "html"), QStringLiteral("home5"));
+    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "php"), QStringLiteral("home"));
+}
+
+TEST_F(PageOpeningTest, TheResponsiveDesignerOpensNestedPackagesAndFindsTheirPhpPage)
+{
+    DataCentre::profile().responsiveDesign = true;
+    StoredPage page = twoBoxes();
+    page.trailer << QStringLiteral("<!--ROTATE CANVAS:90-->");
+    const QString source = pathInHome(QStringLiteral("source/shop"));
+    QDir().mkpath(source);
+    writePicture(source + QStringLiteral("/image1.png"), QSize(4, 4), Qt::red, "PNG");
+    PageText::write(source + QStringLiteral(".php"), page.text());
+    QDir().mkpath(pathInHome(QStringLiteral("docs")));
+    const QString archive = pathInHome(QStringLiteral("docs/shop.") + kExtension);
+    ASSERT_TRUE(UploadFTPS().zipDocument_mailchimp(source, archive));
+
+    SKTDocument document;
+    document.setFileLocation(archive);
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_EQ(document.pageFileExtension(), QStringLiteral("php"));
+    EXPECT_EQ(document.pageName(), QStringLiteral("shop"));
+    EXPECT_EQ(QFileInfo(document.pagePath()).fileName(), QStringLiteral("shop.php"));
+    EXPECT_EQ(QFileInfo(document.pagePath()).absolutePath(),
+              QDir(document.tempSavePathLocal()).absolutePath());
+    EXPECT_TRUE(
+        QFile::exists(QDir(document.tempSavePathLocal()).filePath(QStringLiteral("shop/image1.png"))));
+    EXPECT_FALSE(QFile::exists(QDir(document.tempSavePathLocal()).filePath(QStringLiteral("site.velks"))));
+    EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+    EXPECT_EQ(DataCentre::profile().canvasRotation, 90);
+}
+
+TEST_F(PageOpeningTest, FormDocumentsReadTheirPhpPage)
+{
+    StoredPage page;
+    page.rules << boxRule(0, 1, QStringLiteral("}.text0 a:visited {formType:textarea;formTag:2;"));
+    SKTDocument document;
+    document.setFileLocation(
+        package(page, QStringLiteral("contact"), QStringLiteral("quarnel"), QStringLiteral("php")));
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_EQ(document.pageFileType(), QStringLiteral("quarnel"));
+    EXPECT_EQ(document.pageFileExtension(), QStringLiteral("php"));
+    EXPECT_EQ(QFileInfo(document.pagePath()).fileName(), QStringLiteral("contact.php"));
+    ASSERT_EQ(document.graphics().size(), 1);
+    EXPECT_EQ(document.graphics().first()->formType(), QStringLiteral("textarea"));
+    EXPECT_EQ(document.graphics().first()->textString(), QStringLiteral("Paragraph Placeholder"));
+    EXPECT_EQ(document.formSubmitButtonValue(), QStringLiteral("Submit"));
+}
+
+TEST_F(PageOpeningTest, MigratedProfileDataIsWhatThePageHoldsAfterOpening)
+{
+    DataCentre::profile().profileFieldKeys = {"Owner First Name", "Owner Last Name", "Pet Chart Number",
+                                              "Notes"};
+    StoredPage page = twoBoxes();
+    page.trailer.clear();
+    const QString oldBlock =
+        QStringLiteral("<!--\nAnna\nBell\nC42\n4\n1\n01/02/2010\n555-0100\nanna@example.org\n-->\n");
+    const QString source = pathInHome(QStringLiteral("source/patient"));
+    QDir().mkpath(source);
+    PageText::write(source + QStringLiteral(".html"), oldBlock + page.text());
+    QDir().mkpath(pathInHome(QStringLiteral("docs")));
+    const QString archive = pathInHome(QStringLiteral("docs/patient.") + kExtension);
+    ASSERT_TRUE(UploadFTPS().zipDocument(source, archive));
+
+    SKTDocument document;
+    document.setFileLocation(archive);
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Anna Bell C42"));
+    EXPECT_EQ(document.profileDictionary().value("Owner First Name"), QStringLiteral("Anna"));
+    EXPECT_EQ(document.profileDictionary().value("Pet Chart Number"), QStringLiteral("C42"));
+    EXPECT_TRUE(document.profileDictionary().value("Notes").contains(QStringLiteral("01/02/2010")));
+    EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+    EXPECT_FALSE(DataCentre::oldDovrinprofileFlag(PageText::read(document.pagePath())));
+}
+
+TEST_F(PageOpeningTest, KeyedBlocksFillTheProfileFields)
+{
+    DataCentre::profile().profileFieldKeys = {"Pet Name", "Pet Breed"};
+    StoredPage page = twoBoxes();
+    page.trailer << QString()
+                 << DataCentre::generateFullString(QStringLiteral("Rex\nthe dog"),
+                                                   QStringLiteral("Pet Name"));
+    SKTDocument document;
+    document.setFileLocation(package(page, QStringLiteral("rex")));
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_EQ(document.profileDictionary().value("Pet Name"), QStringLiteral("Rex\nthe dog"));
+    EXPECT_EQ(document.profileDictionary().value("Pet Breed"), QStringLiteral(""));
+    EXPECT_EQ(document.profileDictionary().size(), 2);
+}
+
+TEST_F(PageOpeningTest, AWebsitePageIsReadWhereItLies)
+{
+    const QString website = pathInHome(QStringLiteral("site"));
+    twoBoxes().write(website, QStringLiteral("about"));
+    ProductProfile& profile = DataCentre::profile();
+    profile.openingFromWebsiteFlag = true;
+    profile.openingWebsiteFolderPath = website;
+    SKTDocument document;
+    document.setFileLocation(pathInHome(QStringLiteral("site/about.") + kExtension));
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_EQ(document.pagePath(), QDir(website).filePath(QStringLiteral("about.html")));
+    EXPECT_EQ(document.tempSavePathLocal(), website);
+    EXPECT_EQ(document.openWebsiteFolderTempPath(), website);
+    EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+    EXPECT_TRUE(profile.openingWebsiteFolderPath.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName) +
+                                   QStringLiteral("/") +
+                                   ReceivedPages::stampFolderName(QDateTime::currentDateTime())));
+}
+
+TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAPagesOwn)
+{
+    const QString website = pathInHome(QStringLiteral("site"));
+    StoredPage base;
+    base.rules << boxRule(0, 1, QStringLiteral("templateName:basetemplate;"));
+    base.body << QStringLiteral("<div class=text0>header</div>");
+    base.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->") << QStringLiteral("<!--INHERIT METADATA-->");
+    base.write(website, QStringLiteral("basetemplate"));
+    StoredPage page = twoBoxes();
+    page.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->") << QStringLiteral("<!--INHERIT METADATA-->");
+    page.write(website, QStringLiteral("about"));
+
+    ProductProfile& profile = DataCentre::profile();
+    profile.showProfilePopoverOnOpen = true;
+    QStringList posted;
+    QObject observer;
+    NotificationCenter::defaultCenter().addObserver(&observer, {},
+                                                    [&](const Notification& n) { posted << n.name; });
+
+    profile.openingFromWebsiteFlag = true;
+    profile.openingWebsiteFolderPath = website;
+    SKTDocument baseDocument;
+    baseDocument.setFileLocation(QDir(website).filePath(QStringLiteral("basetemplate.") + kExtension));
+    ASSERT_TRUE(baseDocument.refreshDocument());
+    EXPECT_EQ(baseDocument.useBaseTemplateFlag(), 0);
+    EXPECT_EQ(baseDocument.inheritMetadataFlag(), 0);
+    EXPECT_EQ(texts(baseDocument), QStringList{"header"});
+    EXPECT_TRUE(posted.contains(QStringLiteral("hideProfilePopover")));
+
+    posted.clear();
+    profile.openingWebsiteFolderPath = website;
+    SKTDocument pageDocument;
+    pageDocument.setFileLocation(QDir(website).filePath(QStringLiteral("about.") + kExtension));
+    ASSERT_TRUE(pageDocument.refreshDocument());
+    EXPECT_EQ(pageDocument.useBaseTemplateFlag(), 1);
+    EXPECT_EQ(pageDocument.inheritMetaKeywordsFlag(), 1);
+    EXPECT_EQ(texts(pageDocument), (QStringList{"first box", "second", "header"}));
+    EXPECT_EQ(pageDocument.graphics().last()->templateName(), QStringLiteral("basetemplate"));
+    EXPECT_FALSE(pageDocument.undoManager().canUndo());
+    EXPECT_TRUE(posted.contains(QStringLiteral("displayProfilePopover")));
+    EXPECT_TRUE(posted.contains(QStringLiteral("updateCurrentButtonColor")));
+}
+
+class UnreadablePageTest : public PageOpeningTest {
+protected:
+    // Opens the document and checks that it failed the way an unreadable page fails.
+    void expectUnreadable(const QString& archive)
+    {
+        const QByteArray stored = readBytes(archive);
+        SKTDocument document;
+        bool saveRan = false;
+        document.setSaveOperation([&](SKTDocument&) {
+            saveRan = true;
+            return true;
+        });
+        document.setFileLocation(archive);
+        EXPECT_FALSE(document.refreshDocument());
+        EXPECT_TRUE(document.pageLoadFailed());
+        EXPECT_TRUE(document.graphics().isEmpty());
+        ASSERT_FALSE(alerts.records().isEmpty());
+        EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to open"));
+        EXPECT_EQ(alerts.records().last().informative, QStringLiteral("This file can not be opened."));
+        EXPECT_EQ(alerts.records().last().buttons, QStringList{"Dismiss"});
+
+        // The page it could not read is never written over.
+        EXPECT_FALSE(document.saveDocumentWithDelegate());
+        EXPECT_FALSE(saveRan);
+        EXPECT_FALSE(document.askPageToSaveItself());
+        EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
+        EXPECT_EQ(readBytes(archive), stored);
+    }
+};
+
+TEST_F(UnreadablePageTest, ATruncatedPackage)
+{
+    const QString archive = package(twoBoxes(), QStringLiteral("home"));
+    const QByteArray whole = readBytes(archive);
+    writeBytes(archive, whole.left(whole.size() / 2));
+    expectUnreadable(archive);
+}
+
+TEST_F(UnreadablePageTest, APackageWithoutAPageFile)
+{
+    const QString source = pathInHome(QStringLiteral("source/empty"));
+    QDir().mkpath(source);
+    writePicture(source + QStringLiteral("/image1.png"), QSize(2, 2), Qt::red, "PNG");
+    QDir().mkpath(pathInHome(QStringLiteral("docs")));
+    const QString archive = pathInHome(QStringLiteral("docs/empty.") + kExtension);
+    ASSERT_TRUE(UploadFTPS().zipDocument(source, archive));
+    expectUnreadable(archive);
+}
+
+TEST_F(UnreadablePageTest, ARuleWithoutItsRequiredProperties)
+{
+    StoredPage page = twoBoxes();
+    page.rules << QStringLiteral(".image7{position:absolute;garbage:;;;=={");
+    expectUnreadable(package(page, QStringLiteral("home")));
+}
+
+TEST_F(UnreadablePageTest, ADocumentWithoutAFile)
+{
+    SKTDocument document;
+    EXPECT_FALSE(document.refreshDocument());
+    EXPECT_TRUE(document.pageLoadFailed());
+}
+
+TEST_F(PageOpeningTest, BrokenMarkupOpensAsFarAsItCanBeRead)
+{
+    StoredPage page = twoBoxes();
+    page.rules << QStringLiteral("garbage;:{}=== line") << QStringLiteral(".textual stuff");
+    page.body[0] = QStringLiteral("<div class=text0><a href=page2.html target=_blank");
+    SKTDocument document;
+    document.setFileLocation(package(page, QStringLiteral("home")));
+    ASSERT_TRUE(document.refreshDocument());
+    ASSERT_EQ(document.graphics().size(), 2);
+    EXPECT_EQ(document.graphics().first()->link(), QStringLiteral("page2.html"));
+    EXPECT_EQ(document.graphics().first()->linkOption(), QStringLiteral("_blank"));
+    EXPECT_EQ(document.graphics().at(1)->textString(), QStringLiteral("second"));
+    EXPECT_FALSE(document.pageLoadFailed());
+}
+
+TEST_F(PageOpeningTest, AFailedOpenFollowedByAGoodOneMaySaveAgain)
+{
+    SKTDocument document;
+    document.setFileLocation(pathInHome(QStringLiteral("docs/missing.") + kExtension));
+    EXPECT_FALSE(document.refreshDocument());
+    document.setFileLocation(package(twoBoxes(), QStringLiteral("home")));
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_FALSE(document.pageLoadFailed());
+    EXPECT_FALSE(document.refuseSavingUnreadPage());
+}
+
+TEST_F(PageOpeningTest, TheLayoutSwitchReloadsThePage)
+{
+    SKTDocument document;
+    document.setFileLocation(package(twoBoxes(), QStringLiteral("home")));
+    ASSERT_TRUE(document.refreshDocument());
+    const QString firstPath = document.pagePath();
+    document.updateMobileView(1);
+    EXPECT_TRUE(document.mobileVersionFlag());
+    EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+    EXPECT_NE(document.pagePath(), firstPath);
+    document.clearAllGraphics();
+    EXPECT_TRUE(document.graphics().isEmpty());
+}
+
+} // namespace
