@@ -1,18 +1,65 @@
 #pragma once
 
-// The page the page-file benchmarks work on: 500 text boxes of two lines and 50 images, made the way
-// opened pages make their objects, from property dictionaries.
+// What the page-file benchmarks share: the process they run in, their timing, and the page they work on,
+// 500 text boxes of two lines and 50 images, made the way opened pages make their objects, from property
+// dictionaries.
 #include "document/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
 #include "platform/Format.h"
+#include "profile/DataCentre.h"
 
+#include <QDir>
+#include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <clocale>
 
 namespace BenchPage {
 
 constexpr int kTextBoxes = 500;
 constexpr int kImages = 50;
+constexpr int kRuns = 5;
+
+// The application, numbers in the C locale, and a product profile whose folders lie in a temporary work
+// folder that goes with the process.
+class Process {
+public:
+    Process(int& argc, char** argv)
+        : m_application(argc, argv)
+    {
+        std::setlocale(LC_NUMERIC, "C");
+        ProductProfile& profile = DataCentre::profile();
+        profile.productDisplayName = QStringLiteral("HTML Velk Pro");
+        profile.documentExtension = QStringLiteral("velk");
+        profile.workingFolderPath = m_work.path();
+        profile.tempSaveFolder = filePath(QStringLiteral("tempSave000000"));
+    }
+
+    QString workPath() const { return m_work.path(); }
+    QString filePath(const QString& name) const { return QDir(m_work.path()).filePath(name); }
+
+private:
+    // Offscreen unless a platform is named; it must be chosen before the application is made.
+    struct Platform {
+        Platform()
+        {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    };
+
+    Platform m_platform;
+    QGuiApplication m_application;
+    QTemporaryDir m_work;
+};
+
+inline double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
 
 inline GraphicPropertyDictionary placed(const QRectF& bounds)
 {

@@ -3,42 +3,23 @@
 // time per open.
 #include "BenchPage.h"
 
-#include "profile/DataCentre.h"
-
-#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 
-#include <chrono>
-#include <clocale>
 #include <cstdio>
 
-namespace {
-
-constexpr int kRuns = 5;
-
-} // namespace
+using BenchPage::kRuns;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    QTemporaryDir work;
+    const BenchPage::Process process(argc, argv);
     ProductProfile& profile = DataCentre::profile();
-    profile.productDisplayName = QStringLiteral("HTML Velk Pro");
-    profile.documentExtension = QStringLiteral("velk");
-    profile.workingFolderPath = work.path();
     profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
-    profile.tempSaveFolder = QDir(work.path()).filePath(QStringLiteral("tempSave000000"));
-    QDir().mkpath(QDir(work.path()).filePath(profile.receivedPagesFolderName));
+    QDir().mkpath(process.filePath(profile.receivedPagesFolderName));
 
-    const QString location = QDir(work.path()).filePath(QStringLiteral("bench.velk"));
+    const QString location = process.filePath(QStringLiteral("bench.velk"));
     {
         SKTDocument source;
-        source.setTempSavePathLocal(QDir(work.path()).filePath(QStringLiteral("source")));
+        source.setTempSavePathLocal(process.filePath(QStringLiteral("source")));
         QDir().mkpath(source.tempSavePathLocal());
         source.setPageFileExtension(QStringLiteral("html"));
         BenchPage::build(source);
@@ -55,7 +36,7 @@ int main(int argc, char** argv)
         document.setFileLocation(location);
         const auto start = std::chrono::steady_clock::now();
         const bool opened = document.refreshDocument();
-        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        total += BenchPage::millisecondsSince(start);
         if (!opened) {
             std::fprintf(stderr, "open failed\n");
             return 1;

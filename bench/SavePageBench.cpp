@@ -3,41 +3,20 @@
 // does; without a window the page has no screenshots.
 #include "BenchPage.h"
 
-#include "profile/DataCentre.h"
-
-#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 
-#include <chrono>
-#include <clocale>
 #include <cstdio>
 
-namespace {
-
-constexpr int kRuns = 5;
-
-} // namespace
+using BenchPage::kRuns;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    QTemporaryDir work;
-    ProductProfile& profile = DataCentre::profile();
-    profile.productDisplayName = QStringLiteral("HTML Velk Pro");
-    profile.documentExtension = QStringLiteral("velk");
-    profile.workingFolderPath = work.path();
-    profile.tempSaveFolder = QDir(work.path()).filePath(QStringLiteral("tempSave000000"));
-
+    const BenchPage::Process process(argc, argv);
     SKTDocument document;
-    document.setTempSavePathLocal(work.path());
+    document.setTempSavePathLocal(process.workPath());
     document.setPageFileExtension(QStringLiteral("html"));
     BenchPage::build(document);
-    const QString location = QDir(work.path()).filePath(QStringLiteral("bench.velk"));
+    const QString location = process.filePath(QStringLiteral("bench.velk"));
 
     // The first save also writes every original picture once; the runs after it are the ones timed.
     document.saveThisPage(location, 0);
@@ -46,7 +25,7 @@ int main(int argc, char** argv)
         document.setDocumentChangedCounter(1);
         const auto start = std::chrono::steady_clock::now();
         const bool saved = document.saveThisPage(location, 0);
-        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        total += BenchPage::millisecondsSince(start);
         if (!saved) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(document.lastSaveError()));
             return 1;
@@ -55,6 +34,6 @@ int main(int argc, char** argv)
     std::printf(
         "SavePageBench: %d text boxes, %d images: %.1f ms per page (%d saves, page file %lld bytes)\n",
         BenchPage::kTextBoxes, BenchPage::kImages, total / kRuns, kRuns,
-        qlonglong(QFileInfo(QDir(work.path()).filePath(QStringLiteral("bench.html"))).size()));
+        qlonglong(QFileInfo(process.filePath(QStringLiteral("bench.html"))).size()));
     return 0;
 }

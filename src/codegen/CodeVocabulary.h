@@ -4,7 +4,8 @@
 
 // The words of generated element code that the page loader reads back when a page is opened again: the
 // class prefixes, the body markup of text, and the property names of element rules, among them the
-// properties no browser reads, which carry the editor state of an element. Every literal lives here once.
+// properties no browser reads, which carry the editor state of an element. Every literal lives here once;
+// the page file format takes the names it shares with generated code from here.
 namespace CodeVocabulary {
 
 using Text = QLatin1StringView;

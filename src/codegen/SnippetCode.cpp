@@ -2,6 +2,7 @@
 
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
 #include "codegen/TextElementCode.h"
@@ -14,6 +15,8 @@
 #include <cmath>
 
 using CodeTemplate::format;
+using ElementCodeParts::alignmentWord;
+using ElementCodeParts::withoutPathExtension;
 
 namespace {
 
@@ -42,17 +45,6 @@ struct SnippetFacts {
     double bottomMarginInPx = 0;
 };
 
-QString alignmentWord(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return QStringLiteral("right");
-    if (alignment & Qt::AlignHCenter)
-        return QStringLiteral("center");
-    if (alignment & Qt::AlignJustify)
-        return QStringLiteral("justify");
-    return QStringLiteral("left");
-}
-
 Qt::Alignment alignmentOfWord(const QString& word)
 {
     if (word == QLatin1String("right"))
@@ -62,14 +54,6 @@ Qt::Alignment alignmentOfWord(const QString& word)
     if (word == QLatin1String("justify"))
         return Qt::AlignJustify;
     return Qt::AlignLeft;
-}
-
-// The name without the extension of its last path component ("home.html" gives "home").
-QString withoutPathExtension(const QString& name)
-{
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > slash + 1 ? name.left(dot) : name;
 }
 
 // A percentage of the top or bottom side is of the element's height.
@@ -125,43 +109,6 @@ SnippetFacts factsOf(myTextView& cell, const SKTGraphic& table, const myTextView
     facts.bottomPaddingInPx = pointsOf(cell.bottomPadding(), cell.bottomPaddingType(), cell.height());
     facts.bottomMarginInPx = pointsOf(cell.bottomMargin(), cell.bottomMarginType(), cell.height());
     return facts;
-}
-
-// The hover rule, the editor rule that keeps the hover colours and the link rules, by which hover colours
-// the element has.
-struct HoverRules {
-    QString hover;
-    QString editor;
-    QString links;
-};
-
-template <class Element> HoverRules hoverRules(const Element& e, const QString& prefix, int n)
-{
-    const QString text = e.textHexColorString();
-    const QString hover = e.hoverColorString();
-    const QString hoverText = e.hoverTextColorString();
-    const QString linkRule = format(
-        ".%@snippet%d a:link {text-decoration: none; color: #%@;font-weight:normal;}", {prefix, n, text});
-    const auto linkHoverRule = [&] {
-        return format(".%@snippet%d a:hover {text-decoration: none; color: #%@;font-weight:normal;}",
-                      {prefix, n, hoverText});
-    };
-    if (!hover.isEmpty() && !hoverText.isEmpty()) {
-        return {
-            format(".%@snippet%d:hover{background-color:#%@;color:#%@;}\n", {prefix, n, hover, hoverText}),
-            format(".%@snippet%d{hoverColor:%@;hoverTextColor:%@;}", {prefix, n, hover, hoverText}),
-            linkRule + linkHoverRule()};
-    }
-    if (!hover.isEmpty()) {
-        return {format(".%@snippet%d:hover{background-color:#%@;}\n", {prefix, n, hover}),
-                format(".%@snippet%d{hoverColor:%@;}", {prefix, n, hover}), linkRule};
-    }
-    if (!hoverText.isEmpty()) {
-        return {format(".%@snippet%d:hover{color:#%@ !important;}\n", {prefix, n, hoverText}),
-                format(".%@snippet%d{hoverTextColor:%@;}", {prefix, n, hoverText}),
-                linkRule + linkHoverRule()};
-    }
-    return {QStringLiteral(""), QStringLiteral(""), linkRule};
 }
 
 template <class Element> QString boxModel(const Element& e, const SnippetFacts& facts, bool textIsEmpty)
@@ -281,11 +228,10 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
         if (e.borderHexColorString() == kClear)
             e.setBorderHexColorString(QStringLiteral("000000"));
         const QString alignment = textIsEmpty ? QStringLiteral("left") : alignmentWord(facts.alignment);
-        const HoverRules hover = hoverRules(e, prefix, n);
-        const QString visited =
-            format(".%@snippet%d a:visited {text-decoration: none; color: #%@;font-weight:normal;formType:%@;"
-                   "formTag:%d;formOptionTag:%d;formRequiredFlag:%d;}",
-                   {prefix, n, e.textHexColorString(), e.formType(), kNone, kNone, 0});
+        // A snippet is no form field.
+        const QString companions = ElementCodeParts::companionRules(
+            {format(".%@snippet%d", {prefix, n}), e.textHexColorString(), e.hoverColorString(),
+             e.hoverTextColorString(), e.formType(), kNone, kNone, 0});
         const QString box = boxModel(e, facts, textIsEmpty);
         const bool clickable = !e.onClickShowString().isEmpty() || !e.onClickHideString().isEmpty();
         const QString pointer = clickable ? QStringLiteral("cursor:pointer;") : QStringLiteral("");
@@ -300,7 +246,7 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
             "%@%@textAlpha:%f;indentFlag:%d;text-indent:%dpx;shapeFlag:%d;groupNumber:%d;line-height:normal;"
             "tableNumber:%d;tableRowSpot:%d;tableColumnSpot:%d;templateName:%@;manualLayerIndex:%d;linkType:%"
             "@;"
-            "shapeBackgroundColor:%@;nlines:%d;snippetFormattingFlag:%d;%@%@}%@%@%@%@\n\n",
+            "shapeBackgroundColor:%@;nlines:%d;snippetFormattingFlag:%d;%@%@}%@\n\n",
             {prefix,
              n,
              backgroundDeclaration,
@@ -334,10 +280,7 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
              int(formatted),
              lineHeight,
              pointer,
-             hover.editor,
-             hover.links,
-             visited,
-             hover.hover});
+             companions});
         inlineStyle =
             format("%@z-index:%d;font-size:%dpx;color:#%@;font-family:\"%@\";%@border-style:%@;"
                    "border-width:%dpx;border-color:#%@;text-align:%@;border-radius:%dpx;"

@@ -2,6 +2,7 @@
 
 #include "codegen/CodeText.h"
 #include "codegen/CodeVocabulary.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
 #include "model/SKTText.h"
@@ -9,7 +10,6 @@
 #include "model/text/TextStorage.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
-#include "profile/services/WebFonts.h"
 
 #include <QTextDocument>
 
@@ -17,6 +17,7 @@
 #include <optional>
 
 using namespace CodeVocabulary;
+using namespace ElementCodeParts;
 
 namespace {
 
@@ -75,14 +76,6 @@ QString hexColor(const QString& colorString)
     return QLatin1Char('#') + colorString;
 }
 
-QString withoutPathExtension(const QString& name)
-{
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    // A dot that opens a file name starts no extension.
-    return dot > slash + 1 ? name.left(dot) : name;
-}
-
 // The template name loses its extension; an element without one takes the page's main template name.
 template <class Element> QString settleTemplateName(Element& element, const PageCodeContext& page)
 {
@@ -90,28 +83,6 @@ template <class Element> QString settleTemplateName(Element& element, const Page
     if (element.templateName().isEmpty())
         element.setTemplateName(page.mainTemplateName);
     return element.templateName();
-}
-
-// The alignment word of a paragraph alignment.
-QString alignmentWord(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return QStringLiteral("right");
-    if (alignment & Qt::AlignHCenter)
-        return QStringLiteral("center");
-    if (alignment & Qt::AlignJustify)
-        return QStringLiteral("justify");
-    return QStringLiteral("left");
-}
-
-void markWebFontUsed(const QString& family)
-{
-    if (family.isEmpty())
-        return;
-    for (const std::shared_ptr<CustomFont>& font : DataCentre::webFontList()) {
-        if (font && font->fontName() == family)
-            font->setIsUsed(true);
-    }
 }
 
 template <class Element>

@@ -1,5 +1,6 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/ImageElementCode.h"
 #include "document/PageAssembly.h"
 #include "document/PageKinds.h"
@@ -168,7 +169,7 @@ QString plainBody(const PageImage& image, const QString& folder)
 // page's name.
 QString settleTemplateName(PageImage& image, const QString& pageName)
 {
-    QString name = PageFileText::withoutExtension(image.templateName());
+    QString name = ElementCodeParts::withoutPathExtension(image.templateName());
     if (name != kBaseTemplate)
         name = pageName;
     if (name != image.templateName())

@@ -1,6 +1,7 @@
 #include "document/PageAssembly.h"
 
 #include "codegen/CodeText.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "document/SKTDocument.h"
 #include "profile/DataCentre.h"
@@ -13,17 +14,6 @@ const QString kBlack = QStringLiteral("000000");
 const QString kBaseTemplate = QStringLiteral("basetemplate");
 
 } // namespace
-
-namespace PageFileText {
-
-QString withoutExtension(const QString& name)
-{
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > slash + 1 ? name.left(dot) : name;
-}
-
-} // namespace PageFileText
 
 PageAssembly::PageAssembly(SKTDocument& doc, const QString& name, bool publishPage, bool storeImageFiles)
     : document(doc)
@@ -64,7 +54,7 @@ QString PageAssembly::positionOf(int scrollFlag)
 
 QString PageAssembly::settleTemplateName(SKTGraphic& graphic) const
 {
-    QString name = PageFileText::withoutExtension(graphic.templateName());
+    QString name = ElementCodeParts::withoutPathExtension(graphic.templateName());
     if (name.isEmpty())
         name = document.mainTemplateName();
     if (name != graphic.templateName() || name.isNull() != graphic.templateName().isNull())

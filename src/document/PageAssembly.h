@@ -87,8 +87,3 @@ public:
 private:
     GraphicList m_graphics;
 };
-
-namespace PageFileText {
-// A file name without its extension ("home.html" gives "home"); a leading dot starts no extension.
-QString withoutExtension(const QString& name);
-} // namespace PageFileText

@@ -1,6 +1,7 @@
 #include "document/PageFileFormat.h"
 #include "document/PageLoading.h"
 #include "document/PageRecords.h"
+#include "document/PageText.h"
 #include "document/SKTDocument.h"
 #include "profile/services/HexColor.h"
 
@@ -87,17 +88,6 @@ QString plainText(QString text)
     return text;
 }
 
-QString trimmedOfBlanksAndTabs(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
-        ++start;
-    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(start, end - start);
-}
-
 // For each text box number, the last body line that holds its div ("<div class=text" + number, then a
 // blank or ">"), found in one pass over the body.
 QHash<int, qsizetype> textDivLines(const QStringList& bodyLines)
@@ -145,7 +135,7 @@ void readTextContents(PageLoad& load, const QStringList& bodyLines)
             record.setLinkOption(*linked.linkOption);
         QString text = plainText(linked.text);
         if (record.indentFlag() == 1 || record.indentFlag() == 2)
-            text = QStringLiteral("    ") + trimmedOfBlanksAndTabs(text);
+            text = QStringLiteral("    ") + PageText::trimmedOfBlanksAndTabs(text);
         if (record.formOptionTag() == -22 && record.formType() == u"textLabel")
             text = QStringLiteral("1+2=");
         MTextView& view = *record.textView();

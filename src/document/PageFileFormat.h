@@ -1,10 +1,13 @@
 #pragma once
 
+#include "codegen/CodeVocabulary.h"
+
 #include <QLatin1StringView>
 #include <QString>
 
 // The vocabulary of a stored page file: the comment markers, head lines, rule selectors and keyed blocks
-// that the writer of a page and all its readers share. Every literal of the format lives here once.
+// that the writer of a page and all its readers share. Every literal of the format lives here once, or in
+// the code vocabulary where generated element code writes it too.
 namespace PageFile {
 
 using Text = QLatin1StringView;
@@ -105,89 +108,44 @@ inline constexpr Text oldTableCell{".ttext"};
 inline constexpr Text positioned{"{position:"};
 } // namespace Rule
 
-// Property names of element rules: the CSS a browser reads and the editor state it ignores.
+// Property names of element rules: the CSS a browser reads and the editor state it ignores. The names that
+// generated element code writes too are the code vocabulary's own; only the page file's other names are
+// defined here.
 namespace Property {
+namespace Css = CodeVocabulary::Css;
 // Placement and box.
-inline constexpr Text position{"position"};
-inline constexpr Text left{"left"};
-inline constexpr Text top{"top"};
-inline constexpr Text zIndex{"z-index"};
-inline constexpr Text width{"width"};
-inline constexpr Text height{"height"};
-inline constexpr Text fixed{"fixed"}; // the move lock
-inline constexpr Text padding{"padding"};
+using Css::position, Css::left, Css::top, Css::zIndex, Css::width, Css::height, Css::fixed, Css::padding;
 inline constexpr Text margin{"margin"};
 inline constexpr Text overflow{"overflow"};
 inline constexpr Text border{"border"};
 inline constexpr Text display{"display"};
 // Look.
-inline constexpr Text backgroundColor{"background-color"};
-inline constexpr Text color{"color"};
-inline constexpr Text fontSize{"font-size"};
-inline constexpr Text fontFamily{"font-family"};
-inline constexpr Text borderStyle{"border-style"};
-inline constexpr Text borderWidth{"border-width"};
-inline constexpr Text borderColor{"border-color"};
-inline constexpr Text borderRadius{"border-radius"};
-inline constexpr Text mozBorderRadius{"-moz-border-radius"};
-inline constexpr Text textAlign{"text-align"};
-inline constexpr Text textIndent{"text-indent"};
-inline constexpr Text lineHeight{"line-height"};
-inline constexpr Text opacity{"opacity"};
-inline constexpr Text filter{"filter"};
-inline constexpr Text boxShadow{"box-shadow"};
+using Css::backgroundColor, Css::color, Css::fontSize, Css::fontFamily, Css::borderStyle, Css::borderWidth,
+    Css::borderColor, Css::borderRadius, Css::mozBorderRadius, Css::textAlign, Css::textIndent,
+    Css::lineHeight, Css::opacity, Css::filter, Css::boxShadow;
 // Editor state shared by several kinds.
-inline constexpr Text groupNumber{"groupNumber"};
-inline constexpr Text templateName{"templateName"};
-inline constexpr Text manualLayerIndex{"manualLayerIndex"};
-inline constexpr Text sectionNumber{"sectionNumber"};
-inline constexpr Text sectionRowSpot{"sectionRowSpot"};
-inline constexpr Text sectionColumnSpot{"sectionColumnSpot"};
-inline constexpr Text tableNumber{"tableNumber"};
+using Css::groupNumber, Css::templateName, Css::manualLayerIndex, Css::sectionNumber, Css::sectionRowSpot,
+    Css::sectionColumnSpot, Css::tableNumber, Css::shadowBlurRadius, Css::shadowDistanceX,
+    Css::shadowDistanceY, Css::rotationAngle, Css::responsiveResizeFlag, Css::responsiveAlignmentFlag,
+    Css::bubbleShape;
 inline constexpr Text shadowFlag{"shadowFlag"};
+// The page file's own spellings; generated element code writes "shadow-opacity" and "shadow-radius".
 inline constexpr Text shadowOpacity{"shadowOpacity"};
 inline constexpr Text shadowRadius{"shadowRadius"};
 inline constexpr Text shadowOffSetY{"shadowOffSetY"};
-inline constexpr Text shadowBlurRadius{"shadowBlurRadius"};
-inline constexpr Text shadowDistanceX{"shadowDistanceX"};
-inline constexpr Text shadowDistanceY{"shadowDistanceY"};
-inline constexpr Text rotationAngle{"rotationAngle"};
-inline constexpr Text responsiveResizeFlag{"responsiveResizeFlag"};
-inline constexpr Text responsiveAlignmentFlag{"responsiveAlignmentFlag"};
-inline constexpr Text bubbleShape{"bubbleShape"};
 inline constexpr Text backdrop{"backdrop"};
 // Text and snippet boxes.
-inline constexpr Text textAlpha{"textAlpha"};
+using Css::textAlpha, Css::shapeFlag, Css::tableRowSpot, Css::tableColumnSpot, Css::linkType,
+    Css::shapeBackgroundColor, Css::nlines, Css::fixedWidthFlag, Css::fixedHeightFlag, Css::widthBuffer,
+    Css::heightBuffer, Css::zoomBubbleFlag, Css::xsColumnGrid, Css::smallColumnGrid, Css::mediumColumnGrid,
+    Css::largeColumnGrid, Css::markAsReplyFlag, Css::onClickShow, Css::onClickHide, Css::verticalAlignment,
+    Css::snippetFormattingFlag, Css::containsLinkFlag;
+// Generated element code writes "indent-flag" and "line-multiple" instead.
 inline constexpr Text indentFlag{"indentFlag"};
-inline constexpr Text shapeFlag{"shapeFlag"};
-inline constexpr Text tableRowSpot{"tableRowSpot"};
-inline constexpr Text tableColumnSpot{"tableColumnSpot"};
-inline constexpr Text linkType{"linkType"};
-inline constexpr Text shapeBackgroundColor{"shapeBackgroundColor"};
-inline constexpr Text nlines{"nlines"};
-inline constexpr Text fixedWidthFlag{"fixedWidthFlag"};
-inline constexpr Text fixedHeightFlag{"fixedHeightFlag"};
-inline constexpr Text widthBuffer{"widthBuffer"};
-inline constexpr Text heightBuffer{"heightBuffer"};
-inline constexpr Text zoomBubbleFlag{"zoomBubbleFlag"};
-inline constexpr Text xsColumnGrid{"xsColumnGrid"};
-inline constexpr Text smallColumnGrid{"smallColumnGrid"};
-inline constexpr Text mediumColumnGrid{"mediumColumnGrid"};
-inline constexpr Text largeColumnGrid{"largeColumnGrid"};
-inline constexpr Text markAsReplyFlag{"markAsReplyFlag"};
-inline constexpr Text onClickShow{"onClickShow"};
-inline constexpr Text onClickHide{"onClickHide"};
-inline constexpr Text verticalAlignment{"verticalAlignment"};
 inline constexpr Text lineSpacingMultiple{"lineSpacingMultiple"};
-inline constexpr Text snippetFormattingFlag{"snippetFormattingFlag"};
-inline constexpr Text containsLinkFlag{"containsLinkFlag"};
 // Companion rules of text and snippet boxes.
-inline constexpr Text hoverColor{"hoverColor"};
-inline constexpr Text hoverTextColor{"hoverTextColor"};
-inline constexpr Text formType{"formType"};
-inline constexpr Text formTag{"formTag"};
-inline constexpr Text formOptionTag{"formOptionTag"};
-inline constexpr Text formRequiredFlag{"formRequiredFlag"};
+using Css::hoverColor, Css::hoverTextColor, Css::formType, Css::formTag, Css::formOptionTag,
+    Css::formRequiredFlag;
 // Images.
 inline constexpr Text imageName{"imagename"};
 inline constexpr Text imageType{"imagetype"};
@@ -225,17 +183,15 @@ inline constexpr Text autoStart{"autoStart"};
 
 // The box model, side by side in the order rules carry them: values, then units ("pixel" or "%"), then
 // level names ("None" ... "XXL"); within each, top, bottom, left and right padding, then the margins.
-inline constexpr Text boxValues[] = {
-    Text{"topPaddingStr"}, Text{"bottomPaddingStr"}, Text{"leftPaddingStr"}, Text{"rightPaddingStr"},
-    Text{"topMarginStr"},  Text{"bottomMarginStr"},  Text{"leftMarginStr"},  Text{"rightMarginStr"}};
-inline constexpr Text boxUnits[] = {Text{"topPaddingTypeStr"},  Text{"bottomPaddingTypeStr"},
-                                    Text{"leftPaddingTypeStr"}, Text{"rightPaddingTypeStr"},
-                                    Text{"topMarginTypeStr"},   Text{"bottomMarginTypeStr"},
-                                    Text{"leftMarginTypeStr"},  Text{"rightMarginTypeStr"}};
-inline constexpr Text boxLevels[] = {Text{"topPaddingLevelStr"},  Text{"bottomPaddingLevelStr"},
-                                     Text{"leftPaddingLevelStr"}, Text{"rightPaddingLevelStr"},
-                                     Text{"topMarginLevelStr"},   Text{"bottomMarginLevelStr"},
-                                     Text{"leftMarginLevelStr"},  Text{"rightMarginLevelStr"}};
+inline constexpr Text boxValues[] = {Css::topPaddingStr,   Css::bottomPaddingStr, Css::leftPaddingStr,
+                                     Css::rightPaddingStr, Css::topMarginStr,     Css::bottomMarginStr,
+                                     Css::leftMarginStr,   Css::rightMarginStr};
+inline constexpr Text boxUnits[] = {
+    Css::topPaddingTypeStr, Css::bottomPaddingTypeStr, Css::leftPaddingTypeStr, Css::rightPaddingTypeStr,
+    Css::topMarginTypeStr,  Css::bottomMarginTypeStr,  Css::leftMarginTypeStr,  Css::rightMarginTypeStr};
+inline constexpr Text boxLevels[] = {
+    Css::topPaddingLevelStr, Css::bottomPaddingLevelStr, Css::leftPaddingLevelStr, Css::rightPaddingLevelStr,
+    Css::topMarginLevelStr,  Css::bottomMarginLevelStr,  Css::leftMarginLevelStr,  Css::rightMarginLevelStr};
 } // namespace Property
 
 // Characters that end a property or a rule for the readers; free text written into a rule never carries
@@ -253,8 +209,8 @@ inline constexpr Text href{"href="};
 inline constexpr Text target{"target="};
 inline constexpr Text title{"title="};
 inline constexpr Text enlargePopup{"#popup_image"};
-inline constexpr Text tabParagraph{"<p class=\"tab\">"};
-inline constexpr Text lineBreak{"<br>"};
+// The markup that generated text bodies carry in place of line breaks.
+using CodeVocabulary::Markup::tabParagraph, CodeVocabulary::Markup::lineBreak;
 } // namespace Body
 
 // Form pages: the form settings block, the SMTP lines and the message names of the validation script.

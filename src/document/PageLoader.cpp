@@ -4,6 +4,7 @@
 #include "document/PageMarkers.h"
 #include "document/PageObjectRules.h"
 #include "document/PageRecords.h"
+#include "document/PageText.h"
 #include "document/SKTDocument.h"
 #include "platform/Alert.h"
 #include "platform/Format.h"
@@ -26,17 +27,6 @@ const QString kBaseTemplate = QStringLiteral("basetemplate");
 bool isFormPage(const SKTDocument& d)
 {
     return d.pageFileType() == u"quarnel" || d.pageFileExtension() == u"php";
-}
-
-QString trimmedOfBlanksAndTabs(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
-        ++start;
-    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(start, end - start);
 }
 
 // A block of header code: its opening line counts the lines that follow. Answers none when no line opens
@@ -279,7 +269,7 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
     if (baseTemplateCustomHeaderCode() == customHeaderCode() && pageName != kBaseTemplate)
         setCustomHeaderCode(QStringLiteral(""));
     QString text = lines.join(u'\n');
-    setCustomHeaderCode(trimmedOfBlanksAndTabs(customHeaderCode()));
+    setCustomHeaderCode(PageText::trimmedOfBlanksAndTabs(customHeaderCode()));
 
     readCanvasMarkers(*this, text);
     readLabelMarkers(*this, text);
@@ -287,7 +277,7 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
         if (const std::optional<QString> formHeader = takeCountedBlock(lines, Head::quarnelCustomHeaderCode))
             setCustomHeaderCode(*formHeader);
         text = lines.join(u'\n');
-        setCustomHeaderCode(trimmedOfBlanksAndTabs(customHeaderCode()));
+        setCustomHeaderCode(PageText::trimmedOfBlanksAndTabs(customHeaderCode()));
     }
 
     // Style and body parts.

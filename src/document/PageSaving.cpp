@@ -20,6 +20,7 @@ namespace {
 // FTPUploadFlag while the page is written for publishing, preview or the source view.
 constexpr int kPublishWrite = 999;
 const QString kSaveFailed = QStringLiteral("The page could not be saved");
+const QString kNoPageFolder = QStringLiteral("The page has no folder to save into.");
 const QString kTempFilesFolder = QStringLiteral("tempFiles");
 
 // The page text in the encoding chosen for publishing; none when the text has characters the encoding
@@ -44,6 +45,23 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// Writes the page text in the encoding chosen for publishing, replacing the file. On failure `error` tells
+// why; `unwritten` leads the text of a file that could not be written.
+bool writePublished(const QString& path, const QString& text, const QString& encodingType,
+                    const QString& unwritten, QString& error)
+{
+    const std::optional<QByteArray> bytes = publishBytes(text, encodingType);
+    if (!bytes) {
+        error = QStringLiteral("The page holds characters that %1 cannot write.").arg(encodingType);
+        return false;
+    }
+    if (!replaceFile(path, *bytes)) {
+        error = unwritten + path;
+        return false;
+    }
+    return true;
 }
 
 QString absolutePath(const QString& path)
@@ -111,7 +129,7 @@ bool SKTDocument::saveThisPage(const QString& location, int mode)
             QDir().mkdir(pageFolder);
 
         if (pageFolder.isEmpty() || !QFileInfo(pageFolder).isDir())
-            m_lastSaveError = QStringLiteral("The page has no folder to save into.");
+            m_lastSaveError = kNoPageFolder;
         else if (savePagePreparation() && !location.isEmpty()) {
             UploadFTPS transfer;
             const bool packed = profile.responsiveDesign
@@ -181,32 +199,17 @@ bool SKTDocument::savePageFile(int mode)
 
 bool SKTDocument::directlySavePageFile()
 {
-    if (m_pageName.isEmpty())
-        m_pageName = createFileName();
-    const QString pageFolder = pageFolderPath();
-    if (pageFolder.isEmpty()) {
-        m_lastSaveError = QStringLiteral("The page has no folder to save into.");
+    if (preparePageFolder().isEmpty()) {
+        m_lastSaveError = kNoPageFolder;
         return false;
     }
-    if (!QFileInfo::exists(pageFolder))
-        QDir().mkdir(pageFolder);
-    const bool publishWrite = m_FTPUploadFlag == kPublishWrite;
-    const QString path = publishWrite ? publishPageFilePath() : storedPageFilePath();
-    if (publishWrite) {
-        const std::optional<QByteArray> bytes = publishBytes(lastGeneratedSource(), m_encodingType);
-        if (!bytes) {
-            m_lastSaveError =
-                QStringLiteral("The page holds characters that %1 cannot write.").arg(m_encodingType);
-            return false;
-        }
-        if (!replaceFile(path, *bytes)) {
-            m_lastSaveError = QStringLiteral("The page file could not be written: ") + path;
-            return false;
-        }
-        return true;
-    }
+    const QString unwritten = QStringLiteral("The page file could not be written: ");
+    if (m_FTPUploadFlag == kPublishWrite)
+        return writePublished(publishPageFilePath(), lastGeneratedSource(), m_encodingType, unwritten,
+                              m_lastSaveError);
+    const QString path = storedPageFilePath();
     if (!PageText::write(path, lastGeneratedSource())) {
-        m_lastSaveError = QStringLiteral("The page file could not be written: ") + path;
+        m_lastSaveError = unwritten + path;
         return false;
     }
     m_documentChangedCounter += 1;
@@ -217,15 +220,11 @@ bool SKTDocument::saveCSSFile()
 {
     if (!DataCentre::profile().separateStyleSheet)
         return true;
-    if (m_pageName.isEmpty())
-        m_pageName = createFileName();
-    const QString pageFolder = pageFolderPath();
+    const QString pageFolder = preparePageFolder();
     if (pageFolder.isEmpty()) {
-        m_lastSaveError = QStringLiteral("The page has no folder to save into.");
+        m_lastSaveError = kNoPageFolder;
         return false;
     }
-    if (!QFileInfo::exists(pageFolder))
-        QDir().mkdir(pageFolder);
     const QString path =
         QDir(pageFolder)
             .filePath(m_mobileVersionFlag ? QStringLiteral("mobile.css") : QStringLiteral("full.css"));
@@ -258,17 +257,8 @@ bool SKTDocument::generatePublishVersion()
 bool SKTDocument::exportPublishVersion(const QString& path)
 {
     generateSourceCode(m_pageName, 1, 0);
-    const std::optional<QByteArray> bytes = publishBytes(lastGeneratedSource(), m_encodingType);
-    if (!bytes) {
-        m_lastSaveError =
-            QStringLiteral("The page holds characters that %1 cannot write.").arg(m_encodingType);
-        return false;
-    }
-    if (!replaceFile(path, *bytes)) {
-        m_lastSaveError = QStringLiteral("The page could not be written: ") + path;
-        return false;
-    }
-    return true;
+    return writePublished(path, lastGeneratedSource(), m_encodingType,
+                          QStringLiteral("The page could not be written: "), m_lastSaveError);
 }
 
 void SKTDocument::updateWindowTitle()

@@ -139,4 +139,15 @@ QString firstScannedLine(const QString& text)
     return text.mid(start, end - start);
 }
 
+QString trimmedOfBlanksAndTabs(const QString& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && (text[start] == u' ' || text[start] == u'\t'))
+        ++start;
+    while (end > start && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(start, end - start);
+}
+
 } // namespace PageText

@@ -36,4 +36,7 @@ QStringList scannedLines(const QString& text);
 // The first of those lines, read without splitting the rest; empty when the text is blank.
 QString firstScannedLine(const QString& text);
 
+// The text without the blanks and tabs at either end; other white space stays.
+QString trimmedOfBlanksAndTabs(const QString& text);
+
 } // namespace PageText

@@ -3,6 +3,7 @@
 #include "document/DocumentUndoManager.h"
 #include "model/GraphicContext.h"
 #include "model/SKTGraphic.h"
+#include "platform/Accessors.h"
 
 #include <QColor>
 #include <QHash>
@@ -129,15 +130,7 @@ using ProfileDictionary = QMap<QString, QString>;
     X(GraphicList, slideshowArray, setSlideshowArray) /* the page's slideshows by slide show number */
 
 // Getter and setter of a field; lists and sets also hand out their contents for changing in place.
-#define SKT_DOCUMENT_ACCESSORS(Type, name, setter)                                                           \
-    Type name() const                                                                                        \
-    {                                                                                                        \
-        return m_##name;                                                                                     \
-    }                                                                                                        \
-    void setter(Type value)                                                                                  \
-    {                                                                                                        \
-        m_##name = std::move(value);                                                                         \
-    }
+#define SKT_DOCUMENT_ACCESSORS(Type, name, setter) VELK_ACCESSORS(Type, name, setter)
 #define SKT_DOCUMENT_COLLECTION_ACCESSORS(Type, name, setter)                                                \
     Type& name()                                                                                             \
     {                                                                                                        \
@@ -147,10 +140,7 @@ using ProfileDictionary = QMap<QString, QString>;
     {                                                                                                        \
         return m_##name;                                                                                     \
     }                                                                                                        \
-    void setter(Type value)                                                                                  \
-    {                                                                                                        \
-        m_##name = std::move(value);                                                                         \
-    }
+    VELK_SETTER(Type, name, setter)
 
 // One page document: the page's graphics in z-order (index 0 frontmost) with undo, and its page, form,
 // mail and publishing settings. Insertion and removal of graphics go through insertGraphics and

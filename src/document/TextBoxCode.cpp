@@ -1,6 +1,7 @@
 #include "document/TextBoxCode.h"
 
 #include "codegen/CodeTemplate.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/TextElementCode.h"
 #include "document/PageAssembly.h"
@@ -8,13 +9,13 @@
 #include "model/SKTText.h"
 #include "model/text/TextStorage.h"
 #include "profile/DataCentre.h"
-#include "profile/services/WebFonts.h"
 
 #include <QTextDocument>
 
 #include <algorithm>
 
 using CodeTemplate::format;
+using ElementCodeParts::alignmentWord;
 namespace Property = PageFile::Property;
 
 namespace {
@@ -30,17 +31,6 @@ struct TextLook {
     QString alignment;
     int padding = 0;
 };
-
-QString alignmentWord(Qt::Alignment alignment)
-{
-    if (alignment & Qt::AlignRight)
-        return QStringLiteral("right");
-    if (alignment & Qt::AlignHCenter)
-        return QStringLiteral("center");
-    if (alignment & Qt::AlignJustify)
-        return QStringLiteral("justify");
-    return QStringLiteral("left");
-}
 
 // A box with characters takes them from its first character and paragraph; an empty one from its style.
 TextLook lookOf(SKTGraphic& box, const QString& plain)
@@ -67,46 +57,10 @@ TextLook lookOf(SKTGraphic& box, const QString& plain)
     return look;
 }
 
-bool isSet(const QString& color)
+// A hover colour of "(null)" is none.
+QString hoverColorOf(const QString& color)
 {
-    return !color.isEmpty() && color != QLatin1String("(null)");
-}
-
-// The rules that follow a box's rule on its line: hover keys, link colours, the form-field keys and the
-// hover CSS, which ends with its own line feed.
-QString companionRules(const QString& selector, const QString& textColor, SKTGraphic& box)
-{
-    const QString hover = box.hoverColorString();
-    const QString hoverText = box.hoverTextColorString();
-    const bool hasHover = isSet(hover);
-    const bool hasHoverText = isSet(hoverText);
-    const QByteArray s = selector.toUtf8();
-    auto tmpl = [&](const char* rest) { return QByteArray(s + rest); };
-    // Each template is the selector followed by the rule's own text.
-
-    QString keys;
-    QString css;
-    if (hasHover && hasHoverText) {
-        keys = format(tmpl("{hoverColor:%@;hoverTextColor:%@;}").constData(), {hover, hoverText});
-        css = format(tmpl(":hover{background-color:#%@;color:#%@;}\n").constData(), {hover, hoverText});
-    } else if (hasHover) {
-        keys = format(tmpl("{hoverColor:%@;}").constData(), {hover});
-        css = format(tmpl(":hover{background-color:#%@;}\n").constData(), {hover});
-    } else if (hasHoverText) {
-        keys = format(tmpl("{hoverTextColor:%@;}").constData(), {hoverText});
-        css = format(tmpl(":hover{color:#%@ !important;}\n").constData(), {hoverText});
-    }
-    QString link = format(tmpl(" a:link {text-decoration: none; color: #%@;font-weight:normal;}").constData(),
-                          {textColor});
-    if (hasHoverText)
-        link += format(tmpl(" a:hover {text-decoration: none; color: #%@;font-weight:normal;}").constData(),
-                       {hoverText});
-    const QString formField =
-        format(tmpl(" a:visited {text-decoration: none; color: #%@;font-weight:normal;formType:%@;formTag:%d;"
-                    "formOptionTag:%d;formRequiredFlag:%d;}")
-                   .constData(),
-               {textColor, box.formType(), box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
-    return keys + link + formField + css;
+    return color == QLatin1String("(null)") ? QString() : color;
 }
 
 } // namespace
@@ -120,22 +74,12 @@ QString plainText(const SKTGraphic& box)
     return plain;
 }
 
-void markWebFontUsed(const QString& family)
-{
-    if (family.isEmpty())
-        return;
-    for (const std::shared_ptr<CustomFont>& font : DataCentre::webFontList()) {
-        if (font && font->fontName() == family)
-            font->setIsUsed(true);
-    }
-}
-
 QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
 {
     const bool textBox = form == Form::TextBox;
     const QString plain = plainText(box);
     const TextLook look = lookOf(box, plain);
-    markWebFontUsed(look.family);
+    ElementCodeParts::markWebFontUsed(look.family);
     const QString templateName = page.settleTemplateName(box);
     GenerationPreparation::populateTextViewMarginType(box);
     const QString textColor = PageAssembly::settleTextColor(box);
@@ -243,7 +187,10 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         writeBoxModel();
         rule.integer(Property::containsLinkFlag, 0);
     }
-    return rule.closed() + companionRules(selector, textColor, box) + QStringLiteral("\n\n");
+    const QString companions = ElementCodeParts::companionRules(
+        {selector, textColor, hoverColorOf(box.hoverColorString()), hoverColorOf(box.hoverTextColorString()),
+         box.formType(), box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
+    return rule.closed() + companions + QStringLiteral("\n\n");
 }
 
 } // namespace TextBoxCode

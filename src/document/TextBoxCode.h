@@ -22,7 +22,4 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form);
 // The plain characters of a text graphic, with "\r\n" as "\n".
 QString plainText(const SKTGraphic& box);
 
-// Marks the web fonts of that family as used by the page.
-void markWebFontUsed(const QString& family);
-
 } // namespace TextBoxCode

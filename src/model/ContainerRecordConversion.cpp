@@ -83,22 +83,33 @@ const RecordKeyTable<OuterSlideShow>& slideshowKeyTable()
     return table;
 }
 
-const RecordKeyTable<GalleryGridView>& galleryKeyTable()
+// The keys that tables and galleries read alike from their grid fields.
+template <class R> void addGridKeys(RecordKeyTable<R>& table)
 {
-    using R = GalleryGridView;
-    static const RecordKeyTable<R> table{
+    table.append(RecordKeyTable<R>{
         boundsOfFrame<R>(),
         integer<R>("numOfRows", &R::numOfRows),
         integer<R>("numOfColumns", &R::numOfColumns),
         integer<R>("padding", &R::padding),
         integer<R>("groupNumber", &R::groupNumber),
         integer<R>("moveLock", &R::moveLock),
-        integer<R>("shadowFlag", &R::shadowFlag),
-        integer<R>("backdropLightingFlag", &R::backdropLightingFlag),
         integer<R>("manualLayerIndex", &R::manualLayerIndex),
         flagWhenOne<R>("scrollFlag", &R::scrollFlag),
         fixed<R>("linkType", QStringLiteral("text")),
-    };
+    });
+}
+
+const RecordKeyTable<GalleryGridView>& galleryKeyTable()
+{
+    using R = GalleryGridView;
+    static const RecordKeyTable<R> table = [] {
+        RecordKeyTable<R> t{
+            integer<R>("shadowFlag", &R::shadowFlag),
+            integer<R>("backdropLightingFlag", &R::backdropLightingFlag),
+        };
+        addGridKeys(t);
+        return t;
+    }();
     return table;
 }
 
@@ -108,16 +119,8 @@ const RecordKeyTable<TableGridView>& tableKeyTable()
     using R = TableGridView;
     static const RecordKeyTable<R> table = [] {
         RecordKeyTable<R> t{
-            boundsOfFrame<R>(),
             string<R>("gridType", &R::gridType),
-            integer<R>("numOfRows", &R::numOfRows),
-            integer<R>("numOfColumns", &R::numOfColumns),
-            integer<R>("padding", &R::padding),
-            integer<R>("groupNumber", &R::groupNumber),
-            integer<R>("moveLock", &R::moveLock),
-            integer<R>("manualLayerIndex", &R::manualLayerIndex),
             integer<R>("initialLaunchStateFlag", &R::initialLaunchStateFlag),
-            flagWhenOne<R>("scrollFlag", &R::scrollFlag),
             string<R>("sectionIDString", &R::sectionIDString),
             fixed<R>("fontSize", QStringLiteral("28")),
             fixed<R>("fontFamily", QStringLiteral("Anton")),
@@ -126,8 +129,8 @@ const RecordKeyTable<TableGridView>& tableKeyTable()
             fixed<R>("opacity", QStringLiteral("1.0")),
             fixed<R>("shadowFlag", QStringLiteral("0")),
             fixed<R>("reflection", QStringLiteral("0")),
-            fixed<R>("linkType", QStringLiteral("text")),
         };
+        addGridKeys(t);
         addBoxModelKeys(t);
         return t;
     }();

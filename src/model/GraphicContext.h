@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CurrentInstance.h"
+
 #include <QColor>
 #include <QList>
 #include <QPointF>
@@ -12,11 +14,11 @@ class SKTGraphic;
 using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
 
 // What graphics ask of the document window they are shown in. The window controller of the main window
-// provides it; headless runs and tests install a PlainGraphicContext. With no current context the model
-// behaves as without a main window.
-class GraphicContext {
+// provides it as the current context; headless runs and tests install a PlainGraphicContext. With no
+// current context the model behaves as without a main window.
+class GraphicContext : public CurrentInstance<GraphicContext> {
 public:
-    virtual ~GraphicContext();
+    virtual ~GraphicContext() = default;
 
     // The page name of the current page document; null when no document is current.
     virtual QString getDocumentPageName() const = 0;
@@ -61,8 +63,4 @@ public:
     virtual void setSelectedBorderColor(const QColor& color);
     virtual void refreshColorButtons();
     virtual void refreshInspectorPanel();
-
-    // The context of the main window; null when there is none. Set from the GUI thread only.
-    static GraphicContext* current();
-    static void setCurrent(GraphicContext* context);
 };

@@ -1,10 +1,9 @@
 #include "model/GraphicPropertyDictionary.h"
 
+#include "model/DataBlock.h"
 #include "platform/Format.h"
 
-#include <QDataStream>
 #include <QDateTime>
-#include <QIODevice>
 
 #include <algorithm>
 #include <cmath>
@@ -108,23 +107,12 @@ QString text(const QString& value)
 
 QByteArray archivedColor(const QColor& color)
 {
-    QByteArray data;
-    QDataStream stream(&data, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_6_0);
-    stream << color;
-    return data;
+    return archivedValue(color);
 }
 
 QColor unarchivedColor(const QVariant& value)
 {
-    if (!isDataBlock(value))
-        return Qt::transparent;
-    const QByteArray data = value.toByteArray();
-    QDataStream stream(data);
-    stream.setVersion(QDataStream::Qt_6_0);
-    QColor color;
-    stream >> color;
-    return stream.status() == QDataStream::Ok ? color : QColor(Qt::transparent);
+    return unarchivedValue(value, QColor(Qt::transparent));
 }
 
 bool isClearColor(const QColor& color)

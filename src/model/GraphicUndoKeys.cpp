@@ -9,39 +9,18 @@ namespace GraphicUndoKeys {
 
 namespace {
 
-struct Accessor {
-    Getter get;
-    Setter set;
-};
-
 QHash<QString, Accessor> builtInAccessors()
 {
     using G = SKTGraphic;
     return {
-        {QStringLiteral("drawingFill"),
-         {[](const G& g) { return QVariant(g.isDrawingFill()); },
-          [](G& g, const QVariant& v) { g.setDrawingFill(v.toBool()); }}},
-        {QStringLiteral("fillColor"),
-         {[](const G& g) { return QVariant(g.fillColor()); },
-          [](G& g, const QVariant& v) { g.setFillColor(v.value<QColor>()); }}},
-        {QStringLiteral("drawingStroke"),
-         {[](const G& g) { return QVariant(g.isDrawingStroke()); },
-          [](G& g, const QVariant& v) { g.setDrawingStroke(v.toBool()); }}},
-        {QStringLiteral("strokeColor"),
-         {[](const G& g) { return QVariant(g.strokeColor()); },
-          [](G& g, const QVariant& v) { g.setStrokeColor(v.value<QColor>()); }}},
-        {QStringLiteral("strokeWidth"),
-         {[](const G& g) { return QVariant(g.strokeWidth()); },
-          [](G& g, const QVariant& v) { g.setStrokeWidth(v.toDouble()); }}},
-        {QStringLiteral("bounds"),
-         {[](const G& g) { return QVariant(g.bounds()); },
-          [](G& g, const QVariant& v) { g.setBounds(v.toRectF()); }}},
-        {QStringLiteral("beginPoint"),
-         {[](const G& g) { return QVariant(g.beginPoint()); },
-          [](G& g, const QVariant& v) { g.setBeginPoint(v.toPointF()); }}},
-        {QStringLiteral("endPoint"),
-         {[](const G& g) { return QVariant(g.endPoint()); },
-          [](G& g, const QVariant& v) { g.setEndPoint(v.toPointF()); }}},
+        {QStringLiteral("drawingFill"), accessorOf(&G::isDrawingFill, &G::setDrawingFill)},
+        {QStringLiteral("fillColor"), accessorOf(&G::fillColor, &G::setFillColor)},
+        {QStringLiteral("drawingStroke"), accessorOf(&G::isDrawingStroke, &G::setDrawingStroke)},
+        {QStringLiteral("strokeColor"), accessorOf(&G::strokeColor, &G::setStrokeColor)},
+        {QStringLiteral("strokeWidth"), accessorOf(&G::strokeWidth, &G::setStrokeWidth)},
+        {QStringLiteral("bounds"), accessorOf(&G::bounds, &G::setBounds)},
+        {QStringLiteral("beginPoint"), accessorOf(&G::beginPoint, &G::setBeginPoint)},
+        {QStringLiteral("endPoint"), accessorOf(&G::endPoint, &G::setEndPoint)},
     };
 }
 

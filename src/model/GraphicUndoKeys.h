@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
 
 #include <functional>
+#include <utility>
 
 class SKTGraphic;
 
@@ -24,7 +26,33 @@ void setValuesForKeysWithDictionary(SKTGraphic& graphic, const QVariantMap& valu
 
 using Getter = std::function<QVariant(const SKTGraphic&)>;
 using Setter = std::function<void(SKTGraphic&, const QVariant&)>;
+struct Accessor {
+    Getter get;
+    Setter set;
+};
+
+// The accessor of a key over a kind's getter and setter: graphics of other kinds read as invalid and are
+// left alone.
+template <class Kind, class T, class Value>
+Accessor accessorOf(T (Kind::*get)() const, void (Kind::*set)(Value))
+{
+    return {[get](const SKTGraphic& g) {
+                const auto* kind = qobject_cast<const Kind*>(&g);
+                return kind ? QVariant::fromValue((kind->*get)()) : QVariant();
+            },
+            [set](SKTGraphic& g, const QVariant& value) {
+                if (auto* kind = qobject_cast<Kind*>(&g))
+                    (kind->*set)(value.value<T>());
+            }};
+}
+
 // A kind's own undoable key and how to read and set it.
 void registerKey(const QString& key, Getter getter, Setter setter);
+template <class Kind, class T, class Value>
+void registerKey(const QString& key, T (Kind::*get)() const, void (Kind::*set)(Value))
+{
+    Accessor accessor = accessorOf(get, set);
+    registerKey(key, std::move(accessor.get), std::move(accessor.set));
+}
 
 } // namespace GraphicUndoKeys

@@ -44,6 +44,18 @@ namespace PropertyKeys {
 
 enum class Write { Always, UnlessNone, Never };
 
+// A key read and written by the given functions; an empty `write` makes a key that is read only.
+template <class G>
+PropertyKey<G> custom(const char* key, std::function<void(G&, const QVariant*)> read,
+                      std::function<QVariant(G&)> write)
+{
+    PropertyKey<G> row{QString::fromLatin1(key), std::move(read), {}};
+    if (write) {
+        row.write = [key = row.key, write](G& g, GraphicPropertyDictionary& d) { d.insert(key, write(g)); };
+    }
+    return row;
+}
+
 // Integer field as "%d" text; a missing key gives `missing`, a value that is neither text nor a number 0.
 template <class G>
 PropertyKey<G> integer(const char* key, int (G::*get)() const, void (G::*set)(int), int missing,

@@ -60,6 +60,22 @@ QString textFontFamily(const myTextView& r)
     return r.textView() ? r.textView()->font().family() : QStringLiteral("");
 }
 
+// The shadow, rotation, responsive layout and section place, which text and image records convert alike.
+template <class R> void addShadowAndLayoutKeys(RecordKeyTable<R>& table)
+{
+    table.append(RecordKeyTable<R>{
+        real<R>("shadowRadius", &R::shadowRadius),
+        real<R>("shadowHorizontalOffset", &R::shadowHorizontalOffset),
+        real<R>("shadowVerticalOffset", &R::shadowVerticalOffset),
+        real<R>("rotationAngle", &R::rotationAngle),
+        integer<R>("responsiveResizeFlag", &R::responsiveResizeFlag),
+        integer<R>("responsiveAlignment", &R::responsiveAlignment),
+        integer<R>("sectionNumber", &R::sectionNumber),
+        integer<R>("sectionRowSpot", &R::sectionRowSpot),
+        integer<R>("sectionColumnSpot", &R::sectionColumnSpot),
+    });
+}
+
 const RecordKeyTable<myTextView>& textKeyTable()
 {
     using R = myTextView;
@@ -83,10 +99,6 @@ const RecordKeyTable<myTextView>& textKeyTable()
                       [](R& r) { return text(r.textView() ? r.textView()->borderLine() : QString()); }),
             custom<R>("opacity", [](R& r) { return realText(r.alphaValue()); }),
             flagWhenSet<R>("shadowFlag", &R::shadowFlag),
-            real<R>("shadowRadius", &R::shadowRadius),
-            real<R>("shadowHorizontalOffset", &R::shadowHorizontalOffset),
-            real<R>("shadowVerticalOffset", &R::shadowVerticalOffset),
-            real<R>("rotationAngle", &R::rotationAngle),
             real<R>("lineSpacing", &R::lineSpacing),
             integer<R>("moveLock", &R::moveLock),
             integer<R>("shapeFlag", &R::shapeFlag),
@@ -109,11 +121,6 @@ const RecordKeyTable<myTextView>& textKeyTable()
             integer<R>("formRequiredFlag", &R::formRequiredFlag),
             integer<R>("formOptionTag", &R::formOptionTag),
             defaulted<R>("bubbleShape", &R::bubbleShape, &R::setBubbleShape, "", DefaultWhen::NoneOrEmpty),
-            integer<R>("responsiveResizeFlag", &R::responsiveResizeFlag),
-            integer<R>("responsiveAlignment", &R::responsiveAlignment),
-            integer<R>("sectionNumber", &R::sectionNumber),
-            integer<R>("sectionRowSpot", &R::sectionRowSpot),
-            integer<R>("sectionColumnSpot", &R::sectionColumnSpot),
             integer<R>("markAsReplyToEmailFlag", &R::markAsReplyToEmailFlag),
             defaulted<R>("onClickShowString", &R::onClickShowString, &R::setOnClickShowString, "",
                          DefaultWhen::NoneOrEmpty),
@@ -123,6 +130,7 @@ const RecordKeyTable<myTextView>& textKeyTable()
             fixed<R>("slideShowNumber", QStringLiteral("-99")),
             fixed<R>("altText", QStringLiteral("")),
         };
+        addShadowAndLayoutKeys(t);
         addBoxModelKeys(t, "pixel");
         return t;
     }();
@@ -183,16 +191,8 @@ const RecordKeyTable<TransformView>& imageKeyTable()
             string<R>("bubbleShape", &R::bubbleShape),
             fixed<R>("textHexColorString", QStringLiteral("000000")),
             fixed<R>("backgroundHexColorString", QStringLiteral("FFFFFF")),
-            real<R>("shadowRadius", &R::shadowRadius),
-            real<R>("shadowHorizontalOffset", &R::shadowHorizontalOffset),
-            real<R>("shadowVerticalOffset", &R::shadowVerticalOffset),
-            real<R>("rotationAngle", &R::rotationAngle),
-            integer<R>("responsiveResizeFlag", &R::responsiveResizeFlag),
-            integer<R>("responsiveAlignment", &R::responsiveAlignment),
-            integer<R>("sectionNumber", &R::sectionNumber),
-            integer<R>("sectionRowSpot", &R::sectionRowSpot),
-            integer<R>("sectionColumnSpot", &R::sectionColumnSpot),
         };
+        addShadowAndLayoutKeys(t);
         addBoxModelKeys(t);
         return t;
     }();

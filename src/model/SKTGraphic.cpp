@@ -37,36 +37,6 @@ void SKTGraphic::setBounds(const QRectF& bounds)
     didChangeValueForKey(QStringLiteral("bounds"));
 }
 
-void SKTGraphic::setDrawingFill(bool drawingFill)
-{
-    m_drawingFill = drawingFill;
-    didChangeValueForKey(QStringLiteral("drawingFill"));
-}
-
-void SKTGraphic::setFillColor(const QColor& color)
-{
-    m_fillColor = color;
-    didChangeValueForKey(QStringLiteral("fillColor"));
-}
-
-void SKTGraphic::setDrawingStroke(bool drawingStroke)
-{
-    m_drawingStroke = drawingStroke;
-    didChangeValueForKey(QStringLiteral("drawingStroke"));
-}
-
-void SKTGraphic::setStrokeColor(const QColor& color)
-{
-    m_strokeColor = color;
-    didChangeValueForKey(QStringLiteral("strokeColor"));
-}
-
-void SKTGraphic::setStrokeWidth(double width)
-{
-    m_strokeWidth = width;
-    didChangeValueForKey(QStringLiteral("strokeWidth"));
-}
-
 void SKTGraphic::setXPosition(double x)
 {
     const QRectF r = bounds();

@@ -2,6 +2,7 @@
 
 #include "model/GraphicPropertyDictionary.h"
 #include "model/records/ElementRecord.h"
+#include "platform/Accessors.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -29,20 +30,11 @@ using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
 
 // A plain stored property: getter `name()`, setter `setter(value)` that stores without checking for a
 // change and tells observers of the key "name" (and of the keys that depend on it).
+#define SKT_GRAPHIC_DID_CHANGE(name) didChangeValueForKey(QStringLiteral(#name));
 #define SKT_GRAPHIC_PROPERTY(Type, name, setter, ...)                                                        \
-public:                                                                                                      \
-    Type name() const                                                                                        \
-    {                                                                                                        \
-        return m_##name;                                                                                     \
-    }                                                                                                        \
-    void setter(Type value)                                                                                  \
-    {                                                                                                        \
-        m_##name = std::move(value);                                                                         \
-        didChangeValueForKey(QStringLiteral(#name));                                                         \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type m_##name{__VA_ARGS__};
+    VELK_STORED_FIELD(Type, name, setter, SKT_GRAPHIC_DID_CHANGE(name), __VA_ARGS__)
+// The same setter for a member whose getter is declared by hand.
+#define SKT_GRAPHIC_SETTER(Type, name, setter) VELK_SETTER(Type, name, setter, SKT_GRAPHIC_DID_CHANGE(name))
 
 // The root of every object on a page. It carries the union of the properties that any kind, the
 // inspector, the page file and the code generators use; each kind uses the ones that concern it.
@@ -72,15 +64,15 @@ public:
     virtual void setBounds(const QRectF& bounds);
 
     virtual bool isDrawingFill() const { return m_drawingFill; }
-    void setDrawingFill(bool drawingFill);
+    SKT_GRAPHIC_SETTER(bool, drawingFill, setDrawingFill)
     virtual QColor fillColor() const { return m_fillColor; }
-    void setFillColor(const QColor& color);
+    SKT_GRAPHIC_SETTER(QColor, fillColor, setFillColor)
     virtual bool isDrawingStroke() const { return m_drawingStroke; }
-    void setDrawingStroke(bool drawingStroke);
+    SKT_GRAPHIC_SETTER(bool, drawingStroke, setDrawingStroke)
     virtual QColor strokeColor() const { return m_strokeColor; }
-    void setStrokeColor(const QColor& color);
+    SKT_GRAPHIC_SETTER(QColor, strokeColor, setStrokeColor)
     virtual double strokeWidth() const { return m_strokeWidth; }
-    void setStrokeWidth(double width);
+    SKT_GRAPHIC_SETTER(double, strokeWidth, setStrokeWidth)
     virtual QString textString() const { return m_textString; }
 
     // Kinds that can hold a page section answer their grid type ("section", "sectionTemplate", ...);

@@ -42,18 +42,6 @@ QString fontColorString(const SKTGraphic& g)
     return text(DataCentre::asHexString(g.fontColor()));
 }
 
-PropertyKey<SKTGraphic> custom(const char* key, std::function<void(SKTGraphic&, const QVariant*)> read,
-                               std::function<QVariant(SKTGraphic&)> write)
-{
-    PropertyKey<SKTGraphic> row{QString::fromLatin1(key), std::move(read), {}};
-    if (write) {
-        row.write = [key = row.key, write](SKTGraphic& g, GraphicPropertyDictionary& d) {
-            d.insert(key, write(g));
-        };
-    }
-    return row;
-}
-
 // The padding and margin values, units and levels of the four sides.
 void addBoxModelKeys(PropertyKeyTable<SKTGraphic>& table)
 {
@@ -107,7 +95,7 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
     static const PropertyKeyTable<G> table = [] {
         PropertyKeyTable<G> t{
             // The base setter, not a kind's resize rule: the kind's own keys are not read yet.
-            custom(
+            custom<G>(
                 "bounds",
                 [](G& g, const QVariant* v) {
                     g.SKTGraphic::setBounds(v && isText(*v) ? Format::rectFromString(v->toString())
@@ -115,17 +103,17 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                 },
                 [](G& g) { return Format::rect(g.bounds()); }),
             // Every object made from a dictionary draws its fill, whatever the dictionary says.
-            custom(
+            custom<G>(
                 "drawingFill", [](G& g, const QVariant*) { g.setDrawingFill(true); },
                 [](G& g) { return QVariant(g.isDrawingFill()); }),
-            custom(
+            custom<G>(
                 "drawingStroke",
                 [](G& g, const QVariant* v) {
                     if (v && isNumber(*v))
                         g.setDrawingStroke(v->toDouble() != 0.0);
                 },
                 [](G& g) { return QVariant(g.isDrawingStroke()); }),
-            custom(
+            custom<G>(
                 "strokeWidth",
                 [](G& g, const QVariant* v) {
                     if (v && isNumber(*v))
@@ -133,7 +121,7 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                 },
                 [](G& g) { return QVariant(g.strokeWidth()); }),
             text<G>("borderStyle", &G::borderStyle, &G::setBorderStyle, QStringLiteral("none")),
-            custom(
+            custom<G>(
                 "fillColor",
                 [](G& g, const QVariant* v) { g.setFillColor(v ? unarchivedColor(*v) : Qt::transparent); },
                 [](G& g) {
@@ -141,13 +129,13 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                                                        : QVariant(archivedColor(g.fillColor()));
                 }),
             // Written with decimals, read back whole.
-            custom(
+            custom<G>(
                 "cornerRadius", [](G& g, const QVariant* v) { g.setCornerRadius(v ? integerValue(*v) : 0); },
                 [](G& g) { return realText(g.cornerRadius()); }),
             text<G>("fontFamily", &G::fontFamily, &G::setFontFamily, QString(), Write::Never),
             integer<G>("fontSize", &G::fontSize, &G::setFontSize, 0, Write::Never),
             // The text colour is the outline colour as well.
-            custom(
+            custom<G>(
                 "fontColor",
                 [](G& g, const QVariant* v) {
                     const QColor color =
@@ -191,14 +179,14 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
             integer<G>("formRequiredFlag", &G::formRequiredFlag, &G::setFormRequiredFlag, 0),
             integer<G>("formOptionTag", &G::formOptionTag, &G::setFormOptionTag, -99),
             // Only a scroll flag of exactly 1 survives the dictionary.
-            custom(
+            custom<G>(
                 "scrollFlag", [](G& g, const QVariant* v) { g.setScrollFlag(v ? integerValue(*v) : 0); },
                 [](G& g) { return flagText(g.scrollFlag() == 1); }),
             integerFlag<G>("matchScreenFlag", &G::matchScreenFlag, &G::setMatchScreenFlag, false),
             integer<G>("manualLayerIndex", &G::manualLayerIndex, &G::setManualLayerIndex, 0, Write::Never),
             integerFlag<G>("snippetFormatFlag", &G::snippetFormatFlag, &G::setSnippetFormatFlag, false),
             // Always rewritten from the border colour, which is what the inspector edits.
-            custom(
+            custom<G>(
                 "borderHexColorString",
                 [](G& g, const QVariant* v) {
                     g.setBorderHexColorString(v && isText(*v) ? v->toString() : QStringLiteral("000000"));
@@ -209,11 +197,11 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                         g.setBorderHexColorString(hex);
                     return hex;
                 }),
-            custom(
+            custom<G>(
                 "borderColor",
                 [](G& g, const QVariant* v) { g.setBorderColor(v ? unarchivedColor(*v) : Qt::transparent); },
                 [](G& g) { return archivedColor(g.borderColor()); }),
-            custom(
+            custom<G>(
                 "borderWidth", [](G& g, const QVariant* v) { g.setBorderWidth(v ? integerValue(*v) : 0); },
                 [](G& g) { return QVariant(double(g.borderWidth())); }),
             real<G, float>("lineSpacing", &G::lineSpacing, &G::setLineSpacing, 1.25f),
@@ -241,7 +229,7 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
           << integer<G>("initialLaunchStateFlag", &G::initialLaunchStateFlag, &G::setInitialLaunchStateFlag,
                         0, Write::Never)
           // Read by images only.
-          << custom("retinaFlag", {}, [](G& g) { return flagText(g.retinaFlag()); });
+          << custom<G>("retinaFlag", {}, [](G& g) { return flagText(g.retinaFlag()); });
         return t;
     }();
     return table;

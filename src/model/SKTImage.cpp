@@ -23,40 +23,14 @@ const QString kFlippedVerticallyKey = QStringLiteral("flippedVertically");
 // The undo of a flip sets the flag back through its setter.
 void registerUndoKeys()
 {
-    const auto image = [](const SKTGraphic& g) { return qobject_cast<const SKTImage*>(&g); };
-    GraphicUndoKeys::registerKey(
-        kFlippedHorizontallyKey,
-        [image](const SKTGraphic& g) {
-            return image(g) ? QVariant(image(g)->isFlippedHorizontally()) : QVariant();
-        },
-        [](SKTGraphic& g, const QVariant& v) {
-            if (auto* i = qobject_cast<SKTImage*>(&g))
-                i->setFlippedHorizontally(v.toBool());
-        });
-    GraphicUndoKeys::registerKey(
-        kFlippedVerticallyKey,
-        [image](const SKTGraphic& g) {
-            return image(g) ? QVariant(image(g)->isFlippedVertically()) : QVariant();
-        },
-        [](SKTGraphic& g, const QVariant& v) {
-            if (auto* i = qobject_cast<SKTImage*>(&g))
-                i->setFlippedVertically(v.toBool());
-        });
+    GraphicUndoKeys::registerKey(kFlippedHorizontallyKey, &SKTImage::isFlippedHorizontally,
+                                 &SKTImage::setFlippedHorizontally);
+    GraphicUndoKeys::registerKey(kFlippedVerticallyKey, &SKTImage::isFlippedVertically,
+                                 &SKTImage::setFlippedVertically);
 }
 
 using I = SKTImage;
-
-PropertyKey<I> row(const char* key, std::function<void(I&, const QVariant*)> read,
-                   std::function<QVariant(I&)> write)
-{
-    PropertyKey<I> result{QString::fromLatin1(key), std::move(read), {}};
-    if (write) {
-        result.write = [key = result.key, write](I& image, GraphicPropertyDictionary& d) {
-            d.insert(key, write(image));
-        };
-    }
-    return result;
-}
+using PropertyKeys::custom;
 
 QString textOrNone(const QVariant* value)
 {
@@ -73,7 +47,7 @@ void readFlip(const QVariant* value, I& image, void (I::*set)(bool))
 const PropertyKeyTable<I>& imageKeyTable()
 {
     static const PropertyKeyTable<I> table{
-        row(
+        custom<I>(
             "contents",
             [](I& i, const QVariant* v) {
                 const QImage picture = v ? unarchivedImage(*v) : QImage();
@@ -81,7 +55,7 @@ const PropertyKeyTable<I>& imageKeyTable()
                     i.setInputImage(picture);
             },
             [](I& i) { return archivedImage(i.inputImage()); }),
-        row(
+        custom<I>(
             "maskImage",
             [](I& i, const QVariant* v) {
                 i.setMaskFlag(0);
@@ -92,20 +66,20 @@ const PropertyKeyTable<I>& imageKeyTable()
                 }
             },
             [](I& i) { return archivedImage(i.maskImage()); }),
-        row(
+        custom<I>(
             "flippedHorizontally",
             [](I& i, const QVariant* v) { readFlip(v, i, &I::setFlippedHorizontally); },
             [](I& i) { return QVariant(i.isFlippedHorizontally()); }),
-        row(
+        custom<I>(
             "flippedVertically", [](I& i, const QVariant* v) { readFlip(v, i, &I::setFlippedVertically); },
             [](I& i) { return QVariant(i.isFlippedVertically()); }),
-        row(
+        custom<I>(
             "imageName", [](I& i, const QVariant* v) { i.setImageName(textOrNone(v)); },
             [](I& i) { return text(i.imageName()); }),
-        row(
+        custom<I>(
             "imageType", [](I& i, const QVariant* v) { i.setImageType(textOrNone(v)); },
             [](I& i) { return text(i.imageType()); }),
-        row(
+        custom<I>(
             "imageLastModDate",
             [](I& i, const QVariant* v) {
                 i.setImageLastModDate(v && v->metaType().id() == QMetaType::QDateTime ? v->toDateTime()
@@ -116,23 +90,24 @@ const PropertyKeyTable<I>& imageKeyTable()
                                                       : QVariant(QStringLiteral(""));
             }),
         // Written with the base keys.
-        row("retinaFlag", [](I& i, const QVariant* v) { i.setRetinaFlag(v && integerValue(*v) == 1); }, {}),
-        row(
+        custom<I>("retinaFlag", [](I& i, const QVariant* v) { i.setRetinaFlag(v && integerValue(*v) == 1); },
+                  {}),
+        custom<I>(
             "reflection", [](I& i, const QVariant* v) { i.setReflection(v ? floatValue(*v) : 0.0f); },
             [](I& i) { return realText(i.reflection()); }),
         // Read with the base keys.
-        row("slideShowNumber", {}, [](I& i) { return integerText(i.slideShowNumber()); }),
-        row("focusRect",
-            [](I& i, const QVariant* v) {
-                const QString rect = textOrNone(v);
-                if (!rect.isEmpty())
-                    i.setFocusRect(Format::rectFromString(rect));
-            },
-            {}),
-        row(
+        custom<I>("slideShowNumber", {}, [](I& i) { return integerText(i.slideShowNumber()); }),
+        custom<I>("focusRect",
+                  [](I& i, const QVariant* v) {
+                      const QString rect = textOrNone(v);
+                      if (!rect.isEmpty())
+                          i.setFocusRect(Format::rectFromString(rect));
+                  },
+                  {}),
+        custom<I>(
             "bubbleFlag", [](I& i, const QVariant* v) { i.setBubbleFlag(v ? integerValue(*v) : 0); },
             [](I& i) { return integerText(i.bubbleFlag()); }),
-        row(
+        custom<I>(
             "bubbleShape",
             [](I& i, const QVariant* v) {
                 const QString shape = textOrNone(v);

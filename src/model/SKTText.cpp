@@ -58,16 +58,7 @@ int fontAlignmentOf(Qt::Alignment alignment)
 void registerUndoContentsKey()
 {
     static const bool registered = [] {
-        GraphicUndoKeys::registerKey(
-            kUndoContentsKey,
-            [](const SKTGraphic& g) {
-                const auto* text = qobject_cast<const SKTText*>(&g);
-                return text ? QVariant(text->undoContents()) : QVariant();
-            },
-            [](SKTGraphic& g, const QVariant& value) {
-                if (auto* text = qobject_cast<SKTText*>(&g))
-                    text->setUndoContents(value.toString());
-            });
+        GraphicUndoKeys::registerKey(kUndoContentsKey, &SKTText::undoContents, &SKTText::setUndoContents);
         return true;
     }();
     Q_UNUSED(registered);

@@ -103,11 +103,7 @@ TEST_F(DocumentCloseTest, ProductsWhosePagesAreNeverEditedNeverAsk)
 TEST_F(DocumentCloseTest, ClosingHidesTheDocumentsPanelsFirst)
 {
     PlainDocumentWindow* window = nullptr;
-    SKTDocument::setWindowControllerFactory([&](SKTDocument&) {
-        auto made = std::make_unique<PlainDocumentWindow>();
-        window = made.get();
-        return made;
-    });
+    usePlainWindows(window);
     document.makeWindowControllers();
     ASSERT_NE(window, nullptr);
     edit();

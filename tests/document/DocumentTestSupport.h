@@ -57,6 +57,17 @@ public:
     QImage tileImage;
 };
 
+// Documents get plain windows from here on; `window` points at the last one made.
+inline void usePlainWindows(PlainDocumentWindow*& window)
+{
+    window = nullptr;
+    SKTDocument::setWindowControllerFactory([&window](SKTDocument&) {
+        auto made = std::make_unique<PlainDocumentWindow>();
+        window = made.get();
+        return made;
+    });
+}
+
 // Each test gets a home of its own and the product profile back at its start values afterwards.
 class DocumentTest : public VelkTest {
 protected:

@@ -340,11 +340,7 @@ TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
     DataCentre::profile().defaultPageWidth = 300;
     DataCentre::profile().defaultPageHeight = 150;
     PlainDocumentWindow* window = nullptr;
-    SKTDocument::setWindowControllerFactory([&](SKTDocument&) {
-        auto made = std::make_unique<PlainDocumentWindow>();
-        window = made.get();
-        return made;
-    });
+    usePlainWindows(window);
     document.makeWindowControllers();
     document.saveScreenshot();
     EXPECT_EQ(window->calls, QStringList({"deSelectAllObjects"}));
@@ -367,11 +363,7 @@ TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
 TEST_F(ImageAssetsTest, ThePagePictureSizeFollowsTheDocumentTheProfileOrTheGraphics)
 {
     PlainDocumentWindow* window = nullptr;
-    SKTDocument::setWindowControllerFactory([&](SKTDocument&) {
-        auto made = std::make_unique<PlainDocumentWindow>();
-        window = made.get();
-        return made;
-    });
+    usePlainWindows(window);
     EXPECT_TRUE(document.imageWithSubviews().isNull());
     document.makeWindowControllers();
     document.addInGraphics(graphicAt(QRectF(10, 10, 500.5, 90.5)));

@@ -1,3 +1,4 @@
+#include "ExpectedValues.h"
 #include "RecordTestSupport.h"
 
 #include "model/RecordConversion.h"
@@ -126,10 +127,7 @@ TEST_F(ContainerRecordConversionTest, SlideshowDictionaryHasItsFixedLook)
     slideshow->setManualLayerIndex(5);
     slideshow->setSlideShowAutomaticFlag(1);
     const GraphicPropertyDictionary d = convertedOne(slideshow);
-    const struct {
-        const char* key;
-        const char* expected;
-    } cases[] = {
+    const std::vector<KeyCase> cases = {
         {"className", "SKTSlideshow"},
         {"templateName", "index"},
         {"bounds", "{{20, 30}, {400, 300}}"},
@@ -158,8 +156,7 @@ TEST_F(ContainerRecordConversionTest, SlideshowDictionaryHasItsFixedLook)
         {"linkOption", "_self"},
         {"linkType", "text"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(d.value(c.key), QString::fromLatin1(c.expected)) << c.key;
+    expectKeys(d, cases);
     EXPECT_TRUE(d.value("imageArray").value<TransformViewList>().isEmpty());
 }
 
@@ -222,10 +219,7 @@ TEST_F(ContainerRecordConversionTest, GalleryListsItsImagesInListOrder)
     const GraphicPropertyDictionary& d = dictionaries[1];
     EXPECT_EQ(imageNames<TransformViewList>(d.value("imageArray")),
               QStringList({"image9.png", "image1.png", "image30.png", "image4.png"}));
-    const struct {
-        const char* key;
-        const char* expected;
-    } cases[] = {
+    const std::vector<KeyCase> cases = {
         {"bounds", "{{0, 0}, {300, 200}}"},
         {"numOfRows", "2"},
         {"numOfColumns", "3"},
@@ -239,8 +233,7 @@ TEST_F(ContainerRecordConversionTest, GalleryListsItsImagesInListOrder)
         {"linkType", "text"},
         {"templateName", "index"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(d.value(c.key), QString::fromLatin1(c.expected)) << c.key;
+    expectKeys(d, cases);
 }
 
 TEST_F(ContainerRecordConversionTest, TableGathersItsCellsWithPlainText)
@@ -325,10 +318,7 @@ TEST_F(ContainerRecordConversionTest, TableDictionaryHasItsFixedLookAndLevelDefa
     table->setTopPadding(12);
 
     const GraphicPropertyDictionary d = convertedOne(table);
-    const struct {
-        const char* key;
-        const char* expected;
-    } cases[] = {
+    const std::vector<KeyCase> cases = {
         {"className", "SKTTable"},
         {"bounds", "{{0, 100}, {300, 200}}"},
         {"gridType", ""},
@@ -351,8 +341,7 @@ TEST_F(ContainerRecordConversionTest, TableDictionaryHasItsFixedLookAndLevelDefa
         {"reflection", "0"},
         {"linkType", "text"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(d.value(c.key), QString::fromLatin1(c.expected)) << c.key;
+    expectKeys(d, cases);
     EXPECT_EQ(table->leftPaddingLevelString(), QStringLiteral("None"));
     EXPECT_EQ(table->rightMarginLevelString(), QStringLiteral("None"));
     EXPECT_EQ(table->topMarginLevelString(), QStringLiteral("XL"));
@@ -373,17 +362,13 @@ TEST_F(ContainerRecordConversionTest, LineDictionaryHoldsItsWidthAsANumber)
     const GraphicPropertyDictionary d = convertedOne(line);
     EXPECT_EQ(d.value("borderWidth").typeId(), QMetaType::Double);
     EXPECT_EQ(d.value("borderWidth").toDouble(), 2.0);
-    const struct {
-        const char* key;
-        const char* expected;
-    } cases[] = {
+    const std::vector<KeyCase> cases = {
         {"className", "SKTLine"},   {"beginPoint", "{10, 40}"}, {"endPoint", "{60, 20}"},
         {"opacity", "0.250000"},    {"groupNumber", "-98"},     {"borderHexColorString", "00FF00"},
         {"borderStyle", "dotted"},  {"drawBeginArrow", "0"},    {"drawEndArrow", "1"},
         {"slideShowNumber", "-99"}, {"templateName", "index"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(d.value(c.key), QString::fromLatin1(c.expected)) << c.key;
+    expectKeys(d, cases);
     EXPECT_EQ(unarchivedColor(d.value("borderColor")), QColor(Qt::green));
     EXPECT_FALSE(d.contains("bounds"));
 }

@@ -1,3 +1,5 @@
+#include "ExpectedValues.h"
+
 #include "model/ArchivedImage.h"
 #include "model/records/GalleryGridView.h"
 #include "model/records/OuterSlideShow.h"
@@ -10,17 +12,6 @@
 #include <QTextDocument>
 
 namespace {
-
-struct FieldCase {
-    const char* field;
-    QVariant actual, expected;
-};
-
-void expectFields(const std::vector<FieldCase>& cases)
-{
-    for (const auto& c : cases)
-        EXPECT_EQ(c.actual, c.expected) << c.field << ": " << qPrintable(c.actual.toString());
-}
 
 TEST(ElementRecordsTest, NewTextRecordHasEmptyColourStringsAndCompanionsOfItsFrame)
 {

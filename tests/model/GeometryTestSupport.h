@@ -12,10 +12,11 @@
 
 #include <memory>
 
-// A graphic of no particular kind, placed and selectable, as the canvas holds them.
-inline std::shared_ptr<SKTGraphic> placedGraphic(const QRectF& bounds, int sectionNumber = -99)
+// A graphic (of no particular kind unless named), placed and selectable, as the canvas holds them.
+template <class Graphic = SKTGraphic>
+std::shared_ptr<Graphic> placedGraphic(const QRectF& bounds, int sectionNumber = -99)
 {
-    auto graphic = std::make_shared<SKTGraphic>();
+    auto graphic = std::make_shared<Graphic>();
     graphic->setBounds(bounds);
     graphic->setSelectable(true);
     graphic->setSectionNumber(sectionNumber);
@@ -36,10 +37,7 @@ private:
 inline std::shared_ptr<TestGrid> placedSection(const QRectF& bounds, int sectionNumber,
                                                const QString& gridType = QStringLiteral("section"))
 {
-    auto section = std::make_shared<TestGrid>();
-    section->setBounds(bounds);
-    section->setSelectable(true);
-    section->setSectionNumber(sectionNumber);
+    auto section = placedGraphic<TestGrid>(bounds, sectionNumber);
     section->setGridType(gridType);
     return section;
 }

@@ -1,3 +1,4 @@
+#include "ExpectedValues.h"
 #include "ModelTestSupport.h"
 
 #include "model/PlainGraphicContext.h"
@@ -12,17 +13,6 @@ std::shared_ptr<TestShape> fromProperties(const GraphicPropertyDictionary& prope
     auto graphic = std::make_shared<TestShape>();
     EXPECT_TRUE(graphic->initWithProperties(properties));
     return graphic;
-}
-
-struct FieldCase {
-    const char* field;
-    QVariant actual, expected;
-};
-
-void expectFields(const std::vector<FieldCase>& cases)
-{
-    for (const auto& c : cases)
-        EXPECT_EQ(c.actual, c.expected) << c.field << ": " << qPrintable(c.actual.toString());
 }
 
 class GraphicPropertiesTest : public ::testing::Test {

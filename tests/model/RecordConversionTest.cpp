@@ -1,3 +1,4 @@
+#include "ExpectedValues.h"
 #include "ModelTestSupport.h"
 #include "RecordTestSupport.h"
 
@@ -90,10 +91,7 @@ TEST_F(RecordConversionTest, TextRecordFieldsBecomeTextKeys)
     record->setTopPaddingType(QStringLiteral("%"));
 
     const GraphicPropertyDictionary d = convertedOne(record);
-    const struct {
-        const char* key;
-        QVariant expected;
-    } cases[] = {
+    const std::vector<KeyCase> cases = {
         {"className", QStringLiteral("SKTText")},
         {"templateName", QStringLiteral("index")},
         {"bounds", QStringLiteral("{{12, 34}, {250, 60}}")},
@@ -127,8 +125,7 @@ TEST_F(RecordConversionTest, TextRecordFieldsBecomeTextKeys)
         {"slideShowNumber", QStringLiteral("-99")},
         {"altText", QStringLiteral("")},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(d.value(c.key), c.expected) << c.key;
+    expectKeys(d, cases);
     EXPECT_EQ(unarchivedColor(d.value("borderColor")), QColor(Qt::blue));
     // The family name, when the loader read one, wins over the companion's font.
     record->setFamilyName(QStringLiteral("Anton"));
@@ -254,10 +251,7 @@ TEST_F(RecordConversionTest, ImageRecordFieldsBecomeImageKeys)
     record->setRotationAngle(90);
 
     const GraphicPropertyDictionary d = convertedOne(record);
-    const struct {
-        const char* key;
-        QVariant expected;
-    } cases[] = {
+    const std::vector<KeyCase> cases = {
         {"className", QStringLiteral("SKTImage")},
         {"templateName", QStringLiteral("index")},
         {"imageName", QStringLiteral("image7.jpg")},
@@ -281,8 +275,7 @@ TEST_F(RecordConversionTest, ImageRecordFieldsBecomeImageKeys)
         {"backgroundHexColorString", QStringLiteral("FFFFFF")},
         {"leftMarginType", QStringLiteral("pixel")},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(d.value(c.key), c.expected) << c.key;
+    expectKeys(d, cases);
     EXPECT_EQ(unarchivedImage(d.value("contents")).convertToFormat(QImage::Format_ARGB32), picture);
     EXPECT_EQ(unarchivedImage(d.value("maskImage")).convertToFormat(QImage::Format_ARGB32), mask);
     EXPECT_EQ(record->linkOption(), QStringLiteral("_self"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Accessors.h"
+
 #include <QList>
 #include <QRectF>
 
@@ -7,19 +9,7 @@
 
 // A plain stored field of an element record: getter `name()` and setter `setter(value)`. Numbers start at 0,
 // texts as none (null), as the page loader and the factories expect of a fresh record.
-#define ELEMENT_RECORD_FIELD(Type, name, setter)                                                             \
-public:                                                                                                      \
-    Type name() const                                                                                        \
-    {                                                                                                        \
-        return m_##name;                                                                                     \
-    }                                                                                                        \
-    void setter(Type value)                                                                                  \
-    {                                                                                                        \
-        m_##name = std::move(value);                                                                         \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type m_##name{};
+#define ELEMENT_RECORD_FIELD(Type, name, setter) VELK_STORED_FIELD(Type, name, setter, )
 
 // Flags of element records are 8-bit values: 0 or 1 as a rule, but a page file may store a lock as any small
 // number, and the conversion into graphics tells those apart.

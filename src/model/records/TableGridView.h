@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/records/ElementRecord.h"
+#include "model/records/GridViewRecord.h"
 #include "model/records/RecordBoxModel.h"
 
 #include <QString>
@@ -9,24 +9,11 @@
 // built on a table or a responsive section. Its frame is the grid's position and size; its cells and
 // images travel as separate text and image records that carry its `tableNumber`. Every field starts at 0
 // or none.
-class TableGridView : public ElementRecord, public RecordBoxModel, public RecordBoxLevels {
+class TableGridView : public GridViewRecord, public RecordBoxModel, public RecordBoxLevels {
 public:
-    using ElementRecord::ElementRecord;
+    using GridViewRecord::GridViewRecord;
 
-    ELEMENT_RECORD_FIELD(int, numOfColumns, setNumOfColumns)
-    ELEMENT_RECORD_FIELD(int, numOfRows, setNumOfRows)
-    // Cell padding in pixels.
-    ELEMENT_RECORD_FIELD(int, padding, setPadding)
-    ELEMENT_RECORD_FIELD(int, shadowFlag, setShadowFlag)
-    // -99 is none.
-    ELEMENT_RECORD_FIELD(int, groupNumber, setGroupNumber)
-    ELEMENT_RECORD_FIELD(int, moveLock, setMoveLock)
-    ELEMENT_RECORD_FIELD(int, backdropLightingFlag, setBackdropLightingFlag)
-    ELEMENT_RECORD_FIELD(QString, templateName, setTemplateName)
     ELEMENT_RECORD_FIELD(int, tableNumber, setTableNumber)
-    // 0 positioned absolutely, 1 fixed to the browser window.
-    ELEMENT_RECORD_FIELD(int, scrollFlag, setScrollFlag)
-    ELEMENT_RECORD_FIELD(int, manualLayerIndex, setManualLayerIndex)
     ELEMENT_RECORD_FIELD(QString, borderStyle, setBorderStyle)
     ELEMENT_RECORD_FIELD(int, borderWidth, setBorderWidth)
     ELEMENT_RECORD_FIELD(QString, borderHexColorString, setBorderHexColorString)

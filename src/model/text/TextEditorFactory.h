@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CurrentInstance.h"
+
 #include <QRectF>
 #include <QSizeF>
 
@@ -16,19 +18,15 @@ struct TextEditorGeometry {
     QSizeF maxSize;
 };
 
-// The maker of in-place text editors. The model has no widgets of its own: the canvas installs its maker,
-// and without one nothing is edited in place.
-class TextEditorFactory {
+// The maker of in-place text editors. The model has no widgets of its own: the canvas installs its maker as
+// the current one, and without one nothing is edited in place.
+class TextEditorFactory : public CurrentInstance<TextEditorFactory> {
 public:
-    virtual ~TextEditorFactory();
+    virtual ~TextEditorFactory() = default;
 
     // A new editor of the document itself (plain text, with undo), its whole text selected; the caller
     // shows it.
     virtual QWidget* newEditor(QTextDocument& document, const TextEditorGeometry& geometry) = 0;
     // Ends the editor's hold on its document; the caller disposes of the editor.
     virtual void finalizeEditor(QWidget* editor) = 0;
-
-    // The installed maker; null when there is none. Set from the GUI thread only.
-    static TextEditorFactory* current();
-    static void setCurrent(TextEditorFactory* factory);
 };

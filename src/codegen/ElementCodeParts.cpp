@@ -1,0 +1,67 @@
+#include "codegen/ElementCodeParts.h"
+
+#include "codegen/CodeTemplate.h"
+#include "profile/services/WebFonts.h"
+
+using CodeTemplate::format;
+
+namespace ElementCodeParts {
+
+QString alignmentWord(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (alignment & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    if (alignment & Qt::AlignJustify)
+        return QStringLiteral("justify");
+    return QStringLiteral("left");
+}
+
+QString withoutPathExtension(const QString& name)
+{
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > slash + 1 ? name.left(dot) : name;
+}
+
+QString companionRules(const CompanionRuleValues& v)
+{
+    const QString& s = v.selector;
+    const bool hover = !v.hoverColor.isEmpty();
+    const bool hoverText = !v.hoverTextColor.isEmpty();
+    QString keys;
+    QString css;
+    if (hover && hoverText) {
+        keys = s + format("{hoverColor:%@;hoverTextColor:%@;}", {v.hoverColor, v.hoverTextColor});
+        css = s + format(":hover{background-color:#%@;color:#%@;}\n", {v.hoverColor, v.hoverTextColor});
+    } else if (hover) {
+        keys = s + format("{hoverColor:%@;}", {v.hoverColor});
+        css = s + format(":hover{background-color:#%@;}\n", {v.hoverColor});
+    } else if (hoverText) {
+        keys = s + format("{hoverTextColor:%@;}", {v.hoverTextColor});
+        css = s + format(":hover{color:#%@ !important;}\n", {v.hoverTextColor});
+    }
+    QString links =
+        s + format(" a:link {text-decoration: none; color: #%@;font-weight:normal;}", {v.textColor});
+    if (hoverText)
+        links += s + format(" a:hover {text-decoration: none; color: #%@;font-weight:normal;}",
+                            {v.hoverTextColor});
+    const QString visited =
+        s + format(" a:visited {text-decoration: none; color: #%@;font-weight:normal;formType:%@;formTag:%d;"
+                   "formOptionTag:%d;formRequiredFlag:%d;}",
+                   {v.textColor, v.formType, v.formTag, v.formOptionTag, v.formRequiredFlag});
+    return keys + links + visited + css;
+}
+
+void markWebFontUsed(const QString& family)
+{
+    if (family.isEmpty())
+        return;
+    for (const std::shared_ptr<CustomFont>& font : DataCentre::webFontList()) {
+        if (font && font->fontName() == family)
+            font->setIsUsed(true);
+    }
+}
+
+} // namespace ElementCodeParts

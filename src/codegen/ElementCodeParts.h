@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+// Small pieces that every writer of element code shares: the generators here and the page assembler.
+namespace ElementCodeParts {
+
+// The "text-align" word of a paragraph alignment: "right", "center", "justify", else "left".
+QString alignmentWord(Qt::Alignment alignment);
+
+// The name without the extension of its last path component ("home.html" gives "home"); a dot that opens
+// a file name starts no extension.
+QString withoutPathExtension(const QString& name);
+
+// What the rules that follow an element's own rule tell.
+struct CompanionRuleValues {
+    QString selector; // the element's, as ".text3"
+    QString textColor;
+    QString hoverColor;     // empty for none
+    QString hoverTextColor; // empty for none
+    QString formType;
+    int formTag = 0;
+    int formOptionTag = 0;
+    int formRequiredFlag = 0;
+};
+
+// The rules that follow a text element's own rule on its line: the editor rule that keeps its hover
+// colours, its link rules, its visited rule with the form-field state, and the hover CSS, which ends with
+// its own line feed. Hover colours that are none write no rule.
+QString companionRules(const CompanionRuleValues& values);
+
+// Marks the web fonts of that family as used by the page; an empty family marks none.
+void markWebFontUsed(const QString& family);
+
+} // namespace ElementCodeParts
