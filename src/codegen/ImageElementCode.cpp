@@ -3,9 +3,11 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
+#include "model/NoNumber.h"
 #include "model/SKTGraphic.h"
 #include "model/records/TransformView.h"
 #include "profile/DataCentre.h"
+#include "profile/ProductSelection.h"
 
 #include <cmath>
 
@@ -13,8 +15,6 @@ using CodeTemplate::format;
 
 namespace {
 
-constexpr int kNotInSlideshow = -99;
-const QString kBaseTemplateFolder = QStringLiteral("basetemplate");
 const QString kFullWidth = QStringLiteral("100%");
 
 // Keeps pop-up pictures 60 pixels shorter than the window.
@@ -172,7 +172,7 @@ CodeWidgetHelper generate(Image& element, bool responsiveOutput, const PageCodeC
     Image& image = GenerationPreparation::populateTextViewMarginType(element);
     const bool inlineStyle = DataCentre::profile().inlineStyleCode;
     // Pictures of the site's base template live in its own folder.
-    const QString folder = image.selectable() ? page.pageName : kBaseTemplateFolder;
+    const QString folder = image.selectable() ? page.pageName : DataCentre::kBaseTemplateName;
     const QString box = boxDeclaration(image);
     const QString rule = classRule(image, box);
 
@@ -182,7 +182,7 @@ CodeWidgetHelper generate(Image& element, bool responsiveOutput, const PageCodeC
     const QString link = image.link();
     if (image.imageEnlargeFlag() == 1) {
         writePopUp(image, folder, rule, responsiveOutput && DataCentre::profile().responsiveDesign, code);
-    } else if (image.slideShowNumber() != kNotInSlideshow) {
+    } else if (image.slideShowNumber() != kNoNumber) {
         // The slideshow writes its slides itself.
         code.setBodyString(QStringLiteral(""));
     } else if (link.isEmpty() || link == QLatin1String("http://")) {

@@ -6,9 +6,11 @@
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
 #include "codegen/TextElementCode.h"
+#include "model/NoNumber.h"
 #include "model/SKTText.h"
 #include "model/text/TextStorage.h"
 #include "profile/DataCentre.h"
+#include "profile/services/HexColor.h"
 
 #include <QTextDocument>
 
@@ -20,8 +22,6 @@ using ElementCodeParts::withoutPathExtension;
 
 namespace {
 
-constexpr int kNone = -99;
-const QString kClear = QStringLiteral("CLEAR0");
 constexpr int kEmptyTextFontSize = 10;
 
 // What differs between a snippet graphic and a cell record, read once; everything else is read from the
@@ -218,20 +218,21 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
                                                                {facts.opacity, facts.opacity * 100});
         }
         const QString background = e.backgroundHexColorString();
-        const QString backgroundDeclaration =
-            background == kClear ? QStringLiteral("") : format("background-color:#%@;", {background});
+        const QString backgroundDeclaration = background == DataCentre::kClearColorString
+                                                  ? QStringLiteral("")
+                                                  : format("background-color:#%@;", {background});
         const QString shadow = e.shadowRadius() == 0
                                    ? QStringLiteral("")
                                    : format("box-shadow: %dpx %dpx %dpx #5B5B5B;",
                                             {int(e.shadowHorizontalOffset()), -int(e.shadowVerticalOffset()),
                                              int(e.shadowRadius())});
-        if (e.borderHexColorString() == kClear)
+        if (e.borderHexColorString() == DataCentre::kClearColorString)
             e.setBorderHexColorString(QStringLiteral("000000"));
         const QString alignment = textIsEmpty ? QStringLiteral("left") : alignmentWord(facts.alignment);
         // A snippet is no form field.
         const QString companions = ElementCodeParts::companionRules(
             {format(".%@snippet%d", {prefix, n}), e.textHexColorString(), e.hoverColorString(),
-             e.hoverTextColorString(), e.formType(), kNone, kNone, 0});
+             e.hoverTextColorString(), e.formType(), kNoNumber, kNoNumber, 0});
         const QString box = boxModel(e, facts, textIsEmpty);
         const bool clickable = !e.onClickShowString().isEmpty() || !e.onClickHideString().isEmpty();
         const QString pointer = clickable ? QStringLiteral("cursor:pointer;") : QStringLiteral("");
@@ -269,9 +270,9 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
              0,
              e.shapeFlag(),
              e.groupNumber(),
-             kNone,
-             kNone,
-             kNone,
+             kNoNumber,
+             kNoNumber,
+             kNoNumber,
              templateName,
              e.manualLayerIndex(),
              e.linkType(),

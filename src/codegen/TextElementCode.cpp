@@ -5,6 +5,7 @@
 #include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
+#include "model/NoNumber.h"
 #include "model/SKTText.h"
 #include "model/records/myTextView.h"
 #include "model/text/TextStorage.h"
@@ -30,9 +31,9 @@ struct ElementFacts {
     int width = 0;
     int height = 0;
     double boundsHeight = 0;
-    int tableNumber = -99;
-    int rowSpot = -99;
-    int columnSpot = -99;
+    int tableNumber = kNoNumber;
+    int rowSpot = kNoNumber;
+    int columnSpot = kNoNumber;
     double cornerRadius = 0;
     double opacity = 1.0;
     // None for a record without text.

@@ -1,5 +1,6 @@
 #include "document/PageRecords.h"
 #include "document/SKTDocument.h"
+#include "model/NoNumber.h"
 #include "model/records/myTextView.h"
 #include "profile/services/HexColor.h"
 
@@ -13,7 +14,6 @@ namespace {
 const QString kDarkText = QStringLiteral("4f4c4c");
 const QString kWhite = QStringLiteral("FFFFFF");
 const QString kButtonText = QStringLiteral("808080");
-constexpr int kNone = -99;
 constexpr int kChoiceSize = 15;
 
 QColor darkGrey()
@@ -62,7 +62,7 @@ std::shared_ptr<myTextView> choiceRecord(int x, int y, const QString& formType)
 std::shared_ptr<myTextView> SKTDocument::createNewTextField(int x, int y, int width, int height)
 {
     auto record = formRecord(QRectF(x, y, width, height), QStringLiteral("text"));
-    record->setFormOptionTag(kNone);
+    record->setFormOptionTag(kNoNumber);
     record->textView()->setFont(fontOf("Actor", 14));
     record->setTextHexColorString(kDarkText);
     record->setCornerRadius(0);
@@ -72,7 +72,7 @@ std::shared_ptr<myTextView> SKTDocument::createNewTextField(int x, int y, int wi
 std::shared_ptr<myTextView> SKTDocument::createNewParagraph(int x, int y, int width, int height)
 {
     auto record = formRecord(QRectF(x, y, width, height), QStringLiteral("textarea"));
-    record->setFormOptionTag(kNone);
+    record->setFormOptionTag(kNoNumber);
     return record;
 }
 

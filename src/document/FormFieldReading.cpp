@@ -2,7 +2,9 @@
 #include "document/PageFileFormat.h"
 #include "document/RuleReading.h"
 #include "document/SKTDocument.h"
+#include "model/NoNumber.h"
 #include "model/records/myTextView.h"
+#include "profile/ProductSelection.h"
 #include "profile/services/HexColor.h"
 
 // Text rules of form pages: each field is rebuilt by the form factory of its form type and given what
@@ -13,8 +15,6 @@ namespace {
 namespace P = PageFile::Property;
 using Scope = PageObjectRule::Scope;
 
-const QString kBaseTemplate = QStringLiteral("basetemplate");
-constexpr int kNone = -99;
 constexpr int kEmailOption = -11;
 constexpr int kBotCheckerOption = -22;
 
@@ -33,10 +33,10 @@ struct FormRule {
     QString color;
     std::optional<QString> background;
     std::optional<QString> formType;
-    int formTag = kNone;
-    int formOptionTag = kNone;
+    int formTag = kNoNumber;
+    int formOptionTag = kNoNumber;
     int formRequiredFlag = 0;
-    int groupNumber = kNone;
+    int groupNumber = kNoNumber;
     int markAsReply = 0;
     // The field's own border, as stored.
     QString borderLine;
@@ -80,10 +80,10 @@ FormRule readFormRule(SKTDocument& document, const PageObjectRule& rule)
     f.background = rule.value(P::backgroundColor);
     f.formType = rule.value(P::formType, Scope::WholeLine);
     // A rule without form tags has none; it never takes another field's.
-    f.formTag = rule.integer(P::formTag, kNone, Scope::WholeLine);
-    f.formOptionTag = rule.integer(P::formOptionTag, kNone, Scope::WholeLine);
+    f.formTag = rule.integer(P::formTag, kNoNumber, Scope::WholeLine);
+    f.formOptionTag = rule.integer(P::formOptionTag, kNoNumber, Scope::WholeLine);
     f.formRequiredFlag = rule.integer(P::formRequiredFlag, 0, Scope::WholeLine);
-    f.groupNumber = rule.truncated(P::groupNumber, kNone);
+    f.groupNumber = rule.truncated(P::groupNumber, kNoNumber);
     f.markAsReply = rule.integer(P::markAsReplyFlag, 0);
     f.borderLine = borderStyle;
     f.borderWidth = rule.integer(P::borderWidth, 0);
@@ -195,7 +195,7 @@ std::shared_ptr<myTextView> readFormField(SKTDocument& document, const PageObjec
     } else {
         return document.generateATextView(rule, pageName);
     }
-    field->setTableNumber(kNone);
+    field->setTableNumber(kNoNumber);
     return field;
 }
 
@@ -206,7 +206,7 @@ namespace ObjectRuleReaders {
 std::shared_ptr<myTextView> readText(SKTDocument& document, const PageObjectRule& rule,
                                      const QString& pageName, bool formPage)
 {
-    if (!formPage || pageName == kBaseTemplate)
+    if (!formPage || pageName == DataCentre::kBaseTemplateName)
         return document.generateATextView(rule, pageName);
     return readFormField(document, rule, pageName);
 }

@@ -8,6 +8,7 @@
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
 #include "model/SKTText.h"
+#include "profile/ProductSelection.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 const QStringList kBackgroundFiles = {QStringLiteral("background"), QStringLiteral("background@2x"),
                                       QStringLiteral("backgroundo")};
 
@@ -108,7 +108,7 @@ bool SKTDocument::isImageInUse(const QString& fileName, const QString& extension
             return true;
     }
     return kBackgroundFiles.contains(fileName) && m_backgroundImageFlag > 0 &&
-           (m_pageName == kBaseTemplate || m_useBaseTemplateFlag == 0);
+           (m_pageName == DataCentre::kBaseTemplateName || m_useBaseTemplateFlag == 0);
 }
 
 void SKTDocument::transferJquery()

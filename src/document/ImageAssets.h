@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/NoNumber.h"
+
 #include <QImage>
 #include <QMarginsF>
 #include <QRectF>
@@ -15,7 +17,7 @@ struct ImageAsset {
     QString imageType; // file extension; "JPG" in any case means JPEG, anything else PNG
     int imageEnlargeFlag = 0;
     bool forceNonRetinaFlag = false;
-    int slideShowNumber = -99;
+    int slideShowNumber = kNoNumber;
     QImage picture;
     QImage maskImage;
     QRectF bounds;
@@ -23,7 +25,7 @@ struct ImageAsset {
     QMarginsF insets;
     int borderWidth = 0;
 
-    bool isSlide() const { return slideShowNumber != -99; }
+    bool isSlide() const { return slideShowNumber != kNoNumber; }
     // The box the picture fills: the bounds less the insets and the border on both sides.
     QSizeF contentSize() const;
 

@@ -6,8 +6,11 @@
 #include "document/PageKinds.h"
 #include "document/RuleWriter.h"
 #include "document/SKTDocument.h"
+#include "model/NoNumber.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
+#include "profile/ProductSelection.h"
+#include "profile/services/HexColor.h"
 
 #include <algorithm>
 
@@ -15,10 +18,6 @@ using CodeTemplate::format;
 namespace Property = PageFile::Property;
 
 namespace {
-
-constexpr int kNone = -99;
-const QString kBaseTemplate = QStringLiteral("basetemplate");
-const QString kClear = QStringLiteral("CLEAR0");
 
 // The number in an image's name: "image12" is 12.
 int imageNumber(const PageImage& image)
@@ -32,7 +31,7 @@ QString ruleOf(PageImage& image, int layer, const QString& templateName)
     const double opacity = image.opacity();
     const bool shadow = image.shadowFlag() == 1;
     QString border = image.borderHexColorString();
-    if (border == kClear)
+    if (border == DataCentre::kClearColorString)
         image.setBorderHexColorString(QStringLiteral("000000"));
     RuleWriter rule(QLatin1Char('.') + image.imageName());
     rule.text(Property::position, PageAssembly::positionOf(image.scrollFlag()))
@@ -67,8 +66,9 @@ QString ruleOf(PageImage& image, int layer, const QString& templateName)
         .integer(Property::groupNumber, image.groupNumber())
         .integer(Property::enlarge, image.imageEnlargeFlag())
         .integer(Property::galleryNumber, image.galleryNumber())
-        .integer(Property::galleryRowSpot, image.galleryNumber() == kNone ? kNone : image.rowSpot())
-        .integer(Property::galleryColumnSpot, image.galleryNumber() == kNone ? kNone : image.columnSpot())
+        .integer(Property::galleryRowSpot, image.galleryNumber() == kNoNumber ? kNoNumber : image.rowSpot())
+        .integer(Property::galleryColumnSpot,
+                 image.galleryNumber() == kNoNumber ? kNoNumber : image.columnSpot())
         .integer(Property::tableNumber, image.tableNumber())
         .freeText(Property::templateName, templateName)
         .integer(Property::backdrop, image.backdropLightingFlag())
@@ -170,7 +170,7 @@ QString plainBody(const PageImage& image, const QString& folder)
 QString settleTemplateName(PageImage& image, const QString& pageName)
 {
     QString name = ElementCodeParts::withoutPathExtension(image.templateName());
-    if (name != kBaseTemplate)
+    if (name != DataCentre::kBaseTemplateName)
         name = pageName;
     if (name != image.templateName())
         image.setTemplateName(name);
@@ -210,7 +210,7 @@ void writeImages(PageAssembly& page)
         if (image.retinaFlag())
             retinaRules += retinaRule(image, layer, folder);
         // Slides and gallery pictures are shown by their slideshow or gallery.
-        if (image.slideShowNumber() != kNone || image.galleryNumber() != kNone)
+        if (image.slideShowNumber() != kNoNumber || image.galleryNumber() != kNoNumber)
             continue;
         page.pieces.imageBody +=
             image.imageEnlargeFlag() == 1 ? enlargeBody(image, folder) : plainBody(image, folder);

@@ -3,6 +3,7 @@
 #include "document/PageFileFormat.h"
 #include "document/RuleReading.h"
 #include "document/SKTDocument.h"
+#include "model/NoNumber.h"
 #include "model/records/GalleryGridView.h"
 #include "model/records/LineView.h"
 #include "model/records/OuterSlideShow.h"
@@ -18,8 +19,6 @@
 namespace {
 
 namespace P = PageFile::Property;
-
-constexpr int kNone = -99;
 
 QRectF requiredFrame(const PageObjectRule& rule)
 {
@@ -57,9 +56,9 @@ std::shared_ptr<OuterSlideShow> readSlideshow(const PageObjectRule& rule, int co
     record->setMoveLock(RecordFlag(rule.truncated(P::fixed, 0)));
     record->setSlideShowNumber(rule.integer(P::slideShowNumber, countSoFar));
     record->setScrollFlag(positionFlag(rule));
-    record->setGroupNumber(rule.truncated(P::groupNumber, kNone));
+    record->setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
     record->setTemplateName(rule.string(P::templateName, QStringLiteral("")));
-    record->setSlideShowAutomaticFlag(rule.truncated(P::autoStart, kNone));
+    record->setSlideShowAutomaticFlag(rule.truncated(P::autoStart, kNoNumber));
     record->setManualLayerIndex(rule.integer(P::manualLayerIndex, 0));
     record->setTextType(QStringLiteral("Slideshow"));
     return record;
@@ -72,10 +71,10 @@ std::shared_ptr<GalleryGridView> readGalleryGrid(const PageObjectRule& rule, int
     record->setMoveLock(rule.truncated(P::fixed, 0));
     record->setGalleryNumber(rule.truncated(P::galleryNumber, countSoFar));
     record->setScrollFlag(positionFlag(rule));
-    record->setGroupNumber(rule.truncated(P::groupNumber, kNone));
-    record->setNumOfRows(rule.truncated(P::numOfRows, kNone));
-    record->setNumOfColumns(rule.truncated(P::numOfColumns, kNone));
-    record->setShadowFlag(rule.truncated(P::shadowFlag, kNone));
+    record->setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
+    record->setNumOfRows(rule.truncated(P::numOfRows, kNoNumber));
+    record->setNumOfColumns(rule.truncated(P::numOfColumns, kNoNumber));
+    record->setShadowFlag(rule.truncated(P::shadowFlag, kNoNumber));
     record->setPadding(rule.truncated(P::padding, 0));
     record->setBackdropLightingFlag(rule.integer(P::backdrop, 0));
     record->setTemplateName(rule.string(P::templateName, QStringLiteral("")));
@@ -94,11 +93,11 @@ std::shared_ptr<TableGridView> readTableGrid(const PageObjectRule& rule, int cou
     r.setInitialLaunchStateFlag(rule.integer(P::initialLaunchState, 0));
     r.setGridType(rule.string(P::gridType, QStringLiteral("table")));
     r.setScrollFlag(positionFlag(rule));
-    r.setGroupNumber(rule.truncated(P::groupNumber, kNone));
+    r.setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
     r.setManualLayerIndex(rule.integer(P::manualLayerIndex, 0));
-    r.setNumOfRows(rule.truncated(P::numOfRows, kNone));
-    r.setNumOfColumns(rule.truncated(P::numOfColumns, kNone));
-    r.setShadowFlag(rule.truncated(P::shadowFlag, kNone));
+    r.setNumOfRows(rule.truncated(P::numOfRows, kNoNumber));
+    r.setNumOfColumns(rule.truncated(P::numOfColumns, kNoNumber));
+    r.setShadowFlag(rule.truncated(P::shadowFlag, kNoNumber));
     r.setPadding(rule.truncated(P::padding, 0));
     r.setTemplateName(rule.string(P::templateName, QStringLiteral("")));
     // The section paddings stand first; the box-model values that follow take their place.
@@ -119,7 +118,7 @@ std::shared_ptr<LineView> readLine(const PageObjectRule& rule)
     record->setTag(rule.requiredInt(P::zIndex));
     record->setMoveLock(rule.truncated(P::fixed, 0));
     record->setScrollFlag(positionFlag(rule));
-    record->setGroupNumber(rule.truncated(P::groupNumber, kNone));
+    record->setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
     record->setManualLayerIndex(rule.integer(P::manualLayerIndex, 0));
     record->setBorderWidth(rule.integer(P::borderWidth, 0));
     record->setBorderHexColorString(rule.string(P::borderColor, QStringLiteral("000000")));
@@ -163,7 +162,7 @@ std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QStri
     r.setReflection(reflection);
     r.setRetinaFlag(rule.integer(P::retina, 0) == 1 ? 1 : 0);
     r.setMoveLock(RecordFlag(rule.truncated(P::fixed, 0)));
-    r.setSlideShowNumber(rule.integer(P::slideShowNumber, kNone));
+    r.setSlideShowNumber(rule.integer(P::slideShowNumber, kNoNumber));
     if (RuleReading::realOfAny(rule, RuleReading::shadowRadiusNames(), 0.0f) > 0)
         r.setShadowFlag(1);
     r.setBorderStyle(borderStyle);
@@ -186,14 +185,14 @@ std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QStri
     r.setShadowVerticalOffset(rule.real(P::shadowDistanceY, 0.0f));
     r.setRotationAngle(rule.real(P::rotationAngle, 0.0f));
     RuleReading::readResponsivePlace(rule, r);
-    r.setTableNumber(rule.integer(P::tableNumber, kNone));
+    r.setTableNumber(rule.integer(P::tableNumber, kNoNumber));
     RuleReading::readBoxModel(rule, r, QStringLiteral("%"));
-    r.setGroupNumber(rule.truncated(P::groupNumber, kNone));
+    r.setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
     r.setTemplateName(rule.string(P::templateName, QStringLiteral("")));
-    r.setImageEnlargeFlag(rule.truncated(P::enlarge, kNone));
-    r.setGalleryNumber(rule.truncated(P::galleryNumber, kNone));
-    r.setRowSpot(rule.truncated(P::galleryRowSpot, kNone));
-    r.setColumnSpot(rule.truncated(P::galleryColumnSpot, kNone));
+    r.setImageEnlargeFlag(rule.truncated(P::enlarge, kNoNumber));
+    r.setGalleryNumber(rule.truncated(P::galleryNumber, kNoNumber));
+    r.setRowSpot(rule.truncated(P::galleryRowSpot, kNoNumber));
+    r.setColumnSpot(rule.truncated(P::galleryColumnSpot, kNoNumber));
     r.setBackdropLightingFlag(rule.truncated(P::backdrop, 0));
     r.setImageLastModDate(QDateTime());
     return record;
@@ -223,7 +222,7 @@ std::shared_ptr<myTextView> readSnippet(SKTDocument& document, const PageObjectR
     MTextView& view = *r.textView();
     const QColor grey = DataCentre::colorWithHexString(QStringLiteral("DCDCDC"));
     r.setSnippetFormatFlag(RecordFlag(formatting));
-    r.setTableNumber(kNone);
+    r.setTableNumber(kNoNumber);
     r.setManualLayerIndex(manualLayerIndex);
     r.setMoveLock(moveLock);
     r.setTag(tag);
@@ -243,14 +242,14 @@ std::shared_ptr<myTextView> readSnippet(SKTDocument& document, const PageObjectR
     r.setBorderColor(QColor(Qt::darkGray));
     r.setCornerRadius(0);
     view.setBorderLine(QStringLiteral("dashed"));
-    r.setGroupNumber(rule.truncated(P::groupNumber, kNone));
+    r.setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
     r.setTemplateName(rule.string(P::templateName, QStringLiteral("")));
     // The snippet's place in a section, and no form option: a plain record's zeros would put it into
     // section 0 and make it option 0.
-    r.setSectionNumber(rule.integer(P::sectionNumber, kNone));
-    r.setSectionRowSpot(rule.integer(P::sectionRowSpot, kNone));
-    r.setSectionColumnSpot(rule.integer(P::sectionColumnSpot, kNone));
-    r.setFormOptionTag(kNone);
+    r.setSectionNumber(rule.integer(P::sectionNumber, kNoNumber));
+    r.setSectionRowSpot(rule.integer(P::sectionRowSpot, kNoNumber));
+    r.setSectionColumnSpot(rule.integer(P::sectionColumnSpot, kNoNumber));
+    r.setFormOptionTag(kNoNumber);
     return record;
 }
 

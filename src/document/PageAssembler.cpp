@@ -10,6 +10,7 @@
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
 #include "profile/DataCentre.h"
+#include "profile/ProductSelection.h"
 #include "profile/services/HexColor.h"
 #include "profile/services/WebFonts.h"
 
@@ -21,9 +22,7 @@ using CodeTemplate::format;
 
 namespace {
 
-const QString kClear = QStringLiteral("CLEAR0");
 const QString kWhite = QStringLiteral("FFFFFF");
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 const QString kTextType = QStringLiteral("Text");
 const QString kSnippetType = QStringLiteral("HTMLSnippet");
 const QString kLabelProduct = QStringLiteral("Tazmir Label Maker");
@@ -77,14 +76,16 @@ QString pageColorOf(SKTDocument& document)
         if (document.backgroundImageFlag() > 0 && brush.textureImage().isNull())
             document.setBackgroundImageFlag(0);
         if (document.backgroundImageFlag() == 0)
-            color = brush.color().alpha() == 0 ? kClear : DataCentre::asHexString(brush.color());
+            color = brush.color().alpha() == 0 ? DataCentre::kClearColorString
+                                               : DataCentre::asHexString(brush.color());
     } else {
         if (document.backgroundImageFlag() > 0 && document.backgroundImage().isNull())
             document.setBackgroundImageFlag(0);
         color = document.pageColorHexString().isEmpty() ? DataCentre::asHexString(document.pageColor())
                                                         : document.pageColorHexString();
     }
-    if (color.isEmpty() || (color == kClear && !DataCentre::profile().transparentBackgroundAllowed))
+    if (color.isEmpty() ||
+        (color == DataCentre::kClearColorString && !DataCentre::profile().transparentBackgroundAllowed))
         color = kWhite;
     return color;
 }
@@ -93,7 +94,7 @@ QString backgroundRule(const SKTDocument& document, const QString& pageName, con
 {
     if (document.backgroundImageFlag() == 0)
         return format("body{background-color:#%@;}", {pageColor});
-    const QString folder = document.useBaseTemplateFlag() != 0 ? kBaseTemplate : pageName;
+    const QString folder = document.useBaseTemplateFlag() != 0 ? DataCentre::kBaseTemplateName : pageName;
     const QString file = document.backgroundImageType() == QLatin1String("JPG")
                              ? QStringLiteral("background.JPG")
                              : QStringLiteral("background.PNG");
@@ -212,7 +213,8 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
     const bool html5 = profile.responsiveDesign && !profile.inlineStyleCode;
     const QString doctype =
         QString(html5 ? PageFile::Frame::html5Doctype : PageFile::Frame::html4Doctype) + QLatin1Char('\n');
-    if (m_backgroundImageFlag > 0 && (m_useBaseTemplateFlag == 0 || pageName == kBaseTemplate))
+    if (m_backgroundImageFlag > 0 &&
+        (m_useBaseTemplateFlag == 0 || pageName == DataCentre::kBaseTemplateName))
         saveBackgroundImage();
     applyProfileTitle(*this);
     const QString body = format("<body bgcolor=#%@ leftmargin=0 topmargin=0>", {pageColor});

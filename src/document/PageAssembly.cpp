@@ -5,13 +5,12 @@
 #include "codegen/GenerationPreparation.h"
 #include "document/SKTDocument.h"
 #include "profile/DataCentre.h"
+#include "profile/ProductSelection.h"
 #include "profile/services/HexColor.h"
 
 namespace {
 
-const QString kClear = QStringLiteral("CLEAR0");
 const QString kBlack = QStringLiteral("000000");
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 
 } // namespace
 
@@ -64,7 +63,7 @@ QString PageAssembly::settleTemplateName(SKTGraphic& graphic) const
 
 QString PageAssembly::imageFolderOf(const QString& templateName) const
 {
-    return templateName == kBaseTemplate ? kBaseTemplate : pageName;
+    return templateName == DataCentre::kBaseTemplateName ? DataCentre::kBaseTemplateName : pageName;
 }
 
 PageCodeContext PageAssembly::codeContext() const
@@ -88,7 +87,7 @@ bool PageAssembly::isLink(const QString& link)
 
 QString PageAssembly::solidColor(const QString& colorString)
 {
-    return colorString.isEmpty() || colorString == kClear ? kBlack : colorString;
+    return colorString.isEmpty() || colorString == DataCentre::kClearColorString ? kBlack : colorString;
 }
 
 namespace {
@@ -103,7 +102,7 @@ QString stringOfColor(const QColor& color)
 QString settleSolidColor(const QString& stored, const QColor& color, void (SKTGraphic::*set)(QString),
                          SKTGraphic& graphic)
 {
-    if (stored == kClear) {
+    if (stored == DataCentre::kClearColorString) {
         (graphic.*set)(kBlack);
         return kBlack;
     }
@@ -120,7 +119,7 @@ QString PageAssembly::backgroundColorOf(const SKTGraphic& graphic)
     if (!graphic.backgroundHexColorString().isEmpty())
         return graphic.backgroundHexColorString();
     const QString own = graphic.isDrawingFill() ? stringOfColor(graphic.fillColor()) : QString();
-    return own.isEmpty() ? kClear : own;
+    return own.isEmpty() ? DataCentre::kClearColorString : own;
 }
 
 QString PageAssembly::settleTextColor(SKTGraphic& graphic)

@@ -32,7 +32,7 @@ void readPageColor(PageLoad& load, const QStringList& bodyLines)
         if (at < 0)
             continue;
         const QString color = line.mid(at + kBgcolorValueOffset, kColorLength);
-        if (color != u"CLEAR0" && !load.backgroundImageRead)
+        if (color != DataCentre::kClearColorString && !load.backgroundImageRead)
             d.setPageColor(DataCentre::colorWithHexString(color));
         d.setPageColorHexString(color);
         return;

@@ -2,6 +2,7 @@
 
 #include "document/GraphicClasses.h"
 #include "document/SKTDocument.h"
+#include "model/NoNumber.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,12 +13,10 @@ namespace PageGeometry {
 
 namespace {
 
-constexpr int kNone = -99;
-
 bool isSlideOrGalleryPicture(const SKTGraphic& graphic)
 {
     return GraphicClasses::isKindOfClass(graphic, GraphicClasses::image) &&
-           (graphic.slideShowNumber() != kNone || graphic.galleryNumber() != kNone);
+           (graphic.slideShowNumber() != kNoNumber || graphic.galleryNumber() != kNoNumber);
 }
 
 bool isFullWidthText(const SKTGraphic& graphic)

@@ -1,11 +1,10 @@
 #include "document/PageImage.h"
 
 #include "codegen/GenerationPreparation.h"
+#include "model/NoNumber.h"
 #include "model/SKTImage.h"
 
 namespace {
-
-constexpr int kNone = -99;
 
 const SKTImage* imageKind(const SKTGraphic& graphic)
 {
@@ -98,17 +97,17 @@ double PageImage::opacity() const
 
 int PageImage::rowSpot() const
 {
-    return graphic() ? kNone : std::get<std::shared_ptr<TransformView>>(m_image)->rowSpot();
+    return graphic() ? kNoNumber : std::get<std::shared_ptr<TransformView>>(m_image)->rowSpot();
 }
 
 int PageImage::columnSpot() const
 {
-    return graphic() ? kNone : std::get<std::shared_ptr<TransformView>>(m_image)->columnSpot();
+    return graphic() ? kNoNumber : std::get<std::shared_ptr<TransformView>>(m_image)->columnSpot();
 }
 
 int PageImage::tableNumber() const
 {
-    return graphic() ? kNone : std::get<std::shared_ptr<TransformView>>(m_image)->tableNumber();
+    return graphic() ? kNoNumber : std::get<std::shared_ptr<TransformView>>(m_image)->tableNumber();
 }
 
 void PageImage::setTag(int tag)

@@ -9,6 +9,7 @@
 #include "platform/Alert.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
+#include "profile/ProductSelection.h"
 #include "profile/print/PrintCanvas.h"
 
 #include <QDir>
@@ -21,8 +22,6 @@
 namespace {
 
 using namespace PageFile;
-
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 
 bool isFormPage(const SKTDocument& d)
 {
@@ -63,8 +62,9 @@ std::optional<QString> takeCountedBlock(QStringList& lines, const CountedBlock& 
 bool takesOwnSettings(const SKTDocument& d, const QString& pageName)
 {
     const QString baseTemplate =
-        QDir(d.openWebsiteFolderTempPath()).filePath(kBaseTemplate + QStringLiteral(".html"));
-    const bool usesBaseTemplate = pageName != kBaseTemplate && !d.openWebsiteFolderTempPath().isEmpty() &&
+        QDir(d.openWebsiteFolderTempPath()).filePath(DataCentre::kBaseTemplateName + QStringLiteral(".html"));
+    const bool usesBaseTemplate = pageName != DataCentre::kBaseTemplateName &&
+                                  !d.openWebsiteFolderTempPath().isEmpty() &&
                                   QFileInfo::exists(baseTemplate) && d.useBaseTemplateFlag() != 0;
     return !usesBaseTemplate;
 }
@@ -199,7 +199,8 @@ QList<std::shared_ptr<Record>> pageOwnRecords(const QList<std::shared_ptr<Record
         // A page made as a copy of the base template owns every object it holds.
         if (duplicatedBaseTemplate)
             record->setTemplateName(pageName);
-        if (record->templateName() != kBaseTemplate || pageName == kBaseTemplate)
+        if (record->templateName() != DataCentre::kBaseTemplateName ||
+            pageName == DataCentre::kBaseTemplateName)
             kept.append(record);
     }
     return kept;
@@ -264,9 +265,9 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
     // Header code, taken out of the page before its rules are read.
     QStringList lines = PageLoading::pageLines(source);
     setCustomHeaderCode(takeCountedBlock(lines, Head::customHeaderCode).value_or(QStringLiteral("")));
-    if (pageName == kBaseTemplate)
+    if (pageName == DataCentre::kBaseTemplateName)
         setBaseTemplateCustomHeaderCode(customHeaderCode());
-    if (baseTemplateCustomHeaderCode() == customHeaderCode() && pageName != kBaseTemplate)
+    if (baseTemplateCustomHeaderCode() == customHeaderCode() && pageName != DataCentre::kBaseTemplateName)
         setCustomHeaderCode(QStringLiteral(""));
     QString text = lines.join(u'\n');
     setCustomHeaderCode(PageText::trimmedOfBlanksAndTabs(customHeaderCode()));

@@ -11,6 +11,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/transfer/UploadFTPS.h"
 #include "profile/DataCentre.h"
+#include "profile/ProductSelection.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,7 +25,7 @@
 namespace {
 
 const QString kQuarnel = QStringLiteral("quarnel");
-const QString kBaseTemplateFile = QStringLiteral("basetemplate.html");
+const QString kBaseTemplateFile = DataCentre::kBaseTemplateName + QStringLiteral(".html");
 const QString kUnpackingFolder = QStringLiteral("tempFiles");
 const QString kSiteSettingsFile = QStringLiteral("site.velks");
 const QString kReceivedPagesSite = QStringLiteral("Received Pages");
@@ -312,8 +313,8 @@ bool SKTDocument::refreshDocument()
     m_pageLoadFailed = false;
 
     if (profile.showProfilePopoverOnOpen)
-        postNotification(*this,
-                         pageName() == u"basetemplate" ? "hideProfilePopover" : "displayProfilePopover");
+        postNotification(*this, pageName() == DataCentre::kBaseTemplateName ? "hideProfilePopover"
+                                                                            : "displayProfilePopover");
     if (profile.dragInspector)
         postNotification(*this, "refreshInspectorPanel");
     return true;
@@ -346,13 +347,13 @@ void SKTDocument::applyAutoBaseTemplate()
     if (text.isNull())
         return;
     setBaseTemplateCustomHeaderCode(QStringLiteral(""));
-    const QString baseTemplate = QStringLiteral("basetemplate");
     // A base template that cannot be read leaves the page as it is.
     try {
         const ElementRecordList records =
-            presentObjects(text, baseTemplate, openWebsiteFolderTempPath(), baseTemplate, path);
+            presentObjects(text, DataCentre::kBaseTemplateName, openWebsiteFolderTempPath(),
+                           DataCentre::kBaseTemplateName, path);
         pageRecords().elementRecords = records;
-        const GraphicList base = SKTGraphic::graphicsWithProperties(records, baseTemplate);
+        const GraphicList base = SKTGraphic::graphicsWithProperties(records, DataCentre::kBaseTemplateName);
         {
             UndoRegistrationOff quiet(undoManager());
             removeGraphicsAtIndexes(firstIndexes(graphics().size()));

@@ -6,6 +6,7 @@
 #include "document/PageText.h"
 #include "document/SKTDocument.h"
 #include "document/StringServices.h"
+#include "profile/ProductSelection.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -15,8 +16,6 @@
 namespace {
 
 using namespace PageFile;
-
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 
 // The value of a head line that begins with the prefix: the rest of the line less its closing characters.
 std::optional<QString> headValue(const QString& line, QLatin1StringView prefix, int closingLength)
@@ -31,7 +30,7 @@ std::optional<QString> headValue(const QString& line, QLatin1StringView prefix, 
 void readHeadLine(PageLoad& load, const QString& line)
 {
     SKTDocument& d = load.document;
-    const bool ownMetadata = load.pageName == kBaseTemplate;
+    const bool ownMetadata = load.pageName == DataCentre::kBaseTemplateName;
     if (d.inheritMetaKeywordsFlag() != 1 || ownMetadata) {
         if (const auto keywords = headValue(line, Head::keywordsMeta, int(Head::metaContentClose.size())))
             d.setMetaKeywords(*keywords);

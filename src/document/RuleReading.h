@@ -2,6 +2,7 @@
 
 #include "document/PageFileFormat.h"
 #include "document/PageObjectRules.h"
+#include "model/NoNumber.h"
 
 #include <QFont>
 #include <QLatin1StringView>
@@ -47,9 +48,9 @@ template <class Record> void readResponsivePlace(const PageObjectRule& rule, Rec
     namespace P = PageFile::Property;
     record.setResponsiveResizeFlag(rule.integer(P::responsiveResizeFlag, 0));
     record.setResponsiveAlignment(rule.integer(P::responsiveAlignmentFlag, 0));
-    record.setSectionNumber(rule.integer(P::sectionNumber, -99));
-    record.setSectionRowSpot(rule.integer(P::sectionRowSpot, -99));
-    record.setSectionColumnSpot(rule.integer(P::sectionColumnSpot, -99));
+    record.setSectionNumber(rule.integer(P::sectionNumber, kNoNumber));
+    record.setSectionRowSpot(rule.integer(P::sectionRowSpot, kNoNumber));
+    record.setSectionColumnSpot(rule.integer(P::sectionColumnSpot, kNoNumber));
 }
 
 } // namespace RuleReading

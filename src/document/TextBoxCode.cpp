@@ -6,9 +6,11 @@
 #include "codegen/TextElementCode.h"
 #include "document/PageAssembly.h"
 #include "document/RuleWriter.h"
+#include "model/NoNumber.h"
 #include "model/SKTText.h"
 #include "model/text/TextStorage.h"
 #include "profile/DataCentre.h"
+#include "profile/services/HexColor.h"
 
 #include <QTextDocument>
 
@@ -20,8 +22,6 @@ namespace Property = PageFile::Property;
 
 namespace {
 
-const QString kClear = QStringLiteral("CLEAR0");
-constexpr int kNone = -99;
 constexpr int kIndent = 40;
 
 // What the characters of a box give its rule.
@@ -94,7 +94,9 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
                              QString::number(number);
     RuleWriter rule(selector);
     rule.text(Property::position, PageAssembly::positionOf(box.scrollFlag()))
-        .declarations(background == kClear ? QString() : format("background-color:#%@;", {background}))
+        .declarations(background == DataCentre::kClearColorString
+                          ? QString()
+                          : format("background-color:#%@;", {background}))
         .pixels(Property::left, int(b.x()))
         .pixels(Property::top, int(b.y()))
         .integer(Property::zIndex, page.layerOf(box))
@@ -128,9 +130,9 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         .integer(Property::shapeFlag, box.shapeFlag())
         .integer(Property::groupNumber, box.groupNumber())
         .text(Property::lineHeight, QStringLiteral("normal"))
-        .integer(Property::tableNumber, kNone)
-        .integer(Property::tableRowSpot, kNone)
-        .integer(Property::tableColumnSpot, kNone)
+        .integer(Property::tableNumber, kNoNumber)
+        .integer(Property::tableRowSpot, kNoNumber)
+        .integer(Property::tableColumnSpot, kNoNumber)
         .freeText(Property::templateName, templateName)
         .integer(Property::manualLayerIndex, box.manualLayerIndex())
         .freeText(Property::linkType, box.linkType())

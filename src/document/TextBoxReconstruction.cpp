@@ -3,7 +3,10 @@
 #include "document/PageObjectRules.h"
 #include "document/RuleReading.h"
 #include "document/SKTDocument.h"
+#include "model/NoNumber.h"
 #include "model/records/myTextView.h"
+#include "profile/ProductSelection.h"
+#include "profile/services/HexColor.h"
 
 // A text box rebuilt from the rule that the page generator wrote for it: position, size, font, colours,
 // border and every piece of editor state the rule carries.
@@ -13,7 +16,6 @@ namespace {
 namespace P = PageFile::Property;
 using Scope = PageObjectRule::Scope;
 
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 const QString kFullWidth = QStringLiteral("100%");
 constexpr int kFullWidthValue = 9999;
 
@@ -59,7 +61,7 @@ QString backgroundOf(const PageObjectRule& rule)
         if (const std::optional<QString> value = rule.value(key))
             return *value;
     }
-    return QStringLiteral("CLEAR0");
+    return DataCentre::kClearColorString;
 }
 
 } // namespace
@@ -133,9 +135,9 @@ std::shared_ptr<myTextView> SKTDocument::generateATextView(const PageObjectRule&
     r.setShadowFlag(shadowRadius > 0 ? 1 : 0);
     r.setAlphaValue(double(rule.real(P::textAlpha, 1.0f)));
     r.setShapeFlag(rule.integer(P::shapeFlag, 0));
-    r.setTableNumber(rule.truncated(P::tableNumber, -99));
-    r.setRowSpot(rule.truncated(P::tableRowSpot, -99));
-    r.setColumnSpot(rule.truncated(P::tableColumnSpot, -99));
+    r.setTableNumber(rule.truncated(P::tableNumber, kNoNumber));
+    r.setRowSpot(rule.truncated(P::tableRowSpot, kNoNumber));
+    r.setColumnSpot(rule.truncated(P::tableColumnSpot, kNoNumber));
     r.setLinkType(rule.string(P::linkType, QStringLiteral("text")));
     r.setHoverColorString(rule.string(P::hoverColor, QStringLiteral(""), Scope::WholeLine));
     r.setHoverTextColorString(rule.string(P::hoverTextColor, QStringLiteral(""), Scope::WholeLine));
@@ -144,10 +146,10 @@ std::shared_ptr<myTextView> SKTDocument::generateATextView(const PageObjectRule&
     r.setManualLayerIndex(rule.integer(P::manualLayerIndex, 0));
     if (const std::optional<QString> formType = rule.value(P::formType, Scope::WholeLine))
         r.setFormType(*formType == u"(null)" ? QStringLiteral("") : *formType);
-    r.setFormTag(rule.integer(P::formTag, -99, Scope::WholeLine));
-    r.setFormOptionTag(rule.integer(P::formOptionTag, -99, Scope::WholeLine));
+    r.setFormTag(rule.integer(P::formTag, kNoNumber, Scope::WholeLine));
+    r.setFormOptionTag(rule.integer(P::formOptionTag, kNoNumber, Scope::WholeLine));
     r.setFormRequiredFlag(rule.integer(P::formRequiredFlag, 0, Scope::WholeLine));
-    r.setNlines(rule.integer(P::nlines, -99));
+    r.setNlines(rule.integer(P::nlines, kNoNumber));
     r.setFixedWidthFlag(rule.integer(P::fixedWidthFlag, 0));
     r.setFixedHeightFlag(rule.integer(P::fixedHeightFlag, 0));
     r.setZoomBubbleFlag(rule.integer(P::zoomBubbleFlag, 0));
@@ -165,13 +167,13 @@ std::shared_ptr<myTextView> SKTDocument::generateATextView(const PageObjectRule&
     RuleReading::readBoxModel(rule, r, QStringLiteral("pixel"));
     RuleReading::readBoxLevels(rule, r);
     r.setVerticalAlignment(rule.integer(P::verticalAlignment, 0));
-    r.setGroupNumber(rule.truncated(P::groupNumber, -99));
+    r.setGroupNumber(rule.truncated(P::groupNumber, kNoNumber));
     r.setTemplateName(rule.string(P::templateName, QStringLiteral("")));
 
     r.setTextType(QStringLiteral("Text"));
     // Elements of the site's base template are locked on every other page.
     r.setMoveLock(RecordFlag(rule.truncated(P::fixed, 0)));
-    if (r.templateName() == kBaseTemplate && pageName != kBaseTemplate)
+    if (r.templateName() == DataCentre::kBaseTemplateName && pageName != DataCentre::kBaseTemplateName)
         r.setMoveLock(1);
     return record;
 }

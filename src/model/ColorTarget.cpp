@@ -1,7 +1,6 @@
 #include "model/ColorTarget.h"
 
 #include "profile/DataCentre.h"
-#include "profile/Palettes.h"
 #include "profile/services/HexColor.h"
 
 namespace ColorTarget {
@@ -23,7 +22,7 @@ void setSelectedColorType(int target)
 std::optional<QColor> paletteColor(int index)
 {
     const QStringList& palette = DataCentre::profile().colorPalette;
-    if (index < 0 || index >= palette.size() || palette.at(index) == QLatin1String(Palettes::kTransparent))
+    if (index < 0 || index >= palette.size() || palette.at(index) == DataCentre::kClearColorString)
         return std::nullopt;
     return DataCentre::colorWithHexString(palette.at(index));
 }

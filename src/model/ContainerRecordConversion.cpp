@@ -1,5 +1,6 @@
 #include "model/RecordConversion.h"
 
+#include "model/NoNumber.h"
 #include "model/RecordKeyTable.h"
 #include "model/records/GalleryGridView.h"
 #include "model/records/ImageCounterHelpTransformView.h"
@@ -20,8 +21,6 @@ using namespace RecordKeys;
 
 namespace {
 
-constexpr int kNone = -99;
-
 template <class Member> struct Membership {
     qsizetype position; // in the whole record list
     std::shared_ptr<Member> record;
@@ -35,7 +34,7 @@ QList<Membership<Member>> membersOf(const ElementRecordList& records, int number
                                     int (Member::*numberOf)() const)
 {
     QList<Membership<Member>> members;
-    if (number == kNone)
+    if (number == kNoNumber)
         return members;
     for (qsizetype i = 0; i < records.size(); ++i) {
         auto member = std::dynamic_pointer_cast<Member>(records[i]);
@@ -59,7 +58,7 @@ const RecordKeyTable<OuterSlideShow>& slideshowKeyTable()
         integer<R>("slideShowAutomaticFlag", &R::slideShowAutomaticFlag),
         integer<R>("manualLayerIndex", &R::manualLayerIndex),
         flagWhenSet<R>("moveLock", &R::moveLock),
-        fixed<R>("slideShowNumber", QStringLiteral("-99")),
+        fixed<R>("slideShowNumber", integerText(kNoNumber)),
         fixed<R>("fontAlignment", QStringLiteral("1")),
         fixed<R>("cornerRadius", realText(0)),
         fixed<R>("fontSize", realText(25)),
@@ -152,7 +151,7 @@ const RecordKeyTable<LineView>& lineKeyTable()
         string<R>("borderStyle", &R::borderStyle),
         integer<R>("drawBeginArrow", &R::drawBeginArrow),
         integer<R>("drawEndArrow", &R::drawEndArrow),
-        fixed<R>("slideShowNumber", QStringLiteral("-99")),
+        fixed<R>("slideShowNumber", integerText(kNoNumber)),
     };
     return table;
 }
@@ -234,7 +233,7 @@ GraphicPropertyDictionary tableProperties(TableGridView& record, const ElementRe
         for (const Membership<TransformView>& member :
              membersOf(records, record.tableNumber(), &TransformView::tableNumber)) {
             TransformView& image = *member.record;
-            if (image.rowSpot() == kNone && image.columnSpot() == kNone) {
+            if (image.rowSpot() == kNoNumber && image.columnSpot() == kNoNumber) {
                 image.setForceNonRetinaFlag(1);
                 backgrounds.append(member.record);
             } else {

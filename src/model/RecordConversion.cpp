@@ -1,6 +1,7 @@
 #include "model/RecordConversion.h"
 
 #include "model/ArchivedImage.h"
+#include "model/NoNumber.h"
 #include "model/RecordKeyTable.h"
 #include "model/records/TransformView.h"
 #include "model/records/myTextView.h"
@@ -14,8 +15,6 @@ using namespace RecordKeys;
 
 namespace {
 
-const QString kClearBackground = QStringLiteral("CLEAR0");
-
 // "fontAlignment" of the alignment words, compared exactly; anything else is left.
 QString fontAlignmentOf(const QString& textAlignment)
 {
@@ -26,14 +25,15 @@ QString fontAlignmentOf(const QString& textAlignment)
 
 bool isClearBackground(const QString& background)
 {
-    return background.isEmpty() || background == kClearBackground || background == QLatin1String("(null)");
+    return background.isEmpty() || background == DataCentre::kClearColorString ||
+           background == QLatin1String("(null)");
 }
 
 // The text background as a colour string: the clear ones all become "CLEAR0", in the record too.
 QString textBackground(myTextView& r)
 {
     if (isClearBackground(r.backgroundHexColorString()))
-        r.setBackgroundHexColorString(kClearBackground);
+        r.setBackgroundHexColorString(DataCentre::kClearColorString);
     return r.backgroundHexColorString();
 }
 
@@ -127,7 +127,7 @@ const RecordKeyTable<myTextView>& textKeyTable()
             defaulted<R>("onClickHideString", &R::onClickHideString, &R::setOnClickHideString, "",
                          DefaultWhen::NoneOrEmpty),
             fixed<R>("imageLastModDate", QStringLiteral("")),
-            fixed<R>("slideShowNumber", QStringLiteral("-99")),
+            fixed<R>("slideShowNumber", integerText(kNoNumber)),
             fixed<R>("altText", QStringLiteral("")),
         };
         addShadowAndLayoutKeys(t);

@@ -1,5 +1,6 @@
 #include "model/SKTGalleryGrid.h"
 
+#include "model/NoNumber.h"
 #include "model/drawing/CaptionLabel.h"
 #include "model/geometry/Rects.h"
 #include "model/records/MTextView.h"
@@ -91,13 +92,13 @@ std::optional<SKTGalleryGrid::CellSpot> SKTGalleryGrid::spotAt(int x, int y) con
 int SKTGalleryGrid::grabRowSpot(int x, int y) const
 {
     const std::optional<CellSpot> spot = spotAt(x, y);
-    return spot ? spot->row : kNoSpot;
+    return spot ? spot->row : kNoNumber;
 }
 
 int SKTGalleryGrid::grabColumnSpot(int x, int y) const
 {
     const std::optional<CellSpot> spot = spotAt(x, y);
-    return spot ? spot->column : kNoSpot;
+    return spot ? spot->column : kNoNumber;
 }
 
 std::shared_ptr<TransformView> SKTGalleryGrid::grabImageSelected(int x, int y) const
@@ -142,7 +143,7 @@ void SKTGalleryGrid::addIntoImageArray(const std::shared_ptr<TransformView>& pic
     if (const std::shared_ptr<TransformView> old =
             grabSelectedImageAtSpot(picture->rowSpot(), picture->columnSpot()))
         m_imageArray.removeOne(old);
-    if (picture->rowSpot() != kNoSpot && picture->columnSpot() != kNoSpot)
+    if (picture->rowSpot() != kNoNumber && picture->columnSpot() != kNoNumber)
         m_imageArray.append(picture);
     didChangeValueForKey(kImageArrayKey);
 }

@@ -19,7 +19,6 @@ public:
         int column;
         bool operator==(const CellSpot&) const = default;
     };
-    static constexpr int kNoSpot = -99;
 
     QString className() const override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GraphicPropertyDictionary.h"
+#include "model/NoNumber.h"
 #include "model/records/ElementRecord.h"
 #include "platform/Accessors.h"
 
@@ -82,7 +83,7 @@ public:
     // sectionNumber.
     bool isSectionContainer() const;
 
-    SKT_GRAPHIC_PROPERTY(int, fillColorIndex, setFillColorIndex, -99)
+    SKT_GRAPHIC_PROPERTY(int, fillColorIndex, setFillColorIndex, kNoNumber)
     SKT_GRAPHIC_PROPERTY(float, rotationAngle, setRotationAngle)
     SKT_GRAPHIC_PROPERTY(double, opacity, setOpacity, 1.0)
     SKT_GRAPHIC_PROPERTY(double, cornerRadius, setCornerRadius)

@@ -17,12 +17,10 @@
 
 namespace {
 
-const QString kClearColorString = QStringLiteral("CLEAR0");
-
 // "CLEAR0" and the empty string stand for the clear colour.
 QColor colorOfString(const QString& text)
 {
-    if (text.isEmpty() || text == kClearColorString)
+    if (text.isEmpty() || text == DataCentre::kClearColorString)
         return Qt::transparent;
     return DataCentre::colorWithHexString(text);
 }
@@ -65,9 +63,9 @@ bool SKTGraphic::isContentsUnderPoint(const QPointF& point)
 void SKTGraphic::refreshSelectedColors()
 {
     QColor shapeColor = fillColor();
-    if (backgroundHexColorString().isEmpty() || backgroundHexColorString() == kClearColorString) {
+    if (backgroundHexColorString().isEmpty() || backgroundHexColorString() == DataCentre::kClearColorString) {
         shapeColor = Qt::transparent;
-        setBackgroundHexColorString(kClearColorString);
+        setBackgroundHexColorString(DataCentre::kClearColorString);
     }
     GraphicContext* context = GraphicContext::current();
     if (!context)

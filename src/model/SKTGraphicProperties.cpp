@@ -1,16 +1,16 @@
 #include "model/SKTGraphic.h"
 
 #include "model/GraphicContext.h"
+#include "model/NoNumber.h"
 #include "model/PropertyKeyTable.h"
 #include "platform/Format.h"
+#include "profile/ProductSelection.h"
 #include "profile/services/HexColor.h"
 
 using namespace GraphicProperties;
 using PropertyKeys::Write;
 
 namespace {
-
-const QString kBaseTemplate = QStringLiteral("basetemplate");
 
 QString emptyWhenNone(const QString& value)
 {
@@ -154,16 +154,17 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
             integer<G>("slideShowNumber", &G::slideShowNumber, &G::setSlideShowNumber, 0, Write::Never),
             integer<G>("shapeFlag", &G::shapeFlag, &G::setShapeFlag, 0, Write::Never),
             text<G>("backgroundHexColorString", &G::backgroundHexColorString, &G::setBackgroundHexColorString,
-                    QStringLiteral("CLEAR0"), Write::UnlessNone),
+                    DataCentre::kClearColorString, Write::UnlessNone),
             text<G>("textHexColorString", &G::textHexColorString, &G::setTextHexColorString,
                     QStringLiteral("000000")),
             text<G>("linkOption", &G::linkOption, &G::setLinkOption, QStringLiteral("_self")),
             text<G>("altText", &G::altText, &G::setAltText, QStringLiteral("")),
-            integer<G>("groupNumber", &G::groupNumber, &G::setGroupNumber, -99, Write::Never),
-            integer<G>("imageEnlargeFlag", &G::imageEnlargeFlag, &G::setImageEnlargeFlag, -99, Write::Never),
+            integer<G>("groupNumber", &G::groupNumber, &G::setGroupNumber, kNoNumber, Write::Never),
+            integer<G>("imageEnlargeFlag", &G::imageEnlargeFlag, &G::setImageEnlargeFlag, kNoNumber,
+                       Write::Never),
             integer<G>("slideShowAutomaticFlag", &G::slideShowAutomaticFlag, &G::setSlideShowAutomaticFlag, 0,
                        Write::Never),
-            integer<G>("galleryNumber", &G::galleryNumber, &G::setGalleryNumber, -99),
+            integer<G>("galleryNumber", &G::galleryNumber, &G::setGalleryNumber, kNoNumber),
             text<G>("templateName", &G::templateName, &G::setTemplateName, QString(), Write::Always,
                     emptyWhenNone),
             text<G>("hoverColorString", &G::hoverColorString, &G::setHoverColorString, QStringLiteral(""),
@@ -177,7 +178,7 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                     emptyWhenNoFormType),
             integer<G>("formTag", &G::formTag, &G::setFormTag, 0),
             integer<G>("formRequiredFlag", &G::formRequiredFlag, &G::setFormRequiredFlag, 0),
-            integer<G>("formOptionTag", &G::formOptionTag, &G::setFormOptionTag, -99),
+            integer<G>("formOptionTag", &G::formOptionTag, &G::setFormOptionTag, kNoNumber),
             // Only a scroll flag of exactly 1 survives the dictionary.
             custom<G>(
                 "scrollFlag", [](G& g, const QVariant* v) { g.setScrollFlag(v ? integerValue(*v) : 0); },
@@ -213,9 +214,9 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
             real<G, float>("rotationAngle", &G::rotationAngle, &G::setRotationAngle, 0.0f),
             integer<G>("responsiveResizeFlag", &G::responsiveResizeFlag, &G::setResponsiveResizeFlag, 0),
             integer<G>("responsiveAlignment", &G::responsiveAlignment, &G::setResponsiveAlignment, 0),
-            integer<G>("sectionNumber", &G::sectionNumber, &G::setSectionNumber, -99),
-            integer<G>("sectionRowSpot", &G::sectionRowSpot, &G::setSectionRowSpot, -99),
-            integer<G>("sectionColumnSpot", &G::sectionColumnSpot, &G::setSectionColumnSpot, -99),
+            integer<G>("sectionNumber", &G::sectionNumber, &G::setSectionNumber, kNoNumber),
+            integer<G>("sectionRowSpot", &G::sectionRowSpot, &G::setSectionRowSpot, kNoNumber),
+            integer<G>("sectionColumnSpot", &G::sectionColumnSpot, &G::setSectionColumnSpot, kNoNumber),
             integer<G>("markAsReplyToEmailFlag", &G::markAsReplyToEmailFlag, &G::setMarkAsReplyToEmailFlag,
                        0),
         };
@@ -240,8 +241,8 @@ bool SKTGraphic::initWithProperties(const GraphicPropertyDictionary& properties)
     readPropertyKeys(*this, properties, baseKeyTable());
     // Objects of the website's base template can be selected only on the base template page itself.
     const GraphicContext* context = GraphicContext::current();
-    setSelectable(templateName() != kBaseTemplate || !context ||
-                  context->getDocumentPageName() == kBaseTemplate);
+    setSelectable(templateName() != DataCentre::kBaseTemplateName || !context ||
+                  context->getDocumentPageName() == DataCentre::kBaseTemplateName);
     return true;
 }
 

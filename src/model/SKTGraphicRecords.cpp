@@ -1,5 +1,6 @@
 #include "model/SKTGraphic.h"
 
+#include "model/NoNumber.h"
 #include "model/RecordConversion.h"
 #include "model/records/GalleryGridView.h"
 #include "model/records/LineView.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr int kNone = -99;
-
 // A form field is never a table cell. Clearing every form field's table number before any table gathers
 // its cells makes the order of field and table in the list irrelevant: the field is its own object, once.
 void detachFormFieldsFromTables(const ElementRecordList& records)
@@ -22,7 +21,7 @@ void detachFormFieldsFromTables(const ElementRecordList& records)
     for (const std::shared_ptr<ElementRecord>& record : records) {
         const auto text = std::dynamic_pointer_cast<myTextView>(record);
         if (text && !text->formType().isEmpty())
-            text->setTableNumber(kNone);
+            text->setTableNumber(kNoNumber);
     }
 }
 
@@ -40,7 +39,7 @@ QList<GraphicPropertyDictionary> SKTGraphic::convertArrayToProperties(const Elem
         if (const auto text = std::dynamic_pointer_cast<myTextView>(record)) {
             // Every text record gets its defaults written back, cells included.
             GraphicPropertyDictionary dictionary = textProperties(*text, templateName);
-            if (text->tableNumber() == kNone)
+            if (text->tableNumber() == kNoNumber)
                 dictionaries.append(std::move(dictionary));
         } else if (const auto gallery = std::dynamic_pointer_cast<GalleryGridView>(record)) {
             dictionaries.append(galleryProperties(*gallery, records, templateName));
@@ -52,7 +51,7 @@ QList<GraphicPropertyDictionary> SKTGraphic::convertArrayToProperties(const Elem
             dictionaries.append(slideshowProperties(*slideshow, records, templateName));
         } else if (const auto image = std::dynamic_pointer_cast<TransformView>(record)) {
             // Gallery pictures with no slideshow or table are objects of their own as well.
-            if (image->slideShowNumber() == kNone && image->tableNumber() == kNone)
+            if (image->slideShowNumber() == kNoNumber && image->tableNumber() == kNoNumber)
                 dictionaries.append(imageProperties(*image, templateName));
         }
     }

@@ -1,5 +1,6 @@
 #include "model/SKTImage.h"
 
+#include "model/NoNumber.h"
 #include "model/drawing/BezierPath.h"
 #include "model/drawing/DrawingView.h"
 #include "model/drawing/PictureDrawing.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int kNotInSlideshow = -99;
 const QString kCircleShape = QStringLiteral("circle");
 // Radii large enough to round a rectangle into an ellipse.
 constexpr double kEllipseRadius = 1000;
@@ -142,7 +142,7 @@ void SKTImage::drawContentsInView(DrawingView& view, bool)
     view.save();
     bezierPathForDrawing(&view);
     const QImage picture = m_contents;
-    if (slideShowNumber() == kNotInSlideshow && Drawing::isDrawable(picture)) {
+    if (slideShowNumber() == kNoNumber && Drawing::isDrawable(picture)) {
         const QSizeF size = picture.deviceIndependentSize();
         const QRectF pictureRect(QPointF(), size);
         view.save();

@@ -2,6 +2,7 @@
 
 #include "model/ColorTarget.h"
 #include "model/GraphicUndoKeys.h"
+#include "model/NoNumber.h"
 #include "model/text/SharedTextLayout.h"
 #include "model/text/TextStorage.h"
 #include "platform/StringsTable.h"
@@ -186,7 +187,7 @@ GraphicPropertyDictionary SKTText::properties()
                                                     : fontAlignmentOf(TextStorage::alignmentOfFirstParagraph(
                                                           storage.document()))));
     dictionary.insert(kFontSizeKey, realText(font ? TextStorage::fontSize(*font) : 0.0));
-    dictionary.insert(kSlideShowNumberKey, integerText(-99));
+    dictionary.insert(kSlideShowNumberKey, integerText(kNoNumber));
     dictionary.insert(kBubbleShapeKey, text(bubbleShape()));
     dictionary.insert(kZoomBubbleFlagKey, integerText(zoomBubbleFlag()));
     return dictionary;

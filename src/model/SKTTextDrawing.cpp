@@ -1,6 +1,7 @@
 #include "model/SKTText.h"
 
 #include "model/ColorTarget.h"
+#include "model/NoNumber.h"
 #include "model/drawing/BezierPath.h"
 #include "model/drawing/BorderStroke.h"
 #include "model/drawing/DrawingView.h"
@@ -63,7 +64,7 @@ QPainterPath ellipsePath(const QRectF& rect)
 
 void SKTText::applyTextPaletteRule()
 {
-    if (fillColorIndex() <= -99 || ColorTarget::selectedColorType() != ColorTarget::Text)
+    if (fillColorIndex() <= kNoNumber || ColorTarget::selectedColorType() != ColorTarget::Text)
         return;
     // The transparent entry is no text colour.
     const std::optional<QColor> picked = ColorTarget::paletteColor(fillColorIndex());
@@ -73,7 +74,7 @@ void SKTText::applyTextPaletteRule()
 
 void SKTText::applyFillPaletteRule()
 {
-    if (fillColorIndex() <= -99 || ColorTarget::selectedColorType() != ColorTarget::ShapeFill)
+    if (fillColorIndex() <= kNoNumber || ColorTarget::selectedColorType() != ColorTarget::ShapeFill)
         return;
     // Drawing runs this every time: only a real change is set, or observers would redraw without end.
     if (fillColorIndex() == 0) {

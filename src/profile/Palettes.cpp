@@ -1,5 +1,7 @@
 #include "profile/Palettes.h"
 
+#include "profile/services/HexColor.h"
+
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -137,14 +139,14 @@ constexpr const char* kWhite = "FFFFFF";
 
 QStringList standardPalette()
 {
-    QStringList palette{QLatin1String(kTransparent)};
+    QStringList palette{DataCentre::kClearColorString};
     append(palette, kStandardColours);
     return palette;
 }
 
 QStringList uniqueExtendedPalette()
 {
-    QStringList palette{QLatin1String(kTransparent)};
+    QStringList palette{DataCentre::kClearColorString};
     append(palette, kHueOrderedColours);
     append(palette, kSoftColours);
     append(palette, kGreys);

@@ -3,11 +3,9 @@
 #include <QStringList>
 
 // The colour palettes and default text styles that the product configurations share. Each call builds a
-// new list, which the caller (the product profile) owns from then on.
+// new list, which the caller (the product profile) owns from then on. Every palette opens with the clear
+// colour string.
 namespace Palettes {
-
-// The transparent entry that opens every palette.
-inline constexpr const char* kTransparent = "CLEAR0";
 
 // 140 entries: whites, greys and black, then the named web colours by hue.
 QStringList standardPalette();

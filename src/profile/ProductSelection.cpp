@@ -30,7 +30,7 @@ void runAppSpecificSetups()
     if (!applied)
         Configurations::defaultConfiguration().apply(QString(), p);
 
-    p.baseTemplateFile = QStringLiteral("basetemplate.") + p.documentExtension;
+    p.baseTemplateFile = kBaseTemplateName + u'.' + p.documentExtension;
 }
 
 } // namespace DataCentre
