@@ -7,6 +7,27 @@
 
 namespace CodeText {
 
+namespace {
+
+// Every character a reader of a stored page ends a line at.
+bool isLineEnd(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x000A:
+    case 0x000B:
+    case 0x000C:
+    case 0x000D:
+    case 0x0085:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 QString escapeAngleBrackets(const QString& text)
 {
     QString escaped = text;
@@ -40,6 +61,26 @@ QString safeLinkTarget(const QString& link)
             safe += c;
     }
     return safe;
+}
+
+QString safeRuleText(const QString& text)
+{
+    static const QString breaking = QStringLiteral(";:{}=\"<>\\");
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        if (!breaking.contains(c) && !isLineEnd(c))
+            safe += c;
+    }
+    return safe;
+}
+
+QString singleQuotedAttribute(const QString& style)
+{
+    QString value = style;
+    value.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
+    value.replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+    return value;
 }
 
 } // namespace CodeText

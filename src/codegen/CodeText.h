@@ -18,4 +18,14 @@ QString bodyMarkup(QString text, int indentFlag, bool escape);
 // "<" and ">" are percent-encoded; everything else, earlier percent escapes included, stays.
 QString safeLinkTarget(const QString& link);
 
+// Free text (a template name, font family, shape name, ...) as a value of a generated CSS rule: every
+// character that would end the property or the rule for the page readers (";", ":", "{", "}", "=", every
+// line end they split lines at) or end the style element or open a CSS string for a browser ('"', "<",
+// ">", "\\") is dropped, so a user's text can never shift the properties that follow it.
+QString safeRuleText(const QString& text);
+
+// An inline style as the value of a single-quoted style attribute: "&" and "'" become character
+// references, so a typed apostrophe (a font family such as "Bob's Hand") cannot end the attribute.
+QString singleQuotedAttribute(const QString& style);
+
 } // namespace CodeText

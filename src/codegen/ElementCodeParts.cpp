@@ -1,6 +1,7 @@
 #include "codegen/ElementCodeParts.h"
 
 #include "codegen/CodeTemplate.h"
+#include "codegen/CodeText.h"
 #include "profile/services/WebFonts.h"
 
 using CodeTemplate::format;
@@ -50,7 +51,8 @@ QString companionRules(const CompanionRuleValues& v)
     const QString visited =
         s + format(" a:visited {text-decoration: none; color: #%@;font-weight:normal;formType:%@;formTag:%d;"
                    "formOptionTag:%d;formRequiredFlag:%d;}",
-                   {v.textColor, v.formType, v.formTag, v.formOptionTag, v.formRequiredFlag});
+                   {v.textColor, CodeText::safeRuleText(v.formType), v.formTag, v.formOptionTag,
+                    v.formRequiredFlag});
     return keys + links + visited + css;
 }
 

@@ -19,7 +19,7 @@ struct CompanionRuleValues {
     QString textColor;
     QString hoverColor;     // empty for none
     QString hoverTextColor; // empty for none
-    QString formType;
+    QString formType;       // written made safe, like all free text in a rule
     int formTag = 0;
     int formOptionTag = 0;
     int formRequiredFlag = 0;

@@ -1,6 +1,7 @@
 #include "codegen/ImageElementCode.h"
 
 #include "codegen/CodeTemplate.h"
+#include "codegen/CodeText.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
 #include "model/NoNumber.h"
@@ -64,13 +65,16 @@ QString escaped(const QString& text)
 
 template <class Image> QString boxDeclaration(const Image& image)
 {
-    QString box =
-        format("padding-top:%d%@;padding-bottom:%d%@;padding-left:%d%@;padding-right:%d%@;margin-top:%d%@;"
-               "margin-bottom:%d%@;margin-left:%d%@;margin-right:%d%@;",
-               {image.topPadding(), image.topPaddingType(), image.bottomPadding(), image.bottomPaddingType(),
-                image.leftPadding(), image.leftPaddingType(), image.rightPadding(), image.rightPaddingType(),
-                image.topMargin(), image.topMarginType(), image.bottomMargin(), image.bottomMarginType(),
-                image.leftMargin(), image.leftMarginType(), image.rightMargin(), image.rightMarginType()});
+    using CodeText::safeRuleText;
+    QString box = format(
+        "padding-top:%d%@;padding-bottom:%d%@;padding-left:%d%@;padding-right:%d%@;margin-top:%d%@;"
+        "margin-bottom:%d%@;margin-left:%d%@;margin-right:%d%@;",
+        {image.topPadding(), safeRuleText(image.topPaddingType()), image.bottomPadding(),
+         safeRuleText(image.bottomPaddingType()), image.leftPadding(), safeRuleText(image.leftPaddingType()),
+         image.rightPadding(), safeRuleText(image.rightPaddingType()), image.topMargin(),
+         safeRuleText(image.topMarginType()), image.bottomMargin(), safeRuleText(image.bottomMarginType()),
+         image.leftMargin(), safeRuleText(image.leftMarginType()), image.rightMargin(),
+         safeRuleText(image.rightMarginType())});
     return box.replace(QStringLiteral("pixel"), QStringLiteral("px"));
 }
 
@@ -92,8 +96,9 @@ template <class Image> QString classRule(Image& image, const QString& box)
     return format(".%@{%@%@border-width:%dpx;border-style:%@;border-color:#%@;opacity:%f;filter:alpha("
                   "opacity=%f);%@%@}\n\n",
                   {image.imageName(), size, alignmentDeclaration(image.responsiveAlignment()),
-                   int(image.borderWidth()), image.borderStyle(), image.borderHexColorString(),
-                   double(image.opacity()), double(image.opacity()) * 100, shadow, box});
+                   int(image.borderWidth()), CodeText::safeRuleText(image.borderStyle()),
+                   image.borderHexColorString(), double(image.opacity()), double(image.opacity()) * 100,
+                   shadow, box});
 }
 
 // The body and header of an image that opens its full picture in a pop-up.
@@ -105,7 +110,7 @@ void writePopUp(const Image& image, const QString& folder, const QString& rule, 
     const QString modal = QString::fromUtf8(kModalRules) + backdropRule(image.backdropLightingFlag());
     code.setHeaderString(withClassRule ? format("%@\n%@", {rule, modal}) : modal);
 
-    const QString link = image.link();
+    const QString link = CodeText::safeLinkTarget(image.link());
     const bool linked = !link.isEmpty() && link != QLatin1String("(null)");
     const QString alt = escaped(image.altText());
     const QString title =
@@ -134,9 +139,9 @@ QString plainBody(const Image& image, const QString& folder, const QString& box,
 {
     const QString alt = escaped(image.altText());
     if (inlineStyle) {
-        return format(
-            "<div class=%@ style='%@'><img src=\"%@/%@@2x.%@\" alt=\"%@\" width=%@></div>\n",
-            {image.imageName(), box, folder, image.imageName(), image.imageType(), alt, kFullWidth});
+        return format("<div class=%@ style='%@'><img src=\"%@/%@@2x.%@\" alt=\"%@\" width=%@></div>\n",
+                      {image.imageName(), CodeText::singleQuotedAttribute(box), folder, image.imageName(),
+                       image.imageType(), alt, kFullWidth});
     }
     return format("<div class=%@><center><img src=\"%@/%@@2x.%@\" class=\"img-responsive\" "
                   "alt=\"%@\"></center></div>\n",
@@ -149,17 +154,17 @@ QString linkedBody(Image& image, const QString& folder, const QString& box, bool
     if (image.linkOption().isEmpty())
         image.setLinkOption(QStringLiteral("_self"));
     const QString alt = escaped(image.altText());
+    const QString link = CodeText::safeLinkTarget(image.link());
     if (inlineStyle) {
         return format("<div class=%@ style='%@'><a href=%@ target=%@><img src=\"%@/%@@2x.%@\" alt=\"%@\" "
                       "width=%@></a></div>\n",
-                      {image.imageName(), box, image.link(), image.linkOption(), folder, image.imageName(),
-                       image.imageType(), alt, kFullWidth});
+                      {image.imageName(), CodeText::singleQuotedAttribute(box), link, image.linkOption(),
+                       folder, image.imageName(), image.imageType(), alt, kFullWidth});
     }
     return format(
         "<div class=%@><a href=%@ target=%@><center><img src=\"%@/%@@2x.%@\" class=\"img-responsive\" "
         "alt=\"%@\"></center></a></div>\n",
-        {image.imageName(), image.link(), image.linkOption(), folder, image.imageName(), image.imageType(),
-         alt});
+        {image.imageName(), link, image.linkOption(), folder, image.imageName(), image.imageType(), alt});
 }
 
 } // namespace

@@ -126,11 +126,14 @@ template <class Element> QString boxModel(const Element& e, const SnippetFacts& 
     } else {
         top += freeSpace;
     }
-    QString box = format("padding-top:%d%@;padding-bottom:%d%@;padding-left:%d%@;padding-right:%d%@;"
-                         "margin-left:%d%@;margin-right:%d%@;margin-top:0;margin-bottom:0;",
-                         {top, e.topPaddingType(), bottom, e.bottomPaddingType(), e.leftPadding(),
-                          e.leftPaddingType(), e.rightPadding(), e.rightPaddingType(), e.leftMargin(),
-                          e.leftMarginType(), e.rightMargin(), e.rightMarginType()});
+    using CodeText::safeRuleText;
+    QString box =
+        format("padding-top:%d%@;padding-bottom:%d%@;padding-left:%d%@;padding-right:%d%@;"
+               "margin-left:%d%@;margin-right:%d%@;margin-top:0;margin-bottom:0;",
+               {top, safeRuleText(e.topPaddingType()), bottom, safeRuleText(e.bottomPaddingType()),
+                e.leftPadding(), safeRuleText(e.leftPaddingType()), e.rightPadding(),
+                safeRuleText(e.rightPaddingType()), e.leftMargin(), safeRuleText(e.leftMarginType()),
+                e.rightMargin(), safeRuleText(e.rightMarginType())});
     return box.replace(QStringLiteral("pixel"), QStringLiteral("px"));
 }
 
@@ -164,20 +167,22 @@ QString body(const Element& e, const QString& prefix, int n, const QString& text
     if (e.link().isEmpty()) {
         if (inlineStyleCode)
             return format("<div class=%@snippet%d id=%@snippet%d style='%@'>\n%@\n</div>\n",
-                          {prefix, n, prefix, n, inlineStyle, text});
+                          {prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle), text});
         return format("<div class=%@snippet%d id=%@snippet%d>\n%@\n</div>\n", {prefix, n, prefix, n, text});
     }
     if (e.linkType() == QLatin1String("shape")) {
         if (inlineStyleCode)
             return format(
                 "<a href=%@ target=%@><div class=%@snippet%d id=%@snippet%d style='%@'>%@</div></a>\n",
-                {link, e.linkOption(), prefix, n, prefix, n, inlineStyle, text});
+                {link, e.linkOption(), prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle),
+                 text});
         return format("<a href=%@ target=%@><div class=%@snippet%d id=%@snippet%d>%@</div></a>\n",
                       {link, e.linkOption(), prefix, n, prefix, n, text});
     }
     if (inlineStyleCode)
-        return format("<div class=%@snippet%d id=%@snippet%d style='%@'><a href=%@ target=%@>%@</a></div>\n",
-                      {prefix, n, prefix, n, inlineStyle, link, e.linkOption(), text});
+        return format(
+            "<div class=%@snippet%d id=%@snippet%d style='%@'><a href=%@ target=%@>%@</a></div>\n",
+            {prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle), link, e.linkOption(), text});
     return format("<div class=%@snippet%d id=%@snippet%d><a href=%@ target=%@>%@</a></div>\n",
                   {prefix, n, prefix, n, link, e.linkOption(), text});
 }
@@ -201,6 +206,10 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
     if (templateName.isEmpty())
         templateName = page.mainTemplateName;
     e.setTemplateName(templateName);
+    // The user's texts go into the rule made safe; the element keeps them as they are.
+    const QString writtenTemplateName = CodeText::safeRuleText(templateName);
+    const QString family = CodeText::safeRuleText(facts.familyName);
+    const QString borderStyle = CodeText::safeRuleText(e.borderStyle());
 
     const bool formatted = e.snippetFormatFlag();
     QString header;
@@ -208,8 +217,8 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
     if (!formatted) {
         header = format(".%@snippet%d{z-index:%d;nlines:%d;fixed:%d;groupNumber:%d;templateName:%@;"
                         "manualLayerIndex:%d;snippetFormattingFlag:%d;}\n\n",
-                        {prefix, n, layer, lines, fixed, e.groupNumber(), templateName, e.manualLayerIndex(),
-                         int(formatted)});
+                        {prefix, n, layer, lines, fixed, e.groupNumber(), writtenTemplateName,
+                         e.manualLayerIndex(), int(formatted)});
     } else {
         QString opacity = QStringLiteral("");
         if (facts.opacity < 1.0) {
@@ -254,9 +263,9 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
              layer,
              fontSize,
              e.textHexColorString(),
-             facts.familyName,
+             family,
              box,
-             e.borderStyle(),
+             borderStyle,
              e.borderWidth(),
              e.borderHexColorString(),
              alignment,
@@ -273,10 +282,10 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
              kNoNumber,
              kNoNumber,
              kNoNumber,
-             templateName,
+             writtenTemplateName,
              e.manualLayerIndex(),
-             e.linkType(),
-             background,
+             CodeText::safeRuleText(e.linkType()),
+             CodeText::safeRuleText(background),
              lines,
              int(formatted),
              lineHeight,
@@ -286,8 +295,8 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
             format("%@z-index:%d;font-size:%dpx;color:#%@;font-family:\"%@\";%@border-style:%@;"
                    "border-width:%dpx;border-color:#%@;text-align:%@;border-radius:%dpx;"
                    "-moz-border-radius:%dpx;fixed:%d;%@%@line-height:normal;%@%@",
-                   {backgroundDeclaration, layer, fontSize, e.textHexColorString(), facts.familyName, box,
-                    e.borderStyle(), e.borderWidth(), e.borderHexColorString(), alignment, facts.cornerRadius,
+                   {backgroundDeclaration, layer, fontSize, e.textHexColorString(), family, box, borderStyle,
+                    e.borderWidth(), e.borderHexColorString(), alignment, facts.cornerRadius,
                     facts.cornerRadius, fixed, opacity, shadow, lineHeight, pointer});
     }
 

@@ -194,10 +194,6 @@ inline constexpr Text boxLevels[] = {
     Css::topMarginLevelStr,  Css::bottomMarginLevelStr,  Css::leftMarginLevelStr,  Css::rightMarginLevelStr};
 } // namespace Property
 
-// Characters that end a property or a rule for the readers; free text written into a rule never carries
-// them (nor line ends), or the rest of its line would be read wrongly.
-inline constexpr Text ruleBreakingCharacters{";:{}=\r\n"};
-
 // Body markup the readers find on a line.
 namespace Body {
 inline constexpr Text textDiv{"<div class=text"};

@@ -343,11 +343,13 @@ void SKTDocument::applyAutoBaseTemplate()
     const QString path = QDir(openWebsiteFolderTempPath()).filePath(kBaseTemplateFile);
     if (openWebsiteFolderTempPath().isEmpty() || !QFileInfo::exists(path))
         return;
+    // A base template that cannot be read leaves the page as it is, and says so in the log.
     const QString text = PageText::read(path);
-    if (text.isNull())
+    if (text.isNull()) {
+        qWarning("The base template %s could not be read", qPrintable(path));
         return;
+    }
     setBaseTemplateCustomHeaderCode(QStringLiteral(""));
-    // A base template that cannot be read leaves the page as it is.
     try {
         const ElementRecordList records =
             presentObjects(text, DataCentre::kBaseTemplateName, openWebsiteFolderTempPath(),
@@ -362,7 +364,7 @@ void SKTDocument::applyAutoBaseTemplate()
         if (windowController())
             windowController()->refreshPageBackgroundColor();
     } catch (const std::exception& error) {
-        qWarning("%s", error.what());
+        qWarning("The base template %s could not be read: %s", qPrintable(path), error.what());
     }
 }
 

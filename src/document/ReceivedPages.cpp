@@ -4,21 +4,20 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace ReceivedPages {
 
 namespace {
 constexpr int kFirstNameCounter = 4;
-}
+// The calendar year, not the week-based one, and a 12-hour clock with its marker; digits and "AM"/"PM"
+// only, so the name is safe in any file system.
+const QString kStampPattern = QStringLiteral("MMddyyyyhhmmssAP");
+} // namespace
 
 QString stampFolderName(const QDateTime& moment)
 {
-    int weekYear = moment.date().year();
-    moment.date().weekNumber(&weekYear);
-    const QTime time = moment.time();
-    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QString::asprintf("%02d%02d%02d%02d%02d%02d", time.minute(), moment.date().day(), weekYear % 100,
-                             hour, time.minute(), time.second());
+    return QLocale::c().toString(moment, kStampPattern);
 }
 
 QString stampFolderPath(const QDateTime& moment)

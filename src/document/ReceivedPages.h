@@ -7,7 +7,8 @@
 // folder of the working root, each page in a folder of its own name.
 namespace ReceivedPages {
 
-// "mmddYYhhmmss": minutes, day of the month, two-digit week-based year, 12-hour hour, minutes, seconds.
+// "MMddyyyyhhmmssAP" in the C locale: month, day of the month, calendar year, 12-hour hour, minutes,
+// seconds and "AM" or "PM", so the name of a moment never repeats on another day or half-day.
 QString stampFolderName(const QDateTime& moment);
 // The stamp folder of the moment under the working root.
 QString stampFolderPath(const QDateTime& moment);

@@ -1,14 +1,7 @@
 #include "document/RuleWriter.h"
 
+#include "codegen/CodeText.h"
 #include "platform/Format.h"
-
-namespace {
-
-// Beyond what ends a property for the readers: a quote would open a CSS string and "<" could close the
-// style element early.
-const QString kAlsoUnsafeForBrowsers = QStringLiteral("\"<>\\");
-
-} // namespace
 
 RuleWriter::RuleWriter(const QString& selector)
     : m_text(selector + QLatin1Char('{'))
@@ -22,12 +15,12 @@ RuleWriter& RuleWriter::text(PageFile::Text name, const QString& value)
 
 RuleWriter& RuleWriter::freeText(PageFile::Text name, const QString& value)
 {
-    return text(name, safeText(value));
+    return text(name, CodeText::safeRuleText(value));
 }
 
 RuleWriter& RuleWriter::quoted(PageFile::Text name, const QString& value)
 {
-    return text(name, QLatin1Char('"') + safeText(value) + QLatin1Char('"'));
+    return text(name, QLatin1Char('"') + CodeText::safeRuleText(value) + QLatin1Char('"'));
 }
 
 RuleWriter& RuleWriter::integer(PageFile::Text name, long long value)
@@ -59,16 +52,4 @@ RuleWriter& RuleWriter::declarations(const QString& pieces)
 QString RuleWriter::closed() const
 {
     return m_text + QLatin1Char('}');
-}
-
-QString RuleWriter::safeText(const QString& text)
-{
-    QString safe;
-    safe.reserve(text.size());
-    const QString breaking = QString(PageFile::ruleBreakingCharacters) + kAlsoUnsafeForBrowsers;
-    for (const QChar c : text) {
-        if (!breaking.contains(c) && c != QChar(0x2028) && c != QChar(0x2029) && c != QChar(0x85))
-            safe += c;
-    }
-    return safe;
 }

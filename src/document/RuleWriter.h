@@ -6,8 +6,7 @@
 
 // One element rule as stored pages carry it: the selector, "{", "name:value;" per property in the order
 // given, "}". Numbers are written in the C locale. Free text (template names, section ids, font families,
-// shape names) loses every character that would end its property or its rule for the readers, or end the
-// style element for a browser, so a user's text can never shift the properties that follow it.
+// shape names) is made safe the way every generator of element code makes it (CodeText::safeRuleText).
 class RuleWriter {
 public:
     // `selector` is written as it stands (".text3").
@@ -25,9 +24,6 @@ public:
 
     // The rule with its closing brace.
     QString closed() const;
-
-    // The text without the characters that break a rule line.
-    static QString safeText(const QString& text);
 
 private:
     QString m_text;

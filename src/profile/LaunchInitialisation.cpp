@@ -76,6 +76,18 @@ void createFolder(const QString& path)
         qWarning().noquote() << "Could not create the working folder" << path;
 }
 
+// The platform names the temporary directory only when it exists. An empty name would make the working
+// folders relative to wherever the program was started, so an unusable TMPDIR is kept as named and
+// creating the folders under it fails and is logged.
+QString temporaryDirectory()
+{
+    const QString resolved = QDir::tempPath();
+    if (!resolved.isEmpty())
+        return resolved;
+    const QString named = QDir::cleanPath(qEnvironmentVariable("TMPDIR"));
+    return QDir::isAbsolutePath(named) ? named : QStringLiteral("/tmp");
+}
+
 QStringList zoomSteps()
 {
     QStringList steps;
@@ -108,7 +120,7 @@ void initializeData()
     buildDefaultShapes(p);
 
     p.distributionChannel = distributionChannelOfBuild();
-    p.workingFolderPath = workingFolderFor(p.distributionChannel, QDir::tempPath(), p.bundleIdentifier);
+    p.workingFolderPath = workingFolderFor(p.distributionChannel, temporaryDirectory(), p.bundleIdentifier);
     p.receivedPagesFolderName = kReceivedPagesFolderName;
     p.tempSaveFolder = QDir(p.workingFolderPath).filePath(kReceivedPagesFolderName + u'/' + kTempSaveFolderName);
     // Created with their parents, so the received-pages folder exists from the first launch on.

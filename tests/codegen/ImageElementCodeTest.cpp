@@ -218,6 +218,19 @@ TEST_F(ImageElementCodeTest, InlineStyleProductsCarryTheBoxOnTheDivAndNoScript)
                                  "alt=\"A cat\" width=100%></a></div>\n"));
 }
 
+TEST_F(ImageElementCodeTest, LinkTargetsAndInlineStylesCannotBreakTheirMarkup)
+{
+    const auto image = pageImage();
+    image->setLink(QStringLiteral("my page.html\" onclick=\"x"));
+    EXPECT_TRUE(generate(*image).bodyString().contains(
+        QStringLiteral("<a href=my%20page.html%22%20onclick=%22x target=_self>")));
+
+    DataCentre::profile().inlineStyleCode = true;
+    image->setBorderStyle(QStringLiteral("dotted'"));
+    const QString body = generate(*image).bodyString();
+    EXPECT_FALSE(body.contains(QStringLiteral("dotted'")));
+}
+
 TEST_F(ImageElementCodeTest, AlternativeTextsAreEscapedWherePeopleReadThem)
 {
     const auto image = pageImage();

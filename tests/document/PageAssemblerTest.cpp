@@ -173,6 +173,8 @@ TEST_F(PageAssemblerTest, FreeTextThatWouldBreakARuleIsWrittenSafely)
     auto box = textBox(QStringLiteral("Text"), QRectF(0, 0, 100, 30));
     box->setTemplateName(QStringLiteral("a;b:c{d}e=f\"g<h"));
     box->setBubbleShape(QStringLiteral("x;manualLayerIndex:7"));
+    box->setFontFamily(QStringLiteral("Lato;padding:99"));
+    box->refreshStyle();
     add(box);
     auto bar = line(QPointF(0, 0), QPointF(50, 0));
     bar->setTemplateName(QStringLiteral("left=1;top:2"));
@@ -182,10 +184,43 @@ TEST_F(PageAssemblerTest, FreeTextThatWouldBreakARuleIsWrittenSafely)
     EXPECT_EQ(text.value(QStringLiteral("templateName")), QStringLiteral("abcdefgh"));
     EXPECT_EQ(text.value(QStringLiteral("manualLayerIndex")), QStringLiteral("0"));
     EXPECT_EQ(text.value(QStringLiteral("bubbleShape")), QStringLiteral("xmanualLayerIndex7"));
+    EXPECT_EQ(text.value(QStringLiteral("font-family")), QStringLiteral("Latopadding99"));
+    EXPECT_EQ(text.value(QStringLiteral("padding")), QStringLiteral("3"));
     const PageObjectRule lineRule(lineStartingWith(page, QStringLiteral(".line0{")));
     EXPECT_EQ(lineRule.value(QStringLiteral("templateName")), QStringLiteral("left1top2"));
     EXPECT_EQ(lineRule.value(QStringLiteral("lineOriginX")), QStringLiteral("0"));
     EXPECT_EQ(lineRule.value(QStringLiteral("manualLayerIndex")), QStringLiteral("0"));
+}
+
+TEST_F(PageAssemblerTest, FreeTextOfResponsiveSnippetsIsWrittenSafely)
+{
+    DataCentre::profile().responsiveDesign = true;
+    auto snippet = textBox(QStringLiteral("<b>Hi</b>"), QRectF(0, 0, 100, 30), QStringLiteral("HTMLSnippet"));
+    snippet->setTemplateName(QStringLiteral("a</style>;manualLayerIndex:7"));
+    snippet->setBubbleShape(QStringLiteral("round}{xsColumnGrid=5\nnext"));
+    snippet->setFontFamily(QStringLiteral("Lato\";padding:99"));
+    snippet->refreshStyle();
+    add(snippet);
+    const QString page = storedPage();
+    EXPECT_FALSE(page.contains(QStringLiteral("</style>;")));
+    const PageObjectRule rule(lineStartingWith(page, QStringLiteral(".snippet0{")));
+    const struct {
+        const char* key;
+        QString value;
+    } cases[] = {
+        {"templateName", QStringLiteral("a/stylemanualLayerIndex7")},
+        {"manualLayerIndex", QStringLiteral("0")},
+        {"font-family", QStringLiteral("Latopadding99")},
+        {"padding", QStringLiteral("3")},
+        {"bubbleShape", QStringLiteral("roundxsColumnGrid5next")},
+        {"xsColumnGrid", QString::number(snippet->xsGridColumns())},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rule.value(QLatin1String(c.key)), c.value) << c.key;
+    // The rule's last property is on its line: nothing cut the line short.
+    EXPECT_TRUE(rule.hasProperty(QStringLiteral("line-multiple")));
+    // The element keeps the name its user gave it.
+    EXPECT_EQ(snippet->templateName(), QStringLiteral("a</style>;manualLayerIndex:7"));
 }
 
 TEST_F(PageAssemblerTest, ObjectsStackByTheirPlaceUnlessGivenALayer)

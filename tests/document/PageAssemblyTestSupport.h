@@ -68,6 +68,16 @@ inline std::shared_ptr<SKTLine> line(const QPointF& begin, const QPointF& end)
 
 } // namespace PageObjects
 
+// The text of a page file inside a page document; empty when the package cannot be unpacked.
+inline QString pageTextIn(const QString& archive, const QString& pageFile)
+{
+    QTemporaryDir unpacked;
+    ZipArchive zip;
+    if (!zip.openZip(archive) || zip.unzip(unpacked.path()) < 0)
+        return {};
+    return PageText::read(QDir(unpacked.path()).filePath(pageFile));
+}
+
 // A page document with a working folder of its own in the test's home.
 class PageDocumentTest : public DocumentTest {
 protected:

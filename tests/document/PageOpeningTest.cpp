@@ -1,4 +1,5 @@
 #include "DocumentTestSupport.h"
+#include "PageAssemblyTestSupport.h"
 #include "PageFileTestSupport.h"
 #include "PageLoaderTestSupport.h"
 
@@ -8,9 +9,13 @@
 #include "model/SKTText.h"
 #include "platform/NotificationCenter.h"
 #include "platform/transfer/UploadFTPS.h"
+#include "support/LogCapture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+
+#include <functional>
 
 namespace {
 
@@ -66,6 +71,34 @@ protected:
         return page;
     }
 
+    // A page document whose page file opens with the owner and patient block of older profile products.
+    QString oldProfilePackage()
+    {
+        DataCentre::profile().profileFieldKeys = {"Owner First Name", "Owner Last Name", "Pet Chart Number",
+                                                  "Notes"};
+        StoredPage page = twoBoxes();
+        page.trailer.clear();
+        const QString oldBlock =
+            QStringLiteral("<!--\nAnna\nBell\nC42\n4\n1\n01/02/2010\n555-0100\nanna@example.org\n-->\n");
+        const QString source = pathInHome(QStringLiteral("source/patient"));
+        QDir().mkpath(source);
+        PageText::write(source + QStringLiteral(".html"), oldBlock + page.text());
+        QDir().mkpath(pathInHome(QStringLiteral("docs")));
+        const QString archive = pathInHome(QStringLiteral("docs/patient.") + kExtension);
+        EXPECT_TRUE(UploadFTPS().zipDocument(source, archive));
+        return archive;
+    }
+
+    // The values the old block of oldProfilePackage() holds, as the page's profile fields.
+    void expectMigratedValues(const SKTDocument& d) const
+    {
+        EXPECT_EQ(d.profileDictionary().value("Owner First Name"), QStringLiteral("Anna"));
+        EXPECT_EQ(d.profileDictionary().value("Owner Last Name"), QStringLiteral("Bell"));
+        EXPECT_EQ(d.profileDictionary().value("Pet Chart Number"), QStringLiteral("C42"));
+        EXPECT_TRUE(d.profileDictionary().value("Notes").contains(QStringLiteral("Age: 4")));
+        EXPECT_TRUE(d.profileDictionary().value("Notes").contains(QStringLiteral("01/02/2010")));
+    }
+
     QStringList texts(const SKTDocument& d) const
     {
         QStringList result;
@@ -97,6 +130,8 @@ TEST_F(PageOpeningTest, OpensAFlatPackageIntoAFolderOfItsOwn)
     QDir stamp = pageFolder;
     stamp.cdUp();
     EXPECT_EQ(PageText::read(stamp.filePath(QStringLiteral("site.velks"))), QStringLiteral("Received Pages"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{14}[AP]M$")).match(stamp.dirName()).hasMatch())
+        << stamp.dirName().toStdString();
     // Opening cannot be undone, and nothing is left in the unpacking area.
     EXPECT_FALSE(document.undoManager().canUndo());
     EXPECT_FALSE(document.isDocumentEdited());
@@ -152,27 +187,6 @@ TEST_F(PageOpeningTest, APackageHoldingSeveralPagesOpensTheOneNamedAfterTheDocum
     EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
 }
 
-TEST(ReceivedPagesTest, StampsAndPageNames)
-{
-    const QDateTime moment(QDate(2021, 1, 2), QTime(15, 4, 9));
-    // 2 January 2021 still belongs to the last week of 2020.
-    EXPECT_EQ(ReceivedPages::stampFolderName(moment), QStringLiteral("040220030409"));
-    EXPECT_EQ(ReceivedPages::stampFolderName(QDateTime(QDate(2022, 6, 30), QTime(0, 59, 1))),
-              QStringLiteral("593022125901"));
-
-    QTemporaryDir stamp;
-    const auto addPage = [&](const QString& name) {
-        QDir().mkpath(stamp.filePath(name));
-        PageText::write(stamp.filePath(name + u'/' + name + QStringLiteral(".html")), QStringLiteral("x"));
-    };
-    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "html"), QStringLiteral("home"));
-    addPage(QStringLiteral("home"));
-    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "html"), QStringLiteral("home4"));
-    addPage(QStringLiteral("home4"));
-    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "html"), QStringLiteral("home5"));
-    EXPECT_EQ(ReceivedPages::uniquePageName(stamp.path(), "home", "php"), QStringLiteral("home"));
-}
-
 TEST_F(PageOpeningTest, TheResponsiveDesignerOpensNestedPackagesAndFindsTheirPhpPage)
 {
     DataCentre::profile().responsiveDesign = true;
@@ -220,28 +234,63 @@ TEST_F(PageOpeningTest, FormDocumentsReadTheirPhpPage)
 
 TEST_F(PageOpeningTest, MigratedProfileDataIsWhatThePageHoldsAfterOpening)
 {
-    DataCentre::profile().profileFieldKeys = {"Owner First Name", "Owner Last Name", "Pet Chart Number",
-                                              "Notes"};
-    StoredPage page = twoBoxes();
-    page.trailer.clear();
-    const QString oldBlock =
-        QStringLiteral("<!--\nAnna\nBell\nC42\n4\n1\n01/02/2010\n555-0100\nanna@example.org\n-->\n");
-    const QString source = pathInHome(QStringLiteral("source/patient"));
-    QDir().mkpath(source);
-    PageText::write(source + QStringLiteral(".html"), oldBlock + page.text());
-    QDir().mkpath(pathInHome(QStringLiteral("docs")));
-    const QString archive = pathInHome(QStringLiteral("docs/patient.") + kExtension);
-    ASSERT_TRUE(UploadFTPS().zipDocument(source, archive));
-
     SKTDocument document;
-    document.setFileLocation(archive);
+    document.setFileLocation(oldProfilePackage());
     ASSERT_TRUE(document.refreshDocument());
     EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Anna Bell C42"));
-    EXPECT_EQ(document.profileDictionary().value("Owner First Name"), QStringLiteral("Anna"));
-    EXPECT_EQ(document.profileDictionary().value("Pet Chart Number"), QStringLiteral("C42"));
-    EXPECT_TRUE(document.profileDictionary().value("Notes").contains(QStringLiteral("01/02/2010")));
+    expectMigratedValues(document);
     EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
     EXPECT_FALSE(DataCentre::oldDovrinprofileFlag(PageText::read(document.pagePath())));
+}
+
+// Whether the page is changed and saved where it lies, or saved elsewhere unchanged, the stored page
+// holds the migrated data as keyed blocks, and a fresh document opens them again.
+TEST_F(PageOpeningTest, MigratedProfileDataSurvivesSavingAndOpeningAgain)
+{
+    const QString copy = pathInHome(QStringLiteral("docs/copy.") + kExtension);
+    const struct {
+        const char* way;
+        std::function<bool(SKTDocument&)> save;
+        QString elsewhere; // empty: saved where it was opened from
+        QStringList texts;
+    } saves[] = {
+        {"changed and saved in place",
+         [](SKTDocument& d) {
+             d.insertGraphics({PageObjects::textBox(QStringLiteral("added"), QRectF(10, 300, 100, 20))},
+                              {int(d.graphics().size())});
+             return d.saveDocumentWithDelegate();
+         },
+         {},
+         {"first box", "second", "added"}},
+        {"saved elsewhere unchanged",
+         [&](SKTDocument& d) { return d.saveThisPage(copy, 0); },
+         copy,
+         {"first box", "second"}},
+    };
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.way);
+        const QString archive = oldProfilePackage();
+        const QString savedTo = save.elsewhere.isEmpty() ? archive : save.elsewhere;
+        SKTDocument document;
+        document.setFileLocation(archive);
+        ASSERT_TRUE(document.refreshDocument());
+        ASSERT_TRUE(save.save(document));
+
+        const QString stored = pageTextIn(savedTo, document.pageName() + QStringLiteral(".html"));
+        ASSERT_FALSE(stored.isEmpty());
+        EXPECT_FALSE(DataCentre::oldDovrinprofileFlag(stored));
+        EXPECT_TRUE(
+            stored.contains(DataCentre::generateFullString(QStringLiteral("C42"), "Pet Chart Number")));
+
+        SKTDocument reopened;
+        reopened.setFileLocation(savedTo);
+        ASSERT_TRUE(reopened.refreshDocument());
+        expectMigratedValues(reopened);
+        EXPECT_EQ(reopened.profileDictionary().value("Notes"), document.profileDictionary().value("Notes"));
+        EXPECT_EQ(reopened.pageOfficialName(), QStringLiteral("Anna Bell C42"));
+        EXPECT_EQ(texts(reopened), save.texts);
+    }
+    EXPECT_TRUE(alerts.records().isEmpty());
 }
 
 TEST_F(PageOpeningTest, KeyedBlocksFillTheProfileFields)
@@ -320,6 +369,49 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
     EXPECT_FALSE(pageDocument.undoManager().canUndo());
     EXPECT_TRUE(posted.contains(QStringLiteral("displayProfilePopover")));
     EXPECT_TRUE(posted.contains(QStringLiteral("updateCurrentButtonColor")));
+}
+
+// A base template that cannot be read or turned into objects leaves the page with its own objects, and
+// the log names it.
+TEST_F(PageOpeningTest, ABaseTemplateThatCannotBeReadIsLoggedAndThePageStillOpens)
+{
+    StoredPage broken;
+    broken.rules << QStringLiteral(".image7{position:absolute;garbage:;;;=={");
+    const struct {
+        const char* kind;
+        QByteArray bytes;
+        const char* reason;
+    } templates[] = {
+        {"bytes of no encoding a page file has", QByteArray("<html>caf\xE9</html>"), ""},
+        {"a rule without its required properties", broken.text().toLatin1(), ": The rule"},
+    };
+    int count = 0;
+    for (const auto& base : templates) {
+        SCOPED_TRACE(base.kind);
+        const QString website = pathInHome(QStringLiteral("site%1").arg(++count));
+        StoredPage page = twoBoxes();
+        page.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->");
+        page.write(website, QStringLiteral("about"));
+        const QString basePath = QDir(website).filePath(QStringLiteral("basetemplate.html"));
+        writeBytes(basePath, base.bytes);
+
+        ProductProfile& profile = DataCentre::profile();
+        profile.openingFromWebsiteFlag = true;
+        profile.openingWebsiteFolderPath = website;
+        SKTDocument document;
+        document.setFileLocation(QDir(website).filePath(QStringLiteral("about.") + kExtension));
+        const LogCapture log;
+        ASSERT_TRUE(document.refreshDocument());
+
+        const QStringList logged =
+            log.linesContaining(QStringLiteral("The base template ") + basePath +
+                                QStringLiteral(" could not be read") + QLatin1String(base.reason));
+        EXPECT_EQ(logged.size(), 1) << log.captured().join(u'\n').toStdString();
+        EXPECT_EQ(document.useBaseTemplateFlag(), 1);
+        EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
+        EXPECT_FALSE(document.pageLoadFailed());
+        EXPECT_TRUE(alerts.records().isEmpty());
+    }
 }
 
 class UnreadablePageTest : public PageOpeningTest {

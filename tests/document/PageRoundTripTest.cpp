@@ -148,16 +148,6 @@ protected:
         document.setCustomHeaderCode(QStringLiteral("<script>var shop = 1;</script>\n<meta name=\"shop\">"));
     }
 
-    // The page file inside a page document.
-    QString pageTextIn(const QString& archive, const QString& pageFile) const
-    {
-        QTemporaryDir unpacked;
-        ZipArchive zip;
-        if (!zip.openZip(archive) || zip.unzip(unpacked.path()) < 0)
-            return {};
-        return PageText::read(QDir(unpacked.path()).filePath(pageFile));
-    }
-
     KeySet expectedDeviations(const SKTGraphic& graphic) const
     {
         return kindDeviations(graphic) + extraDeviations.value(&graphic);

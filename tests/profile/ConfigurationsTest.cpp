@@ -115,6 +115,73 @@ TEST_F(ConfigurationsTest, EveryConfigurationEndsWithItsBaseTemplate)
     }
 }
 
+// The whole chain in the order it is tried: each name must reach its own configuration, recognisable by
+// its document extension and type key (empty where the configuration sets none).
+struct ChainEntry {
+    int position;
+    const char* displayName;
+    const char* documentExtension;
+    const char* objectCatalogName;
+};
+
+// clang-format off
+constexpr ChainEntry kChain[] = {
+    {1, "HTML Velk Pro", "velkpage", "Velk"},
+    {2, "Brevold Responsive Website Designer", "kyv", "Tazmir"},
+    {3, "Plimsy Mails Pro 2", "plimsymails", "Crovane"},
+    {4, "Plimsy Mails Express", "plimsymails", "Crovane"},
+    {5, "Tamble Chart Designer Pro", "vintrosk", "Chart"},
+    {6, "Tamble Chart Designer Pro 2", "vintrosk", "Chart"},
+    {7, "Crundle Rice Recipe Manager", "velkpage", ""},
+    {8, "My Photos Drimble", "velkpage", ""},
+    {9, "Kestrand Photo Grid", "velkpage", ""},
+    {10, "Kestrand Video Grid", "velkpage", ""},
+    {11, "Folder Size Ombrel", "velkpage", ""},
+    {12, "Water Snibbet", "velkpage", ""},
+    {13, "Quarnel Pro", "velkpage", "Forms"},
+    {14, "Fennick Label Designer Pro", "vintrosk", "Label"},
+    {15, "VirAvivu Gondrel", "vintrosk", "Cards"},
+    {16, "Tazmir Label Maker", "vintrosk", "Label"},
+    {17, "Tazmir Flyer Maker Pro", "vintrosk", "Flyer"},
+    {18, "Tazmir Greeting Card Designer", "vintrosk", "GreetingCard"},
+    {19, "Tazmir Markup", "vintrosk", "Markup"},
+    {20, "Tazmir Markup Express", "vintrosk", "MarkupExpress"},
+    {21, "Lummet Image Notes", "vintrosk", "LummetMarkup"},
+    {22, "Tazmir PDF Author", "yux", "Manual"},
+    {23, "Tazmir Family Tree Maker", "vintrosk", "familyTree"},
+    {24, "Brevold Responsive Email Designer", "qz", "Mail"},
+    {25, "Tazmir Responsive Form Designer", "quarnel", "ResponsiveForms"},
+    {26, "Quarnel Pro 2", "velkpage", "Forms"},
+    {27, "All My Wendrils", "dovrinprofile", ""},
+    {28, "All My Wendrils 2", "dovrinprofile", "AllMyWendrils2"},
+    {29, "All My Wendrils Viewer", "dovrinprofile", ""},
+    {30, "All My Wendrils Vet Edition", "dovrinprofile", ""},
+    {31, "Student Varrows", "profile", ""},
+    {32, "Velkpage Web Design Document Viewer", "velkpage", ""},
+    {33, "Blue Skellow Business Card Designer", "vintrosk", "QuorvikVirAvivu"},
+    {34, "Blue Skellow eCard Designer", "vintrosk", "QuorvikVirAvivu"},
+    {35, "Blue Skellow Envelope Designer", "vintrosk", "QuorvikVirAvivu"},
+};
+// clang-format on
+
+TEST_F(ConfigurationsTest, EveryNameOfTheChainReachesItsOwnConfiguration)
+{
+    ASSERT_EQ(productChain().size(), qsizetype(std::size(kChain)));
+    for (const ChainEntry& entry : kChain) {
+        const QString name = QString::fromUtf8(entry.displayName);
+        SCOPED_TRACE(entry.displayName);
+        EXPECT_EQ(productChain().indexOf(name), entry.position - 1);
+        const ProductProfile p = launchAs(name);
+        EXPECT_EQ(p.productDisplayName, name);
+        EXPECT_EQ(p.documentExtension, entry.documentExtension);
+        EXPECT_EQ(p.baseTemplateFile, QStringLiteral("basetemplate.") + entry.documentExtension);
+        if (*entry.objectCatalogName)
+            EXPECT_EQ(p.objectCatalogName, entry.objectCatalogName);
+        else
+            EXPECT_TRUE(p.objectCatalogName.isEmpty()) << p.objectCatalogName.toStdString();
+    }
+}
+
 TEST_F(ConfigurationsTest, SisterProductsDifferOnlyWhereTheirTablesSay)
 {
     EXPECT_EQ(differingRows("Tamble Chart Designer Pro", "Tamble Chart Designer Pro 2").size(), 2);

@@ -4,8 +4,10 @@
 #include "profile/LaunchInitialisation.h"
 #include "profile/ShapeSelectionView.h"
 #include "support/VelkTest.h"
+#include "FileTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -110,6 +112,8 @@ TEST_F(LaunchInitialisationTest, WorkingFoldersAreMadeUnderTheTemporaryDirectory
     Bundle::main().setInfoValue("CFBundleIdentifier", "com.example.velk");
     launchAs("HTML Velk Pro");
     const QString temporary = QDir::tempPath();
+    // The shipped build carries the updater, so it is an "AdHoc" build unless configured otherwise.
+    EXPECT_EQ(DataCentre::distributionChannelOfBuild(), "AdHoc");
     EXPECT_EQ(profile.distributionChannel, DataCentre::distributionChannelOfBuild());
     EXPECT_EQ(profile.workingFolderPath,
               DataCentre::workingFolderFor(profile.distributionChannel, temporary, "com.example.velk"));
@@ -119,6 +123,44 @@ TEST_F(LaunchInitialisationTest, WorkingFoldersAreMadeUnderTheTemporaryDirectory
 
     EXPECT_EQ(DataCentre::workingFolderFor("AdHoc", "/tmp/x", "com.example.velk"), "/tmp/x/com.example.velk");
     EXPECT_EQ(DataCentre::workingFolderFor("AppStore", "/tmp/x", "com.example.velk"), "/tmp/x");
+}
+
+struct UnmakeableFolderCase {
+    const char* what;
+    const char* regularFile;        // made in the test's home before launch
+    const char* temporaryDirectory; // TMPDIR, relative to the home
+    const char* workingFolder;      // expected, relative to the home
+};
+
+TEST_F(LaunchInitialisationTest, AWorkingFolderThatCannotBeMadeIsLoggedAndLaunchGoesOn)
+{
+    ASSERT_EQ(DataCentre::distributionChannelOfBuild(), "AdHoc");
+    const UnmakeableFolderCase cases[] = {
+        {"temporary directory below a regular file", "blocker", "blocker/tmp",
+         "blocker/tmp/com.example.velk"},
+        {"a regular file where the working folder goes", "tmp/com.example.velk", "tmp",
+         "tmp/com.example.velk"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile blocker(pathInHome(c.regularFile));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("TMPDIR", QDir(homePath()).filePath(c.temporaryDirectory).toUtf8());
+        Bundle::main().setInfoValue("CFBundleIdentifier", "com.example.velk");
+
+        LogCapture log;
+        launchAs("HTML Velk Pro");
+        EXPECT_EQ(profile.workingFolderPath, QDir(homePath()).filePath(c.workingFolder));
+        EXPECT_FALSE(QFileInfo(profile.tempSaveFolder).exists());
+        const QStringList failures = log.captured().filter("Could not create the working folder");
+        ASSERT_FALSE(failures.isEmpty()) << log.captured().join('\n').toStdString();
+        EXPECT_TRUE(failures.last().contains(profile.tempSaveFolder)) << failures.last().toStdString();
+        // The steps after the working folders still ran.
+        EXPECT_EQ(profile.printPointsPerInch, 144.0f);
+        EXPECT_EQ(profile.zoomFactors.size(), 26);
+        QFile::remove(blocker.fileName());
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
 #include <QStringList>
 
@@ -113,6 +114,64 @@ TEST_F(PrintSheetCatalogueTest, SheetsWithTellingValues)
         EXPECT_EQ(sheet.canvasPixelFactor(), c.pixelFactor);
         EXPECT_EQ(sheet.canvasWidth(), c.canvasWidth);
         EXPECT_EQ(sheet.canvasHeight(), c.canvasHeight);
+    }
+}
+
+// Every sheet, field by field, against the list of sheets kept as a tab-separated fixture: number, type,
+// description, columns, rows, width, height, column gap, row gap, top, bottom, left and right margins,
+// paper, pixel factor, canvas width and height. Where the canvas is left blank the sheet's canvas must
+// follow the truncation rule.
+TEST_F(PrintSheetCatalogueTest, EverySheetMatchesTheFixture)
+{
+    QFile file(QStringLiteral(VELK_TEST_FIXTURES "/print-sheets.tsv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    lines.removeFirst(); // column titles
+    ASSERT_EQ(printSheetCatalogue().size(), lines.size());
+
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringList f = lines[i].split(u'\t');
+        ASSERT_EQ(f.size(), 17) << lines[i].toStdString();
+        SCOPED_TRACE(lines[i].toStdString());
+        const auto number = [&](int column) {
+            bool ok = false;
+            const float value = f[column].toFloat(&ok);
+            EXPECT_TRUE(ok) << "column " << column;
+            return value;
+        };
+        const auto whole = [&](int column) {
+            bool ok = false;
+            const int value = f[column].toInt(&ok);
+            EXPECT_TRUE(ok) << "column " << column;
+            return value;
+        };
+        ASSERT_EQ(whole(0), i + 1);
+        const LabelHelper& sheet = *printSheetCatalogue().at(i);
+        EXPECT_EQ(sheet.printObjectType(), f[1]);
+        EXPECT_EQ(sheet.printDescription(), f[2]);
+        EXPECT_EQ(sheet.printNumOfColumnsPerSheet(), whole(3));
+        EXPECT_EQ(sheet.printNumOfRowsPerSheet(), whole(4));
+        EXPECT_EQ(sheet.printSingleLabelWidthInch(), number(5));
+        EXPECT_EQ(sheet.printSingleLabelHeightInch(), number(6));
+        EXPECT_EQ(sheet.printLabelColumnSpacingInch(), number(7));
+        EXPECT_EQ(sheet.printLabelRowSpacingInch(), number(8));
+        EXPECT_EQ(sheet.printSheetTopMarginInch(), number(9));
+        EXPECT_EQ(sheet.printSheetBottomMarginInch(), number(10));
+        EXPECT_EQ(sheet.printSheetLeftMarginInch(), number(11));
+        EXPECT_EQ(sheet.printSheetRightMarginInch(), number(12));
+        EXPECT_EQ(sheet.paperSize(), f[13]);
+        EXPECT_EQ(sheet.canvasPixelFactor(), number(14));
+        if (f[15].isEmpty() && f[16].isEmpty()) {
+            // Products in single precision, truncated towards zero.
+            const float width = number(5) * number(14);
+            const float height = number(6) * number(14);
+            EXPECT_EQ(sheet.canvasWidth(), int(width));
+            EXPECT_EQ(sheet.canvasHeight(), int(height));
+        } else {
+            EXPECT_EQ(sheet.canvasWidth(), whole(15));
+            EXPECT_EQ(sheet.canvasHeight(), whole(16));
+        }
     }
 }
 

@@ -1,0 +1,32 @@
+#include "codegen/CodeText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CodeTextTest, RuleTextLosesWhatWouldEndItsPropertyItsLineOrTheStyleElement)
+{
+    const struct {
+        QString typed;
+        QString written;
+    } cases[] = {
+        {QStringLiteral("plain name-1_2 (copy), été"), QStringLiteral("plain name-1_2 (copy), été")},
+        {QStringLiteral("a;b:c{d}e=f"), QStringLiteral("abcdef")},
+        {QStringLiteral("\"Lato\"</style><script>\\"), QStringLiteral("Lato/stylescript")},
+        {QStringLiteral("1\n2\r3\v4\f5") + QChar(0x85) + QStringLiteral("6") + QChar(0x2028) +
+             QStringLiteral("7") + QChar(0x2029) + QStringLiteral("8"),
+         QStringLiteral("12345678")},
+        {QStringLiteral(";:{}="), QStringLiteral("")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CodeText::safeRuleText(c.typed), c.written) << c.typed.toStdString();
+}
+
+TEST(CodeTextTest, InlineStylesCannotEndTheirSingleQuotedAttribute)
+{
+    EXPECT_EQ(CodeText::singleQuotedAttribute(QStringLiteral("font-family:Bob's Hand;color:#000;")),
+              QStringLiteral("font-family:Bob&#39;s Hand;color:#000;"));
+    EXPECT_EQ(CodeText::singleQuotedAttribute(QStringLiteral("a&b")), QStringLiteral("a&amp;b"));
+}
+
+} // namespace
