@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LogCapture.h"
+
 #include "model/GraphicContext.h"
 #include "model/PlainGraphicContext.h"
 #include "model/SKTGraphic.h"
@@ -99,26 +101,6 @@ public:
 
 private:
     ProductProfile m_saved;
-};
-
-// Collects what is written to the log while it lives.
-class LogCapture {
-public:
-    LogCapture()
-    {
-        lines().clear();
-        m_previous = qInstallMessageHandler(&LogCapture::handle);
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static QStringList& lines()
-    {
-        static QStringList captured;
-        return captured;
-    }
-
-private:
-    static void handle(QtMsgType, const QMessageLogContext&, const QString& message) { lines() << message; }
-    QtMessageHandler m_previous;
 };
 
 // A white image to draw into, and a test of what landed on it.

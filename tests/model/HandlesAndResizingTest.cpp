@@ -164,17 +164,17 @@ TEST(ResizingTest, WithoutOverlapAResizeIntoAnotherGraphicOrOutOfTheSectionIsRef
     LogCapture log;
     EXPECT_EQ(g->resizeByMovingHandle(5, QPointF(120, 30)), 5);
     EXPECT_EQ(g->bounds(), QRectF(10, 10, 50, 50));
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("overlap")});
+    EXPECT_EQ(log.captured(), QStringList{QStringLiteral("overlap")});
 
-    log.lines().clear();
+    log.clear();
     g->resizeByMovingHandle(7, QPointF(30, 210));
     EXPECT_EQ(g->bounds(), QRectF(10, 10, 50, 50));
-    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("exceeded edge")});
+    EXPECT_EQ(log.captured(), QStringList{QStringLiteral("exceeded edge")});
 
-    log.lines().clear();
+    log.clear();
     g->resizeByMovingHandle(7, QPointF(30, 150));
     EXPECT_EQ(g->bounds(), QRectF(10, 10, 50, 140));
-    EXPECT_TRUE(log.lines().isEmpty());
+    EXPECT_TRUE(log.captured().isEmpty());
 }
 
 TEST(ResizingTest, ASectionEdgeStopsAtItsMembersAndPushesTheSectionBelow)

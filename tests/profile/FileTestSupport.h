@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LogCapture.h"
+
 #include "profile/services/LevelIndicator.h"
 #include "profile/services/ProgressWindow.h"
 
@@ -32,36 +34,6 @@ inline bool setModificationTime(const QString& path, const QDateTime& time) {
     const timespec times[2] = {now, {time_t(time.toSecsSinceEpoch()), 0}};
     return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
-
-// Keeps every log line written while it lives.
-class LogCapture {
-public:
-    LogCapture() { m_previous = qInstallMessageHandler(&LogCapture::handle); }
-    ~LogCapture() {
-        qInstallMessageHandler(m_previous);
-        QMutexLocker lock(&mutex());
-        lines().clear();
-    }
-    QStringList captured() const {
-        QMutexLocker lock(&mutex());
-        return lines();
-    }
-
-private:
-    static void handle(QtMsgType, const QMessageLogContext&, const QString& message) {
-        QMutexLocker lock(&mutex());
-        lines().append(message);
-    }
-    static QStringList& lines() {
-        static QStringList theLines;
-        return theLines;
-    }
-    static QMutex& mutex() {
-        static QMutex theMutex;
-        return theMutex;
-    }
-    QtMessageHandler m_previous;
-};
 
 // The steps the shared progress window's level indicator shows, in order, from the window open now.
 class ProgressSteps {

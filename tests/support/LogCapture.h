@@ -22,6 +22,11 @@ public:
         QMutexLocker lock(&mutex());
         return lines();
     }
+    void clear()
+    {
+        QMutexLocker lock(&mutex());
+        lines().clear();
+    }
     // The captured lines that hold the text.
     QStringList linesContaining(const QString& text) const { return captured().filter(text); }
 
