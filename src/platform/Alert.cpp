@@ -15,15 +15,17 @@ Alert::Alert(QString message, QString informative, QStringList buttonTitles)
     : messageText(std::move(message))
     , informativeText(std::move(informative))
     , buttons(std::move(buttonTitles))
-{
-}
+{}
 
 QStringList Alert::effectiveButtons() const
 {
     return buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons.mid(0, 3);
 }
 
-void Alert::setResponder(Responder newResponder) { responder() = std::move(newResponder); }
+void Alert::setResponder(Responder newResponder)
+{
+    responder() = std::move(newResponder);
+}
 
 void Alert::show(const QString& message, const QString& informative, QWidget* parent)
 {

@@ -17,7 +17,10 @@ Bundle& Bundle::main()
     return bundle;
 }
 
-Bundle::Bundle() { load(defaultResourcesPath()); }
+Bundle::Bundle()
+{
+    load(defaultResourcesPath());
+}
 
 QString Bundle::defaultResourcesPath()
 {

@@ -40,7 +40,10 @@ QStringList runDialog(const FilePanelRequest& request, QWidget* parent)
 }
 } // namespace
 
-void FilePanel::setResponder(Responder newResponder) { responder() = std::move(newResponder); }
+void FilePanel::setResponder(Responder newResponder)
+{
+    responder() = std::move(newResponder);
+}
 
 QStringList FilePanel::runOpen(const FilePanelRequest& request, QWidget* parent)
 {

@@ -14,8 +14,8 @@ struct FilePanelRequest {
     QString title;
     QString message;
     QString directory;
-    QString nameFieldValue;        // save panels: the proposed file name
-    QStringList allowedFileTypes;  // extensions without the dot; empty allows every file
+    QString nameFieldValue;       // save panels: the proposed file name
+    QStringList allowedFileTypes; // extensions without the dot; empty allows every file
     bool canChooseFiles = true;
     bool canChooseDirectories = false;
     bool allowsMultipleSelection = false;

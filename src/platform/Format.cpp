@@ -17,9 +17,18 @@ QString printf(const char* format, ...)
     return result;
 }
 
-QString integer(long long value) { return QString::number(value); }
-QString decimal(double value) { return QString::asprintf("%f", value); }
-QString twoDecimals(double value) { return QString::asprintf("%0.2f", value); }
+QString integer(long long value)
+{
+    return QString::number(value);
+}
+QString decimal(double value)
+{
+    return QString::asprintf("%f", value);
+}
+QString twoDecimals(double value)
+{
+    return QString::asprintf("%0.2f", value);
+}
 
 QString shortest(double value)
 {
@@ -34,7 +43,10 @@ QString rect(const QRectF& r)
         .arg(shortest(r.x()), shortest(r.y()), shortest(r.width()), shortest(r.height()));
 }
 
-QString point(const QPointF& p) { return QStringLiteral("{%1, %2}").arg(shortest(p.x()), shortest(p.y())); }
+QString point(const QPointF& p)
+{
+    return QStringLiteral("{%1, %2}").arg(shortest(p.x()), shortest(p.y()));
+}
 
 QString size(const QSizeF& s)
 {
@@ -132,7 +144,10 @@ double doubleValue(const QString& text)
     return prefix.isEmpty() ? 0.0 : QLocale::c().toDouble(prefix);
 }
 
-float floatValue(const QString& text) { return float(doubleValue(text)); }
+float floatValue(const QString& text)
+{
+    return float(doubleValue(text));
+}
 
 bool boolValue(const QString& text)
 {

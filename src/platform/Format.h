@@ -12,15 +12,15 @@ namespace Format {
 // printf-style formatting in the C locale ("%d", "%f", "%0.2f", "%02X" ...).
 QString printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-QString integer(long long value);       // "%d"
-QString decimal(double value);          // "%f"
-QString twoDecimals(double value);      // "%0.2f"
-QString shortest(double value);         // shortest text that reads back as the same double ("12", "12.5")
+QString integer(long long value);  // "%d"
+QString decimal(double value);     // "%f"
+QString twoDecimals(double value); // "%0.2f"
+QString shortest(double value);    // shortest text that reads back as the same double ("12", "12.5")
 
-QString rect(const QRectF& r);          // "{{x, y}, {w, h}}"
-QString point(const QPointF& p);        // "{x, y}"
-QString size(const QSizeF& s);          // "{w, h}"
-QRectF rectFromString(const QString& text);    // lenient: numbers in order, missing ones are 0
+QString rect(const QRectF& r);              // "{{x, y}, {w, h}}"
+QString point(const QPointF& p);            // "{x, y}"
+QString size(const QSizeF& s);              // "{w, h}"
+QRectF rectFromString(const QString& text); // lenient: numbers in order, missing ones are 0
 QPointF pointFromString(const QString& text);
 QSizeF sizeFromString(const QString& text);
 

@@ -9,8 +9,8 @@ NotificationCenter& NotificationCenter::defaultCenter()
 int NotificationCenter::addObserver(const QObject* observer, const QString& name, Handler handler)
 {
     QMutexLocker lock(&m_mutex);
-    auto observation = std::make_shared<Observation>(
-        Observation{m_nextToken++, QPointer<const QObject>(observer), observer != nullptr, name, std::move(handler)});
+    auto observation = std::make_shared<Observation>(Observation{
+        m_nextToken++, QPointer<const QObject>(observer), observer != nullptr, name, std::move(handler)});
     m_observations.push_back(observation);
     return observation->token;
 }

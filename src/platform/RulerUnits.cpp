@@ -43,6 +43,9 @@ std::optional<RulerUnit> unitNamed(const QString& name)
     return std::nullopt;
 }
 
-void reset() { units() = standardUnits(); }
+void reset()
+{
+    units() = standardUnits();
+}
 
 } // namespace RulerUnits

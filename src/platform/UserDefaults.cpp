@@ -76,7 +76,10 @@ UserDefaults& UserDefaults::standard()
     return defaults;
 }
 
-UserDefaults::UserDefaults() { setStorageFile(defaultStorageFile()); }
+UserDefaults::UserDefaults()
+{
+    setStorageFile(defaultStorageFile());
+}
 UserDefaults::~UserDefaults() = default;
 
 void UserDefaults::setStorageFile(const QString& path)
@@ -103,7 +106,10 @@ QVariant UserDefaults::lookUp(const QString& key) const
     return value;
 }
 
-QVariant UserDefaults::objectForKey(const QString& key) const { return lookUp(key); }
+QVariant UserDefaults::objectForKey(const QString& key) const
+{
+    return lookUp(key);
+}
 
 QString UserDefaults::stringForKey(const QString& key) const
 {

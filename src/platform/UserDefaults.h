@@ -23,8 +23,8 @@ public:
     void setStorageFile(const QString& path);
     QString storageFile() const;
 
-    QVariant objectForKey(const QString& key) const;         // invalid QVariant when missing
-    QString stringForKey(const QString& key) const;          // null when missing or not text-like
+    QVariant objectForKey(const QString& key) const; // invalid QVariant when missing
+    QString stringForKey(const QString& key) const;  // null when missing or not text-like
     long long integerForKey(const QString& key) const;
     double doubleForKey(const QString& key) const;
     float floatForKey(const QString& key) const { return float(doubleForKey(key)); }

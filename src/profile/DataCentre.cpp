@@ -8,6 +8,9 @@ ProductProfile& profile()
     return theProfile;
 }
 
-void resetProfile() { profile() = ProductProfile{}; }
+void resetProfile()
+{
+    profile() = ProductProfile{};
+}
 
 } // namespace DataCentre

@@ -46,16 +46,16 @@ void buildDefaultTextStyles(ProductProfile& p)
     p.defaultTextViewPresets.clear();
     // Only indices every list holds are built; a short list of names borrows the built-in names.
     const QStringList builtInNames = Palettes::standardTextStyles().names;
-    const qsizetype count = std::min({p.textCategoryFonts.size(), p.textCategoryForegroundColors.size(),
-                                      p.textCategoryFillColors.size()});
+    const qsizetype count = std::min(
+        {p.textCategoryFonts.size(), p.textCategoryForegroundColors.size(), p.textCategoryFillColors.size()});
     for (qsizetype i = 0; i < count; ++i) {
         const QString name = i < p.textCategoryNames.size() ? p.textCategoryNames[i]
-                             : i < builtInNames.size()       ? builtInNames[i]
-                                                             : QString();
+                             : i < builtInNames.size()      ? builtInNames[i]
+                                                            : QString();
         // The family is kept even when the machine lacks it; drawing substitutes another.
         const QFont font(p.textCategoryFonts[i], 30);
-        p.defaultTextViewPresets.append(
-            createDefaultTextView(p.textCategoryFillColors[i], p.textCategoryForegroundColors[i], font, name));
+        p.defaultTextViewPresets.append(createDefaultTextView(p.textCategoryFillColors[i],
+                                                              p.textCategoryForegroundColors[i], font, name));
     }
 }
 
@@ -100,9 +100,13 @@ QStringList zoomSteps()
 
 } // namespace
 
-QString distributionChannelOfBuild() { return QStringLiteral(VELK_DISTRIBUTION_CHANNEL); }
+QString distributionChannelOfBuild()
+{
+    return QStringLiteral(VELK_DISTRIBUTION_CHANNEL);
+}
 
-QString workingFolderFor(const QString& channel, const QString& temporaryDirectory, const QString& bundleIdentifier)
+QString workingFolderFor(const QString& channel, const QString& temporaryDirectory,
+                         const QString& bundleIdentifier)
 {
     if (channel == QLatin1String("AdHoc"))
         return QDir(temporaryDirectory).filePath(bundleIdentifier);
@@ -122,7 +126,8 @@ void initializeData()
     p.distributionChannel = distributionChannelOfBuild();
     p.workingFolderPath = workingFolderFor(p.distributionChannel, temporaryDirectory(), p.bundleIdentifier);
     p.receivedPagesFolderName = kReceivedPagesFolderName;
-    p.tempSaveFolder = QDir(p.workingFolderPath).filePath(kReceivedPagesFolderName + u'/' + kTempSaveFolderName);
+    p.tempSaveFolder =
+        QDir(p.workingFolderPath).filePath(kReceivedPagesFolderName + u'/' + kTempSaveFolderName);
     // Created with their parents, so the received-pages folder exists from the first launch on.
     createFolder(p.workingFolderPath);
     createFolder(p.tempSaveFolder);

@@ -18,6 +18,7 @@ void buildDefaultTextStyles(ProductProfile& profile);
 QString distributionChannelOfBuild();
 
 // The working folder: the temporary directory, in a sub-folder named after the bundle on "AdHoc".
-QString workingFolderFor(const QString& channel, const QString& temporaryDirectory, const QString& bundleIdentifier);
+QString workingFolderFor(const QString& channel, const QString& temporaryDirectory,
+                         const QString& bundleIdentifier);
 
 } // namespace DataCentre

@@ -14,6 +14,7 @@ class ShapeSelectionView;
 using ShapePresetList = QList<std::shared_ptr<ShapeSelectionView>>;
 using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
 
+// clang-format off
 // The fields of the product profile, group by group: X(type, name).
 #define VELK_PROFILE_FIELDS(X)                                                                                    \
     /* Identity and bundle */                                                                                     \
@@ -188,6 +189,8 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(float, printRightMarginInch)                                                                                \
     X(float, printSheetWidthPoints)                                                                               \
     X(float, printSheetHeightPoints)
+
+// clang-format on
 
 // The one record of launch-time settings of the running product. Every field starts at zero (a null
 // string or image, an empty list, 0, 0.0 or false); the chosen configuration assigns the rest.

@@ -8,7 +8,9 @@
 // The preview of one preset shape or text style. The profile keeps these as data; the inspector paints them.
 class ShapeSelectionView {
 public:
-    explicit ShapeSelectionView(const QRectF& frame) : m_frame(frame) {}
+    explicit ShapeSelectionView(const QRectF& frame)
+        : m_frame(frame)
+    {}
 
     QRectF frame() const { return m_frame; }
 

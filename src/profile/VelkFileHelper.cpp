@@ -2,7 +2,8 @@
 
 #include <QHash>
 
-QVariant VelkFileHelper::valueForKey(const QString& key) const {
+QVariant VelkFileHelper::valueForKey(const QString& key) const
+{
     using Reader = QVariant (*)(const VelkFileHelper&);
     static const QHash<QString, Reader> readers = {
         {QStringLiteral("fileModDate"), [](const VelkFileHelper& r) { return QVariant(r.m_fileModDate); }},

@@ -20,7 +20,8 @@ public:
     QString fileModDateString() const { return m_fileModDateString; }
     void setFileModDateString(const QString& text) { m_fileModDateString = text; }
     QString fileModDateString_fileNameFormat() const { return m_fileModDateString_fileNameFormat; }
-    void setFileModDateString_fileNameFormat(const QString& text) {
+    void setFileModDateString_fileNameFormat(const QString& text)
+    {
         m_fileModDateString_fileNameFormat = text;
     }
     QString fileSize() const { return m_fileSize; }

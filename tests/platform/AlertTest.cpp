@@ -10,7 +10,8 @@ TEST_F(AlertTest, ScriptedAnswersAreGivenInOrderAndTextsRecorded)
 {
     alerts.answer("No");
     alerts.answerIndex(2);
-    const Alert question("This file has changed", "Do you want to save the changes?", {"Yes", "No", "Cancel"});
+    const Alert question("This file has changed", "Do you want to save the changes?",
+                         {"Yes", "No", "Cancel"});
     EXPECT_EQ(question.runModal(), Alert::SecondButton);
     EXPECT_EQ(question.runModal(), Alert::ThirdButton);
     EXPECT_EQ(question.runModal(), Alert::FirstButton); // nothing scripted left: the default button

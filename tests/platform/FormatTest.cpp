@@ -45,10 +45,18 @@ TEST(FormatTest, ReadsNumbersByTheirLeadingPrefix)
         bool flag;
     };
     const Case cases[] = {
-        {"12.5", 12, 12.5, true},   {"abc", 0, 0.0, false},   {"  -3px", -3, -3.0, true},
-        {"+7", 7, 7.0, true},       {"", 0, 0.0, false},      {"1e3", 1, 1000.0, true},
-        {".5", 0, 0.5, false},      {"0.9", 0, 0.9, false},   {"YES", 0, 0.0, true},
-        {"true", 0, 0.0, true},     {"NO", 0, 0.0, false},    {"007", 7, 7.0, true},
+        {"12.5", 12, 12.5, true},
+        {"abc", 0, 0.0, false},
+        {"  -3px", -3, -3.0, true},
+        {"+7", 7, 7.0, true},
+        {"", 0, 0.0, false},
+        {"1e3", 1, 1000.0, true},
+        {".5", 0, 0.5, false},
+        {"0.9", 0, 0.9, false},
+        {"YES", 0, 0.0, true},
+        {"true", 0, 0.0, true},
+        {"NO", 0, 0.0, false},
+        {"007", 7, 7.0, true},
         {"99999999999", 2147483647, 99999999999.0, true},
     };
     for (const Case& c : cases) {

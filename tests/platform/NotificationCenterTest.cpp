@@ -42,7 +42,8 @@ TEST(NotificationCenterTest, AnObserverRemovedDuringDeliveryIsSkipped)
     NotificationCenter center;
     QObject first, second;
     int secondCalls = 0;
-    center.addObserver(&first, "callRefreshTabs", [&](const Notification&) { center.removeObserver(&second); });
+    center.addObserver(&first, "callRefreshTabs",
+                       [&](const Notification&) { center.removeObserver(&second); });
     center.addObserver(&second, "callRefreshTabs", [&](const Notification&) { ++secondCalls; });
     center.post("callRefreshTabs");
     EXPECT_EQ(secondCalls, 0);

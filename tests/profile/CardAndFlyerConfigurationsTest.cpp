@@ -1,3 +1,4 @@
+#include "LaunchTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/RulerUnits.h"
 #include "profile/DataCentre.h"
@@ -6,7 +7,6 @@
 #include "profile/configurations/Configurations.h"
 #include "profile/print/PrintCanvas.h"
 #include "profile/print/PrintSheetCatalogue.h"
-#include "LaunchTestSupport.h"
 
 #include <QSet>
 
@@ -18,9 +18,7 @@ const QString kECards = QStringLiteral("Blue Skellow eCard Designer");
 const QString kFlyers = QStringLiteral("Tazmir Flyer Maker Pro");
 const QString kGreetingCards = QStringLiteral("Tazmir Greeting Card Designer");
 
-
-class CardAndFlyerConfigurationsTest : public LaunchTest {
-};
+class CardAndFlyerConfigurationsTest : public LaunchTest {};
 
 struct ProductCase {
     const char* name;

@@ -1,9 +1,9 @@
+#include "LaunchTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
 #include "profile/print/PrintCanvas.h"
-#include "LaunchTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,10 +13,6 @@
 
 namespace {
 
-const QStringList kPrintMergeTags = {"[FIRST_NAME]", "[LAST_NAME]", "[TITLE]",   "[JOB_TITLE]", "[STREET]", "[CITY]",
-                                     "[STATE]",      "[ZIPCODE]",   "[COUNTRY]", "[EMAIL]",     "[PHONE]"};
-const QStringList kPrintFonts = {"Marlett",  "Impact",    "Noteworthy",         "Stencil", "Caflisch Script Pro",
-                                 "Heiti TC", "Phosphate", "Nanum Brush Script", "PilGi",   "Rosewood Std"};
 const QStringList kChartFonts = {"Helvetica Neue", "Helvetica Neue", "Impact", "Impact",    "Heiti TC",
                                  "Heiti TC",       "Futura",         "Futura", "Gill Sans", "Gill Sans"};
 const QStringList kStyleTextColors = {"555555", "FFFFFF", "8B0000", "FFFFFF", "FF8C00",
@@ -30,13 +26,20 @@ const QStringList kPatientNotes = {"Visit Notes",        "Allergy",      "Diagno
 const QStringList kVetNotes = {"Booster Shots", "Vaccines",         "Annual Health Check", "Blood Test",
                                "Surgeries",     "Minor Procedures", "Note Category",       "Note Category",
                                "Note Category", "Note Category"};
-const QStringList kStudentNotes = {"Attendance",     "Classes",       "Grades and Assessment", "Discipline Records",
-                                   "Communications", "Special Notes", "Note Category",         "Note Category",
-                                   "Note Category",  "Note Category"};
-const QStringList kRecordKeys = {
-    "Owner First Name", "Owner Last Name", "Owner Home Phone Number", "Owner Cell Phone Number", "Owner Email",
-    "Owner Address",    "Pet Sex",         "Pet Chart Number",        "Pet Birth Date",          "Notes",
-    "Birth Date Status"};
+const QStringList kStudentNotes = {
+    "Attendance",    "Classes",       "Grades and Assessment", "Discipline Records", "Communications",
+    "Special Notes", "Note Category", "Note Category",         "Note Category",      "Note Category"};
+const QStringList kRecordKeys = {"Owner First Name",
+                                 "Owner Last Name",
+                                 "Owner Home Phone Number",
+                                 "Owner Cell Phone Number",
+                                 "Owner Email",
+                                 "Owner Address",
+                                 "Pet Sex",
+                                 "Pet Chart Number",
+                                 "Pet Birth Date",
+                                 "Notes",
+                                 "Birth Date Status"};
 
 const QStringList kRecordProducts = {"All My Wendrils", "All My Wendrils 2", "All My Wendrils Viewer",
                                      "All My Wendrils Vet Edition", "Student Varrows"};
@@ -67,28 +70,28 @@ struct ProductCase {
 TEST_F(ChartMarkupRecordConfigurationsTest, EachProductSetsItsDistinguishingFields)
 {
     const ProductCase cases[] = {
-        {"Tamble Chart Designer Pro", "vintrosk", "tamblechart_templates", "Chart", "chart", 10000, 10000, 20, 2.0f,
-         551, "GettingStarted.vintrosk"},
-        {"Tamble Chart Designer Pro 2", "vintrosk", "tamblechart_templates2", "Chart", "chart", 10000, 10000, 20, 2.0f,
-         551, "GettingStarted.vintrosk"},
-        {"Tazmir Family Tree Maker", "vintrosk", "viravivu_templates", "familyTree", "label", 10000, 60000, 100, 4.0f,
-         551, "blank/Blank.vintrosk"},
+        {"Tamble Chart Designer Pro", "vintrosk", "tamblechart_templates", "Chart", "chart", 10000, 10000, 20,
+         2.0f, 551, "GettingStarted.vintrosk"},
+        {"Tamble Chart Designer Pro 2", "vintrosk", "tamblechart_templates2", "Chart", "chart", 10000, 10000,
+         20, 2.0f, 551, "GettingStarted.vintrosk"},
+        {"Tazmir Family Tree Maker", "vintrosk", "viravivu_templates", "familyTree", "label", 10000, 60000,
+         100, 4.0f, 551, "blank/Blank.vintrosk"},
         {"Tazmir Markup", "vintrosk", "markup_templates", "Markup", "design", 10000, 60000, 100, 2.0f, 551,
          "blank/Blank.vintrosk"},
-        {"Tazmir Markup Express", "vintrosk", "markup_templates", "MarkupExpress", "design", 10000, 60000, 20, 2.0f,
-         551, "blank/Blank.vintrosk"},
-        {"Lummet Image Notes", "vintrosk", "markup_templates", "LummetMarkup", "design", 10000, 60000, 100, 2.0f, 551,
-         "blank/Blank.vintrosk"},
-        {"All My Wendrils", "dovrinprofile", "dovrin_human_templates", nullptr, "profile", 1500, 60000, 15, 3.0f, 140,
-         "basetemplate.dovrinprofile"},
-        {"All My Wendrils 2", "dovrinprofile", "dovrin2_templates", "AllMyWendrils2", "profile", 1500, 60000, 15, 2.0f,
-         140, "basetemplate.dovrinprofile"},
-        {"All My Wendrils Viewer", "dovrinprofile", "dovrin_human_templates", nullptr, "profile", 1500, 60000, 15, 3.0f,
-         140, "basetemplate.dovrinprofile"},
-        {"All My Wendrils Vet Edition", "dovrinprofile", "dovrin_templates", nullptr, "profile", 1500, 60000, 18, 3.0f,
-         140, "basetemplate.dovrinprofile"},
-        {"Student Varrows", "profile", "student_varrows_templates", nullptr, "profile", 1500, 60000, 18, 3.0f, 140,
-         "basetemplate.profile"},
+        {"Tazmir Markup Express", "vintrosk", "markup_templates", "MarkupExpress", "design", 10000, 60000, 20,
+         2.0f, 551, "blank/Blank.vintrosk"},
+        {"Lummet Image Notes", "vintrosk", "markup_templates", "LummetMarkup", "design", 10000, 60000, 100,
+         2.0f, 551, "blank/Blank.vintrosk"},
+        {"All My Wendrils", "dovrinprofile", "dovrin_human_templates", nullptr, "profile", 1500, 60000, 15,
+         3.0f, 140, "basetemplate.dovrinprofile"},
+        {"All My Wendrils 2", "dovrinprofile", "dovrin2_templates", "AllMyWendrils2", "profile", 1500, 60000,
+         15, 2.0f, 140, "basetemplate.dovrinprofile"},
+        {"All My Wendrils Viewer", "dovrinprofile", "dovrin_human_templates", nullptr, "profile", 1500, 60000,
+         15, 3.0f, 140, "basetemplate.dovrinprofile"},
+        {"All My Wendrils Vet Edition", "dovrinprofile", "dovrin_templates", nullptr, "profile", 1500, 60000,
+         18, 3.0f, 140, "basetemplate.dovrinprofile"},
+        {"Student Varrows", "profile", "student_varrows_templates", nullptr, "profile", 1500, 60000, 18, 3.0f,
+         140, "basetemplate.profile"},
     };
     for (const ProductCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,9 +149,9 @@ TEST_F(ChartMarkupRecordConfigurationsTest, TheFamilyTreeMakerBorrowsFromThePrin
 {
     const ProductProfile chart = launchAs("Tamble Chart Designer Pro");
     const ProductProfile p = launchAs("Tazmir Family Tree Maker");
-    EXPECT_EQ(p.personalizedTagList, kPrintMergeTags);
+    EXPECT_EQ(p.personalizedTagList, kPersonalTags);
     EXPECT_FALSE(p.printSheetDesign);
-    EXPECT_EQ(p.textCategoryFonts, kPrintFonts);
+    EXPECT_EQ(p.textCategoryFonts, kDecorativeFonts);
     EXPECT_EQ(p.textCategoryForegroundColors, kStyleTextColors);
     EXPECT_EQ(p.textCategoryFillColors, kStyleFillColors);
     EXPECT_EQ(p.newDocumentName, "New Design Project");
@@ -203,8 +206,8 @@ TEST_F(ChartMarkupRecordConfigurationsTest, MarkupProductsKeepOneLargeCanvasAndA
         EXPECT_FALSE(p.snapshotFullCanvas);
         EXPECT_EQ(p.defaultPageWidth, 0);
         EXPECT_EQ(p.defaultPageHeight, 0);
-        EXPECT_EQ(p.personalizedTagList, kPrintMergeTags);
-        EXPECT_EQ(p.textCategoryFonts, kPrintFonts);
+        EXPECT_EQ(p.personalizedTagList, kPersonalTags);
+        EXPECT_EQ(p.textCategoryFonts, kDecorativeFonts);
         EXPECT_EQ(p.maxImportedImageWidth, 500);
         EXPECT_EQ(p.supportEmail, chart.supportEmail);
         EXPECT_TRUE(p.welcomeNote.isEmpty() && !p.welcomeNote.isNull());
@@ -261,8 +264,10 @@ TEST_F(ChartMarkupRecordConfigurationsTest, RecordProductsKeepTheirOwnNotesAndKe
     const QStringList helvetica(10, "Helvetica Neue");
     const QStringList heiti(10, "Heiti TC");
     const RecordCase cases[] = {
-        {"All My Wendrils", kPatientNotes, helvetica, 11}, {"All My Wendrils 2", kPatientNotes, helvetica, 11},
-        {"All My Wendrils Viewer", kPatientNotes, {}, 10}, {"All My Wendrils Vet Edition", kVetNotes, heiti, 16},
+        {"All My Wendrils", kPatientNotes, helvetica, 11},
+        {"All My Wendrils 2", kPatientNotes, helvetica, 11},
+        {"All My Wendrils Viewer", kPatientNotes, {}, 10},
+        {"All My Wendrils Vet Edition", kVetNotes, heiti, 16},
         {"Student Varrows", kStudentNotes, heiti, 11},
     };
     for (const RecordCase& c : cases) {
@@ -287,14 +292,15 @@ TEST_F(ChartMarkupRecordConfigurationsTest, RecordProductsKeepTheirOwnNotesAndKe
 
     const ProductProfile vet = launchAs("All My Wendrils Vet Edition");
     EXPECT_EQ(vet.profileFieldKeys,
-              (QStringList{"Owner First Name", "Owner Last Name", "Owner Home Phone Number", "Owner Cell Phone Number",
-                           "Owner Email", "Owner Address", "Pet Name", "Pet Sex", "Pet Breed", "Pet Microchip Number",
-                           "Pet Chart Number", "Pet Birth Date", "Pet Color", "Pet Neuter Status", "Notes",
-                           "Birth Date Status"}));
-    EXPECT_EQ(vet.textCategoryForegroundColors, (QStringList{"555555", "D2691E", "FFFFFF", "FFFFFF", "FFFFFF", "241301",
-                                                             "FFFFFF", "FFFFFF", "241301", "FFFFFF"}));
-    EXPECT_EQ(vet.textCategoryFillColors, (QStringList{"FFFFFF", "FDF5E6", "737274", "840808", "778899", "BDB76B",
-                                                       "8B4513", "D2691E", "F0F8FF", "000000"}));
+              (QStringList{"Owner First Name", "Owner Last Name", "Owner Home Phone Number",
+                           "Owner Cell Phone Number", "Owner Email", "Owner Address", "Pet Name", "Pet Sex",
+                           "Pet Breed", "Pet Microchip Number", "Pet Chart Number", "Pet Birth Date",
+                           "Pet Color", "Pet Neuter Status", "Notes", "Birth Date Status"}));
+    EXPECT_EQ(vet.textCategoryForegroundColors,
+              (QStringList{"555555", "D2691E", "FFFFFF", "FFFFFF", "FFFFFF", "241301", "FFFFFF", "FFFFFF",
+                           "241301", "FFFFFF"}));
+    EXPECT_EQ(vet.textCategoryFillColors, (QStringList{"FFFFFF", "FDF5E6", "737274", "840808", "778899",
+                                                       "BDB76B", "8B4513", "D2691E", "F0F8FF", "000000"}));
     EXPECT_EQ(vet.samplePage, "Fetch.dovrinprofile");
     EXPECT_EQ(vet.pageIconColumns, 2);
 
@@ -313,18 +319,20 @@ TEST_F(ChartMarkupRecordConfigurationsTest, TheViewerGreetsByNameAndNeverEdits)
     EXPECT_TRUE(viewer.rateAppURL.isNull());
     EXPECT_EQ(viewer.profileFieldKeys, kRecordKeys.first(10));
     EXPECT_FALSE(viewer.profileFieldKeys.contains("Birth Date Status"));
-    EXPECT_EQ(viewer.welcomeNote,
-              "Thanks for choosing All My Wendrils Viewer!\n\nAll My Wendrils is a profile management app. On the "
-              "Mac, you may use this viewer to open profile documents saved in dovrinprofile format.\n\nPlease "
-              "note "
-              "this App is a viewer, documents are opened in read-only mode.  While reviewing the profile content, "
-              "you may arrange note layout as well as edit notes but please keep in mind changes \"can not\" be "
-              "saved.");
+    EXPECT_EQ(
+        viewer.welcomeNote,
+        "Thanks for choosing All My Wendrils Viewer!\n\nAll My Wendrils is a profile management app. On the "
+        "Mac, you may use this viewer to open profile documents saved in dovrinprofile format.\n\nPlease "
+        "note "
+        "this App is a viewer, documents are opened in read-only mode.  While reviewing the profile content, "
+        "you may arrange note layout as well as edit notes but please keep in mind changes \"can not\" be "
+        "saved.");
 }
 
 TEST_F(ChartMarkupRecordConfigurationsTest, StoredCategoriesCountOnlyWhenTheOverrideIsOn)
 {
-    const QStringList custom = {"One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten"};
+    const QStringList custom = {"One", "Two",   "Three", "Four", "Five",
+                                "Six", "Seven", "Eight", "Nine", "Ten"};
     storeCustomCategories(false, custom);
     EXPECT_EQ(launchAs("All My Wendrils").textCategoryNames, kPatientNotes);
     EXPECT_EQ(launchAs("Student Varrows").textCategoryNames, kStudentNotes);

@@ -1,22 +1,21 @@
+#include "profile/configurations/Configurations.h"
+#include "LaunchTestSupport.h"
 #include "platform/Bundle.h"
 #include "profile/DataCentre.h"
 #include "profile/Palettes.h"
 #include "profile/ProductSelection.h"
-#include "profile/configurations/Configurations.h"
-#include "LaunchTestSupport.h"
 
 namespace {
 
 using namespace Configurations;
 
 // Applies the configuration of a display name (or of none) as launch does.
-class ConfigurationsTest : public LaunchTest {
-};
+class ConfigurationsTest : public LaunchTest {};
 
 bool sameCell(const ProfileCell& a, const ProfileCell& b)
 {
-    return a.kind == b.kind && a.integer == b.integer && a.real == b.real
-           && QByteArray(a.text) == QByteArray(b.text) && a.list == b.list && a.step == b.step;
+    return a.kind == b.kind && a.integer == b.integer && a.real == b.real &&
+           QByteArray(a.text) == QByteArray(b.text) && a.list == b.list && a.step == b.step;
 }
 
 // The rows in which the columns of two products of one table differ (icons compare by resource name).
@@ -47,7 +46,8 @@ TEST_F(ConfigurationsTest, EveryCellOfEveryTableFitsItsField)
             for (size_t column = 0; column < row.cells.size(); ++column) {
                 ProductProfile scratch;
                 EXPECT_TRUE(assignProfileField(scratch, row.field, row.cells[column]))
-                    << row.field.toStdString() << " of " << table->displayNames[qsizetype(column)].toStdString();
+                    << row.field.toStdString() << " of "
+                    << table->displayNames[qsizetype(column)].toStdString();
             }
         }
     }

@@ -14,22 +14,26 @@ namespace {
 
 class FileServicesTest : public VelkTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         VelkTest::SetUp();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         QLocale::setDefault(QLocale::system());
         VelkTest::TearDown();
     }
 };
 
-qint64 ownEntrySize(const QString& path) {
+qint64 ownEntrySize(const QString& path)
+{
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? qint64(status.st_size) : -1;
 }
 
-TEST_F(FileServicesTest, UploadRule) {
+TEST_F(FileServicesTest, UploadRule)
+{
     const QString page = pathInHome("site/page1");
     writeFile(page + "/image3@2x.png", 10);
     const struct {
@@ -43,7 +47,8 @@ TEST_F(FileServicesTest, UploadRule) {
         EXPECT_EQ(DataCentre::shouldUploadThisImage(page + '/' + c.name), c.upload) << c.name;
 }
 
-TEST_F(FileServicesTest, TwinNameDropsEveryLetterO) {
+TEST_F(FileServicesTest, TwinNameDropsEveryLetterO)
+{
     const QString page = pathInHome("site/page2");
     const QString master = page + "/photo7o.png";
     writeFile(page + "/photo7@2x.png", 10);
@@ -54,7 +59,8 @@ TEST_F(FileServicesTest, TwinNameDropsEveryLetterO) {
     EXPECT_FALSE(DataCentre::shouldUploadThisImage(master));
 }
 
-TEST_F(FileServicesTest, SubmitImagesAreNeverRemoved) {
+TEST_F(FileServicesTest, SubmitImagesAreNeverRemoved)
+{
     const QString page = pathInHome("site/page3");
     const QString working = pathInHome("working");
     QDir().mkpath(working);
@@ -73,7 +79,8 @@ TEST_F(FileServicesTest, SubmitImagesAreNeverRemoved) {
     }
 }
 
-TEST_F(FileServicesTest, FolderSizeCountsDirectEntriesOnly) {
+TEST_F(FileServicesTest, FolderSizeCountsDirectEntriesOnly)
+{
     const QString folder = pathInHome("catalogue/holiday");
     writeFile(folder + "/a.jpg", 1000);
     writeFile(folder + "/b.jpg", 2000);
@@ -85,7 +92,8 @@ TEST_F(FileServicesTest, FolderSizeCountsDirectEntriesOnly) {
     EXPECT_EQ(DataCentre::sizeOfFolder(pathInHome("catalogue/missing")), 0u);
 }
 
-TEST_F(FileServicesTest, FileSizes) {
+TEST_F(FileServicesTest, FileSizes)
+{
     const QString file = pathInHome("sizes/two.bin");
     writeFile(file, 2000);
     EXPECT_EQ(DataCentre::grabFileSize(file), 2000);
@@ -94,7 +102,8 @@ TEST_F(FileServicesTest, FileSizes) {
     EXPECT_EQ(DataCentre::grabFileSizeStr(pathInHome("sizes/missing.bin")), "Zero KB");
 }
 
-TEST_F(FileServicesTest, SizesBeyondFourGibibytes) {
+TEST_F(FileServicesTest, SizesBeyondFourGibibytes)
+{
     const qint64 huge = (qint64(5) << 30) + 123;
     const QString file = pathInHome("sparse/huge.bin");
     {
@@ -108,7 +117,8 @@ TEST_F(FileServicesTest, SizesBeyondFourGibibytes) {
     EXPECT_EQ(DataCentre::sizeOfFolder(QFileInfo(file).absolutePath()), quint64(huge + 1000));
 }
 
-TEST_F(FileServicesTest, ByteCountText) {
+TEST_F(FileServicesTest, ByteCountText)
+{
     const struct {
         qint64 bytes;
         const char* text;
@@ -122,7 +132,8 @@ TEST_F(FileServicesTest, ByteCountText) {
         EXPECT_EQ(DataCentre::byteCountString(c.bytes), c.text) << c.bytes;
 }
 
-TEST_F(FileServicesTest, ReadsBundleTextFiles) {
+TEST_F(FileServicesTest, ReadsBundleTextFiles)
+{
     const QString resources = pathInHome("bundle");
     QDir().mkpath(resources);
     writeFile(resources + "/Info.json", QByteArray("{}"));
@@ -145,7 +156,8 @@ TEST_F(FileServicesTest, ReadsBundleTextFiles) {
     Bundle::main().load(previous);
 }
 
-std::shared_ptr<VelkFileHelper> record(const char* name, const QDateTime& date, quint64 bytes) {
+std::shared_ptr<VelkFileHelper> record(const char* name, const QDateTime& date, quint64 bytes)
+{
     auto r = std::make_shared<VelkFileHelper>();
     r->setFilePath(name);
     r->setFileModDate(date);
@@ -153,14 +165,16 @@ std::shared_ptr<VelkFileHelper> record(const char* name, const QDateTime& date, 
     return r;
 }
 
-QStringList paths(const VelkFileHelperList& list) {
+QStringList paths(const VelkFileHelperList& list)
+{
     QStringList result;
     for (const auto& r : list)
         result.append(r->filePath());
     return result;
 }
 
-TEST_F(FileServicesTest, SortsRecordsByKey) {
+TEST_F(FileServicesTest, SortsRecordsByKey)
+{
     const QDateTime base(QDate(2020, 5, 1), QTime(12, 0));
     const VelkFileHelperList list = {record("middle", base, 5), record("newest", base.addDays(3), 2),
                                      record("oldest", base.addDays(-3), 9)};
@@ -173,7 +187,8 @@ TEST_F(FileServicesTest, SortsRecordsByKey) {
     EXPECT_EQ(paths(list), QStringList({"middle", "newest", "oldest"})); // the argument is left alone
 }
 
-TEST_F(FileServicesTest, SortsDictionariesStablyWithAbsentKeysFirst) {
+TEST_F(FileServicesTest, SortsDictionariesStablyWithAbsentKeysFirst)
+{
     const QList<QVariantMap> list = {
         {{"name", "b"}, {"originY", 40}},     {{"name", "a"}, {"originY", 10}},
         {{"name", "c"}, {"originY", 40}},     {{"name", "none"}},
@@ -186,7 +201,8 @@ TEST_F(FileServicesTest, SortsDictionariesStablyWithAbsentKeysFirst) {
     EXPECT_EQ(names, QStringList({"none", "a", "b", "c", "text"}));
 }
 
-TEST_F(FileServicesTest, PrintsTheTimeToTheLog) {
+TEST_F(FileServicesTest, PrintsTheTimeToTheLog)
+{
     LogCapture log;
     DataCentre::printCurrentTime();
     ASSERT_EQ(log.captured().size(), 1);

@@ -22,12 +22,14 @@ enum class Mode { Folders, Photos, Videos };
 
 class FolderScanTest : public VelkTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         VelkTest::SetUp();
         DataCentre::resetProfile();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         DataCentre::dismissProgressIndicator();
         catalogFileList().clear();
         QLocale::setDefault(QLocale::system());
@@ -35,7 +37,8 @@ protected:
         VelkTest::TearDown();
     }
 
-    static void setMode(Mode mode) {
+    static void setMode(Mode mode)
+    {
         ProductProfile& profile = DataCentre::profile();
         profile.fileCatalogMode = mode == Mode::Folders;
         profile.photoCatalogMode = mode == Mode::Photos;
@@ -45,7 +48,8 @@ protected:
     void scan(const QString& folder) { DataCentre::countNumberOfFiles(QUrl::fromLocalFile(folder)); }
 
     // Relative paths of the records, as a set.
-    static QSet<QString> catalogued(const QString& root) {
+    static QSet<QString> catalogued(const QString& root)
+    {
         QSet<QString> names;
         for (const auto& record : catalogFileList())
             names.insert(QDir(root).relativeFilePath(record->filePath()));
@@ -56,7 +60,8 @@ protected:
     static QString status() { return DataCentre::sharedProgressWindow()->progressStatusTextfield()->text(); }
 };
 
-TEST_F(FolderScanTest, PhotoModeTakesOnlyTheListedExtensions) {
+TEST_F(FolderScanTest, PhotoModeTakesOnlyTheListedExtensions)
+{
     const QString root = pathInHome("photos");
     for (const char* name : {"a.JPG", "b.Jpg", "c.png", "d.txt", "trip/e.jpeg", "trip/.f.GIF", "trip/g.mp4"})
         writeFile(root + '/' + name, 10);
@@ -72,7 +77,8 @@ TEST_F(FolderScanTest, PhotoModeTakesOnlyTheListedExtensions) {
     }
 }
 
-TEST_F(FolderScanTest, VideoModeTakesVideosAndReportsEveryOne) {
+TEST_F(FolderScanTest, VideoModeTakesVideosAndReportsEveryOne)
+{
     const QString root = pathInHome("videos");
     for (const char* name : {"a.mp4", "b.MOV", "c.Mp4", "d.jpg", "e.webm", "f.avi"})
         writeFile(root + '/' + name, 10);
@@ -86,7 +92,8 @@ TEST_F(FolderScanTest, VideoModeTakesVideosAndReportsEveryOne) {
     EXPECT_EQ(fileLine(), "Found 4 supported files");
 }
 
-TEST_F(FolderScanTest, FolderModeTakesFoldersAtEveryDepth) {
+TEST_F(FolderScanTest, FolderModeTakesFoldersAtEveryDepth)
+{
     const QString root = pathInHome("drive");
     writeFile(root + "/one/a.bin", 1000);
     writeFile(root + "/one/b.bin", 2500);
@@ -112,7 +119,8 @@ TEST_F(FolderScanTest, FolderModeTakesFoldersAtEveryDepth) {
     }
 }
 
-TEST_F(FolderScanTest, NewScanReplacesTheList) {
+TEST_F(FolderScanTest, NewScanReplacesTheList)
+{
     const QString root = pathInHome("photos");
     writeFile(root + "/a.jpg", 10);
     setMode(Mode::Photos);
@@ -123,7 +131,8 @@ TEST_F(FolderScanTest, NewScanReplacesTheList) {
     EXPECT_TRUE(catalogFileList().isEmpty());
 }
 
-TEST_F(FolderScanTest, PhotoDateIsTheEarlierOfCreationAndModification) {
+TEST_F(FolderScanTest, PhotoDateIsTheEarlierOfCreationAndModification)
+{
     const QString root = pathInHome("photos");
     writeFile(root + "/old.jpg", 10);
     const QDateTime taken(QDate(2001, 1, 1), QTime(8, 0));
@@ -135,7 +144,8 @@ TEST_F(FolderScanTest, PhotoDateIsTheEarlierOfCreationAndModification) {
     EXPECT_EQ(catalogFileList().first()->fileModDateString_fileNameFormat(), "20010101");
 }
 
-TEST_F(FolderScanTest, ProgressIsThrottledByTheNumberOfEntries) {
+TEST_F(FolderScanTest, ProgressIsThrottledByTheNumberOfEntries)
+{
     const struct {
         int entries;
         int interval;
@@ -160,18 +170,21 @@ TEST_F(FolderScanTest, ProgressIsThrottledByTheNumberOfEntries) {
     }
 }
 
-std::shared_ptr<VelkFileHelper> recordOf(const QString& path) {
+std::shared_ptr<VelkFileHelper> recordOf(const QString& path)
+{
     auto record = std::make_shared<VelkFileHelper>();
     record->setFilePath(path);
     return record;
 }
 
-QByteArray contentOf(const QString& path) {
+QByteArray contentOf(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-TEST_F(FolderScanTest, CopiesAreNumberedAfterThePageNoun) {
+TEST_F(FolderScanTest, CopiesAreNumberedAfterThePageNoun)
+{
     const QString source = pathInHome("originals");
     writeFile(source + "/sea.jpg", QByteArray("sea"));
     writeFile(source + "/hill.PNG", QByteArray("hill"));
@@ -196,7 +209,8 @@ TEST_F(FolderScanTest, CopiesAreNumberedAfterThePageNoun) {
     EXPECT_EQ(fileLine(), "Step 1: Preparing to generate grid");
 }
 
-TEST_F(FolderScanTest, CopyingAgainReplacesStaleCopiesAndLogsFailures) {
+TEST_F(FolderScanTest, CopyingAgainReplacesStaleCopiesAndLogsFailures)
+{
     const QString source = pathInHome("originals");
     writeFile(source + "/a.jpg", QByteArray("first"));
     writeFile(source + "/b.jpg", QByteArray("second"));
@@ -219,7 +233,8 @@ TEST_F(FolderScanTest, CopyingAgainReplacesStaleCopiesAndLogsFailures) {
     EXPECT_TRUE(log.captured().first().contains("gone.jpg"));
 }
 
-TEST_F(FolderScanTest, CopyIntoItselfKeepsTheFile) {
+TEST_F(FolderScanTest, CopyIntoItselfKeepsTheFile)
+{
     const QString output = pathInHome("site");
     writeFile(output + "/photo/photo0.jpg", QByteArray("kept"));
     DataCentre::profile().pageNoun = "photo";
@@ -231,7 +246,8 @@ TEST_F(FolderScanTest, CopyIntoItselfKeepsTheFile) {
 }
 
 // The application shell's job: scan and sort on a worker thread while the window shows its progress.
-TEST_F(FolderScanTest, ScanOnAWorkerThreadReportsInOrder) {
+TEST_F(FolderScanTest, ScanOnAWorkerThreadReportsInOrder)
+{
     const QString root = pathInHome("album");
     for (int n = 0; n < 30; ++n) {
         const QString path = QStringLiteral("%1/p%2.jpg").arg(root).arg(n);

@@ -1,8 +1,8 @@
+#include "LaunchTestSupport.h"
 #include "platform/Bundle.h"
 #include "profile/DataCentre.h"
 #include "profile/Palettes.h"
 #include "profile/ProductSelection.h"
-#include "LaunchTestSupport.h"
 
 #include <QDir>
 #include <QImage>

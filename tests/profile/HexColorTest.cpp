@@ -1,5 +1,5 @@
-#include "profile/DataCentre.h"
 #include "profile/services/HexColor.h"
+#include "profile/DataCentre.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,9 @@ protected:
 TEST_F(HexColorTest, ReadsColourStrings)
 {
     const ColorCase cases[] = {
-        {" ff8800\n", 255, 136, 0}, {"0x00FF00", 0, 255, 0}, {"0X00ff00", 0, 255, 0},
-        {"#00FF00", 0, 0, 0},       {"FFF", 0, 0, 0},         {"", 0, 0, 0},
-        {"0xFFF", 0, 0, 0},         {"CLEAR0", 12, 234, 0},   {"C7C7C7", 199, 199, 199},
+        {" ff8800\n", 255, 136, 0}, {"0x00FF00", 0, 255, 0},   {"0X00ff00", 0, 255, 0},
+        {"#00FF00", 0, 0, 0},       {"FFF", 0, 0, 0},          {"", 0, 0, 0},
+        {"0xFFF", 0, 0, 0},         {"CLEAR0", 12, 234, 0},    {"C7C7C7", 199, 199, 199},
         {"8B0000", 139, 0, 0},      {"00FF00 extra", 0, 0, 0},
     };
     for (const auto& c : cases) {

@@ -1,10 +1,10 @@
+#include "profile/LaunchInitialisation.h"
+#include "FileTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
-#include "profile/LaunchInitialisation.h"
 #include "profile/ShapeSelectionView.h"
 #include "support/VelkTest.h"
-#include "FileTestSupport.h"
 
 #include <QDir>
 #include <QFile>

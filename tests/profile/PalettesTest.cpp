@@ -38,7 +38,8 @@ protected:
     void TearDown() override { DataCentre::resetProfile(); }
 };
 
-void expectAnchors(const QStringList& palette, std::initializer_list<Anchor> anchors) {
+void expectAnchors(const QStringList& palette, std::initializer_list<Anchor> anchors)
+{
     for (const Anchor& anchor : anchors) {
         ASSERT_LT(anchor.position, palette.size());
         EXPECT_EQ(palette.at(anchor.position), QLatin1String(anchor.colour))
@@ -46,7 +47,8 @@ void expectAnchors(const QStringList& palette, std::initializer_list<Anchor> anc
     }
 }
 
-QStringList withoutRepeats(const QStringList& list) {
+QStringList withoutRepeats(const QStringList& list)
+{
     QStringList result;
     for (const QString& entry : list) {
         if (!result.contains(entry))
@@ -55,7 +57,8 @@ QStringList withoutRepeats(const QStringList& list) {
     return result;
 }
 
-TEST_F(PalettesTest, CountsAndTransparentFirst) {
+TEST_F(PalettesTest, CountsAndTransparentFirst)
+{
     for (const NamedPalette& palette : kPalettes) {
         const QStringList colours = palette.build();
         EXPECT_EQ(colours.size(), palette.count) << palette.name;
@@ -64,7 +67,8 @@ TEST_F(PalettesTest, CountsAndTransparentFirst) {
     }
 }
 
-TEST_F(PalettesTest, EveryColourIsSixUppercaseHexDigits) {
+TEST_F(PalettesTest, EveryColourIsSixUppercaseHexDigits)
+{
     static const QRegularExpression sixDigits(QStringLiteral("^[0-9A-F]{6}$"));
     for (const NamedPalette& palette : kPalettes) {
         const QStringList colours = palette.build();
@@ -74,7 +78,8 @@ TEST_F(PalettesTest, EveryColourIsSixUppercaseHexDigits) {
     }
 }
 
-TEST_F(PalettesTest, StandardPaletteHasNoRepeatAndItsLandmarks) {
+TEST_F(PalettesTest, StandardPaletteHasNoRepeatAndItsLandmarks)
+{
     const QStringList palette = Palettes::standardPalette();
     EXPECT_EQ(withoutRepeats(palette), palette);
     expectAnchors(palette, {{1, "FFFFFF"},
@@ -91,12 +96,14 @@ TEST_F(PalettesTest, StandardPaletteHasNoRepeatAndItsLandmarks) {
                             {139, "CC0000"}});
 }
 
-TEST_F(PalettesTest, UniqueExtendedPaletteHasNoRepeat) {
+TEST_F(PalettesTest, UniqueExtendedPaletteHasNoRepeat)
+{
     const QStringList palette = Palettes::uniqueExtendedPalette();
     EXPECT_EQ(QSet<QString>(palette.begin(), palette.end()).size(), palette.size());
 }
 
-TEST_F(PalettesTest, UniqueExtendedPaletteLandmarks) {
+TEST_F(PalettesTest, UniqueExtendedPaletteLandmarks)
+{
     expectAnchors(Palettes::uniqueExtendedPalette(), {
                                                          {1, "B0171F"},
                                                          {2, "DC143C"},
@@ -173,7 +180,8 @@ TEST_F(PalettesTest, UniqueExtendedPaletteLandmarks) {
                                                      });
 }
 
-TEST_F(PalettesTest, ExtendedPaletteRepeatsFollowTheirNeighbours) {
+TEST_F(PalettesTest, ExtendedPaletteRepeatsFollowTheirNeighbours)
+{
     // Each repeat at its position, preceded by the entry it follows.
     const struct {
         int position;
@@ -192,13 +200,15 @@ TEST_F(PalettesTest, ExtendedPaletteRepeatsFollowTheirNeighbours) {
     }
 }
 
-TEST_F(PalettesTest, RemovingRepeatsFromTheExtendedPaletteGivesTheUniqueOne) {
+TEST_F(PalettesTest, RemovingRepeatsFromTheExtendedPaletteGivesTheUniqueOne)
+{
     const QStringList extended = Palettes::extendedPalette();
     EXPECT_EQ(extended.size() - withoutRepeats(extended).size(), 7);
     EXPECT_EQ(withoutRepeats(extended), Palettes::uniqueExtendedPalette());
 }
 
-TEST_F(PalettesTest, ExtendedGreyRampHasEveryStep) {
+TEST_F(PalettesTest, ExtendedGreyRampHasEveryStep)
+{
     const QStringList palette = Palettes::extendedPalette();
     const RampStep steps[] = {
         {99, "FCFCFC"}, {98, "FAFAFA"}, {97, "F7F7F7"}, {96, "F5F5F5"}, {95, "F2F2F2"},
@@ -220,7 +230,8 @@ TEST_F(PalettesTest, ExtendedGreyRampHasEveryStep) {
     }
 }
 
-TEST_F(PalettesTest, UniqueRampLeavesOutTheStepsThatStandAmongTheGreys) {
+TEST_F(PalettesTest, UniqueRampLeavesOutTheStepsThatStandAmongTheGreys)
+{
     const QStringList palette = Palettes::uniqueExtendedPalette();
     const QStringList ramp = palette.mid(449, 94);
     EXPECT_FALSE(ramp.contains("F5F5F5"));
@@ -229,7 +240,8 @@ TEST_F(PalettesTest, UniqueRampLeavesOutTheStepsThatStandAmongTheGreys) {
     EXPECT_EQ(palette.indexOf("696969"), 448);
 }
 
-TEST_F(PalettesTest, PaletteColoursSurviveAReadAndWriteRoundTrip) {
+TEST_F(PalettesTest, PaletteColoursSurviveAReadAndWriteRoundTrip)
+{
     for (const NamedPalette& palette : kPalettes) {
         const QStringList colours = palette.build();
         DataCentre::profile().colorPalette = colours;
@@ -241,7 +253,8 @@ TEST_F(PalettesTest, PaletteColoursSurviveAReadAndWriteRoundTrip) {
     }
 }
 
-TEST_F(PalettesTest, EachCallBuildsANewList) {
+TEST_F(PalettesTest, EachCallBuildsANewList)
+{
     QStringList first = Palettes::extendedPalette();
     first[1] = QStringLiteral("000001");
     first.append(QStringLiteral("000002"));
@@ -249,7 +262,8 @@ TEST_F(PalettesTest, EachCallBuildsANewList) {
     EXPECT_EQ(Palettes::extendedPalette().size(), 551);
 }
 
-TEST_F(PalettesTest, StandardTextStyles) {
+TEST_F(PalettesTest, StandardTextStyles)
+{
     const struct {
         const char* font;
         const char* foreground;

@@ -1,6 +1,6 @@
+#include "profile/print/PrintCanvas.h"
 #include "platform/RulerUnits.h"
 #include "profile/DataCentre.h"
-#include "profile/print/PrintCanvas.h"
 #include "profile/print/PrintSheetCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -50,11 +50,25 @@ struct PrintFields {
     static PrintFields current()
     {
         const auto& p = profile();
-        return {p.printRowsPerSheet,      p.printColumnsPerSheet,  p.printLabelWidthInch,   p.printLabelHeightInch,
-                p.printColumnSpacingInch, p.printRowSpacingInch,   p.printTopMarginInch,    p.printBottomMarginInch,
-                p.printLeftMarginInch,    p.printRightMarginInch,  p.canvasWidth,           p.canvasHeight,
-                p.defaultPageWidth,       p.defaultPageHeight,     p.screenshotSize,        p.canvasScale,
-                p.printSheetWidthPoints,  p.printSheetHeightPoints, p.selectedPrintSheet};
+        return {p.printRowsPerSheet,
+                p.printColumnsPerSheet,
+                p.printLabelWidthInch,
+                p.printLabelHeightInch,
+                p.printColumnSpacingInch,
+                p.printRowSpacingInch,
+                p.printTopMarginInch,
+                p.printBottomMarginInch,
+                p.printLeftMarginInch,
+                p.printRightMarginInch,
+                p.canvasWidth,
+                p.canvasHeight,
+                p.defaultPageWidth,
+                p.defaultPageHeight,
+                p.screenshotSize,
+                p.canvasScale,
+                p.printSheetWidthPoints,
+                p.printSheetHeightPoints,
+                p.selectedPrintSheet};
     }
     bool operator==(const PrintFields&) const = default;
 };
@@ -100,7 +114,8 @@ TEST_F(PrintCanvasTest, UnknownDescriptionFindsNothingAndChangesNothing)
 {
     profile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
     const auto standardInches = RulerUnits::unitNamed("Inches")->pointsPerUnit;
-    for (const QString description : {"label - 30 per letter sheet", "Label - 30 Per Letter Sheet ", "", "Label"}) {
+    for (const QString description :
+         {"label - 30 per letter sheet", "Label - 30 Per Letter Sheet ", "", "Label"}) {
         SCOPED_TRACE(description.toStdString());
         EXPECT_FALSE(grabLabelHelper(description));
     }
@@ -170,9 +185,9 @@ TEST_F(PrintCanvasTest, TurnedCanvasSwapsTheCanvasButNotThePageImageOrGrid)
 TEST_F(PrintCanvasTest, CanvasScaleStepsDownWithTheCanvasWidth)
 {
     const std::pair<int, float> cases[] = {
-        {2001, 0.3f}, {2000, 0.4f}, {1501, 0.4f}, {1500, 0.5f}, {1201, 0.5f}, {1200, 0.6f}, {1101, 0.6f},
-        {1100, 0.7f}, {901, 0.7f},  {900, 0.8f},  {801, 0.8f},  {800, 0.9f},  {701, 0.9f},  {700, 1.0f},
-        {0, 1.0f},
+        {2001, 0.3f}, {2000, 0.4f}, {1501, 0.4f}, {1500, 0.5f}, {1201, 0.5f},
+        {1200, 0.6f}, {1101, 0.6f}, {1100, 0.7f}, {901, 0.7f},  {900, 0.8f},
+        {801, 0.8f},  {800, 0.9f},  {701, 0.9f},  {700, 1.0f},  {0, 1.0f},
     };
     for (const auto& [width, scale] : cases) {
         resetPrintCanvas(sheetOfWidth(width));

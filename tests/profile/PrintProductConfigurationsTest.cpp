@@ -1,3 +1,4 @@
+#include "LaunchTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/RulerUnits.h"
 #include "profile/DataCentre.h"
@@ -6,7 +7,6 @@
 #include "profile/configurations/Configurations.h"
 #include "profile/print/PrintCanvas.h"
 #include "profile/print/PrintSheetCatalogue.h"
-#include "LaunchTestSupport.h"
 
 #include <QDir>
 #include <QFile>

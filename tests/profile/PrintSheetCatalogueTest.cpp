@@ -38,7 +38,7 @@ TEST_F(PrintSheetCatalogueTest, HoldsEverySheetInOrderOnce)
     }
     EXPECT_EQ(descriptions.size(), 107);
     const std::map<QString, int> expectedCounts{{"Post Card", 4}, {"Business Card", 4}, {"Label", 38},
-                                                {"Cards", 12},    {"Flyer", 45},         {"Envelope", 4}};
+                                                {"Cards", 12},    {"Flyer", 45},        {"Envelope", 4}};
     EXPECT_EQ(countByType, expectedCounts);
     EXPECT_EQ(typeOrder, QStringList({"Post Card", "Business Card", "Label", "Cards", "Flyer", "Envelope"}));
 }
@@ -179,8 +179,17 @@ TEST_F(PrintSheetCatalogueTest, EverySheetMatchesTheFixture)
 // neither gaps nor margins; a sheet grid is centred on the paper, so margins come in equal pairs.
 TEST_F(PrintSheetCatalogueTest, EverySheetFollowsTheRulesOfItsKind)
 {
-    const QStringList papers{"na-letter", "A4", "A5", "A3", "B5", "na-legal", "Tabloid", "Tabloid Oversize",
-                             "na-number-10-envelope", "iso-designated-long-envelope", "monarch-envelope",
+    const QStringList papers{"na-letter",
+                             "A4",
+                             "A5",
+                             "A3",
+                             "B5",
+                             "na-legal",
+                             "Tabloid",
+                             "Tabloid Oversize",
+                             "na-number-10-envelope",
+                             "iso-designated-long-envelope",
+                             "monarch-envelope",
                              "na-number-9-envelope"};
     for (const auto& sheet : printSheetCatalogue()) {
         SCOPED_TRACE(sheet->printDescription().toStdString());

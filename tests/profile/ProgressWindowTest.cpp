@@ -21,11 +21,13 @@ using DataCentre::sharedProgressWindow;
 
 class ProgressWindowTest : public VelkTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         VelkTest::SetUp();
         DataCentre::resetProfile();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         DataCentre::dismissProgressIndicator();
         DataCentre::setMainWindow(nullptr);
         DataCentre::resetProfile();
@@ -35,12 +37,14 @@ protected:
     static QString status() { return sharedProgressWindow()->progressStatusTextfield()->text(); }
     static QString fileLine() { return sharedProgressWindow()->progressFileTextField()->text(); }
     static LevelIndicator* level() { return sharedProgressWindow()->levelIndicator(); }
-    static bool spinning(QProgressBar* bar) {
+    static bool spinning(QProgressBar* bar)
+    {
         return bar->isVisible() && bar->minimum() == 0 && bar->maximum() == 0;
     }
 
     // A document window made transparent, as page loops leave it while they run.
-    QWidget* transparentMainWindow() {
+    QWidget* transparentMainWindow()
+    {
         m_main.show();
         m_main.setWindowOpacity(0.0);
         DataCentre::setMainWindow(&m_main);
@@ -51,7 +55,8 @@ private:
     QWidget m_main;
 };
 
-TEST_F(ProgressWindowTest, WindowHoldsTheNamedControls) {
+TEST_F(ProgressWindowTest, WindowHoldsTheNamedControls)
+{
     DataCentre::showProgressIndicator();
     ProgressIndicatorWindowController* window = sharedProgressWindow();
     ASSERT_NE(window, nullptr);
@@ -65,7 +70,8 @@ TEST_F(ProgressWindowTest, WindowHoldsTheNamedControls) {
     EXPECT_EQ(window->findChild<QProgressBar*>("progressIndicator2"), window->progressIndicator2());
 }
 
-TEST_F(ProgressWindowTest, ShowOpensTheStepForm) {
+TEST_F(ProgressWindowTest, ShowOpensTheStepForm)
+{
     DataCentre::showProgressIndicator();
     EXPECT_EQ(status(), "Please wait");
     EXPECT_EQ(fileLine(), "");
@@ -76,7 +82,8 @@ TEST_F(ProgressWindowTest, ShowOpensTheStepForm) {
     EXPECT_FALSE(sharedProgressWindow()->progressIndicator2()->isVisible());
 }
 
-TEST_F(ProgressWindowTest, UpdateShowsStepOfTotal) {
+TEST_F(ProgressWindowTest, UpdateShowsStepOfTotal)
+{
     DataCentre::showProgressIndicator();
     DataCentre::updateProgressBar(3, 7, "image3.png");
     EXPECT_EQ(status(), "Please wait: 3/7 completed");
@@ -86,7 +93,8 @@ TEST_F(ProgressWindowTest, UpdateShowsStepOfTotal) {
     EXPECT_TRUE(sharedProgressWindow()->isVisible());
 }
 
-TEST_F(ProgressWindowTest, FinalStepHidesButKeepsTheWindowAndRestoresTheMainWindow) {
+TEST_F(ProgressWindowTest, FinalStepHidesButKeepsTheWindowAndRestoresTheMainWindow)
+{
     const int finalSteps[][2] = {{7, 7}, {0, 0}};
     for (const auto& step : finalSteps) {
         QWidget* main = transparentMainWindow();
@@ -107,7 +115,8 @@ TEST_F(ProgressWindowTest, FinalStepHidesButKeepsTheWindowAndRestoresTheMainWind
     }
 }
 
-TEST_F(ProgressWindowTest, ShowWhileOpenGivesAFreshWindow) {
+TEST_F(ProgressWindowTest, ShowWhileOpenGivesAFreshWindow)
+{
     DataCentre::showProgressIndicator();
     DataCentre::updateProgressBar(4, 9, "page4.html");
     QPointer<ProgressIndicatorWindowController> old = sharedProgressWindow();
@@ -121,7 +130,8 @@ TEST_F(ProgressWindowTest, ShowWhileOpenGivesAFreshWindow) {
     EXPECT_EQ(level()->maxValue(), 10.0);
 }
 
-TEST_F(ProgressWindowTest, WithoutAWindowOnlyAFinalStepRestoresTheMainWindow) {
+TEST_F(ProgressWindowTest, WithoutAWindowOnlyAFinalStepRestoresTheMainWindow)
+{
     QWidget* main = transparentMainWindow();
     DataCentre::updateProgressBar(2, 5, "a.png");
     DataCentre::dismissProgressIndicator();
@@ -132,7 +142,8 @@ TEST_F(ProgressWindowTest, WithoutAWindowOnlyAFinalStepRestoresTheMainWindow) {
     EXPECT_EQ(main->windowOpacity(), 1.0);
 }
 
-TEST_F(ProgressWindowTest, SecondFormSpinsBothBarsAndHidesWithoutForgetting) {
+TEST_F(ProgressWindowTest, SecondFormSpinsBothBarsAndHidesWithoutForgetting)
+{
     DataCentre::showProgressIndicator();
     QPointer<ProgressIndicatorWindowController> old = sharedProgressWindow();
     DataCentre::showMainThreadProgressIndicator();
@@ -153,7 +164,8 @@ TEST_F(ProgressWindowTest, SecondFormSpinsBothBarsAndHidesWithoutForgetting) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(ProgressWindowTest, WindowReopensWhereItWasLeft) {
+TEST_F(ProgressWindowTest, WindowReopensWhereItWasLeft)
+{
     DataCentre::showProgressIndicator();
     const QRect moved(QPoint(140, 95), sharedProgressWindow()->size());
     sharedProgressWindow()->setGeometry(moved);
@@ -164,7 +176,8 @@ TEST_F(ProgressWindowTest, WindowReopensWhereItWasLeft) {
     EXPECT_EQ(sharedProgressWindow()->geometry(), moved);
 }
 
-TEST_F(ProgressWindowTest, CallsFromAWorkerThreadRunInOrderOnTheGuiThread) {
+TEST_F(ProgressWindowTest, CallsFromAWorkerThreadRunInOrderOnTheGuiThread)
+{
     DataCentre::showProgressIndicator();
     ProgressSteps recorded;
     constexpr int total = 300;
@@ -190,7 +203,8 @@ TEST_F(ProgressWindowTest, CallsFromAWorkerThreadRunInOrderOnTheGuiThread) {
     EXPECT_FALSE(sharedProgressWindow()->isVisible());
 }
 
-TEST_F(ProgressWindowTest, AGuiThreadCallRunsAfterTheWorkerCallsMadeBeforeIt) {
+TEST_F(ProgressWindowTest, AGuiThreadCallRunsAfterTheWorkerCallsMadeBeforeIt)
+{
     std::thread worker([] {
         DataCentre::showProgressIndicator();
         DataCentre::updateProgressBar(1, 3, "one.png");
@@ -206,7 +220,8 @@ TEST_F(ProgressWindowTest, AGuiThreadCallRunsAfterTheWorkerCallsMadeBeforeIt) {
     EXPECT_EQ(status(), "Please wait: 0/3 completed");
 }
 
-TEST_F(ProgressWindowTest, DismissFromAWorkerThreadForgetsTheWindow) {
+TEST_F(ProgressWindowTest, DismissFromAWorkerThreadForgetsTheWindow)
+{
     DataCentre::showProgressIndicator();
     QPointer<ProgressIndicatorWindowController> window = sharedProgressWindow();
     std::thread worker([] { DataCentre::dismissProgressIndicator(); });

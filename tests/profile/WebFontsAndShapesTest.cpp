@@ -25,7 +25,8 @@ TEST(WebFontsTest, PreparesTheFortyNineFontsInDisplayNameOrder)
         EXPECT_FALSE(fonts[i]->isUsed());
         EXPECT_FALSE(fonts[i]->isCustomFont());
         if (i > 0) {
-            EXPECT_LT(QString::compare(fonts[i - 1]->fontName(), fonts[i]->fontName(), Qt::CaseInsensitive), 0);
+            EXPECT_LT(QString::compare(fonts[i - 1]->fontName(), fonts[i]->fontName(), Qt::CaseInsensitive),
+                      0);
         }
         css.insert(fonts[i]->fontName(), fonts[i]->sourceCodeName());
     }
@@ -63,7 +64,8 @@ TEST_F(BundledFontsTest, ActivatesEveryFontFileOfTheFontsFolder)
 {
     const QString bundle = homePath() + "/bundle";
     QDir().mkpath(bundle + "/fonts");
-    ASSERT_TRUE(QFile::copy("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", bundle + "/fonts/DejaVuSans.ttf"));
+    ASSERT_TRUE(
+        QFile::copy("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", bundle + "/fonts/DejaVuSans.ttf"));
     QFile notAFont(bundle + "/fonts/notes.ttf");
     ASSERT_TRUE(notAFont.open(QIODevice::WriteOnly));
     notAFont.write("not a font");

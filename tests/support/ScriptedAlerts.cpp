@@ -23,7 +23,10 @@ ScriptedAlerts::ScriptedAlerts()
     });
 }
 
-ScriptedAlerts::~ScriptedAlerts() { Alert::setResponder({}); }
+ScriptedAlerts::~ScriptedAlerts()
+{
+    Alert::setResponder({});
+}
 
 QStringList ScriptedAlerts::messages() const
 {
@@ -46,4 +49,7 @@ ScriptedFilePanels::ScriptedFilePanels()
     });
 }
 
-ScriptedFilePanels::~ScriptedFilePanels() { FilePanel::setResponder({}); }
+ScriptedFilePanels::~ScriptedFilePanels()
+{
+    FilePanel::setResponder({});
+}

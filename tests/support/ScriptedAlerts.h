@@ -27,7 +27,11 @@ public:
 
     const QList<Record>& records() const { return m_records; }
     QStringList messages() const;
-    void clear() { m_records.clear(); m_script.clear(); }
+    void clear()
+    {
+        m_records.clear();
+        m_script.clear();
+    }
 
 private:
     std::deque<std::variant<QString, int>> m_script;

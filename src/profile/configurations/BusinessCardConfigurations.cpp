@@ -43,6 +43,7 @@ void selectFirstTemplateSheet(ProductProfile& profile)
 // Business card and post card designers: the canvas is one card of the sheet chosen at launch.
 const ConfigurationTable& businessCardConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"VirAvivu Gondrel", "Blue Skellow Business Card Designer", "Blue Skellow eCard Designer"},
         {
@@ -125,6 +126,7 @@ const ConfigurationTable& businessCardConfigurations()
               "https://www.velk.app/blue-skellow-ecard-designer/store"}},
             {"userGuideFile", {"VirAvivuGondrelForMac.PDF", "", ""}},
         }};
+    // clang-format on
     return table;
 }
 

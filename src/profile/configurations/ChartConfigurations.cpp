@@ -26,6 +26,7 @@ constexpr const char* kFamilyTreeSite = "https://www.velk.app/label-gondrel";
 // Organisation chart designers and the family tree maker.
 const ConfigurationTable& chartConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Tamble Chart Designer Pro", "Tamble Chart Designer Pro 2", "Tazmir Family Tree Maker"},
         {
@@ -95,6 +96,7 @@ const ConfigurationTable& chartConfigurations()
             {"rateAppURL", {kChartStore, kChartStore, none}},
             {"userGuideFile", {kChartUserGuide, kChartUserGuide, none}},
         }};
+    // clang-format on
     return table;
 }
 

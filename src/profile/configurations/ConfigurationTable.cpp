@@ -82,8 +82,8 @@ bool assignProfileField(ProductProfile& profile, const QString& field, const Pro
         cell.step(profile);
         return true;
     }
-#define VELK_ASSIGN_PROFILE_FIELD(type, name)                                                                   \
-    if (field == QLatin1String(#name))                                                                          \
+#define VELK_ASSIGN_PROFILE_FIELD(type, name)                                                                \
+    if (field == QLatin1String(#name))                                                                       \
         return assignValue(profile.name, cell, profile);
     VELK_PROFILE_FIELDS(VELK_ASSIGN_PROFILE_FIELD)
     VELK_PROFILE_RUNTIME_FIELDS(VELK_ASSIGN_PROFILE_FIELD)

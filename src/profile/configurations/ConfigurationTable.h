@@ -26,10 +26,22 @@ struct ProfileCell {
     StepFunction step = nullptr;
 
     ProfileCell() = default;
-    ProfileCell(int value) : kind(Integer), integer(value) {}
-    ProfileCell(double value) : kind(Real), real(value) {}
-    ProfileCell(const char* value) : kind(Text), text(value) {}
-    ProfileCell(ListBuilder builder) : kind(List), list(builder) {}
+    ProfileCell(int value)
+        : kind(Integer)
+        , integer(value)
+    {}
+    ProfileCell(double value)
+        : kind(Real)
+        , real(value)
+    {}
+    ProfileCell(const char* value)
+        : kind(Text)
+        , text(value)
+    {}
+    ProfileCell(ListBuilder builder)
+        : kind(List)
+        , list(builder)
+    {}
 
     static ProfileCell image(const char* resourceName);
     static ProfileCell run(StepFunction function);
@@ -39,7 +51,7 @@ struct ProfileCell {
 inline const ProfileCell none;
 
 struct ConfigurationRow {
-    QString field;                 // a profile field name, or a free label for rows of steps
+    QString field;                  // a profile field name, or a free label for rows of steps
     std::vector<ProfileCell> cells; // one per column
 };
 

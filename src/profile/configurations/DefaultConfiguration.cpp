@@ -6,6 +6,7 @@ namespace Configurations {
 // The plain page designer, for any display name outside the chain.
 const ConfigurationTable& defaultConfiguration()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {QString()},
         {
@@ -31,6 +32,7 @@ const ConfigurationTable& defaultConfiguration()
             {"colorPalette", {standardPalette}},
             {"supportEmail", {"info@velk.app"}},
         }};
+    // clang-format on
     return table;
 }
 

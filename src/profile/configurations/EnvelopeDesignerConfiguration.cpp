@@ -21,6 +21,7 @@ void fillEnvelopeTemplates(ProductProfile& profile)
 // The envelope designer: single designs on one of four envelope sheets, measured in inches.
 const ConfigurationTable& envelopeDesignerConfiguration()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Blue Skellow Envelope Designer"},
         {
@@ -87,6 +88,7 @@ const ConfigurationTable& envelopeDesignerConfiguration()
             {"rateAppURL", {"https://www.velk.app/blue-skellow-envelope-designer/store"}},
             {"userGuideFile", {""}},
         }};
+    // clang-format on
     return table;
 }
 

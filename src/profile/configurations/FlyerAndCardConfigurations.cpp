@@ -64,6 +64,7 @@ void fillFoldedCardSheets(ProductProfile& profile)
 // so neither sets a canvas size or scale of its own.
 const ConfigurationTable& flyerAndCardConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Tazmir Flyer Maker Pro", "Tazmir Greeting Card Designer"},
         {
@@ -142,6 +143,7 @@ const ConfigurationTable& flyerAndCardConfigurations()
               "https://www.velk.app/tazmir-greeting-card-designer/store"}},
             {"userGuideFile", {"TazmirFlyerMakerPro.PDF", "TazmirFoldingCardDesigner.PDF"}},
         }};
+    // clang-format on
     return table;
 }
 

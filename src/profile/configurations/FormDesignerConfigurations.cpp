@@ -14,6 +14,7 @@ constexpr const char* kFormDesignersSite = "https://www.velk.app/quarnel";
 // The two web form designers of the page designer family; the second works on single documents.
 const ConfigurationTable& formDesignerConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Quarnel Pro", "Quarnel Pro 2"},
         {
@@ -72,6 +73,7 @@ const ConfigurationTable& formDesignerConfigurations()
              {"https://www.velk.app/quarnel-pro/store", "https://www.velk.app/quarnel-pro-2/store"}},
             {"userGuideFile", {"QuarnelPro.PDF", "QuarnelPro2.PDF"}},
         }};
+    // clang-format on
     return table;
 }
 

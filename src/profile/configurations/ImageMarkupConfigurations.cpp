@@ -14,6 +14,7 @@ constexpr const char* kMarkupTutorials = "https://www.velk.app/tazmir-markup/tut
 // Image markup and image notes: one large canvas, no print sheet.
 const ConfigurationTable& imageMarkupConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Tazmir Markup", "Tazmir Markup Express", "Lummet Image Notes"},
         {
@@ -83,6 +84,7 @@ const ConfigurationTable& imageMarkupConfigurations()
              {"https://www.velk.app/tazmir-markup/store", "https://www.velk.app/tazmir-markup-express/store", ""}},
             {"userGuideFile", {"TazmirMarkupForMac.PDF", "TazmirMarkup2ForMac.PDF", ""}},
         }};
+    // clang-format on
     return table;
 }
 

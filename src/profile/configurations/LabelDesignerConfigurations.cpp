@@ -67,6 +67,7 @@ void setDefaultLabelTemplate(ProductProfile& profile)
 // choice of vendor stocks read from the bundle's label list.
 const ConfigurationTable& labelDesignerConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Fennick Label Designer Pro", "Tazmir Label Maker"},
         {
@@ -139,6 +140,7 @@ const ConfigurationTable& labelDesignerConfigurations()
               "https://www.velk.app/tazmir-label-maker/store"}},
             {"userGuideFile", {"FennickLabelDesignerPro.PDF", "TazmirLabelsUserGuide.PDF"}},
         }};
+    // clang-format on
     return table;
 }
 

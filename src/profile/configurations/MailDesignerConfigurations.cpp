@@ -16,6 +16,7 @@ constexpr const char* kPlimsyMailsTutorials = "https://www.velk.app/plimsy-mails
 // page; each has its own Dropbox application, whose keys the application shell reads to host mail images.
 const ConfigurationTable& mailDesignerConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Plimsy Mails Pro 2", "Plimsy Mails Express"},
         {
@@ -84,6 +85,7 @@ const ConfigurationTable& mailDesignerConfigurations()
             {"dropboxAppKey", {"k7vq2mzt9xw4rbn", "zr6nfk2bqyx8mtw"}},
             {"dropboxAppSecret", {"p3hd8wcy5tjqlsv", "w9gvlq4dxs7hkcp"}},
         }};
+    // clang-format on
     return table;
 }
 

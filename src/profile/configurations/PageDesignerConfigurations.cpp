@@ -24,6 +24,7 @@ constexpr const char* kViewerNote =
 // Website designer, recipe, photo, video and folder catalogues, entry collection and the document viewer.
 const ConfigurationTable& pageDesignerConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"HTML Velk Pro", "Crundle Rice Recipe Manager", "My Photos Drimble", "Kestrand Photo Grid",
          "Kestrand Video Grid", "Folder Size Ombrel", "Water Snibbet", "Velkpage Web Design Document Viewer"},
@@ -111,6 +112,7 @@ const ConfigurationTable& pageDesignerConfigurations()
             {"rateAppURL", {"https://www.velk.app/html-velk-pro/store", none, none, none, none, none, none, none}},
             {"userGuideFile", {"HTMLVelkProUserGuide-Mac.PDF", none, none, none, none, none, none, none}},
         }};
+    // clang-format on
     return table;
 }
 

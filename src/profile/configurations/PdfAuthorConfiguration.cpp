@@ -69,6 +69,7 @@ void setDefaultPageSize(ProductProfile& profile)
 // The PDF manual author: pages of a shared base template, each sized by a sheet of the print catalogue.
 const ConfigurationTable& pdfAuthorConfiguration()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Tazmir PDF Author"},
         {
@@ -141,6 +142,7 @@ const ConfigurationTable& pdfAuthorConfiguration()
             {"rateAppURL", {"https://www.velk.app/tazmir-pdf-author/store"}},
             {"userGuideFile", {"TazmirPDFAuthor.PDF"}},
         }};
+    // clang-format on
     return table;
 }
 

@@ -46,11 +46,12 @@ const QStringList& productChain()
 
 QList<const ConfigurationTable*> allConfigurationTables()
 {
-    return {&pageDesignerConfigurations(),   &formDesignerConfigurations(),   &responsiveDesignerConfigurations(),
-            &mailDesignerConfigurations(),   &chartConfigurations(),          &pdfAuthorConfiguration(),
-            &labelDesignerConfigurations(),  &businessCardConfigurations(),   &flyerAndCardConfigurations(),
-            &imageMarkupConfigurations(),    &recordKeepingConfigurations(),  &envelopeDesignerConfiguration(),
-            &defaultConfiguration()};
+    return {
+        &pageDesignerConfigurations(),  &formDesignerConfigurations(),  &responsiveDesignerConfigurations(),
+        &mailDesignerConfigurations(),  &chartConfigurations(),         &pdfAuthorConfiguration(),
+        &labelDesignerConfigurations(), &businessCardConfigurations(),  &flyerAndCardConfigurations(),
+        &imageMarkupConfigurations(),   &recordKeepingConfigurations(), &envelopeDesignerConfiguration(),
+        &defaultConfiguration()};
 }
 
 } // namespace Configurations

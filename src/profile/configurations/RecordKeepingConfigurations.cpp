@@ -46,8 +46,8 @@ QStringList vetNoteCategories(const ProductProfile&)
 
 QStringList studentNoteCategories(const ProductProfile&)
 {
-    return noteCategories(
-        {"Attendance", "Classes", "Grades and Assessment", "Discipline Records", "Communications", "Special Notes"});
+    return noteCategories({"Attendance", "Classes", "Grades and Assessment", "Discipline Records",
+                           "Communications", "Special Notes"});
 }
 
 QStringList patientNoteFonts(const ProductProfile&)
@@ -62,19 +62,29 @@ QStringList tintedNoteFonts(const ProductProfile&)
 
 QStringList tintedNoteTextColors(const ProductProfile&)
 {
-    return {"555555", "D2691E", "FFFFFF", "FFFFFF", "FFFFFF", "241301", "FFFFFF", "FFFFFF", "241301", "FFFFFF"};
+    return {"555555", "D2691E", "FFFFFF", "FFFFFF", "FFFFFF",
+            "241301", "FFFFFF", "FFFFFF", "241301", "FFFFFF"};
 }
 
 QStringList tintedNoteFillColors(const ProductProfile&)
 {
-    return {"FFFFFF", "FDF5E6", "737274", "840808", "778899", "BDB76B", "8B4513", "D2691E", "F0F8FF", "000000"};
+    return {"FFFFFF", "FDF5E6", "737274", "840808", "778899",
+            "BDB76B", "8B4513", "D2691E", "F0F8FF", "000000"};
 }
 
 // The human and student records store their fields under the animal-patient names.
 QStringList recordKeys(const ProductProfile&)
 {
-    return {"Owner First Name", "Owner Last Name", "Owner Home Phone Number", "Owner Cell Phone Number",
-            "Owner Email", "Owner Address", "Pet Sex", "Pet Chart Number", "Pet Birth Date", "Notes",
+    return {"Owner First Name",
+            "Owner Last Name",
+            "Owner Home Phone Number",
+            "Owner Cell Phone Number",
+            "Owner Email",
+            "Owner Address",
+            "Pet Sex",
+            "Pet Chart Number",
+            "Pet Birth Date",
+            "Notes",
             "Birth Date Status"};
 }
 
@@ -86,18 +96,33 @@ QStringList viewerRecordKeys(const ProductProfile& profile)
 
 QStringList animalRecordKeys(const ProductProfile&)
 {
-    return {"Owner First Name", "Owner Last Name", "Owner Home Phone Number", "Owner Cell Phone Number",
-            "Owner Email", "Owner Address", "Pet Name", "Pet Sex", "Pet Breed", "Pet Microchip Number",
-            "Pet Chart Number", "Pet Birth Date", "Pet Color", "Pet Neuter Status", "Notes", "Birth Date Status"};
+    return {"Owner First Name",
+            "Owner Last Name",
+            "Owner Home Phone Number",
+            "Owner Cell Phone Number",
+            "Owner Email",
+            "Owner Address",
+            "Pet Name",
+            "Pet Sex",
+            "Pet Breed",
+            "Pet Microchip Number",
+            "Pet Chart Number",
+            "Pet Birth Date",
+            "Pet Color",
+            "Pet Neuter Status",
+            "Notes",
+            "Birth Date Status"};
 }
 
 void viewerWelcomeNote(ProductProfile& profile)
 {
-    static const char* const note =
-        "Thanks for choosing %1!\n\nAll My Wendrils is a profile management app. On the Mac, you may use this viewer "
-        "to open profile documents saved in dovrinprofile format.\n\nPlease note this App is a viewer, documents are "
-        "opened in read-only mode.  While reviewing the profile content, you may arrange note layout as well as edit "
-        "notes but please keep in mind changes \"can not\" be saved.";
+    static const char* const note = "Thanks for choosing %1!\n\nAll My Wendrils is a profile management app. "
+                                    "On the Mac, you may use this viewer "
+                                    "to open profile documents saved in dovrinprofile format.\n\nPlease note "
+                                    "this App is a viewer, documents are "
+                                    "opened in read-only mode.  While reviewing the profile content, you may "
+                                    "arrange note layout as well as edit "
+                                    "notes but please keep in mind changes \"can not\" be saved.";
     profile.welcomeNote = QString::fromUtf8(note).arg(profile.productDisplayName);
 }
 
@@ -123,6 +148,7 @@ constexpr const char* kPatientRecordsSite = "https://www.velk.app/all-my-wendril
 // Patient, animal-patient and student record databases, and the patient record viewer.
 const ConfigurationTable& recordKeepingConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"All My Wendrils", "All My Wendrils 2", "All My Wendrils Viewer", "All My Wendrils Vet Edition",
          "Student Varrows"},
@@ -212,6 +238,7 @@ const ConfigurationTable& recordKeepingConfigurations()
              {"https://www.velk.app/all-my-wendrils/store", "", none, "https://www.velk.app/all-my-wendrils-vet/store",
               "https://www.velk.app/student-varrows/store"}},
         }};
+    // clang-format on
     return table;
 }
 

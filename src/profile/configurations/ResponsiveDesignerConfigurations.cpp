@@ -15,6 +15,7 @@ constexpr const char* kMakerHomePage = "https://www.velk.app";
 // The website and e-mail designers hide the free-form arrangement commands; the form designer keeps them.
 const ConfigurationTable& responsiveDesignerConfigurations()
 {
+    // clang-format off
     static const ConfigurationTable table{
         {"Brevold Responsive Website Designer", "Brevold Responsive Email Designer",
          "Tazmir Responsive Form Designer"},
@@ -110,6 +111,7 @@ const ConfigurationTable& responsiveDesignerConfigurations()
             {"videoTutorialsURL", {none, "https://www.velk.app/brevold-email-designer/tutorials", none}},
             {"userGuideFile", {none, "BrevoldResponsiveEmailDesigner.PDF", none}},
         }};
+    // clang-format on
     return table;
 }
 

@@ -27,8 +27,14 @@
 class LabelHelper {
 public:
 #define VELK_LABEL_HELPER_ACCESSORS(type, name, setter)                                                      \
-    type name() const { return m_##name; }                                                                   \
-    void setter(const type& value) { m_##name = value; }
+    type name() const                                                                                        \
+    {                                                                                                        \
+        return m_##name;                                                                                     \
+    }                                                                                                        \
+    void setter(const type& value)                                                                           \
+    {                                                                                                        \
+        m_##name = value;                                                                                    \
+    }
     VELK_LABEL_HELPER_FIELDS(VELK_LABEL_HELPER_ACCESSORS)
 #undef VELK_LABEL_HELPER_ACCESSORS
 

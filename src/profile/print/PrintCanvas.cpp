@@ -18,9 +18,8 @@ void registerRulerUnits(float pixelFactor)
     const QList<double> stepUp{10.0};
     const QList<double> stepDown{0.5, 0.2};
     RulerUnits::registerUnit({"Inches", "Inches", pixelFactor, stepUp, stepDown});
-    RulerUnits::registerUnit(
-        {"Centimeters", "Centimeters", static_cast<float>(pixelFactor / kCentimetersPerInch), stepUp,
-         stepDown});
+    RulerUnits::registerUnit({"Centimeters", "Centimeters",
+                              static_cast<float>(pixelFactor / kCentimetersPerInch), stepUp, stepDown});
 }
 
 struct ScaleStep {
@@ -98,8 +97,8 @@ void resetPrintCanvas(const std::shared_ptr<const LabelHelper>& sheet)
     p.screenshotSize = sheet->canvasWidth();
     p.canvasScale = canvasScaleForWidth(p.canvasWidth);
 
-    p.printSheetWidthPoints = gridPoints(p.printColumnsPerSheet, p.printLabelWidthInch, p.printColumnSpacingInch,
-                                         p.printPointsPerInch);
+    p.printSheetWidthPoints = gridPoints(p.printColumnsPerSheet, p.printLabelWidthInch,
+                                         p.printColumnSpacingInch, p.printPointsPerInch);
     p.printSheetHeightPoints =
         gridPoints(p.printRowsPerSheet, p.printLabelHeightInch, p.printRowSpacingInch, p.printPointsPerInch);
 }

@@ -161,7 +161,10 @@ constexpr SheetRow kSheets[] = {
 // clang-format on
 
 // Truncated, not rounded, and formed in 32-bit float arithmetic: 0.6666 in at 300 gives 199.
-int canvasPixels(float inches, float pixelFactor) { return static_cast<int>(inches * pixelFactor); }
+int canvasPixels(float inches, float pixelFactor)
+{
+    return static_cast<int>(inches * pixelFactor);
+}
 
 std::shared_ptr<const LabelHelper> makeSheet(const SheetRow& row)
 {

@@ -34,7 +34,8 @@ constexpr BatchEntry kBatch[] = {
 
 } // namespace
 
-std::shared_ptr<ShapeSelectionView> createDefaultShape(const QString& kind, const QString& color, int cornerRadius)
+std::shared_ptr<ShapeSelectionView> createDefaultShape(const QString& kind, const QString& color,
+                                                       int cornerRadius)
 {
     auto preview = std::make_shared<ShapeSelectionView>(QRectF(QPointF(0, 0), previewSize(kind)));
     preview->setFillColor(colorWithHexString(color));
@@ -68,8 +69,8 @@ void enableTextView(bool enabled, QLineEdit* field)
     field->setReadOnly(!enabled);
     field->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus); // read-only fields take no selection
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, palette.color(enabled ? QPalette::Active : QPalette::Disabled,
-                                                  QPalette::WindowText));
+    palette.setColor(QPalette::Text,
+                     palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     field->setPalette(palette);
 }
 

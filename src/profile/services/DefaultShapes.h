@@ -12,7 +12,8 @@ class ShapeSelectionView;
 namespace DataCentre {
 
 // One preset shape preview: "large", "rectangle", "long", "line", any other kind a horizontal line.
-std::shared_ptr<ShapeSelectionView> createDefaultShape(const QString& kind, const QString& color, int cornerRadius);
+std::shared_ptr<ShapeSelectionView> createDefaultShape(const QString& kind, const QString& color,
+                                                       int cornerRadius);
 
 // Seven previews in one colour: square, rounded square, circle, wide and tall rounded rectangles,
 // horizontal and vertical lines.

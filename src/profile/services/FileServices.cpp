@@ -18,7 +18,8 @@ namespace DataCentre {
 namespace {
 
 // The size the file system reports for the entry itself, without following a link; 0 when unreadable.
-qint64 entrySize(const QString& path) {
+qint64 entrySize(const QString& path)
+{
     struct stat status {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return 0;
@@ -32,7 +33,8 @@ struct ByteUnit {
 
 constexpr ByteUnit kByteUnits[] = {{"KB", 0}, {"MB", 1}, {"GB", 2}, {"TB", 2}, {"PB", 2}, {"EB", 2}};
 
-QString withoutTrailingZeros(QString number, const QLocale& locale) {
+QString withoutTrailingZeros(QString number, const QLocale& locale)
+{
     if (!number.contains(locale.decimalPoint()))
         return number;
     while (number.endsWith(locale.zeroDigit()))
@@ -46,15 +48,18 @@ const QString kSubmitImages[] = {QStringLiteral("submit.png"), QStringLiteral("s
 
 } // namespace
 
-qint64 grabFileSize(const QString& path) {
+qint64 grabFileSize(const QString& path)
+{
     return QFileInfo::exists(path) ? entrySize(path) : 0;
 }
 
-QString grabFileSizeStr(const QString& path) {
+QString grabFileSizeStr(const QString& path)
+{
     return byteCountString(grabFileSize(path));
 }
 
-QString byteCountString(qint64 bytes) {
+QString byteCountString(qint64 bytes)
+{
     const QLocale locale;
     if (bytes == 0)
         return QStringLiteral("Zero KB");
@@ -75,7 +80,8 @@ QString byteCountString(qint64 bytes) {
     return {};
 }
 
-quint64 sizeOfFolder(const QString& folderPath) {
+quint64 sizeOfFolder(const QString& folderPath)
+{
     const QDir folder(folderPath);
     if (!folder.exists())
         return 0;
@@ -87,7 +93,8 @@ quint64 sizeOfFolder(const QString& folderPath) {
     return total;
 }
 
-bool shouldUploadThisImage(const QString& imagePath) {
+bool shouldUploadThisImage(const QString& imagePath)
+{
     const QString name = QFileInfo(imagePath).fileName();
     // The submit button images are drawn by the page itself and never uploaded. Nothing is removed here:
     // a bare file name would resolve against whatever the working directory happens to be.
@@ -100,14 +107,16 @@ bool shouldUploadThisImage(const QString& imagePath) {
     return true;
 }
 
-bool isThere2xImage(const QString& imagePath) {
+bool isThere2xImage(const QString& imagePath)
+{
     const QFileInfo image(imagePath);
     QString twin = image.fileName();
     twin.remove(u'o').replace(u'.', QStringLiteral("@2x."));
     return QFileInfo::exists(image.dir().filePath(twin));
 }
 
-QString readBundleFile(const QString& name, const QString& extension) {
+QString readBundleFile(const QString& name, const QString& extension)
+{
     const QString path = Bundle::main().pathForResource(name, extension);
     if (path.isNull())
         return {};
@@ -121,20 +130,23 @@ QString readBundleFile(const QString& name, const QString& extension) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-void printCurrentTime() {
+void printCurrentTime()
+{
     qInfo().noquote() << QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
 }
 
 namespace detail {
 
-QVariant valueForKeyPath(const QVariantMap& map, const QString& keyPath) {
+QVariant valueForKeyPath(const QVariantMap& map, const QString& keyPath)
+{
     QVariant value = map;
     for (const QString& key : keyPath.split(u'.'))
         value = value.toMap().value(key);
     return value;
 }
 
-int compareValues(const QVariant& a, const QVariant& b) {
+int compareValues(const QVariant& a, const QVariant& b)
+{
     if (!a.isValid() || !b.isValid())
         return int(a.isValid()) - int(b.isValid());
     const QPartialOrdering order = QVariant::compare(a, b);

@@ -38,11 +38,13 @@ void printCurrentTime();
 
 namespace detail {
 QVariant valueForKeyPath(const QVariantMap& map, const QString& keyPath);
-template <typename Record> QVariant valueForKeyPath(const Record& record, const QString& keyPath) {
+template <typename Record> QVariant valueForKeyPath(const Record& record, const QString& keyPath)
+{
     return record.valueForKey(keyPath);
 }
 template <typename Record>
-QVariant valueForKeyPath(const std::shared_ptr<Record>& record, const QString& keyPath) {
+QVariant valueForKeyPath(const std::shared_ptr<Record>& record, const QString& keyPath)
+{
     return record ? valueForKeyPath(*record, keyPath) : QVariant();
 }
 // A total order over values: absent values first, then by the values' own comparison; values of kinds
@@ -53,7 +55,8 @@ int compareValues(const QVariant& a, const QVariant& b);
 // A new list of the elements sorted by the value at the key path, ascending or descending; equal keys keep
 // their order. Elements are property dictionaries or records offering valueForKey(key) (also behind a
 // shared pointer).
-template <typename T> QList<T> sortArray(const QList<T>& list, const QString& keyPath, bool ascending) {
+template <typename T> QList<T> sortArray(const QList<T>& list, const QString& keyPath, bool ascending)
+{
     QList<T> sorted = list;
     std::stable_sort(sorted.begin(), sorted.end(), [&](const T& a, const T& b) {
         const int order =

@@ -22,15 +22,18 @@ const QStringList kVideoExtensions = {"mp4", "MP4", "ogg", "OGG", "webm", "WEBM"
 constexpr QDir::Filters kEveryEntry = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 // Long scans report less often so the window does not slow them down.
-int progressInterval(qsizetype count) {
+int progressInterval(qsizetype count)
+{
     return count > 1000 ? 50 : 10;
 }
 
-QString joinedPath(const QString& folder, const QString& name) {
+QString joinedPath(const QString& folder, const QString& name)
+{
     return folder.isEmpty() ? name : folder + u'/' + name;
 }
 
-void setDates(VelkFileHelper& record, const QDateTime& date) {
+void setDates(VelkFileHelper& record, const QDateTime& date)
+{
     record.setFileModDate(date);
     if (!date.isValid())
         return;
@@ -39,7 +42,8 @@ void setDates(VelkFileHelper& record, const QDateTime& date) {
     record.setFileModDateString_fileNameFormat(QLocale::c().toString(date, QStringLiteral("yyyyMMdd")));
 }
 
-std::shared_ptr<VelkFileHelper> folderRecord(const QFileInfo& folder) {
+std::shared_ptr<VelkFileHelper> folderRecord(const QFileInfo& folder)
+{
     auto record = std::make_shared<VelkFileHelper>();
     record->setFilePath(folder.absoluteFilePath());
     setDates(*record, folder.lastModified());
@@ -50,7 +54,8 @@ std::shared_ptr<VelkFileHelper> folderRecord(const QFileInfo& folder) {
 }
 
 // A copied photo gets a new creation date but keeps its modification date: the earlier is nearer the shot.
-std::shared_ptr<VelkFileHelper> mediaRecord(const QFileInfo& file) {
+std::shared_ptr<VelkFileHelper> mediaRecord(const QFileInfo& file)
+{
     auto record = std::make_shared<VelkFileHelper>();
     record->setFilePath(file.absoluteFilePath());
     const QDateTime created = file.birthTime();
@@ -59,12 +64,14 @@ std::shared_ptr<VelkFileHelper> mediaRecord(const QFileInfo& file) {
     return record;
 }
 
-QString foundText(const char* noun, qsizetype count) {
+QString foundText(const char* noun, qsizetype count)
+{
     return QStringLiteral("Found %1 %2").arg(count).arg(QLatin1String(noun));
 }
 
 // A copy made by an earlier run under the same name is stale: replace it, unless it is the source itself.
-void copyReplacing(const QString& source, const QString& target) {
+void copyReplacing(const QString& source, const QString& target)
+{
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() && targetInfo.canonicalFilePath() == QFileInfo(source).canonicalFilePath())
         return;
@@ -78,12 +85,14 @@ void copyReplacing(const QString& source, const QString& target) {
 
 } // namespace
 
-VelkFileHelperList& catalogFileList() {
+VelkFileHelperList& catalogFileList()
+{
     static VelkFileHelperList list;
     return list;
 }
 
-void countNumberOfFiles(const QUrl& folder) {
+void countNumberOfFiles(const QUrl& folder)
+{
     VelkFileHelperList& list = catalogFileList();
     list = {};
     if (!folder.isLocalFile())
@@ -125,7 +134,8 @@ void countNumberOfFiles(const QUrl& folder) {
     }
 }
 
-void duplicatePhotoRepository(const QString& outputFolder) {
+void duplicatePhotoRepository(const QString& outputFolder)
+{
     const QString noun = profile().pageNoun;
     QDir(outputFolder).mkdir(noun); // an existing folder is fine; a failure shows in the copies' log lines
     const QString gallery = joinedPath(outputFolder, noun);

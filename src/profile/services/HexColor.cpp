@@ -21,7 +21,10 @@ int leadingHexValue(QStringView pair)
     return value;
 }
 
-QString twoHexDigits(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); }
+QString twoHexDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 } // namespace
 
@@ -48,12 +51,13 @@ QString asHexString(const QColor& color)
     const QColor rgb = color.toRgb();
     // The largest single-precision value below 256: a full component gives FF, never 100.
     constexpr double kScale = 255.99998474121094;
-    const QString candidate = twoHexDigits(int(rgb.redF() * kScale)) + twoHexDigits(int(rgb.greenF() * kScale))
-                              + twoHexDigits(int(rgb.blueF() * kScale));
+    const QString candidate = twoHexDigits(int(rgb.redF() * kScale)) +
+                              twoHexDigits(int(rgb.greenF() * kScale)) +
+                              twoHexDigits(int(rgb.blueF() * kScale));
     if (profile().colorPalette.contains(candidate))
         return candidate;
-    return twoHexDigits(int(rgb.redF() * 255.0)) + twoHexDigits(int(rgb.greenF() * 255.0))
-           + twoHexDigits(int(rgb.blueF() * 255.0));
+    return twoHexDigits(int(rgb.redF() * 255.0)) + twoHexDigits(int(rgb.greenF() * 255.0)) +
+           twoHexDigits(int(rgb.blueF() * 255.0));
 }
 
 } // namespace DataCentre

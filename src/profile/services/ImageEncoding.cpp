@@ -40,7 +40,10 @@ QByteArray encode(const QImage& image, const char* format, int quality)
 
 } // namespace
 
-QByteArray PNGRepresentationOfImage(const QImage& image) { return encode(image, "png", kDefaultQuality); }
+QByteArray PNGRepresentationOfImage(const QImage& image)
+{
+    return encode(image, "png", kDefaultQuality);
+}
 
 QByteArray JPEGRepresentationOfImage(const QImage& image, float compressionFactor)
 {

@@ -6,11 +6,13 @@
 #include <algorithm>
 
 LevelIndicator::LevelIndicator(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void LevelIndicator::setDoubleValue(double value) {
+void LevelIndicator::setDoubleValue(double value)
+{
     if (value == m_value)
         return;
     m_value = value;
@@ -18,12 +20,14 @@ void LevelIndicator::setDoubleValue(double value) {
     Q_EMIT valueChanged(value);
 }
 
-void LevelIndicator::setMaxValue(double maxValue) {
+void LevelIndicator::setMaxValue(double maxValue)
+{
     m_maxValue = maxValue;
     update();
 }
 
-void LevelIndicator::paintEvent(QPaintEvent*) {
+void LevelIndicator::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(palette().color(QPalette::Mid));

@@ -22,19 +22,22 @@ namespace {
 const QString kFrameKeyPrefix = QStringLiteral("Window Frame ");
 const QString kPleaseWait = QStringLiteral("Please wait");
 
-QString frameKey() {
+QString frameKey()
+{
     return kFrameKeyPrefix + ProgressIndicatorWindowController::frameAutosaveName;
 }
 
 // Hands calls to the GUI thread in the order they were made, whichever thread makes them.
 class GuiThreadCalls {
 public:
-    static GuiThreadCalls& instance() {
+    static GuiThreadCalls& instance()
+    {
         static GuiThreadCalls calls;
         return calls;
     }
 
-    void run(std::function<void()> call) {
+    void run(std::function<void()> call)
+    {
         QCoreApplication* application = QCoreApplication::instance();
         if (!qobject_cast<QApplication*>(application))
             return;
@@ -52,7 +55,8 @@ public:
     }
 
 private:
-    void runWaiting() {
+    void runWaiting()
+    {
         for (;;) {
             std::function<void()> call;
             {
@@ -70,17 +74,20 @@ private:
     std::deque<std::function<void()>> m_waiting;
 };
 
-QPointer<ProgressIndicatorWindowController>& sharedWindow() {
+QPointer<ProgressIndicatorWindowController>& sharedWindow()
+{
     static QPointer<ProgressIndicatorWindowController> window;
     return window;
 }
 
-QPointer<QWidget>& registeredMainWindow() {
+QPointer<QWidget>& registeredMainWindow()
+{
     static QPointer<QWidget> window;
     return window;
 }
 
-QProgressBar* newSpinningBar(const QString& name) {
+QProgressBar* newSpinningBar(const QString& name)
+{
     auto* bar = new QProgressBar;
     bar->setObjectName(name);
     bar->setRange(0, 0); // no range: the bar spins without a level
@@ -88,14 +95,16 @@ QProgressBar* newSpinningBar(const QString& name) {
     return bar;
 }
 
-QLabel* newTextLine(const QString& name) {
+QLabel* newTextLine(const QString& name)
+{
     auto* label = new QLabel;
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-void dismiss() {
+void dismiss()
+{
     QPointer<ProgressIndicatorWindowController>& shared = sharedWindow();
     if (ProgressIndicatorWindowController* window = shared.data()) {
         window->hide();
@@ -106,7 +115,8 @@ void dismiss() {
 
 // The two forms differ only in what shows progress: the level indicator of steps done, or a second
 // spinning bar when the job counts no steps.
-void openFreshWindow(bool countsSteps) {
+void openFreshWindow(bool countsSteps)
+{
     dismiss();
     auto* window = new ProgressIndicatorWindowController;
     sharedWindow() = window;
@@ -130,7 +140,8 @@ ProgressIndicatorWindowController::ProgressIndicatorWindowController()
     , m_progressStatusTextfield(newTextLine(QStringLiteral("progressStatusTextfield")))
     , m_progressFileTextField(newTextLine(QStringLiteral("progressFileTextField")))
     , m_levelIndicator(new LevelIndicator)
-    , m_progressIndicator2(newSpinningBar(QStringLiteral("progressIndicator2"))) {
+    , m_progressIndicator2(newSpinningBar(QStringLiteral("progressIndicator2")))
+{
     setObjectName(frameAutosaveName);
     m_levelIndicator->setObjectName(QStringLiteral("levelIndicator"));
     auto* layout = new QVBoxLayout(this);
@@ -146,7 +157,8 @@ ProgressIndicatorWindowController::ProgressIndicatorWindowController()
         setGeometry(frame.toRect());
 }
 
-void ProgressIndicatorWindowController::hideEvent(QHideEvent* event) {
+void ProgressIndicatorWindowController::hideEvent(QHideEvent* event)
+{
     if (!event->spontaneous())
         UserDefaults::standard().setObject(Format::rect(geometry()), frameKey());
     QWidget::hideEvent(event);
@@ -154,11 +166,13 @@ void ProgressIndicatorWindowController::hideEvent(QHideEvent* event) {
 
 namespace DataCentre {
 
-ProgressIndicatorWindowController* sharedProgressWindow() {
+ProgressIndicatorWindowController* sharedProgressWindow()
+{
     return sharedWindow().data();
 }
 
-void showProgressIndicator() {
+void showProgressIndicator()
+{
     GuiThreadCalls::instance().run([] {
         openFreshWindow(true);
         if (profile().productDisplayName == QStringLiteral("Tazmir Label Maker"))
@@ -166,7 +180,8 @@ void showProgressIndicator() {
     });
 }
 
-void updateProgressBar(int step, int total, const QString& fileText) {
+void updateProgressBar(int step, int total, const QString& fileText)
+{
     GuiThreadCalls::instance().run([step, total, fileText] {
         if (ProgressIndicatorWindowController* window = sharedWindow().data()) {
             QLabel* status = window->progressStatusTextfield();
@@ -194,26 +209,31 @@ void updateProgressBar(int step, int total, const QString& fileText) {
     });
 }
 
-void dismissProgressIndicator() {
+void dismissProgressIndicator()
+{
     GuiThreadCalls::instance().run(dismiss);
 }
 
-void showMainThreadProgressIndicator() {
+void showMainThreadProgressIndicator()
+{
     GuiThreadCalls::instance().run([] { openFreshWindow(false); });
 }
 
-void hideMainThreadProgressIndicator() {
+void hideMainThreadProgressIndicator()
+{
     GuiThreadCalls::instance().run([] {
         if (ProgressIndicatorWindowController* window = sharedWindow().data())
             window->hide();
     });
 }
 
-void setMainWindow(QWidget* window) {
+void setMainWindow(QWidget* window)
+{
     registeredMainWindow() = window;
 }
 
-QWidget* mainWindow() {
+QWidget* mainWindow()
+{
     return registeredMainWindow().data();
 }
 

@@ -26,6 +26,7 @@ struct RectangleOutline {
 // Points as drawn before the flip; the lists, not the figures they approximate, are the outlines.
 const QList<PolygonOutline>& polygonOutlines()
 {
+    // clang-format off
     static const QList<PolygonOutline> outlines = {
         {"star", {{50, 100}, {67.63, 74.27}, {97.55, 65.45}, {78.53, 40.73}, {79.39, 9.55}, {50, 20},
           {20.61, 9.55}, {21.47, 40.73}, {2.45, 65.45}, {32.37, 74.27}}},
@@ -63,11 +64,13 @@ const QList<PolygonOutline>& polygonOutlines()
         {"polygon12", {{50, 0}, {75, 6.7}, {93.3, 25}, {100, 50}, {93.3, 75}, {75, 93.3}, {50, 100},
           {25, 93.3}, {6.7, 75}, {0, 50}, {6.7, 25}, {25, 6.7}}},
     };
+    // clang-format on
     return outlines;
 }
 
 const QList<RectangleOutline>& rectangleOutlines()
 {
+    // clang-format off
     static const QList<RectangleOutline> outlines = {
         {"square", {10, 10, 80, 80}, 0},
         {"square_roundcorners", {10, 10, 80, 80}, 10},
@@ -75,6 +78,7 @@ const QList<RectangleOutline>& rectangleOutlines()
         {"rectangle", {10, 20, 80, 60}, 0},
         {"rectangle_roundcorners", {10, 20, 80, 60}, 10},
     };
+    // clang-format on
     return outlines;
 }
 
