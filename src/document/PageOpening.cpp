@@ -7,6 +7,7 @@
 #include "document/ProfileDataMigration.h"
 #include "document/ReceivedPages.h"
 #include "document/SKTDocument.h"
+#include "model/GraphicKinds.h"
 #include "platform/Alert.h"
 #include "platform/NotificationCenter.h"
 #include "platform/transfer/UploadFTPS.h"
@@ -294,7 +295,16 @@ bool SKTDocument::refreshDocument()
     try {
         const ElementRecordList records = presentObjects(text, pageName(), website, pageName(), pagePath());
         pageRecords().elementRecords = records;
-        loaded = SKTGraphic::graphicsWithProperties(records, page.graphicsSource);
+        QVariantList dictionaries;
+        m_pageHoldsUneditableElements = false;
+        for (const GraphicPropertyDictionary& d :
+             SKTGraphic::convertArrayToProperties(records, page.graphicsSource)) {
+            // Elements of kinds this version cannot edit would be lost by the next save.
+            if (!GraphicKinds::isKind(d.value(QStringLiteral("className")).toString()))
+                m_pageHoldsUneditableElements = true;
+            dictionaries.append(d);
+        }
+        loaded = SKTGraphic::graphicsWithPropertiesPasted(dictionaries);
     } catch (const std::exception& error) {
         qWarning("%s", error.what());
         return failToOpen();
@@ -370,10 +380,14 @@ void SKTDocument::applyAutoBaseTemplate()
 
 bool SKTDocument::refuseSavingUnreadPage() const
 {
-    if (!m_pageLoadFailed)
+    if (!m_pageLoadFailed && !m_pageHoldsUneditableElements)
         return false;
     Alert alert(QStringLiteral("Not able to save"),
-                QStringLiteral("This file could not be opened, so it is not saved over."),
+                m_pageLoadFailed
+                    ? QStringLiteral("This file could not be opened, so it is not saved over.")
+                    : QStringLiteral("This page holds elements (such as tables, web components or "
+                                     "form fields) that this version cannot edit yet, so it is "
+                                     "not saved over."),
                 {QStringLiteral("OK")});
     alert.style = Alert::Warning;
     alert.runModal();

@@ -352,7 +352,8 @@ public:
     void applyAutoBaseTemplate();
     // The last open or reload failed: the document holds no page, and saving must not write over the file.
     bool pageLoadFailed() const { return m_pageLoadFailed; }
-    // Every save asks first: true (after telling the user) when the page failed to load.
+    // Every save asks first: true (after telling the user) when the page failed to load or holds elements of
+    // kinds this version cannot edit, which a save would drop.
     bool refuseSavingUnreadPage() const;
     void setPrintInfo(const std::optional<QPageLayout>& printInfo);
     std::optional<QPageLayout> printInfo() const { return m_printInfo; }
@@ -417,6 +418,7 @@ private:
     bool m_edited = false;
     std::unique_ptr<PageRecords> m_pageRecords;
     bool m_pageLoadFailed = false;
+    bool m_pageHoldsUneditableElements = false;
     std::optional<QPageLayout> m_printInfo;
     std::shared_ptr<PageWorkLists> m_generatedLists;
     QString m_windowTitle;

@@ -518,3 +518,24 @@ TEST_F(PageOpeningTest, TheLayoutSwitchReloadsThePage)
 }
 
 } // namespace
+
+TEST_F(PageOpeningTest, APageWithElementsThisVersionCannotEditIsNotSavedOver)
+{
+    StoredPage page = twoBoxes();
+    page.rules << QStringLiteral(".tableGrid0{position:absolute;left:5px;top:600px;z-index:3;width:400px;"
+                                 "height:300px;numOfRows:2;numOfColumns:2;}");
+    const QString archive = package(page, QStringLiteral("home"));
+    const QByteArray stored = readBytes(archive);
+    SKTDocument document;
+    document.setFileLocation(archive);
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_FALSE(document.pageLoadFailed());
+    EXPECT_EQ(document.graphics().size(), 2); // the table has no kind to become yet
+
+    document.setDocumentEdited(true);
+    EXPECT_FALSE(document.saveDocumentWithDelegate());
+    ASSERT_FALSE(alerts.records().isEmpty());
+    EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
+    EXPECT_TRUE(alerts.records().last().informative.contains(QStringLiteral("cannot edit yet")));
+    EXPECT_EQ(readBytes(archive), stored);
+}
