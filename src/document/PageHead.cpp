@@ -30,6 +30,8 @@ const char* const kOldBrowserIncludes =
     "<script src=\"https://oss.maxcdn.com/respond/1.4.2/respond.min.js\"></script>\n"
     "<![endif]-->\n";
 
+// The ampersand of the address is written as an entity so that the page parses as HTML without errors;
+// browsers request the same address. No reader looks at this link.
 const char* const kWebFontLinkOpen = "<link href='https://fonts.googleapis.com/css?family=";
 const char* const kWebFontLinkClose = "&amp;subset=latin,latin-ext' rel='stylesheet' type='text/css'>";
 
