@@ -7,8 +7,6 @@
 
 namespace CodeText {
 
-namespace {
-
 // Every character a reader of a stored page ends a line at.
 bool isLineEnd(QChar c)
 {
@@ -25,8 +23,6 @@ bool isLineEnd(QChar c)
         return false;
     }
 }
-
-} // namespace
 
 QString escapeAngleBrackets(const QString& text)
 {

@@ -5,6 +5,10 @@
 // Safe forms of user text in generated markup.
 namespace CodeText {
 
+// Line feed, carriage return, and the other characters a reader of a stored page ends a line at (vertical
+// tab, form feed, next line, line and paragraph separators).
+bool isLineEnd(QChar c);
+
 // "<" and ">" as "&lt;" and "&gt;", so typed text cannot open a tag. Nothing else changes: the page loader
 // turns exactly these two back.
 QString escapeAngleBrackets(const QString& text);

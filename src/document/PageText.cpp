@@ -1,5 +1,7 @@
 #include "document/PageText.h"
 
+#include "codegen/CodeText.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -11,18 +13,7 @@ namespace PageText {
 
 bool isNewline(QChar c)
 {
-    switch (c.unicode()) {
-    case 0x000A:
-    case 0x000B:
-    case 0x000C:
-    case 0x000D:
-    case 0x0085:
-    case 0x2028:
-    case 0x2029:
-        return true;
-    default:
-        return false;
-    }
+    return CodeText::isLineEnd(c);
 }
 
 namespace {

@@ -23,8 +23,7 @@ QString read(const QString& path);
 // Replaces the file with the encoded text. The old file stays whole when writing fails.
 bool write(const QString& path, const QString& text);
 
-// Line feed, carriage return, and the other characters that end a line (vertical tab, form feed, next
-// line, line and paragraph separators).
+// The characters that end a line: the same set the generators keep out of rule values.
 bool isNewline(QChar c);
 
 // The lines of a text: every newline character ends a line, and a carriage return with its line feed

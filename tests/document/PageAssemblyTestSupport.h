@@ -138,3 +138,21 @@ protected:
     SKTDocument document;
     QString workFolder;
 };
+
+// A page named "home" that is saved as a page document and opened again: pages open into the received-pages
+// folder of the working root, and objects without a template of their own are the page's.
+class ReopenedPageTest : public PageDocumentTest {
+protected:
+    void SetUp() override
+    {
+        PageDocumentTest::SetUp();
+        ProductProfile& profile = DataCentre::profile();
+        profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
+        profile.pageTitlesEnabled = true;
+        QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));
+        location = pathInHome(QStringLiteral("documents/home.velk"));
+        document.setMainTemplateName(QStringLiteral("home"));
+    }
+
+    QString location; // the page document
+};

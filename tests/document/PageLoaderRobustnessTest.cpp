@@ -179,17 +179,11 @@ QString damaged(const QString& page, std::mt19937& engine)
     return lines.join(u'\n');
 }
 
-class PageLoaderRobustnessTest : public PageDocumentTest {
+class PageLoaderRobustnessTest : public ReopenedPageTest {
 protected:
     void SetUp() override
     {
-        PageDocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
-        profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
-        profile.pageTitlesEnabled = true;
-        QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));
-        location = pathInHome(QStringLiteral("documents/home.velk"));
-        document.setMainTemplateName(QStringLiteral("home"));
+        ReopenedPageTest::SetUp();
         buildPage();
         ASSERT_TRUE(document.saveThisPage(location, 0));
         packageFolder = pathInHome(QStringLiteral("package/x")).chopped(2);
@@ -272,7 +266,6 @@ protected:
         }
     }
 
-    QString location;
     QString packageFolder;
     QString pageFile;
     QString page;

@@ -81,20 +81,8 @@ QImage pictureOf(const GraphicPropertyDictionary& properties)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-class PageRoundTripTest : public PageDocumentTest {
+class PageRoundTripTest : public ReopenedPageTest {
 protected:
-    void SetUp() override
-    {
-        PageDocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
-        profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
-        profile.pageTitlesEnabled = true;
-        QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));
-        location = pathInHome(QStringLiteral("documents/home.velk"));
-        // The page was made as "home": objects without a template of their own are the page's.
-        document.setMainTemplateName(QStringLiteral("home"));
-    }
-
     void buildPage()
     {
         auto box = textBox(QStringLiteral("First line with a < sign\nsecond line"), QRectF(20, 30, 240, 60));
@@ -153,7 +141,6 @@ protected:
         return kindDeviations(graphic) + extraDeviations.value(&graphic);
     }
 
-    QString location;
     QHash<const SKTGraphic*, KeySet> extraDeviations;
 };
 

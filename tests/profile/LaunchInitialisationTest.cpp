@@ -1,10 +1,10 @@
 #include "profile/LaunchInitialisation.h"
 #include "FileTestSupport.h"
+#include "LaunchTestSupport.h"
 #include "platform/Bundle.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
 #include "profile/ShapeSelectionView.h"
-#include "support/VelkTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,20 +12,10 @@
 
 namespace {
 
-class LaunchInitialisationTest : public VelkTest {
+class LaunchInitialisationTest : public LaunchTest {
 protected:
-    void SetUp() override
-    {
-        VelkTest::SetUp();
-        DataCentre::resetProfile();
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::resetProfile();
-        VelkTest::TearDown();
-    }
-    void launchAs(const QString& displayName)
+    // The whole launch step, not only product selection.
+    void initializeAs(const QString& displayName)
     {
         DataCentre::resetProfile();
         Bundle::main().setInfoValue("CFBundleDisplayName", displayName);
@@ -37,7 +27,7 @@ protected:
 
 TEST_F(LaunchInitialisationTest, FirstLaunchWritesTheImageDefaults)
 {
-    launchAs("HTML Velk Pro");
+    initializeAs("HTML Velk Pro");
     EXPECT_EQ(defaults.integerForKey("SorrelMaxImageSize"), 2000);
     EXPECT_EQ(defaults.stringForKey("SorrelImageType"), "PNG");
     EXPECT_EQ(defaults.integerForKey("SorrelRetinaFlag"), 1);
@@ -51,20 +41,20 @@ TEST_F(LaunchInitialisationTest, TheRetinaChoiceHoldsOnlyOnceSaved)
     defaults.setBool(true, "SorrelSetRetinaFlag");
     defaults.setObject(QStringLiteral("JPEG"), "SorrelImageType");
     defaults.setInteger(800, "SorrelMaxImageSize");
-    launchAs("HTML Velk Pro");
+    initializeAs("HTML Velk Pro");
     EXPECT_EQ(profile.retinaFlagSetting, 0);
     EXPECT_EQ(profile.imageTypeSetting, "JPEG");
     EXPECT_EQ(defaults.integerForKey("SorrelMaxImageSize"), 800);
 
     defaults.removeObject("SorrelSetRetinaFlag");
-    launchAs("HTML Velk Pro");
+    initializeAs("HTML Velk Pro");
     EXPECT_EQ(profile.retinaFlagSetting, 1);
     EXPECT_EQ(defaults.integerForKey("SorrelRetinaFlag"), 1);
 }
 
 TEST_F(LaunchInitialisationTest, BuildsTextStylesShapesZoomStepsAndPrintScale)
 {
-    launchAs("HTML Velk Pro");
+    initializeAs("HTML Velk Pro");
     ASSERT_EQ(profile.defaultTextViewPresets.size(), 10);
     const auto& second = profile.defaultTextViewPresets[1];
     EXPECT_EQ(second->textString(), "abc");
@@ -88,7 +78,7 @@ TEST_F(LaunchInitialisationTest, BuildsTextStylesShapesZoomStepsAndPrintScale)
 
 TEST_F(LaunchInitialisationTest, TheDefaultConfigurationHasNoTextStylesButAllShapes)
 {
-    launchAs("no such product");
+    initializeAs("no such product");
     EXPECT_TRUE(profile.defaultTextViewPresets.isEmpty());
     EXPECT_EQ(profile.defaultShapePresets.size(), 42);
 }
@@ -110,7 +100,7 @@ TEST_F(LaunchInitialisationTest, TextStylesNeverReadPastAShorterList)
 TEST_F(LaunchInitialisationTest, WorkingFoldersAreMadeUnderTheTemporaryDirectory)
 {
     Bundle::main().setInfoValue("CFBundleIdentifier", "com.example.velk");
-    launchAs("HTML Velk Pro");
+    initializeAs("HTML Velk Pro");
     const QString temporary = QDir::tempPath();
     // The shipped build carries the updater, so it is an "AdHoc" build unless configured otherwise.
     EXPECT_EQ(DataCentre::distributionChannelOfBuild(), "AdHoc");
@@ -150,7 +140,7 @@ TEST_F(LaunchInitialisationTest, AWorkingFolderThatCannotBeMadeIsLoggedAndLaunch
         Bundle::main().setInfoValue("CFBundleIdentifier", "com.example.velk");
 
         LogCapture log;
-        launchAs("HTML Velk Pro");
+        initializeAs("HTML Velk Pro");
         EXPECT_EQ(profile.workingFolderPath, QDir(homePath()).filePath(c.workingFolder));
         EXPECT_FALSE(QFileInfo(profile.tempSaveFolder).exists());
         const QStringList failures = log.captured().filter("Could not create the working folder");

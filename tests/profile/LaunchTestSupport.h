@@ -23,6 +23,29 @@ inline QString popupTitle(const LabelTemplateHelper& entry)
         .trimmed();
 }
 
+// What every print product's case row pins of its launched profile; the rows of both print test files carry
+// these members.
+template <class Case> void expectPrintProductBasics(const ProductProfile& p, const Case& c)
+{
+    EXPECT_EQ(p.objectCatalogName, c.catalogName);
+    EXPECT_EQ(p.templateFolder, c.templateFolder);
+    EXPECT_EQ(p.newDocumentName, c.newDocumentName);
+    EXPECT_EQ(p.pageNoun, c.pageNoun);
+    EXPECT_EQ(p.canvasWidth, c.canvasWidth);
+    EXPECT_EQ(p.canvasHeight, c.canvasHeight);
+    EXPECT_EQ(p.defaultPageWidth, c.canvasWidth);
+    EXPECT_EQ(p.defaultPageHeight, c.canvasHeight);
+    EXPECT_EQ(p.screenshotSize, c.canvasWidth);
+    EXPECT_FLOAT_EQ(p.canvasScale, c.canvasScale);
+    EXPECT_EQ(p.selectedPrintSheet, c.selectedSheet ? QString::fromUtf8(c.selectedSheet) : QString());
+    EXPECT_EQ(p.printTemplateList.size(), c.templateCount);
+    EXPECT_EQ(p.defaultFontSize, c.defaultFontSize);
+    EXPECT_EQ(p.colorPalette.size(), c.paletteSize);
+    EXPECT_EQ(p.colorPalette.value(0), "CLEAR0");
+    EXPECT_EQ(p.personalizedTagList.size(), c.mergeTagCount);
+    EXPECT_EQ(p.userGuideFile, c.userGuide);
+}
+
 // Launches product configurations one after another in one process: every test starts from a fresh
 // profile and leaves the shipped bundle, the sheet catalogue and the ruler units as it found them.
 class LaunchTest : public VelkTest {
