@@ -1,6 +1,7 @@
 #include "document/ImageAssets.h"
 
 #include "document/DocumentWindow.h"
+#include "document/PageFolderFiles.h"
 #include "document/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/records/TransformView.h"
@@ -140,8 +141,7 @@ QString SKTDocument::pageFolderPath() const
 
 QString SKTDocument::pageFilePath(const QString& fileName) const
 {
-    const QString folder = pageFolderPath();
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(fileName);
+    return PageFolderFiles::fileInside(pageFolderPath(), fileName);
 }
 
 QString SKTDocument::preparePageFolder()

@@ -1,6 +1,7 @@
 #include "document/ObjectRuleReaders.h"
 
 #include "document/PageFileFormat.h"
+#include "document/PageFolderFiles.h"
 #include "document/RuleReading.h"
 #include "document/SKTDocument.h"
 #include "model/NoNumber.h"
@@ -12,7 +13,7 @@
 #include "model/records/myTextView.h"
 #include "profile/services/HexColor.h"
 
-#include <QDir>
+#include <QDebug>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -149,6 +150,13 @@ std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QStri
         borderWidth = 0;
     const QString imageName = rule.requiredString(P::imageName);
     const QString imageType = rule.requiredString(P::imageType);
+    // The name and type become file names in the page folder: anything else could lead outside it.
+    if (!PageFolderFiles::isPlainImageName(imageName) || !PageFolderFiles::isKnownImageType(imageType)) {
+        qWarning().noquote() << QStringLiteral("The image %1 is left out: \"%2\" of type \"%3\" is not a "
+                                               "picture file name of the page folder")
+                                    .arg(rule.selector(), imageName, imageType);
+        return nullptr;
+    }
 
     // The stored height includes the reflection drawn below the picture.
     const double frameHeight = double(int(double(height) / (double(reflection) + 1.0)));
@@ -177,8 +185,9 @@ std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QStri
     r.setBubbleShape(rule.string(P::bubbleShape, QStringLiteral("")));
     if (rule.integer(P::imageMaskFlag, 0) == 1) {
         const QString maskPath =
-            QDir(pageFolderOf(pagePath)).filePath(imageName + QStringLiteral("_mask.png"));
-        r.setMaskImage(QImageReader(maskPath).read());
+            PageFolderFiles::fileInside(pageFolderOf(pagePath), imageName + QStringLiteral("_mask.png"));
+        if (!maskPath.isEmpty())
+            r.setMaskImage(QImageReader(maskPath).read());
     }
     r.setShadowRadius(rule.real(P::shadowBlurRadius, 0.0f));
     r.setShadowHorizontalOffset(rule.real(P::shadowDistanceX, 0.0f));

@@ -196,14 +196,18 @@ std::optional<QString> quotedValue(const QString& line, QLatin1StringView name)
     return line.mid(valueAt, end < 0 ? -1 : end - valueAt);
 }
 
+bool isClassNameCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_' || c == u'-';
+}
+
 // "<div class=" and the name, ending there: "image1" is no "<div class=image10>".
 bool containsDivOfClass(const QString& line, const QString& name)
 {
     const QString marker = Body::divWithClass + name;
     for (qsizetype at = line.indexOf(marker); at >= 0; at = line.indexOf(marker, at + 1)) {
         const qsizetype after = at + marker.size();
-        if (after == line.size() ||
-            !(line[after].isLetterOrNumber() || line[after] == u'_' || line[after] == u'-'))
+        if (after == line.size() || !isClassNameCharacter(line[after]))
             return true;
     }
     return false;
@@ -217,12 +221,38 @@ bool isMarkupOfImage(const QString& line, const QString& name, bool bootstrap)
            (bootstrap && containsDivOfClass(line, name));
 }
 
+// For each class name, the lines (in page order) where it stands first in a class attribute, quoted or
+// not. Every line that is markup of an image is among the lines of its name, so each image looks at a few
+// lines instead of the whole body.
+QHash<QString, QList<qsizetype>> linesByLeadingClass(const QStringList& bodyLines)
+{
+    static const QLatin1StringView kClass("class=");
+    QHash<QString, QList<qsizetype>> index;
+    for (qsizetype i = 0; i < bodyLines.size(); ++i) {
+        const QString& line = bodyLines.at(i);
+        for (qsizetype at = line.indexOf(kClass); at >= 0; at = line.indexOf(kClass, at + 1)) {
+            qsizetype start = at + kClass.size();
+            if (start < line.size() && line.at(start) == u'"')
+                ++start;
+            qsizetype end = start;
+            while (end < line.size() && isClassNameCharacter(line.at(end)))
+                ++end;
+            QList<qsizetype>& lines = index[line.mid(start, end - start)];
+            if (lines.isEmpty() || lines.last() != i)
+                lines.append(i);
+        }
+    }
+    return index;
+}
+
 void readImageLinks(PageLoad& load, const QStringList& bodyLines)
 {
     const bool bootstrap = load.document.usingBootStrapFlag();
+    const QHash<QString, QList<qsizetype>> linesOfClass = linesByLeadingClass(bodyLines);
     for (const std::shared_ptr<TransformView>& record : load.document.pageRecords().imageViewArray) {
         const QString name = record->imageName();
-        for (const QString& line : bodyLines) {
+        for (const qsizetype index : linesOfClass.value(name)) {
+            const QString& line = bodyLines.at(index);
             if (!isMarkupOfImage(line, name, bootstrap))
                 continue;
             // The title names the picture; a plain image carries its text as "alt" instead.

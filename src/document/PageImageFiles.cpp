@@ -1,3 +1,4 @@
+#include "document/PageFolderFiles.h"
 #include "document/SKTDocument.h"
 #include "model/RecordConversion.h"
 #include "model/SKTGalleryGrid.h"
@@ -7,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
+#include <QSet>
 
 #include <algorithm>
 
@@ -66,29 +69,32 @@ QImage readPicture(const QString& path)
 QImage SKTDocument::retrieveImageFile(const QString& pagePath, const QString& imageName,
                                       const QString& imageType)
 {
-    const QDir folder(withoutExtension(pagePath));
+    const QString folder = withoutExtension(pagePath);
     // The unscaled originals first, then the double-resolution copy: each only when it holds something.
     const QStringList preferred = {imageName + QStringLiteral("o.PNG"), imageName + QStringLiteral("o.JPG"),
                                    imageName + QStringLiteral("@2x.") + imageType};
     for (const QString& name : preferred) {
-        const QFileInfo file(folder.filePath(name));
+        const QFileInfo file(PageFolderFiles::fileInside(folder, name));
         if (file.isFile() && file.size() >= 1) {
             const QImage picture = readPicture(file.filePath());
             if (!picture.isNull())
                 return picture;
         }
     }
-    return readPicture(folder.filePath(imageName + QLatin1Char('.') + imageType));
+    const QString plain = PageFolderFiles::fileInside(folder, imageName + QLatin1Char('.') + imageType);
+    return plain.isEmpty() ? QImage() : readPicture(plain);
 }
 
 void SKTDocument::transferImageFilesForNewName(const QString& oldName, const QString& newName,
                                                const QString& extension)
 {
-    const QDir folder(withoutExtension(pagePath()));
+    const QString folder = withoutExtension(pagePath());
     for (const char* pattern : {"%1.%2", "%1@2x.%2", "%1o.%2"}) {
-        const QString from = folder.filePath(QString::fromLatin1(pattern).arg(oldName, extension));
-        const QString to = folder.filePath(QString::fromLatin1(pattern).arg(newName, extension));
-        if (QFileInfo::exists(from))
+        const QString from =
+            PageFolderFiles::fileInside(folder, QString::fromLatin1(pattern).arg(oldName, extension));
+        const QString to =
+            PageFolderFiles::fileInside(folder, QString::fromLatin1(pattern).arg(newName, extension));
+        if (!from.isEmpty() && !to.isEmpty() && QFileInfo::exists(from))
             QFile::copy(from, to);
     }
 }
@@ -96,14 +102,44 @@ void SKTDocument::transferImageFilesForNewName(const QString& oldName, const QSt
 QString SKTDocument::getNextImageName(const TransformViewList& extraImages) const
 {
     const QList<NamedImage> images = gatherImages(*this, extraImages);
-    int next = 0;
+    qint64 next = 0;
     if (!images.isEmpty()) {
-        int highest = RecordConversion::imageNameIndex(images.first().imageName);
+        qint64 highest = RecordConversion::imageNameIndex(images.first().imageName);
         for (const NamedImage& image : images)
-            highest = std::max(highest, RecordConversion::imageNameIndex(image.imageName));
+            highest = std::max<qint64>(highest, RecordConversion::imageNameIndex(image.imageName));
         next = highest + 1;
     }
     return QStringLiteral("image%1").arg(next);
+}
+
+void SKTDocument::settleImageNames(const TransformViewList& images)
+{
+    // One count of every name, kept up to date while names change, so that a page of thousands of
+    // pictures settles in one pass.
+    const QList<NamedImage> all = gatherImages(*this, images);
+    if (all.isEmpty())
+        return;
+    QHash<QString, int> uses;
+    QSet<const void*> counted;
+    // 64 bits: a page may carry "image2147483647".
+    qint64 highest = RecordConversion::imageNameIndex(all.first().imageName);
+    for (const NamedImage& image : all) {
+        highest = std::max<qint64>(highest, RecordConversion::imageNameIndex(image.imageName));
+        if (!counted.contains(image.object)) {
+            counted.insert(image.object);
+            ++uses[image.imageName];
+        }
+    }
+    for (const std::shared_ptr<TransformView>& image : images) {
+        if (!image || uses.value(image->imageName()) < 2)
+            continue;
+        setDocumentChangedCounter(documentChangedCounter() + 1);
+        const QString newName = QStringLiteral("image%1").arg(++highest);
+        transferImageFilesForNewName(image->imageName(), newName, image->imageType());
+        --uses[image->imageName()];
+        ++uses[newName];
+        image->setImageName(newName);
+    }
 }
 
 bool SKTDocument::isImageNameAlreadyInUse(const TransformView& image,

@@ -213,19 +213,6 @@ void appendRecords(ElementRecordList& all, const QList<std::shared_ptr<Record>>&
         all.append(record);
 }
 
-// Images that share a file name with another get a free name, and their files are copied to it.
-void settleImageNames(SKTDocument& d, const TransformViewList& images)
-{
-    for (const std::shared_ptr<TransformView>& image : images) {
-        if (!d.isImageNameAlreadyInUse(*image, images))
-            continue;
-        d.setDocumentChangedCounter(d.documentChangedCounter() + 1);
-        const QString newName = d.getNextImageName(images);
-        d.transferImageFilesForNewName(image->imageName(), newName, image->imageType());
-        image->setImageName(newName);
-    }
-}
-
 void reportMissingFonts(const SKTDocument& d)
 {
     QStringList families(d.notSupportedFontSet().begin(), d.notSupportedFontSet().end());
@@ -313,7 +300,7 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
     const auto drawnLines = pageOwnRecords(records.lineArray, pageName, duplicated);
     if (load.formPage)
         settleFormDefaults(*this);
-    settleImageNames(*this, images);
+    settleImageNames(images);
 
     ElementRecordList all;
     appendRecords(all, texts);

@@ -64,10 +64,10 @@ bool applyFlagMarker(const QString& path, int flag, Text marker)
 
 QString grabSourceCode(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read = PageText::readBytes(path);
+    if (!read)
         return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArray& bytes = *read;
     if (const auto marked = QStringConverter::encodingForData(bytes)) {
         QStringDecoder decoder(*marked);
         return decoder.decode(bytes);

@@ -3,8 +3,8 @@
 #include "document/PageFileFormat.h"
 #include "platform/Format.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -174,25 +174,20 @@ bool isRuleLine(const QString& line, QLatin1StringView selectorPrefix, bool posi
 
 int intOf(const QString& token)
 {
-    return Format::intValue(token);
+    return std::clamp(Format::intValue(token), -kLargestRuleNumber, kLargestRuleNumber);
 }
 
 float floatOf(const QString& token)
 {
-    return Format::floatValue(token);
+    const double value = Format::doubleValue(token);
+    if (std::isnan(value))
+        return 0.0f;
+    return float(std::clamp(value, double(-kLargestRuleNumber), double(kLargestRuleNumber)));
 }
 
 int truncatedOf(const QString& token)
 {
-    const double value = std::trunc(double(floatOf(token)));
-    if (std::isnan(value))
-        return 0;
-    // A number beyond the integers keeps the nearest one rather than wrapping.
-    if (value >= double(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (value <= double(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return int(value);
+    return int(std::trunc(floatOf(token)));
 }
 
 } // namespace PageObjectRules

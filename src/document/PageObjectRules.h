@@ -87,7 +87,13 @@ namespace PageObjectRules {
 // are allowed, and a positioned kind must also carry "{position:" somewhere on the line.
 bool isRuleLine(const QString& line, QLatin1StringView selectorPrefix, bool positioned);
 
-// Leading-number readers of rule values.
+// The largest magnitude a rule value reads as. Stored pages hold coordinates, sizes, counts and flags;
+// a value beyond this comes from a damaged or crafted page, and clamping it here keeps every sum the
+// readers make of a few such values inside an int.
+inline constexpr int kLargestRuleNumber = 1 << 24;
+
+// Leading-number readers of rule values, clamped to +/- kLargestRuleNumber (a real that is no number
+// reads as 0).
 int intOf(const QString& token);
 float floatOf(const QString& token);
 // The real number truncated toward zero.

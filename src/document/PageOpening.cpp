@@ -136,9 +136,14 @@ namespace {
 bool openNestedPackage(SKTDocument& d, const QString& baseName)
 {
     const QString stamp = ReceivedPages::stampFolderPath(QDateTime::currentDateTime());
+    const bool newStamp = !QFileInfo::exists(stamp);
     QDir().mkpath(stamp);
-    if (!UploadFTPS().unzipDocument(d.fileLocation(), stamp))
+    if (!UploadFTPS().unzipDocument(d.fileLocation(), stamp)) {
+        // The unpacking took back what it wrote; a stamp folder made only for it goes too.
+        if (newStamp)
+            QDir().rmdir(stamp);
         return false;
+    }
     const QString file = pageFileIn(stamp, baseName, {QStringLiteral("html"), QStringLiteral("php")});
     if (file.isEmpty())
         return false;

@@ -82,7 +82,8 @@ const RuleKind kRuleKinds[] = {
      }},
     {Rule::image, false,
      [](PageLoad& load, const PageObjectRule& rule) {
-         load.document.pageRecords().imageViewArray.append(ObjectRuleReaders::readImage(rule, load.pagePath));
+         if (auto image = ObjectRuleReaders::readImage(rule, load.pagePath))
+             load.document.pageRecords().imageViewArray.append(image);
      }},
     {Rule::snippet, false,
      [](PageLoad& load, const PageObjectRule& rule) {

@@ -2,6 +2,7 @@
 
 #include "codegen/CodeText.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -69,12 +70,24 @@ QString decoded(const QByteArray& bytes)
     return decodedUtf16(bytes);
 }
 
-QString read(const QString& path)
+std::optional<QByteArray> readBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return decoded(file.readAll());
+        return std::nullopt;
+    if (file.size() > kLargestPageFileBytes) {
+        qWarning().noquote() << QStringLiteral("%1 is not read: %2 bytes is more than a page file holds")
+                                    .arg(path)
+                                    .arg(file.size());
+        return std::nullopt;
+    }
+    return file.read(kLargestPageFileBytes);
+}
+
+QString read(const QString& path)
+{
+    const std::optional<QByteArray> bytes = readBytes(path);
+    return bytes ? decoded(*bytes) : QString();
 }
 
 bool write(const QString& path, const QString& text)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Page files and their markers are stored as ASCII when the text allows it, else as UTF-16 with a
 // byte-order mark; these read and write that form and split page text into lines.
 namespace PageText {
@@ -18,7 +20,12 @@ QByteArray encoded(const QString& text);
 // nothing is ever rewritten from a misread text.
 QString decoded(const QByteArray& bytes);
 
-// The file's text by the rule above; a null string when it cannot be opened or decoded.
+// The largest page file read: pages are text of a few hundred kilobytes, and a file beyond this comes
+// from a damaged or crafted package.
+inline constexpr qint64 kLargestPageFileBytes = 64LL * 1024 * 1024;
+// The file's bytes; none when it cannot be opened or is larger than the limit (with a warning).
+std::optional<QByteArray> readBytes(const QString& path);
+// The file's text by the rule above; a null string when it cannot be read or decoded.
 QString read(const QString& path);
 // Replaces the file with the encoded text. The old file stays whole when writing fails.
 bool write(const QString& path, const QString& text);

@@ -335,6 +335,9 @@ public:
     // Names among the page's images and the extra records, which are not on the page yet.
     QString getNextImageName(const TransformViewList& extraImages) const;
     bool isImageNameAlreadyInUse(const TransformView& image, const TransformViewList& extraImages) const;
+    // Each of the records whose name another image already uses takes the next free name, with copies of
+    // its files under that name; the page then counts as changed.
+    void settleImageNames(const TransformViewList& images);
 
     // ---- Opening a page document
     // Opens or reloads the page from the document's file; false (after the "Not able to open" alert) when
@@ -391,7 +394,7 @@ private:
     void nameUndoGroup(const SKTGraphic& graphic, const QString& keyPath);
     // Fills an empty page name and makes the page folder; answers its path, null without a save folder.
     QString preparePageFolder();
-    // The file in the page folder; null without a save folder.
+    // The file in the page folder; null without a save folder or for a name that is not a plain file name.
     QString pageFilePath(const QString& fileName) const;
     void writeScreenshots(const QImage& picture);
     // The save without an installed save step: to the document's file, or to one chosen in a save panel.

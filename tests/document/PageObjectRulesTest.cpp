@@ -115,7 +115,10 @@ TEST(PageObjectRuleTest, NumbersAreReadFromTheStartOfTheValue)
         {"abc", 0, 0.0f, 0},
         {"", 0, 0.0f, 0},
         {"100%", 100, 100.0f, 100},
-        {"3e9", 3, 3e9f, 2147483647},
+        {"3e9", 3, 16777216.0f, 16777216},
+        {"-2147483648", -16777216, -16777216.0f, -16777216},
+        {"nan", 0, 0.0f, 0},
+        {"1e400", 1, 16777216.0f, 16777216},
     };
     for (const Case& c : cases) {
         const QString value = QString::fromLatin1(c.value);

@@ -1,5 +1,7 @@
 #include "platform/transfer/ZipArchive.h"
 
+#include "platform/transfer/ArchiveLimits.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <sys/stat.h>
 #include <utility>
@@ -83,6 +86,41 @@ struct EntryFileCloser {
 };
 
 } // namespace
+
+// The files and folders one unpacking made, so that a failed unpacking can take them away again.
+class ZipArchive::UnpackedItems {
+public:
+    // Makes the folder and those above it that are missing, remembering each one made.
+    bool makeFolder(const QString& path)
+    {
+        QStringList missing;
+        for (QString folder = QDir::cleanPath(path); !QFileInfo::exists(folder);) {
+            missing.prepend(folder);
+            const QString parent = QFileInfo(folder).path();
+            if (parent == folder)
+                break;
+            folder = parent;
+        }
+        if (!QDir().mkpath(path))
+            return false;
+        m_folders.append(missing);
+        return true;
+    }
+    void addFile(const QString& path) { m_files.append(path); }
+    void removeAll()
+    {
+        for (const QString& file : std::as_const(m_files))
+            QFile::remove(file);
+        for (auto folder = m_folders.crbegin(); folder != m_folders.crend(); ++folder)
+            QDir().rmdir(*folder);
+        m_files.clear();
+        m_folders.clear();
+    }
+
+private:
+    QStringList m_files;
+    QStringList m_folders; // outermost first
+};
 
 ZipArchive::~ZipArchive()
 {
@@ -303,69 +341,121 @@ int ZipArchive::unzip(const QString& destination)
         fail(QStringLiteral("No archive is open"));
         return -1;
     }
-    if (!QDir().mkpath(destination)) {
-        fail(QStringLiteral("Cannot create the folder %1").arg(destination));
-        return -1;
-    }
     const QString root = QDir::cleanPath(QDir(destination).absolutePath());
+    const std::optional<QList<PlannedEntry>> plan = plannedEntries(root);
+    if (!plan)
+        return -1;
 
-    struct Planned {
-        zip_uint64_t index;
-        QString target;
-        bool isFolder;
-    };
-    QList<Planned> plan;
-    QStringList refusals;
-    const zip_int64_t count = zip_get_num_entries(m_opened, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const char* rawName = zip_get_name(m_opened, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
-        const QString name = rawName ? QString::fromUtf8(rawName) : QString();
-        const QString reason = refusalReason(name, isSymlinkEntry(m_opened, zip_uint64_t(i)), root);
-        if (!reason.isEmpty())
-            refusals << QStringLiteral("Refused entry \"%1\": %2").arg(name, reason);
-        else
-            plan.append({zip_uint64_t(i), QDir::cleanPath(root + u'/' + name), name.endsWith(u'/')});
-    }
-    if (!refusals.isEmpty()) {
-        fail(refusals.join(u'\n'));
+    // Whatever this unpacking creates goes again when it fails half-way, so a refused archive leaves
+    // nothing behind.
+    UnpackedItems created;
+    if (!created.makeFolder(root)) {
+        fail(QStringLiteral("Cannot create the folder %1").arg(destination));
+        created.removeAll();
         return -1;
     }
-
     int files = 0;
-    for (const Planned& entry : std::as_const(plan)) {
-        if (!unzipEntry(entry.index, entry.target, entry.isFolder))
+    for (const PlannedEntry& entry : *plan) {
+        if (!unzipEntry(entry, created)) {
+            created.removeAll();
             return -1;
+        }
         if (!entry.isFolder)
             ++files;
     }
     return files;
 }
 
-bool ZipArchive::unzipEntry(quint64 index, const QString& targetPath, bool isFolder)
+std::optional<QList<ZipArchive::PlannedEntry>> ZipArchive::plannedEntries(const QString& root)
 {
-    if (isFolder) {
-        if (!QDir().mkpath(targetPath))
+    const zip_int64_t count = zip_get_num_entries(m_opened, 0);
+    if (count > ArchiveLimits::kMostEntries) {
+        fail(QStringLiteral("The archive holds %1 entries, more than the %2 an archive may hold")
+                 .arg(count)
+                 .arg(ArchiveLimits::kMostEntries));
+        return std::nullopt;
+    }
+    QList<PlannedEntry> plan;
+    QStringList refusals;
+    qint64 total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* rawName = zip_get_name(m_opened, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+        const QString name = rawName ? QString::fromUtf8(rawName) : QString();
+        QString reason = refusalReason(name, isSymlinkEntry(m_opened, zip_uint64_t(i)), root);
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        const bool sized =
+            zip_stat_index(m_opened, zip_uint64_t(i), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE);
+        const qint64 size =
+            sized
+                ? qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(std::numeric_limits<qint64>::max())))
+                : 0;
+        if (reason.isEmpty() && !sized)
+            reason = QStringLiteral("its size is unknown");
+        else if (reason.isEmpty() && size > ArchiveLimits::kLargestEntryBytes)
+            reason = QStringLiteral("it unpacks to %1 bytes, more than %2")
+                         .arg(size)
+                         .arg(ArchiveLimits::kLargestEntryBytes);
+        if (!reason.isEmpty()) {
+            refusals << QStringLiteral("Refused entry \"%1\": %2").arg(name, reason);
+            continue;
+        }
+        total += size;
+        plan.append({zip_uint64_t(i), QDir::cleanPath(root + u'/' + name), name.endsWith(u'/'), size});
+    }
+    if (refusals.isEmpty() && total > ArchiveLimits::kLargestArchiveBytes)
+        refusals << QStringLiteral("The archive unpacks to %1 bytes, more than %2")
+                        .arg(total)
+                        .arg(ArchiveLimits::kLargestArchiveBytes);
+    if (!refusals.isEmpty()) {
+        fail(refusals.join(u'\n'));
+        return std::nullopt;
+    }
+    return plan;
+}
+
+bool ZipArchive::unzipEntry(const PlannedEntry& entry, UnpackedItems& created)
+{
+    const QString& targetPath = entry.target;
+    if (entry.isFolder) {
+        if (!created.makeFolder(targetPath))
             return fail(QStringLiteral("Cannot create the folder %1").arg(targetPath));
         return true;
     }
-    if (!QDir().mkpath(QFileInfo(targetPath).absolutePath()))
+    if (!created.makeFolder(QFileInfo(targetPath).absolutePath()))
         return fail(QStringLiteral("Cannot create the folder %1").arg(QFileInfo(targetPath).absolutePath()));
-    std::unique_ptr<zip_file_t, EntryFileCloser> entry(zip_fopen_index(m_opened, index, 0));
-    if (!entry)
+    std::unique_ptr<zip_file_t, EntryFileCloser> file(zip_fopen_index(m_opened, entry.index, 0));
+    if (!file)
         return fail(
             QStringLiteral("Cannot read %1 from the archive: %2").arg(targetPath, libzipText(m_opened)));
     QFile out(targetPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fail(QStringLiteral("Cannot write %1: %2").arg(targetPath, out.errorString()));
+    created.addFile(targetPath);
+    // Never more than one byte past the declared size is asked for: a stream that inflates beyond what
+    // its header says is stopped there, not unpacked to the end.
     char buffer[64 * 1024];
+    qint64 written = 0;
     zip_int64_t read = 0;
-    while ((read = zip_fread(entry.get(), buffer, sizeof buffer)) > 0) {
+    while ((read = zip_fread(
+                file.get(), buffer,
+                zip_uint64_t(std::min<qint64>(qint64(sizeof buffer), entry.size - written + 1)))) > 0) {
+        written += read;
+        if (written > entry.size)
+            return fail(QStringLiteral("%1 holds more than the %2 bytes the archive declares for it")
+                            .arg(targetPath)
+                            .arg(entry.size));
         if (out.write(buffer, read) != read)
             return fail(QStringLiteral("Cannot write %1: %2").arg(targetPath, out.errorString()));
     }
     if (read < 0)
         return fail(QStringLiteral("Cannot read %1 from the archive: %2")
-                        .arg(targetPath, QString::fromUtf8(zip_file_strerror(entry.get()))));
+                        .arg(targetPath, QString::fromUtf8(zip_file_strerror(file.get()))));
+    if (written != entry.size)
+        return fail(QStringLiteral("%1 holds %2 bytes, not the %3 the archive declares for it")
+                        .arg(targetPath)
+                        .arg(written)
+                        .arg(entry.size));
     if (!out.flush())
         return fail(QStringLiteral("Cannot write %1: %2").arg(targetPath, out.errorString()));
     return true;

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QFileInfo;
 struct zip;
 
@@ -38,8 +40,10 @@ public:
     bool openZip(const QString& path);
     // Unpacks the opened archive below destination (created as needed) and answers the number of files
     // written, or -1 on failure. An archive holding any entry that could land outside destination (absolute
-    // path, ".." component, symbolic link, or a link already in destination on the way) is refused as a
-    // whole before anything is written.
+    // path, ".." component, symbolic link, or a link already in destination on the way), or that declares
+    // more than the archive limits allow, is refused as a whole before anything is written. An entry
+    // whose data differs from its declared size fails the unpacking, and a failed unpacking removes every
+    // file and folder it made.
     int unzip(const QString& destination);
     void closeZip();
 
@@ -57,7 +61,16 @@ private:
     void addFolder(const QString& name, const QString& folderPath); // with everything below it
     QString entryName(const QString& absolutePath, const QString& namingRoot) const;
     bool writeEntries(const QString& archivePath);
-    bool unzipEntry(quint64 index, const QString& targetPath, bool isFolder);
+    struct PlannedEntry {
+        quint64 index;
+        QString target;
+        bool isFolder;
+        qint64 size; // as the archive declares it
+    };
+    class UnpackedItems;
+    // The entries to unpack below root, or none (with the reasons) when the archive is refused.
+    std::optional<QList<PlannedEntry>> plannedEntries(const QString& root);
+    bool unzipEntry(const PlannedEntry& entry, UnpackedItems& created);
 
     // Archive being put together.
     bool m_writing = false;
