@@ -24,11 +24,24 @@ bool isLineEnd(QChar c)
     }
 }
 
-QString escapeAngleBrackets(const QString& text)
+QString escapedText(const QString& text)
 {
     QString escaped = text;
+    escaped.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     escaped.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     escaped.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return escaped;
+}
+
+QString escapedLine(const QString& text)
+{
+    QString escaped = escapedText(text);
+    escaped.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    escaped.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar& c : escaped) {
+        if (isLineEnd(c))
+            c = QLatin1Char(' ');
+    }
     return escaped;
 }
 
@@ -39,7 +52,7 @@ QString bodyMarkup(QString text, int indentFlag, bool escape)
         QStringLiteral("[\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]"));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (escape)
-        text = escapeAngleBrackets(text);
+        text = escapedText(text);
     text.replace(QLatin1Char('\n'), QString(indentFlag == 2 ? Markup::tabParagraph : Markup::lineBreak));
     text.replace(otherLineEnds, QString(Markup::lineBreak));
     return text;

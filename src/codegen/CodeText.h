@@ -9,11 +9,15 @@ namespace CodeText {
 // tab, form feed, next line, line and paragraph separators).
 bool isLineEnd(QChar c);
 
-// "<" and ">" as "&lt;" and "&gt;", so typed text cannot open a tag. Nothing else changes: the page loader
-// turns exactly these two back.
-QString escapeAngleBrackets(const QString& text);
+// Typed text between tags: "&" as "&amp;" first, then "<" and ">" as "&lt;" and "&gt;", so typed text opens
+// neither a tag nor an entity. The page loader turns them back, "&amp;" last.
+QString escapedText(const QString& text);
+// Typed text as a double-quoted attribute value or the one line of a head element (a title, an alternative
+// text, a meta content): escaped as escapedText and '"' as "&quot;", and every line end as a blank, since
+// the page loader reads such a value from its one line.
+QString escapedLine(const QString& text);
 
-// Text of a text element as body markup on one line: "\r\n" becomes a line feed, typed "<" and ">" are
+// Text of a text element as body markup on one line: "\r\n" becomes a line feed, typed "&", "<" and ">" are
 // escaped when asked (before any markup goes in, so nothing typed becomes a tag), a line feed becomes
 // `<p class="tab">` with indent flag 2, and every remaining line end becomes "<br>".
 QString bodyMarkup(QString text, int indentFlag, bool escape);

@@ -2,6 +2,7 @@
 
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "profile/DataCentre.h"
 #include "profile/services/WebFonts.h"
 
 using CodeTemplate::format;
@@ -54,6 +55,12 @@ QString companionRules(const CompanionRuleValues& v)
                    {v.textColor, CodeText::safeRuleText(v.formType), v.formTag, v.formOptionTag,
                     v.formRequiredFlag});
     return keys + links + visited + css;
+}
+
+bool escapesTypedMarkup(bool publishing)
+{
+    const ProductProfile& profile = DataCentre::profile();
+    return profile.responsiveDesign ? !publishing : !profile.htmlTextBoxes;
 }
 
 void markWebFontUsed(const QString& family)

@@ -30,6 +30,11 @@ struct CompanionRuleValues {
 // its own line feed. Hover colours that are none write no rule.
 QString companionRules(const CompanionRuleValues& values);
 
+// Whether the typed "&", "<" and ">" of text boxes are written as entities: on every page but those of the
+// products whose text boxes hold raw HTML, and the published pages of the responsive products, which keep
+// the boxes' HTML. The page loader decodes them exactly where they were written so.
+bool escapesTypedMarkup(bool publishing);
+
 // Marks the web fonts of that family as used by the page; an empty family marks none.
 void markWebFontUsed(const QString& family);
 

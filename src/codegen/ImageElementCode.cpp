@@ -60,7 +60,7 @@ QString alignmentDeclaration(int alignment)
 // the empty text.
 QString escaped(const QString& text)
 {
-    return text.isNull() ? QStringLiteral("") : text.toHtmlEscaped();
+    return text.isNull() ? QStringLiteral("") : CodeText::escapedLine(text);
 }
 
 template <class Image> QString boxDeclaration(const Image& image)

@@ -125,7 +125,7 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
     const QString boxShadow = shadow ? Format::printf("%dpx %dpx %fpx #000000", 0, 1, 1.0) : QString();
 
     const bool snippet = e.textType() == kSnippetTextType;
-    const bool escape = !snippet && (profile.responsiveDesign ? !responsiveOutput : !profile.htmlTextBoxes);
+    const bool escape = !snippet && escapesTypedMarkup(responsiveOutput);
     QString body = CodeText::bodyMarkup(plain, e.indentFlag(), escape);
     const bool containsLink =
         int(e.snippetFormatFlag()) == 1 && profile.responsiveDesign && !e.link().isEmpty();

@@ -109,7 +109,7 @@ QString enlargeBody(const PageImage& image, const QString& folder)
 {
     const QString name = image.imageName();
     const QString type = image.imageType();
-    const QString alt = image.altText().toHtmlEscaped();
+    const QString alt = CodeText::escapedLine(image.altText());
     const bool linked = PageAssembly::isLink(image.link());
     const QString link = PageAssembly::writtenLink(image.link());
     const QString picture = format("%@/%@o.%@", {folder, name, type});
@@ -143,7 +143,7 @@ QString plainBody(const PageImage& image, const QString& folder)
 {
     const QString name = image.imageName();
     const QString type = image.imageType();
-    const QString alt = image.altText().toHtmlEscaped();
+    const QString alt = CodeText::escapedLine(image.altText());
     const QRectF b = image.frame();
     // The responsive designer keeps images that do not resize at their own size.
     const bool fixedSize = DataCentre::profile().responsiveDesign && image.responsiveResizeFlag() != 1;

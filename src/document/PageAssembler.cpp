@@ -1,6 +1,7 @@
 #include "codegen/CodeTemplate.h"
 #include "document/DocumentWindow.h"
 #include "document/PageAssembly.h"
+#include "document/PageEntities.h"
 #include "document/PageFileFormat.h"
 #include "document/PageHead.h"
 #include "document/PageKinds.h"
@@ -226,7 +227,7 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
                              page.pieces.snippetBody, page.pieces.slideshowBody}) +
                      PageTrailer::trailer(*this);
     source = PageTrailer::withKeyedBlocks(source, *this);
-    lastGeneratedSource() = PageTrailer::withEntities(source);
+    lastGeneratedSource() = PageEntities::withEntities(source);
 
     m_slideshowArray = page.lists.slideshowArray;
     removeUnusedFiles(*this, page.lists.imageViewArray);

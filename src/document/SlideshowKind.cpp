@@ -70,7 +70,7 @@ QString slideBody(PageAssembly& page, TransformView& slide, int n)
             "<div class=\"slide%d\"><a href=%@ target=%@ title=\"%@\"><img src=%@/%@@2x.%@ class=\"%@\" "
             "class=\"img-responsive\"></a></div>\n",
             {n, PageAssembly::writtenLink(slide.link()), CodeText::safeLinkTarget(slide.linkOption()),
-             slide.altText().toHtmlEscaped(), folder, slide.imageName(), slide.imageType(),
+             CodeText::escapedLine(slide.altText()), folder, slide.imageName(), slide.imageType(),
              slide.imageName()});
     return format(
         "<div class=\"slide%d\"><img src=%@/%@@2x.%@ class=\"%@\" class=\"img-responsive\"></div>\n",

@@ -29,4 +29,16 @@ TEST(CodeTextTest, InlineStylesCannotEndTheirSingleQuotedAttribute)
     EXPECT_EQ(CodeText::singleQuotedAttribute(QStringLiteral("a&b")), QStringLiteral("a&amp;b"));
 }
 
+TEST(CodeTextTest, TypedTextCanOpenNoTagEntityOrAttribute)
+{
+    const QString typed = QStringLiteral("5 &lt; 6 & <b>\"x\"</b>\r\nnext\nline\u2028end");
+    EXPECT_EQ(CodeText::escapedText(typed),
+              QStringLiteral("5 &amp;lt; 6 &amp; &lt;b&gt;\"x\"&lt;/b&gt;\r\nnext\nline\u2028end"));
+    EXPECT_EQ(CodeText::escapedLine(typed),
+              QStringLiteral("5 &amp;lt; 6 &amp; &lt;b&gt;&quot;x&quot;&lt;/b&gt; next line end"));
+    EXPECT_EQ(CodeText::bodyMarkup(QStringLiteral("a & b\n<c>"), 0, true),
+              QStringLiteral("a &amp; b<br>&lt;c&gt;"));
+    EXPECT_EQ(CodeText::bodyMarkup(QStringLiteral("a & b\n<c>"), 0, false), QStringLiteral("a & b<br><c>"));
+}
+
 } // namespace

@@ -1,11 +1,9 @@
+#include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
 #include "document/PageAssembly.h"
 #include "document/PageObjectRules.h"
 #include "profile/services/WebFonts.h"
-
-#include <libxml/HTMLparser.h>
-#include <libxml/xmlerror.h>
 
 namespace {
 
@@ -292,25 +290,6 @@ TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)
     auto plain = std::make_shared<SKTDocument>();
     plain->generateSourceCode(QStringLiteral("empty"), 0, 0);
     EXPECT_FALSE(SKTDocument::lastGeneratedSource().contains(QStringLiteral("css?family=")));
-}
-
-// The errors libxml2's HTML parser reports for the text.
-QStringList htmlErrors(const QByteArray& html)
-{
-    QStringList errors;
-    xmlSetStructuredErrorFunc(&errors, [](void* context, xmlErrorPtr error) {
-        if (error && error->level >= XML_ERR_ERROR)
-            static_cast<QStringList*>(context)->append(QStringLiteral("line %1: %2")
-                                                           .arg(error->line)
-                                                           .arg(QString::fromUtf8(error->message).trimmed()));
-    });
-    htmlDocPtr parsed =
-        htmlReadMemory(html.constData(), int(html.size()), "home.html", "UTF-8", HTML_PARSE_NONET);
-    xmlSetStructuredErrorFunc(nullptr, nullptr);
-    if (!parsed)
-        errors.append(QStringLiteral("no document"));
-    xmlFreeDoc(parsed);
-    return errors;
 }
 
 TEST_F(PageAssemblerTest, TheStoredPageParsesAsHtmlWithoutErrors)
