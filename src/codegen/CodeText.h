@@ -26,6 +26,22 @@ QString bodyMarkup(QString text, int indentFlag, bool escape);
 // "<" and ">" are percent-encoded; everything else, earlier percent escapes included, stays.
 QString safeLinkTarget(const QString& link);
 
+// The target window of a link: "_blank", "_self", "_parent", "_top", or a plain name of letters, digits, "-"
+// and "_" that does not begin with "_"; anything else opens the link in its own window ("_self").
+QString safeWindowTarget(const QString& target);
+
+// The characters an element id may have here: ASCII letters, digits, "-" and "_". The others are dropped, so
+// an id written into a script or a selector can end neither.
+QString safeIdentifier(const QString& id);
+
+// A colour string as pages write it after "#": six hexadecimal digits, or "CLEAR0" for none. Anything else
+// (a colour name, a longer text, what a damaged page holds) is the fallback.
+QString safeColor(const QString& color, const QString& fallback);
+
+// A file path as a URL in src attributes and CSS url(): every character but ASCII letters, digits and
+// "-._~/@" percent-encoded as UTF-8, so no file or folder name can end the value, the url() or the tag.
+QString safeUrlPath(const QString& path);
+
 // Free text (a template name, font family, shape name, ...) as a value of a generated CSS rule: every
 // character that would end the property or the rule for the page readers (";", ":", "{", "}", "=", every
 // line end they split lines at) or end the style element or open a CSS string for a browser ('"', "<",

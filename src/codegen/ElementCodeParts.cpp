@@ -27,8 +27,19 @@ QString withoutPathExtension(const QString& name)
     return dot > slash + 1 ? name.left(dot) : name;
 }
 
-QString companionRules(const CompanionRuleValues& v)
+QString imageSource(const QString& folder, const QString& name, const char* variant, const QString& type)
 {
+    return CodeText::safeUrlPath(folder + QLatin1Char('/') + name + QLatin1String(variant) +
+                                 QLatin1Char('.') + type);
+}
+
+QString companionRules(const CompanionRuleValues& values)
+{
+    // Colours that are no colour strings write the text black and no hover colour.
+    CompanionRuleValues v = values;
+    v.textColor = CodeText::safeColor(v.textColor, QStringLiteral("000000"));
+    v.hoverColor = CodeText::safeColor(v.hoverColor, QString());
+    v.hoverTextColor = CodeText::safeColor(v.hoverTextColor, QString());
     const QString& s = v.selector;
     const bool hover = !v.hoverColor.isEmpty();
     const bool hoverText = !v.hoverTextColor.isEmpty();

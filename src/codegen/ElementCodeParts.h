@@ -13,12 +13,16 @@ QString alignmentWord(Qt::Alignment alignment);
 // a file name starts no extension.
 QString withoutPathExtension(const QString& name);
 
+// The src of one of an image's files in its folder, "folder/name" + `variant` ("@2x" for the
+// double-resolution copy, "o" for the original) + "." + type, as a safe URL path.
+QString imageSource(const QString& folder, const QString& name, const char* variant, const QString& type);
+
 // What the rules that follow an element's own rule tell.
 struct CompanionRuleValues {
-    QString selector; // the element's, as ".text3"
-    QString textColor;
-    QString hoverColor;     // empty for none
-    QString hoverTextColor; // empty for none
+    QString selector;       // the element's, as ".text3"
+    QString textColor;      // black when it is no colour string
+    QString hoverColor;     // none when empty or no colour string
+    QString hoverTextColor; // none when empty or no colour string
     QString formType;       // written made safe, like all free text in a rule
     int formTag = 0;
     int formOptionTag = 0;

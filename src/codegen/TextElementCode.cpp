@@ -77,9 +77,10 @@ QString pixels(long long value)
     return Format::integer(value) + QLatin1String("px");
 }
 
+// A value that is no colour string is left out of the rule, as a missing one is.
 QString hexColor(const QString& colorString)
 {
-    return QLatin1Char('#') + colorString;
+    return QLatin1Char('#') + CodeText::safeColor(colorString, QString());
 }
 
 // The template name loses its extension; an element without one takes the page's main template name.

@@ -1,4 +1,5 @@
 #include "codegen/CodeTemplate.h"
+#include "codegen/CodeText.h"
 #include "document/DocumentWindow.h"
 #include "document/PageAssembly.h"
 #include "document/PageEntities.h"
@@ -85,10 +86,9 @@ QString pageColorOf(SKTDocument& document)
         color = document.pageColorHexString().isEmpty() ? DataCentre::asHexString(document.pageColor())
                                                         : document.pageColorHexString();
     }
-    if (color.isEmpty() ||
-        (color == DataCentre::kClearColorString && !DataCentre::profile().transparentBackgroundAllowed))
+    if (color == DataCentre::kClearColorString && !DataCentre::profile().transparentBackgroundAllowed)
         color = kWhite;
-    return color;
+    return CodeText::safeColor(color, kWhite);
 }
 
 QString backgroundRule(const SKTDocument& document, const QString& pageName, const QString& pageColor)
@@ -99,12 +99,12 @@ QString backgroundRule(const SKTDocument& document, const QString& pageName, con
     const QString file = document.backgroundImageType() == QLatin1String("JPG")
                              ? QStringLiteral("background.JPG")
                              : QStringLiteral("background.PNG");
+    const QString source = CodeText::safeUrlPath(folder + QLatin1Char('/') + file);
     if (document.centreFlag() != 0)
-        return format("body{background-image:url('%@/%@');\ntext-align:center;\nbackground-attachment:scroll "
+        return format("body{background-image:url('%@');\ntext-align:center;\nbackground-attachment:scroll "
                       "!important;}\n",
-                      {folder, file});
-    return format("body{background-image:url('%@/%@');\nbackground-attachment:scroll !important;}\n",
-                  {folder, file});
+                      {source});
+    return format("body{background-image:url('%@');\nbackground-attachment:scroll !important;}\n", {source});
 }
 
 // The sixteen pieces of the style block; `retina` is left out of the inline block.

@@ -57,12 +57,6 @@ TextLook lookOf(SKTGraphic& box, const QString& plain)
     return look;
 }
 
-// A hover colour of "(null)" is none.
-QString hoverColorOf(const QString& color)
-{
-    return color == QLatin1String("(null)") ? QString() : color;
-}
-
 } // namespace
 
 namespace TextBoxCode {
@@ -190,8 +184,8 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         rule.integer(Property::containsLinkFlag, 0);
     }
     const QString companions = ElementCodeParts::companionRules(
-        {selector, textColor, hoverColorOf(box.hoverColorString()), hoverColorOf(box.hoverTextColorString()),
-         box.formType(), box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
+        {selector, textColor, box.hoverColorString(), box.hoverTextColorString(), box.formType(),
+         box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
     return rule.closed() + companions + QStringLiteral("\n\n");
 }
 

@@ -57,7 +57,7 @@ QString textBoxBody(SKTGraphic& box, int number, bool escape)
     if (!PageAssembly::isLink(box.link()))
         return format("<div class=text%d>%@</div>\n", {number, text});
     const QString link = PageAssembly::writtenLink(box.link());
-    const QString target = CodeText::safeLinkTarget(settleLinkOption(box));
+    const QString target = CodeText::safeWindowTarget(settleLinkOption(box));
     if (box.shapeFlag() == 1)
         return format("<a href=%@ target=%@><div class=text%d>%@</div></a>\n", {link, target, number, text});
     return format("<div class=text%d><a href=%@ target=%@>%@</a></div>\n", {number, link, target, text});

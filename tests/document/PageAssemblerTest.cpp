@@ -269,6 +269,38 @@ TEST_F(PageAssemblerTest, TextBodiesStayTextAndLinksStayInTheirAttribute)
     EXPECT_EQ(box->linkOption(), QStringLiteral("_self"));
 }
 
+TEST_F(PageAssemblerTest, TargetsColoursAndFileNamesFromADamagedPageLandSafely)
+{
+    auto box = textBox(QStringLiteral("Go"), QRectF(0, 0, 100, 40));
+    box->setLink(QStringLiteral("page2.html"));
+    box->setLinkOption(QStringLiteral("_blank onclick=alert(1)"));
+    box->setTextHexColorString(QStringLiteral("red;}</style><script>"));
+    box->setHoverColorString(QStringLiteral("00FF00\"}"));
+    box->setBackgroundHexColorString(QStringLiteral("xyz"));
+    add(box);
+    auto picture = image(QStringLiteral("image1"), QRectF(0, 100, 50, 50));
+    picture->setLink(QStringLiteral("http://example.org"));
+    picture->setLinkOption(QStringLiteral("x\"y"));
+    picture->setBorderHexColorString(QStringLiteral("blue"));
+    add(picture);
+
+    const QString page = storedPage(QStringLiteral("my page"));
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("<div class=text0><a href=page2.html target=_self>Go</a></div>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<a href=http://example.org target=_self><img "
+                                             "src=\"my%20page/image1@2x.PNG\"")));
+    const QString rule = lineStartingWith(page, QStringLiteral(".text0{"));
+    EXPECT_TRUE(rule.contains(QStringLiteral(";color:#000000;"))) << rule.toStdString();
+    EXPECT_TRUE(rule.contains(QStringLiteral("shapeBackgroundColor:CLEAR0;")));
+    EXPECT_FALSE(rule.contains(QStringLiteral("background-color")));
+    EXPECT_FALSE(rule.contains(QStringLiteral("hover")));
+    EXPECT_TRUE(
+        lineStartingWith(page, QStringLiteral(".image1{")).contains(QStringLiteral("border-color:#000000;")));
+    for (const char* hostile : {"red;", "xyz", "00FF00", "onclick", "x\"y", "blue"})
+        EXPECT_FALSE(page.contains(QLatin1String(hostile))) << hostile;
+    EXPECT_EQ(htmlErrors(page.toUtf8()), QStringList());
+}
+
 TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharactersBecomeEntities)
 {
     DataCentre::profile().profileFieldKeys = {QStringLiteral("Pet Name"), QStringLiteral("Owner")};
