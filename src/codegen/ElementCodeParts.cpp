@@ -5,6 +5,8 @@
 #include "profile/DataCentre.h"
 #include "profile/services/WebFonts.h"
 
+#include <algorithm>
+
 using CodeTemplate::format;
 
 namespace ElementCodeParts {
@@ -66,6 +68,16 @@ QString companionRules(const CompanionRuleValues& values)
                    {v.textColor, CodeText::safeRuleText(v.formType), v.formTag, v.formOptionTag,
                     v.formRequiredFlag});
     return keys + links + visited + css;
+}
+
+RuleShadow ruleShadow(bool shown, double radius, double horizontalOffset, double verticalOffset)
+{
+    if (!shown)
+        return {};
+    RuleShadow shadow{1.0, std::max(radius, 1.0), horizontalOffset, verticalOffset, QString()};
+    shadow.css = format("%dpx %dpx %fpx #000000",
+                        {int(shadow.horizontalOffset), int(shadow.verticalOffset), shadow.radius});
+    return shadow;
 }
 
 bool escapesTypedMarkup(bool publishing)

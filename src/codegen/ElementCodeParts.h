@@ -34,6 +34,19 @@ struct CompanionRuleValues {
 // its own line feed. Hover colours that are none write no rule.
 QString companionRules(const CompanionRuleValues& values);
 
+// The shadow a text element's rule tells, from the element's own values: none without its shadow flag;
+// else opaque (a shown shadow has no other strength), with the element's offsets and blur radius.
+struct RuleShadow {
+    double opacity = 0;
+    // Never below 1 for a shown shadow: readers take a shadow from a radius above 0.
+    double radius = 0;
+    double horizontalOffset = 0;
+    double verticalOffset = 0;
+    // The CSS value "%dpx %dpx %fpx #000000"; empty for none.
+    QString css;
+};
+RuleShadow ruleShadow(bool shown, double radius, double horizontalOffset, double verticalOffset);
+
 // Whether the typed "&", "<" and ">" of text boxes are written as entities: on every page but those of the
 // products whose text boxes hold raw HTML, and the published pages of the responsive products, which keep
 // the boxes' HTML. The page loader decodes them exactly where they were written so.

@@ -120,10 +120,8 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
                                   ? QStringLiteral("left")
                                   : alignmentWord(TextStorage::alignmentOfFirstParagraph(*facts.text));
 
-    const bool shadow = e.shadowFlag() == 1;
-    const double shadowOpacity = shadow ? 1.0 : 0.0;
-    const double shadowRadius = shadow ? 1.0 : 0.0;
-    const QString boxShadow = shadow ? Format::printf("%dpx %dpx %fpx #000000", 0, 1, 1.0) : QString();
+    const RuleShadow shadow = ruleShadow(e.shadowFlag() == 1, e.shadowRadius(), e.shadowHorizontalOffset(),
+                                         e.shadowVerticalOffset());
 
     const bool snippet = e.textType() == kSnippetTextType;
     const bool escape = !snippet && escapesTypedMarkup(responsiveOutput);
@@ -157,8 +155,8 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
         .add(Css::borderRadius, pixels(int(facts.cornerRadius)))
         .add(Css::mozBorderRadius, pixels(int(facts.cornerRadius)))
         .add(Css::fixed, int(e.moveLock()))
-        .add(Css::shadowOpacity, Format::twoDecimals(shadowOpacity))
-        .add(Css::shadowRadius, Format::twoDecimals(shadowRadius))
+        .add(Css::shadowOpacity, Format::twoDecimals(shadow.opacity))
+        .add(Css::shadowRadius, Format::twoDecimals(shadow.radius))
         .add(Css::textAlpha, Format::twoDecimals(opacity))
         .add(Css::opacity, Format::twoDecimals(opacity))
         .add(Css::filter, Format::printf("alpha(opacity=%0.2f)", 100 * opacity))
@@ -226,7 +224,7 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
         .add(Css::hoverTextColor, hexColor(e.hoverTextColorString()))
         .add(Css::lineHeight, Format::twoDecimals(lineSpacing), true)
         .add(Css::lineMultiple, Format::twoDecimals(lineSpacing))
-        .add(Css::boxShadow, boxShadow);
+        .add(Css::boxShadow, shadow.css);
 
     Declarations link;
     link.add(Css::textDecoration, Text("none"))
