@@ -195,6 +195,9 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
                      {m_webPageWidth})
             : QString();
     sortIntoLists(page);
+    // The slides' files are cropped to their own slideshow, found by the number the slideshow pass gives
+    // them: the last slideshow of the list is number 0.
+    m_slideshowArray = GraphicList(page.lists.slideshowArray.crbegin(), page.lists.slideshowArray.crend());
     if (profile.productDisplayName == kLabelProduct)
         m_useBaseTemplateFlag = 0;
     const QString pageColor = pageColorOf(*this);
@@ -229,7 +232,6 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
     source = PageTrailer::withKeyedBlocks(source, *this);
     lastGeneratedSource() = PageEntities::withEntities(source);
 
-    m_slideshowArray = page.lists.slideshowArray;
     removeUnusedFiles(*this, page.lists.imageViewArray);
     m_generatedLists = std::make_shared<PageWorkLists>(std::move(page.lists));
 }

@@ -3,6 +3,7 @@
 
 #include "document/PageAssembly.h"
 #include "document/PageObjectRules.h"
+#include "model/SKTSlideshow.h"
 #include "profile/services/WebFonts.h"
 
 namespace {
@@ -254,6 +255,31 @@ TEST_F(PageAssemblerTest, ImagesAreWrittenInTheOrderOfTheirNumbers)
     EXPECT_TRUE(first >= 0 && first < second && second < tenth);
     EXPECT_TRUE(page.contains(QStringLiteral("<div class=image10><img src=\"home/image10@2x.PNG\" "
                                              "class=\"img-responsive\" alt=\"\"></div>")));
+}
+
+TEST_F(PageAssemblerTest, ResponsiveSlidesAreCroppedToTheirOwnSlideshow)
+{
+    DataCentre::profile().responsiveDesign = true;
+    document.setPageName(QStringLiteral("home"));
+    const int heights[] = {30, 60, 45};
+    for (int i = 0; i < 3; ++i) {
+        auto slideshow = std::make_shared<SKTSlideshow>();
+        slideshow->setBounds(QRectF(0, 100 * i, 200, heights[i]));
+        auto slide = TransformView::initWithFrame(QRectF(0, 0, 100, 75));
+        slide->setImageName(QStringLiteral("image%1").arg(i + 1));
+        slide->setImageType(QStringLiteral("PNG"));
+        QImage picture(100, 75, QImage::Format_ARGB32);
+        picture.fill(Qt::green);
+        slide->setImage(picture);
+        slide->setSelectable(1);
+        slideshow->setImageArray({slide});
+        add(slideshow);
+    }
+    document.generateSourceCode(QStringLiteral("home"), 0, 1);
+    for (int i = 0; i < 3; ++i) {
+        const QImage band(QDir(workFolder).filePath(QStringLiteral("home/image%1@2x.PNG").arg(i + 1)));
+        EXPECT_EQ(band.size(), QSize(200, heights[i])) << "slide " << i + 1;
+    }
 }
 
 TEST_F(PageAssemblerTest, TextBodiesStayTextAndLinksStayInTheirAttribute)
