@@ -2,8 +2,13 @@
 
 #include "codegen/CodeVocabulary.h"
 #include "platform/Format.h"
+#include "profile/services/HexColor.h"
 
 #include <QRegularExpression>
+#include <QUrl>
+
+#include <algorithm>
+#include <iterator>
 
 namespace CodeText {
 
@@ -24,11 +29,24 @@ bool isLineEnd(QChar c)
     }
 }
 
-QString escapeAngleBrackets(const QString& text)
+QString escapedText(const QString& text)
 {
     QString escaped = text;
+    escaped.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     escaped.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     escaped.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return escaped;
+}
+
+QString escapedLine(const QString& text)
+{
+    QString escaped = escapedText(text);
+    escaped.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    escaped.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar& c : escaped) {
+        if (isLineEnd(c))
+            c = QLatin1Char(' ');
+    }
     return escaped;
 }
 
@@ -39,7 +57,7 @@ QString bodyMarkup(QString text, int indentFlag, bool escape)
         QStringLiteral("[\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]"));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (escape)
-        text = escapeAngleBrackets(text);
+        text = escapedText(text);
     text.replace(QLatin1Char('\n'), QString(indentFlag == 2 ? Markup::tabParagraph : Markup::lineBreak));
     text.replace(otherLineEnds, QString(Markup::lineBreak));
     return text;
@@ -57,6 +75,49 @@ QString safeLinkTarget(const QString& link)
             safe += c;
     }
     return safe;
+}
+
+namespace {
+
+bool isAsciiLetterOrDigit(QChar c)
+{
+    return c.unicode() < 128 && c.isLetterOrNumber();
+}
+
+bool isIdentifierCharacter(QChar c)
+{
+    return isAsciiLetterOrDigit(c) || c == QLatin1Char('-') || c == QLatin1Char('_');
+}
+
+} // namespace
+
+QString safeWindowTarget(const QString& target)
+{
+    static const QStringList keywords = {QStringLiteral("_blank"), QStringLiteral("_self"),
+                                         QStringLiteral("_parent"), QStringLiteral("_top")};
+    if (keywords.contains(target))
+        return target;
+    const bool plainName = !target.isEmpty() && !target.startsWith(QLatin1Char('_')) &&
+                           std::all_of(target.cbegin(), target.cend(), isIdentifierCharacter);
+    return plainName ? target : QStringLiteral("_self");
+}
+
+QString safeIdentifier(const QString& id)
+{
+    QString safe;
+    std::copy_if(id.cbegin(), id.cend(), std::back_inserter(safe), isIdentifierCharacter);
+    return safe;
+}
+
+QString safeColor(const QString& color, const QString& fallback)
+{
+    static const QRegularExpression hexColor(QStringLiteral("^[0-9A-Fa-f]{6}$"));
+    return color == DataCentre::kClearColorString || hexColor.match(color).hasMatch() ? color : fallback;
+}
+
+QString safeUrlPath(const QString& path)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/@"));
 }
 
 QString safeRuleText(const QString& text)

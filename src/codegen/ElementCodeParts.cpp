@@ -2,7 +2,10 @@
 
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "profile/DataCentre.h"
 #include "profile/services/WebFonts.h"
+
+#include <algorithm>
 
 using CodeTemplate::format;
 
@@ -26,8 +29,19 @@ QString withoutPathExtension(const QString& name)
     return dot > slash + 1 ? name.left(dot) : name;
 }
 
-QString companionRules(const CompanionRuleValues& v)
+QString imageSource(const QString& folder, const QString& name, const char* variant, const QString& type)
 {
+    return CodeText::safeUrlPath(folder + QLatin1Char('/') + name + QLatin1String(variant) +
+                                 QLatin1Char('.') + type);
+}
+
+QString companionRules(const CompanionRuleValues& values)
+{
+    // Colours that are no colour strings write the text black and no hover colour.
+    CompanionRuleValues v = values;
+    v.textColor = CodeText::safeColor(v.textColor, QStringLiteral("000000"));
+    v.hoverColor = CodeText::safeColor(v.hoverColor, QString());
+    v.hoverTextColor = CodeText::safeColor(v.hoverTextColor, QString());
     const QString& s = v.selector;
     const bool hover = !v.hoverColor.isEmpty();
     const bool hoverText = !v.hoverTextColor.isEmpty();
@@ -54,6 +68,22 @@ QString companionRules(const CompanionRuleValues& v)
                    {v.textColor, CodeText::safeRuleText(v.formType), v.formTag, v.formOptionTag,
                     v.formRequiredFlag});
     return keys + links + visited + css;
+}
+
+RuleShadow ruleShadow(bool shown, double radius, double horizontalOffset, double verticalOffset)
+{
+    if (!shown)
+        return {};
+    RuleShadow shadow{1.0, std::max(radius, 1.0), horizontalOffset, verticalOffset, QString()};
+    shadow.css = format("%dpx %dpx %fpx #000000",
+                        {int(shadow.horizontalOffset), int(shadow.verticalOffset), shadow.radius});
+    return shadow;
+}
+
+bool escapesTypedMarkup(bool publishing)
+{
+    const ProductProfile& profile = DataCentre::profile();
+    return profile.responsiveDesign ? !publishing : !profile.htmlTextBoxes;
 }
 
 void markWebFontUsed(const QString& family)

@@ -2,6 +2,7 @@
 
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
 #include "model/NoNumber.h"
@@ -60,7 +61,7 @@ QString alignmentDeclaration(int alignment)
 // the empty text.
 QString escaped(const QString& text)
 {
-    return text.isNull() ? QStringLiteral("") : text.toHtmlEscaped();
+    return text.isNull() ? QStringLiteral("") : CodeText::escapedLine(text);
 }
 
 template <class Image> QString boxDeclaration(const Image& image)
@@ -97,8 +98,8 @@ template <class Image> QString classRule(Image& image, const QString& box)
                   "opacity=%f);%@%@}\n\n",
                   {image.imageName(), size, alignmentDeclaration(image.responsiveAlignment()),
                    int(image.borderWidth()), CodeText::safeRuleText(image.borderStyle()),
-                   image.borderHexColorString(), double(image.opacity()), double(image.opacity()) * 100,
-                   shadow, box});
+                   CodeText::safeColor(image.borderHexColorString(), QStringLiteral("transparent")),
+                   double(image.opacity()), double(image.opacity()) * 100, shadow, box});
 }
 
 // The body and header of an image that opens its full picture in a pop-up.
@@ -106,7 +107,7 @@ template <class Image>
 void writePopUp(const Image& image, const QString& folder, const QString& rule, bool withClassRule,
                 CodeWidgetHelper& code)
 {
-    const QString large = format("%@/%@o.%@", {folder, image.imageName(), image.imageType()});
+    const QString large = ElementCodeParts::imageSource(folder, image.imageName(), "o", image.imageType());
     const QString modal = QString::fromUtf8(kModalRules) + backdropRule(image.backdropLightingFlag());
     code.setHeaderString(withClassRule ? format("%@\n%@", {rule, modal}) : modal);
 
@@ -138,14 +139,14 @@ template <class Image>
 QString plainBody(const Image& image, const QString& folder, const QString& box, bool inlineStyle)
 {
     const QString alt = escaped(image.altText());
+    const QString source = ElementCodeParts::imageSource(folder, image.imageName(), "@2x", image.imageType());
     if (inlineStyle) {
-        return format("<div class=%@ style='%@'><img src=\"%@/%@@2x.%@\" alt=\"%@\" width=%@></div>\n",
-                      {image.imageName(), CodeText::singleQuotedAttribute(box), folder, image.imageName(),
-                       image.imageType(), alt, kFullWidth});
+        return format("<div class=%@ style='%@'><img src=\"%@\" alt=\"%@\" width=%@></div>\n",
+                      {image.imageName(), CodeText::singleQuotedAttribute(box), source, alt, kFullWidth});
     }
-    return format("<div class=%@><center><img src=\"%@/%@@2x.%@\" class=\"img-responsive\" "
-                  "alt=\"%@\"></center></div>\n",
-                  {image.imageName(), folder, image.imageName(), image.imageType(), alt});
+    return format(
+        "<div class=%@><center><img src=\"%@\" class=\"img-responsive\" alt=\"%@\"></center></div>\n",
+        {image.imageName(), source, alt});
 }
 
 template <class Image>
@@ -155,16 +156,17 @@ QString linkedBody(Image& image, const QString& folder, const QString& box, bool
         image.setLinkOption(QStringLiteral("_self"));
     const QString alt = escaped(image.altText());
     const QString link = CodeText::safeLinkTarget(image.link());
+    const QString target = CodeText::safeWindowTarget(image.linkOption());
+    const QString source = ElementCodeParts::imageSource(folder, image.imageName(), "@2x", image.imageType());
     if (inlineStyle) {
-        return format("<div class=%@ style='%@'><a href=%@ target=%@><img src=\"%@/%@@2x.%@\" alt=\"%@\" "
-                      "width=%@></a></div>\n",
-                      {image.imageName(), CodeText::singleQuotedAttribute(box), link, image.linkOption(),
-                       folder, image.imageName(), image.imageType(), alt, kFullWidth});
+        return format(
+            "<div class=%@ style='%@'><a href=%@ target=%@><img src=\"%@\" alt=\"%@\" "
+            "width=%@></a></div>\n",
+            {image.imageName(), CodeText::singleQuotedAttribute(box), link, target, source, alt, kFullWidth});
     }
-    return format(
-        "<div class=%@><a href=%@ target=%@><center><img src=\"%@/%@@2x.%@\" class=\"img-responsive\" "
-        "alt=\"%@\"></center></a></div>\n",
-        {image.imageName(), link, image.linkOption(), folder, image.imageName(), image.imageType(), alt});
+    return format("<div class=%@><a href=%@ target=%@><center><img src=\"%@\" class=\"img-responsive\" "
+                  "alt=\"%@\"></center></a></div>\n",
+                  {image.imageName(), link, target, source, alt});
 }
 
 } // namespace

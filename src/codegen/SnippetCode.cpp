@@ -137,13 +137,15 @@ template <class Element> QString boxModel(const Element& e, const SnippetFacts& 
     return box.replace(QStringLiteral("pixel"), QStringLiteral("px"));
 }
 
-// The ids of a comma-separated list; blanks around them and empty entries are dropped.
+// The ids of a comma-separated list, each of identifier characters only, so that none can end the string
+// or the script it is written into; entries left empty are dropped.
 QStringList idsOf(const QString& list)
 {
     QStringList ids;
     for (const QString& id : list.split(QLatin1Char(','))) {
-        if (!id.trimmed().isEmpty())
-            ids << id.trimmed();
+        const QString safe = CodeText::safeIdentifier(id);
+        if (!safe.isEmpty())
+            ids << safe;
     }
     return ids;
 }
@@ -164,6 +166,7 @@ QString body(const Element& e, const QString& prefix, int n, const QString& text
              bool inlineStyleCode)
 {
     const QString link = CodeText::safeLinkTarget(e.link());
+    const QString target = CodeText::safeWindowTarget(e.linkOption());
     if (e.link().isEmpty()) {
         if (inlineStyleCode)
             return format("<div class=%@snippet%d id=%@snippet%d style='%@'>\n%@\n</div>\n",
@@ -174,17 +177,16 @@ QString body(const Element& e, const QString& prefix, int n, const QString& text
         if (inlineStyleCode)
             return format(
                 "<a href=%@ target=%@><div class=%@snippet%d id=%@snippet%d style='%@'>%@</div></a>\n",
-                {link, e.linkOption(), prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle),
-                 text});
+                {link, target, prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle), text});
         return format("<a href=%@ target=%@><div class=%@snippet%d id=%@snippet%d>%@</div></a>\n",
-                      {link, e.linkOption(), prefix, n, prefix, n, text});
+                      {link, target, prefix, n, prefix, n, text});
     }
     if (inlineStyleCode)
         return format(
             "<div class=%@snippet%d id=%@snippet%d style='%@'><a href=%@ target=%@>%@</a></div>\n",
-            {prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle), link, e.linkOption(), text});
+            {prefix, n, prefix, n, CodeText::singleQuotedAttribute(inlineStyle), link, target, text});
     return format("<div class=%@snippet%d id=%@snippet%d><a href=%@ target=%@>%@</a></div>\n",
-                  {prefix, n, prefix, n, link, e.linkOption(), text});
+                  {prefix, n, prefix, n, link, target, text});
 }
 
 template <class Element>
@@ -226,7 +228,8 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
                                                       : format("opacity:%f;filter:alpha(opacity=%f);",
                                                                {facts.opacity, facts.opacity * 100});
         }
-        const QString background = e.backgroundHexColorString();
+        const QString background =
+            CodeText::safeColor(e.backgroundHexColorString(), DataCentre::kClearColorString);
         const QString backgroundDeclaration = background == DataCentre::kClearColorString
                                                   ? QStringLiteral("")
                                                   : format("background-color:#%@;", {background});
@@ -237,11 +240,13 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
                                              int(e.shadowRadius())});
         if (e.borderHexColorString() == DataCentre::kClearColorString)
             e.setBorderHexColorString(QStringLiteral("000000"));
+        const QString textColor = CodeText::safeColor(e.textHexColorString(), QStringLiteral("000000"));
+        const QString borderColor = CodeText::safeColor(e.borderHexColorString(), QStringLiteral("000000"));
         const QString alignment = textIsEmpty ? QStringLiteral("left") : alignmentWord(facts.alignment);
         // A snippet is no form field.
         const QString companions = ElementCodeParts::companionRules(
-            {format(".%@snippet%d", {prefix, n}), e.textHexColorString(), e.hoverColorString(),
-             e.hoverTextColorString(), e.formType(), kNoNumber, kNoNumber, 0});
+            {format(".%@snippet%d", {prefix, n}), textColor, e.hoverColorString(), e.hoverTextColorString(),
+             e.formType(), kNoNumber, kNoNumber, 0});
         const QString box = boxModel(e, facts, textIsEmpty);
         const bool clickable = !e.onClickShowString().isEmpty() || !e.onClickHideString().isEmpty();
         const QString pointer = clickable ? QStringLiteral("cursor:pointer;") : QStringLiteral("");
@@ -262,12 +267,12 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
              backgroundDeclaration,
              layer,
              fontSize,
-             e.textHexColorString(),
+             textColor,
              family,
              box,
              borderStyle,
              e.borderWidth(),
-             e.borderHexColorString(),
+             borderColor,
              alignment,
              facts.cornerRadius,
              facts.cornerRadius,
@@ -291,13 +296,12 @@ CodeWidgetHelper generate(Element& e, const SnippetFacts& facts, const PageCodeC
              lineHeight,
              pointer,
              companions});
-        inlineStyle =
-            format("%@z-index:%d;font-size:%dpx;color:#%@;font-family:\"%@\";%@border-style:%@;"
-                   "border-width:%dpx;border-color:#%@;text-align:%@;border-radius:%dpx;"
-                   "-moz-border-radius:%dpx;fixed:%d;%@%@line-height:normal;%@%@",
-                   {backgroundDeclaration, layer, fontSize, e.textHexColorString(), family, box, borderStyle,
-                    e.borderWidth(), e.borderHexColorString(), alignment, facts.cornerRadius,
-                    facts.cornerRadius, fixed, opacity, shadow, lineHeight, pointer});
+        inlineStyle = format("%@z-index:%d;font-size:%dpx;color:#%@;font-family:\"%@\";%@border-style:%@;"
+                             "border-width:%dpx;border-color:#%@;text-align:%@;border-radius:%dpx;"
+                             "-moz-border-radius:%dpx;fixed:%d;%@%@line-height:normal;%@%@",
+                             {backgroundDeclaration, layer, fontSize, textColor, family, box, borderStyle,
+                              e.borderWidth(), borderColor, alignment, facts.cornerRadius, facts.cornerRadius,
+                              fixed, opacity, shadow, lineHeight, pointer});
     }
 
     // The user's HTML is written as it is; a formatted snippet only turns its line ends into breaks.

@@ -77,9 +77,10 @@ QString pixels(long long value)
     return Format::integer(value) + QLatin1String("px");
 }
 
+// A value that is no colour string is left out of the rule, as a missing one is.
 QString hexColor(const QString& colorString)
 {
-    return QLatin1Char('#') + colorString;
+    return QLatin1Char('#') + CodeText::safeColor(colorString, QString());
 }
 
 // The template name loses its extension; an element without one takes the page's main template name.
@@ -119,13 +120,11 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
                                   ? QStringLiteral("left")
                                   : alignmentWord(TextStorage::alignmentOfFirstParagraph(*facts.text));
 
-    const bool shadow = e.shadowFlag() == 1;
-    const double shadowOpacity = shadow ? 1.0 : 0.0;
-    const double shadowRadius = shadow ? 1.0 : 0.0;
-    const QString boxShadow = shadow ? Format::printf("%dpx %dpx %fpx #000000", 0, 1, 1.0) : QString();
+    const RuleShadow shadow = ruleShadow(e.shadowFlag() == 1, e.shadowRadius(), e.shadowHorizontalOffset(),
+                                         e.shadowVerticalOffset());
 
     const bool snippet = e.textType() == kSnippetTextType;
-    const bool escape = !snippet && (profile.responsiveDesign ? !responsiveOutput : !profile.htmlTextBoxes);
+    const bool escape = !snippet && escapesTypedMarkup(responsiveOutput);
     QString body = CodeText::bodyMarkup(plain, e.indentFlag(), escape);
     const bool containsLink =
         int(e.snippetFormatFlag()) == 1 && profile.responsiveDesign && !e.link().isEmpty();
@@ -156,8 +155,8 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
         .add(Css::borderRadius, pixels(int(facts.cornerRadius)))
         .add(Css::mozBorderRadius, pixels(int(facts.cornerRadius)))
         .add(Css::fixed, int(e.moveLock()))
-        .add(Css::shadowOpacity, Format::twoDecimals(shadowOpacity))
-        .add(Css::shadowRadius, Format::twoDecimals(shadowRadius))
+        .add(Css::shadowOpacity, Format::twoDecimals(shadow.opacity))
+        .add(Css::shadowRadius, Format::twoDecimals(shadow.radius))
         .add(Css::textAlpha, Format::twoDecimals(opacity))
         .add(Css::opacity, Format::twoDecimals(opacity))
         .add(Css::filter, Format::printf("alpha(opacity=%0.2f)", 100 * opacity))
@@ -225,7 +224,7 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
         .add(Css::hoverTextColor, hexColor(e.hoverTextColorString()))
         .add(Css::lineHeight, Format::twoDecimals(lineSpacing), true)
         .add(Css::lineMultiple, Format::twoDecimals(lineSpacing))
-        .add(Css::boxShadow, boxShadow);
+        .add(Css::boxShadow, shadow.css);
 
     Declarations link;
     link.add(Css::textDecoration, Text("none"))

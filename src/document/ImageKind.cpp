@@ -99,9 +99,10 @@ QString retinaRule(const PageImage& image, int layer, const QString& folder)
 {
     const QRectF b = image.frame();
     return format(".%@{position:%@;background-size:%dpx %dpx !important;z-index:%d;background:transparent "
-                  "url(\"%@/%@@2x.%@\");}",
+                  "url(\"%@\");}",
                   {image.imageName(), PageAssembly::positionOf(image.scrollFlag()), int(b.width()),
-                   int(b.height()), layer, folder, image.imageName(), image.imageType()});
+                   int(b.height()), layer,
+                   ElementCodeParts::imageSource(folder, image.imageName(), "@2x", image.imageType())});
 }
 
 // A thumbnail that opens the unscaled picture in a pop-up, with the alternative text as its caption.
@@ -109,10 +110,10 @@ QString enlargeBody(const PageImage& image, const QString& folder)
 {
     const QString name = image.imageName();
     const QString type = image.imageType();
-    const QString alt = image.altText().toHtmlEscaped();
+    const QString alt = CodeText::escapedLine(image.altText());
     const bool linked = PageAssembly::isLink(image.link());
     const QString link = PageAssembly::writtenLink(image.link());
-    const QString picture = format("%@/%@o.%@", {folder, name, type});
+    const QString picture = ElementCodeParts::imageSource(folder, name, "o", type);
     const QString caption =
         linked
             ? format("<div class=galleryImageCaption title=\"%@\">\n<span>\n<a href=%@ data-ajax=\"false\">"
@@ -124,11 +125,11 @@ QString enlargeBody(const PageImage& image, const QString& folder)
     const QString anchor =
         linked
             ? format("<a class=%@ href=\"#popup_%@\" href=%@ data-rel=\"popup\" data-position-to=\"window\" "
-                     "title=\"%@\"><img src=%@/%@o.%@ class=\"img-responsive\"></a>\n",
-                     {name, name, link, alt, folder, name, type})
+                     "title=\"%@\"><img src=%@ class=\"img-responsive\"></a>\n",
+                     {name, name, link, alt, picture})
             : format("<a class=%@ href=\"#popup_%@\" data-rel=\"popup\" data-position-to=\"window\" "
-                     "title=\"%@\"><img src=%@/%@o.%@ class=\"img-responsive\"></a>\n",
-                     {name, name, alt, folder, name, type});
+                     "title=\"%@\"><img src=%@ class=\"img-responsive\"></a>\n",
+                     {name, name, alt, picture});
     const QString theme = image.backdropLightingFlag() == 1 ? QStringLiteral("data-overlay-theme=\"b\"")
                                                             : QStringLiteral("data-overlay-theme=\"a\"");
     return format(
@@ -143,26 +144,27 @@ QString plainBody(const PageImage& image, const QString& folder)
 {
     const QString name = image.imageName();
     const QString type = image.imageType();
-    const QString alt = image.altText().toHtmlEscaped();
+    const QString alt = CodeText::escapedLine(image.altText());
+    const QString source = ElementCodeParts::imageSource(folder, name, "@2x", type);
     const QRectF b = image.frame();
     // The responsive designer keeps images that do not resize at their own size.
     const bool fixedSize = DataCentre::profile().responsiveDesign && image.responsiveResizeFlag() != 1;
     if (PageAssembly::isLink(image.link())) {
         const QString link = PageAssembly::writtenLink(image.link());
-        const QString target = CodeText::safeLinkTarget(image.linkOption());
+        const QString target = CodeText::safeWindowTarget(image.linkOption());
         if (fixedSize)
-            return format("<div class=%@><a href=%@ target=%@><img src=\"%@/%@@2x.%@\" width=%d height=%d "
+            return format("<div class=%@><a href=%@ target=%@><img src=\"%@\" width=%d height=%d "
                           "class=\"img-responsive\" alt=\"%@\"></a></div>\n",
-                          {name, link, target, folder, name, type, int(b.width()), int(b.height()), alt});
-        return format("<div class=%@><a href=%@ target=%@><img src=\"%@/%@@2x.%@\" class=\"img-responsive\" "
+                          {name, link, target, source, int(b.width()), int(b.height()), alt});
+        return format("<div class=%@><a href=%@ target=%@><img src=\"%@\" class=\"img-responsive\" "
                       "alt=\"%@\"></a></div>\n",
-                      {name, link, target, folder, name, type, alt});
+                      {name, link, target, source, alt});
     }
     if (fixedSize)
-        return format("<div class=%@><img src=\"%@/%@@2x.%@\" width=%d height=%d alt=\"%@\"></div>\n",
-                      {name, folder, name, type, int(b.width()), int(b.height()), alt});
-    return format("<div class=%@><img src=\"%@/%@@2x.%@\" class=\"img-responsive\" alt=\"%@\"></div>\n",
-                  {name, folder, name, type, alt});
+        return format("<div class=%@><img src=\"%@\" width=%d height=%d alt=\"%@\"></div>\n",
+                      {name, source, int(b.width()), int(b.height()), alt});
+    return format("<div class=%@><img src=\"%@\" class=\"img-responsive\" alt=\"%@\"></div>\n",
+                  {name, source, alt});
 }
 
 // The template name without its extension; an image of the page (not of the base template) takes the

@@ -1,6 +1,8 @@
 #include "codegen/CodeTemplate.h"
+#include "codegen/CodeText.h"
 #include "document/DocumentWindow.h"
 #include "document/PageAssembly.h"
+#include "document/PageEntities.h"
 #include "document/PageFileFormat.h"
 #include "document/PageHead.h"
 #include "document/PageKinds.h"
@@ -84,10 +86,9 @@ QString pageColorOf(SKTDocument& document)
         color = document.pageColorHexString().isEmpty() ? DataCentre::asHexString(document.pageColor())
                                                         : document.pageColorHexString();
     }
-    if (color.isEmpty() ||
-        (color == DataCentre::kClearColorString && !DataCentre::profile().transparentBackgroundAllowed))
+    if (color == DataCentre::kClearColorString && !DataCentre::profile().transparentBackgroundAllowed)
         color = kWhite;
-    return color;
+    return CodeText::safeColor(color, kWhite);
 }
 
 QString backgroundRule(const SKTDocument& document, const QString& pageName, const QString& pageColor)
@@ -98,12 +99,12 @@ QString backgroundRule(const SKTDocument& document, const QString& pageName, con
     const QString file = document.backgroundImageType() == QLatin1String("JPG")
                              ? QStringLiteral("background.JPG")
                              : QStringLiteral("background.PNG");
+    const QString source = CodeText::safeUrlPath(folder + QLatin1Char('/') + file);
     if (document.centreFlag() != 0)
-        return format("body{background-image:url('%@/%@');\ntext-align:center;\nbackground-attachment:scroll "
+        return format("body{background-image:url('%@');\ntext-align:center;\nbackground-attachment:scroll "
                       "!important;}\n",
-                      {folder, file});
-    return format("body{background-image:url('%@/%@');\nbackground-attachment:scroll !important;}\n",
-                  {folder, file});
+                      {source});
+    return format("body{background-image:url('%@');\nbackground-attachment:scroll !important;}\n", {source});
 }
 
 // The sixteen pieces of the style block; `retina` is left out of the inline block.
@@ -194,6 +195,9 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
                      {m_webPageWidth})
             : QString();
     sortIntoLists(page);
+    // The slides' files are cropped to their own slideshow, found by the number the slideshow pass gives
+    // them: the last slideshow of the list is number 0.
+    m_slideshowArray = GraphicList(page.lists.slideshowArray.crbegin(), page.lists.slideshowArray.crend());
     if (profile.productDisplayName == kLabelProduct)
         m_useBaseTemplateFlag = 0;
     const QString pageColor = pageColorOf(*this);
@@ -226,9 +230,8 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
                              page.pieces.snippetBody, page.pieces.slideshowBody}) +
                      PageTrailer::trailer(*this);
     source = PageTrailer::withKeyedBlocks(source, *this);
-    lastGeneratedSource() = PageTrailer::withEntities(source);
+    lastGeneratedSource() = PageEntities::withEntities(source);
 
-    m_slideshowArray = page.lists.slideshowArray;
     removeUnusedFiles(*this, page.lists.imageViewArray);
     m_generatedLists = std::make_shared<PageWorkLists>(std::move(page.lists));
 }

@@ -87,7 +87,7 @@ bool PageAssembly::isLink(const QString& link)
 
 QString PageAssembly::solidColor(const QString& colorString)
 {
-    return colorString.isEmpty() || colorString == DataCentre::kClearColorString ? kBlack : colorString;
+    return colorString == DataCentre::kClearColorString ? kBlack : CodeText::safeColor(colorString, kBlack);
 }
 
 namespace {
@@ -107,7 +107,7 @@ QString settleSolidColor(const QString& stored, const QColor& color, void (SKTGr
         return kBlack;
     }
     if (!stored.isEmpty())
-        return stored;
+        return CodeText::safeColor(stored, kBlack);
     const QString own = stringOfColor(color);
     return own.isEmpty() ? kBlack : own;
 }
@@ -117,7 +117,7 @@ QString settleSolidColor(const QString& stored, const QColor& color, void (SKTGr
 QString PageAssembly::backgroundColorOf(const SKTGraphic& graphic)
 {
     if (!graphic.backgroundHexColorString().isEmpty())
-        return graphic.backgroundHexColorString();
+        return CodeText::safeColor(graphic.backgroundHexColorString(), DataCentre::kClearColorString);
     const QString own = graphic.isDrawingFill() ? stringOfColor(graphic.fillColor()) : QString();
     return own.isEmpty() ? DataCentre::kClearColorString : own;
 }

@@ -76,10 +76,12 @@ public:
     static QString writtenLink(const QString& link);
     // A link that leads somewhere: neither missing, "(null)", empty nor "http://".
     static bool isLink(const QString& link);
-    // A colour string written where a colour must stand: "CLEAR0" and missing ones become "000000".
+    // A colour string written where a colour must stand: "CLEAR0", missing ones and texts that are no colour
+    // string become "000000".
     static QString solidColor(const QString& colorString);
     // The colours of a graphic as colour strings; a graphic without a string of its own gives its colour.
-    // Text and border colours are written solid, and a "CLEAR0" one is stored back as "000000".
+    // Text and border colours are written solid, and a "CLEAR0" one is stored back as "000000". A text that
+    // is no colour string is written as the default: black, or transparent for the background.
     static QString backgroundColorOf(const SKTGraphic& graphic); // "CLEAR0" when transparent
     static QString settleTextColor(SKTGraphic& graphic);
     static QString settleBorderColor(SKTGraphic& graphic);

@@ -1,3 +1,5 @@
+#include "codegen/ElementCodeParts.h"
+#include "document/PageEntities.h"
 #include "document/PageFileFormat.h"
 #include "document/PageLoading.h"
 #include "document/PageRecords.h"
@@ -73,19 +75,15 @@ LinkedText withoutAnchor(QString markup)
     return result;
 }
 
-// Markup back to plain text: line breaks, tabs and the escaped characters.
+// Markup back to plain text: line breaks and tabs first, then the entities, so that a tag typed into the
+// text stays text.
 QString plainText(QString text)
 {
     const QString tab(Body::tabParagraph);
     text.replace(Body::lineBreak, QStringLiteral("\n"));
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    text.replace(QStringLiteral("&copy;"), QStringLiteral("©"));
-    text.replace(QStringLiteral("&reg;"), QStringLiteral("®"));
-    text.replace(QStringLiteral("&pound;"), QStringLiteral("£"));
     text.replace(tab + QStringLiteral("    "), tab);
     text.replace(tab, QStringLiteral("\n    "));
-    return text;
+    return PageEntities::decoded(text, ElementCodeParts::escapesTypedMarkup(false));
 }
 
 // For each text box number, the last body line that holds its div ("<div class=text" + number, then a
@@ -185,7 +183,8 @@ std::optional<QString> attributeValue(const QString& line, QLatin1StringView nam
     return line.mid(valueAt, end - valueAt);
 }
 
-// The quoted text after the name: the character after it opens the value, the next double quote ends it.
+// The quoted text after the name, its entities decoded: the character after it opens the value, the next
+// double quote ends it.
 std::optional<QString> quotedValue(const QString& line, QLatin1StringView name)
 {
     const qsizetype at = line.indexOf(name);
@@ -193,7 +192,7 @@ std::optional<QString> quotedValue(const QString& line, QLatin1StringView name)
         return std::nullopt;
     const qsizetype valueAt = at + name.size() + 1;
     const qsizetype end = line.indexOf(u'"', valueAt);
-    return line.mid(valueAt, end < 0 ? -1 : end - valueAt);
+    return PageEntities::decoded(line.mid(valueAt, end < 0 ? -1 : end - valueAt));
 }
 
 bool isClassNameCharacter(QChar c)

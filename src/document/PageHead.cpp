@@ -1,6 +1,7 @@
 #include "document/PageHead.h"
 
 #include "codegen/CodeTemplate.h"
+#include "codegen/CodeText.h"
 #include "codegen/TextElementCode.h"
 #include "document/PageAssembly.h"
 #include "document/PageFileFormat.h"
@@ -109,9 +110,10 @@ QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
     SKTDocument& document = page.document;
     const ProductProfile& profile = DataCentre::profile();
 
-    QString metas =
-        format("<meta name=\"keywords\" content=\"%@\">\n<meta name=\"description\" content=\"%@\">",
-               {orEmpty(document.metaKeywords()), orEmpty(document.metaDescription())});
+    using CodeText::escapedLine;
+    QString metas = format(
+        "<meta name=\"keywords\" content=\"%@\">\n<meta name=\"description\" content=\"%@\">",
+        {escapedLine(orEmpty(document.metaKeywords())), escapedLine(orEmpty(document.metaDescription()))});
     if (document.webPageWidthManualFlag())
         metas += QLatin1Char('\n') + PageFile::Head::manualViewport;
     const QString contentType =
@@ -135,12 +137,12 @@ QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
     const QString popupScript =
         document.needImagePopupScript() ? QString::fromLatin1(kImagePopupScript) : QString();
 
-    const QString opening =
-        format(kHeadTemplate, {orEmpty(document.pageOfficialName()), orEmpty(viewport), generator, metaBlock,
-                               QString(""), QString(""), QString(""), orEmpty(page.pieces.slideshowScript),
-                               TextElementCode::calculateNumOfLines(baseCode), orEmpty(baseCode),
-                               TextElementCode::calculateNumOfLines(ownCode), orEmpty(ownCode),
-                               orEmpty(webFontLink()), orEmpty(popupScript)});
+    const QString opening = format(
+        kHeadTemplate, {escapedLine(orEmpty(document.pageOfficialName())), orEmpty(viewport), generator,
+                        metaBlock, QString(""), QString(""), QString(""),
+                        orEmpty(page.pieces.slideshowScript), TextElementCode::calculateNumOfLines(baseCode),
+                        orEmpty(baseCode), TextElementCode::calculateNumOfLines(ownCode), orEmpty(ownCode),
+                        orEmpty(webFontLink()), orEmpty(popupScript)});
     return opening + filled(backgroundImage ? kInlineStyleWithBackground : kInlineStyle, style);
 }
 

@@ -1,5 +1,6 @@
 #include "document/PageMarkers.h"
 
+#include "codegen/CodeText.h"
 #include "document/PageText.h"
 #include "platform/Format.h"
 
@@ -179,18 +180,20 @@ QString grabMiddleString(const QString& start, const QString& end, const QString
 bool applyPageTitle(const QString& path, const QString& title)
 {
     const ValueMarker& marker = Trailer::pageTitle;
+    // Written as the page writes it, so the title reads back the same.
+    const QString written = marker.written(CodeText::escapedLine(title));
     return rewrite(path, [&](QString text) {
         const qsizetype startAt = text.indexOf(marker.start);
         if (startAt < 0) {
             const bool endsLine = text.isEmpty() || PageText::lines(text).constLast().isEmpty();
-            return endsLine ? text + marker.written(title) : text + u'\n' + marker.written(title);
+            return endsLine ? text + written : text + u'\n' + written;
         }
         // The marker is replaced where it stands, through its end name or, without one, its line's end.
         const qsizetype lineEnd = PageText::lines(text.mid(startAt)).constFirst().size() + startAt;
         const qsizetype endAt = text.indexOf(marker.end, startAt + marker.start.size());
         const qsizetype replacedEnd =
             endAt >= 0 && endAt + marker.end.size() <= lineEnd ? endAt + marker.end.size() : lineEnd;
-        return text.replace(startAt, replacedEnd - startAt, marker.written(title));
+        return text.replace(startAt, replacedEnd - startAt, written);
     });
 }
 

@@ -1,4 +1,5 @@
 #include "document/ObjectRuleReaders.h"
+#include "document/PageEntities.h"
 #include "document/PageFileFormat.h"
 #include "document/PageLoading.h"
 #include "document/PageObjectRules.h"
@@ -33,12 +34,12 @@ void readHeadLine(PageLoad& load, const QString& line)
     const bool ownMetadata = load.pageName == DataCentre::kBaseTemplateName;
     if (d.inheritMetaKeywordsFlag() != 1 || ownMetadata) {
         if (const auto keywords = headValue(line, Head::keywordsMeta, int(Head::metaContentClose.size())))
-            d.setMetaKeywords(*keywords);
+            d.setMetaKeywords(PageEntities::decoded(*keywords));
     }
     if (d.inheritMetaDescriptionFlag() != 1 || ownMetadata) {
         if (const auto description =
                 headValue(line, Head::descriptionMeta, int(Head::metaContentClose.size())))
-            d.setMetaDescription(*description);
+            d.setMetaDescription(PageEntities::decoded(*description));
     }
     if (const auto charset = headValue(line, Head::contentTypeMeta, int(Head::contentTypeMetaClose.size())))
         d.setEncodingType(*charset);

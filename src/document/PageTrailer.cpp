@@ -1,5 +1,6 @@
 #include "document/PageTrailer.h"
 
+#include "codegen/CodeText.h"
 #include "document/PageFileFormat.h"
 #include "document/SKTDocument.h"
 #include "platform/Format.h"
@@ -12,16 +13,6 @@
 namespace {
 
 const QString kBackgroundQualityKey = QStringLiteral("backgroundQualityPercentage");
-
-// The replacements in the order they are made.
-const struct {
-    char16_t character;
-    const char* replacement;
-} kEntities[] = {
-    {u'\u00A9', "&copy;"}, {u'\u00AE', "&reg;"}, {u'\u2019', "'"},      {u'\u2014', "-"},
-    {u'\u2018', "'"},      {u'\u201C', "\""},    {u'\u201D', "\""},     {u'\u00A3', "&pound;"},
-    {u'\u00A2', "&cent;"}, {u'\u00A5', "&yen;"}, {u'\u20AC', "&euro;"}, {u'\u00BF', "&iquest;"},
-};
 
 QString flagMarker(bool set, PageFile::Text marker)
 {
@@ -81,7 +72,7 @@ QString trailer(const SKTDocument& document)
         flagMarker(document.inheritMetadataFlag() == 1, Trailer::inheritMetadata),
         Trailer::publishExt.written(publishExt),
         backgroundQualitySlot(document),
-        Trailer::pageTitle.written(document.pageOfficialName()),
+        Trailer::pageTitle.written(CodeText::escapedLine(document.pageOfficialName())),
         fixedCanvasSlot(document),
         flagMarker(document.duplicateBasetemplateFlag(), Trailer::baseTemplateDuplicated),
         Trailer::canvasSizeType.written(profile.mailCanvasType),
@@ -102,13 +93,6 @@ QString withKeyedBlocks(const QString& page, const SKTDocument& document)
                 DataCentre::generateFullString(found == values.constEnd() ? QString() : *found, key);
     }
     return text;
-}
-
-QString withEntities(QString page)
-{
-    for (const auto& entity : kEntities)
-        page.replace(QChar(entity.character), QString::fromUtf8(entity.replacement));
-    return page;
 }
 
 } // namespace PageTrailer

@@ -5,7 +5,7 @@
 class SKTDocument;
 
 // What follows the end of the stored page: the trailer markers, then the keyed blocks of the page's
-// profile fields; and the entities the whole page text finally carries in place of typographic characters.
+// profile fields.
 namespace PageTrailer {
 
 // The ten trailer slots, one per line; an empty slot leaves an empty line. An unset mail canvas preset is
@@ -14,8 +14,5 @@ QString trailer(const SKTDocument& document);
 
 // The page followed by one keyed block per profile value, in the order of the product's profile keys.
 QString withKeyedBlocks(const QString& page, const SKTDocument& document);
-
-// "©", "®", "£", "¢", "¥", "€", "¿" as entities, curly quotes as straight ones and the long dash as "-".
-QString withEntities(QString page);
 
 } // namespace PageTrailer

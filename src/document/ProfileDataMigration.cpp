@@ -1,5 +1,6 @@
 #include "document/ProfileDataMigration.h"
 
+#include "document/PageEntities.h"
 #include "document/PageFileFormat.h"
 #include "document/PageMarkers.h"
 #include "document/PageText.h"
@@ -130,8 +131,9 @@ QString grabPageTitle(const QString& text)
         return QStringLiteral("");
     const PageFile::ValueMarker& marker = PageFile::Trailer::pageTitle;
     const QString marked = grabMiddleString(marker.start, marker.end, text);
+    // The marker holds the title as the page writes it, its markup characters escaped.
     if (!marked.isEmpty())
-        return withoutAbsent(marked);
+        return withoutAbsent(PageEntities::decoded(marked));
     // Pages older than the title marker opened with a one-line comment holding the title.
     const QString firstLine = PageText::firstScannedLine(text);
     if (!firstLine.startsWith(open) || firstLine.size() < open.size() + close.size())

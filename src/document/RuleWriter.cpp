@@ -40,7 +40,7 @@ RuleWriter& RuleWriter::real(PageFile::Text name, double value)
 
 RuleWriter& RuleWriter::color(PageFile::Text name, const QString& colorString)
 {
-    return text(name, QLatin1Char('#') + colorString);
+    return text(name, QLatin1Char('#') + CodeText::safeColor(colorString, QStringLiteral("000000")));
 }
 
 RuleWriter& RuleWriter::declarations(const QString& pieces)

@@ -18,7 +18,7 @@ public:
     RuleWriter& integer(PageFile::Text name, long long value);          // "%d"
     RuleWriter& pixels(PageFile::Text name, long long value);           // "%dpx"
     RuleWriter& real(PageFile::Text name, double value);                // "%f"
-    RuleWriter& color(PageFile::Text name, const QString& colorString); // "#" + colour string
+    RuleWriter& color(PageFile::Text name, const QString& colorString); // "#" + colour string, else black
     // A piece of ready declarations, written as it stands; empty writes nothing.
     RuleWriter& declarations(const QString& pieces);
 

@@ -1,5 +1,6 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "codegen/ElementCodeParts.h"
 #include "document/PageAssembly.h"
 #include "document/PageKinds.h"
 #include "document/RuleWriter.h"
@@ -64,17 +65,16 @@ QString slideBody(PageAssembly& page, TransformView& slide, int n)
         slide.setAltText(QStringLiteral(""));
     if (slide.linkOption().isEmpty())
         slide.setLinkOption(QStringLiteral("_self"));
-    const QString folder = page.imageFolderOf(slide.templateName());
+    const QString source = ElementCodeParts::imageSource(page.imageFolderOf(slide.templateName()),
+                                                         slide.imageName(), "@2x", slide.imageType());
     if (PageAssembly::isLink(slide.link()))
-        return format(
-            "<div class=\"slide%d\"><a href=%@ target=%@ title=\"%@\"><img src=%@/%@@2x.%@ class=\"%@\" "
-            "class=\"img-responsive\"></a></div>\n",
-            {n, PageAssembly::writtenLink(slide.link()), CodeText::safeLinkTarget(slide.linkOption()),
-             slide.altText().toHtmlEscaped(), folder, slide.imageName(), slide.imageType(),
-             slide.imageName()});
-    return format(
-        "<div class=\"slide%d\"><img src=%@/%@@2x.%@ class=\"%@\" class=\"img-responsive\"></div>\n",
-        {n, folder, slide.imageName(), slide.imageType(), slide.imageName()});
+        return format("<div class=\"slide%d\"><a href=%@ target=%@ title=\"%@\"><img src=%@ class=\"%@\" "
+                      "class=\"img-responsive\"></a></div>\n",
+                      {n, PageAssembly::writtenLink(slide.link()),
+                       CodeText::safeWindowTarget(slide.linkOption()), CodeText::escapedLine(slide.altText()),
+                       source, slide.imageName()});
+    return format("<div class=\"slide%d\"><img src=%@ class=\"%@\" class=\"img-responsive\"></div>\n",
+                  {n, source, slide.imageName()});
 }
 
 } // namespace

@@ -57,12 +57,6 @@ TextLook lookOf(SKTGraphic& box, const QString& plain)
     return look;
 }
 
-// A hover colour of "(null)" is none.
-QString hoverColorOf(const QString& color)
-{
-    return color == QLatin1String("(null)") ? QString() : color;
-}
-
 } // namespace
 
 namespace TextBoxCode {
@@ -87,7 +81,8 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
     const QString background = PageAssembly::backgroundColorOf(box);
     const QRectF b = box.bounds();
     const double opacity = box.opacity();
-    const bool shadow = box.shadowFlag() == 1;
+    const ElementCodeParts::RuleShadow shadow = ElementCodeParts::ruleShadow(
+        box.shadowFlag() == 1, box.shadowRadius(), box.shadowHorizontalOffset(), box.shadowVerticalOffset());
 
     const QString selector = QLatin1Char('.') +
                              (textBox ? QStringLiteral("text") : QStringLiteral("snippet")) +
@@ -120,10 +115,10 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         .integer(Property::fixed, box.moveLock())
         .declarations(opacity < 1.0 ? format("opacity:%f;filter:alpha(opacity=%f);", {opacity, 100 * opacity})
                                     : QString())
-        .declarations(shadow ? format("box-shadow: %dpx %dpx %fpx #000000;", {0, 1, 1.0}) : QString())
-        .real(Property::shadowOpacity, shadow ? 1.0 : 0.0)
-        .real(Property::shadowRadius, shadow ? 1.0 : 0.0)
-        .integer(Property::shadowOffSetY, shadow ? 1 : 0)
+        .declarations(shadow.css.isEmpty() ? QString() : format("box-shadow: %@;", {shadow.css}))
+        .real(Property::shadowOpacity, shadow.opacity)
+        .real(Property::shadowRadius, shadow.radius)
+        .integer(Property::shadowOffSetY, int(shadow.verticalOffset))
         .real(Property::textAlpha, opacity)
         .integer(Property::indentFlag, box.indentFlag())
         .pixels(Property::textIndent, box.indentFlag() == 1 || box.indentFlag() == 2 ? kIndent : 0)
@@ -190,8 +185,8 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         rule.integer(Property::containsLinkFlag, 0);
     }
     const QString companions = ElementCodeParts::companionRules(
-        {selector, textColor, hoverColorOf(box.hoverColorString()), hoverColorOf(box.hoverTextColorString()),
-         box.formType(), box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
+        {selector, textColor, box.hoverColorString(), box.hoverTextColorString(), box.formType(),
+         box.formTag(), box.formOptionTag(), box.formRequiredFlag()});
     return rule.closed() + companions + QStringLiteral("\n\n");
 }
 

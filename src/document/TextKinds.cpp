@@ -1,5 +1,6 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
+#include "codegen/ElementCodeParts.h"
 #include "codegen/SnippetCode.h"
 #include "codegen/TextElementCode.h"
 #include "document/PageAssembly.h"
@@ -56,7 +57,7 @@ QString textBoxBody(SKTGraphic& box, int number, bool escape)
     if (!PageAssembly::isLink(box.link()))
         return format("<div class=text%d>%@</div>\n", {number, text});
     const QString link = PageAssembly::writtenLink(box.link());
-    const QString target = CodeText::safeLinkTarget(settleLinkOption(box));
+    const QString target = CodeText::safeWindowTarget(settleLinkOption(box));
     if (box.shapeFlag() == 1)
         return format("<a href=%@ target=%@><div class=text%d>%@</div></a>\n", {link, target, number, text});
     return format("<div class=text%d><a href=%@ target=%@>%@</a></div>\n", {number, link, target, text});
@@ -99,9 +100,7 @@ void writeSnippets(PageAssembly& page)
 
 void writeTextBoxes(PageAssembly& page)
 {
-    const ProductProfile& profile = DataCentre::profile();
-    // Typed "<" and ">" stay text on stored pages; published pages of the HTML text products keep them.
-    const bool escape = profile.responsiveDesign ? !page.publish : !profile.htmlTextBoxes;
+    const bool escape = ElementCodeParts::escapesTypedMarkup(page.publish);
     const GraphicList& boxes = page.lists.textViewArray;
     int number = 0;
     for (auto it = boxes.crbegin(); it != boxes.crend(); ++it, ++number) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace {
@@ -201,6 +202,27 @@ TEST_F(SnippetCodeTest, OnClickListsShowAndHideOtherElements)
     EXPECT_TRUE(SnippetCode::generateSnippetCode(*snippet, page)
                     .headerString()
                     .contains(QStringLiteral("snippetFormattingFlag:1;cursor:pointer;}")));
+}
+
+TEST_F(SnippetCodeTest, ShowAndHideIdsCanEndNeitherTheirStringNorTheScript)
+{
+    const auto snippet = snippetGraphic(QStringLiteral("<p>x</p>"));
+    snippet->setOnClickShowString(QStringLiteral("x\");alert(1);//, #box-1"));
+    snippet->setOnClickHideString(QStringLiteral("</script><script>alert(2)</script>,'"));
+    const QString script = SnippetCode::generateSnippetCode(*snippet, page).javaScriptString();
+    EXPECT_EQ(script,
+              QStringLiteral("<script>\n$(document).ready(function(){\n$(\"#snippet1\").click(function(){\n\n"
+                             "$(\"#xalert1\").show();\n\n$(\"#box-1\").show();\n\n"
+                             "$(\"#scriptscriptalert2script\").hide();\n\n});\n});\n</script>\n"));
+    // Read as a script: every string in it is one selector of identifier characters, and the only calls are
+    // those of the click handler.
+    static const QRegularExpression strings(QStringLiteral("\"([^\"]*)\""));
+    for (auto match = strings.globalMatch(script); match.hasNext();)
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^#[A-Za-z0-9_-]+$"))
+                        .match(match.next().captured(1))
+                        .hasMatch());
+    EXPECT_EQ(script.count(QStringLiteral("<script>")), 1);
+    EXPECT_FALSE(script.contains(QStringLiteral("alert(")));
 }
 
 TEST_F(SnippetCodeTest, LinksWrapTheDivOrTheText)

@@ -458,7 +458,7 @@ TEST_F(TextElementCodeTest, AFullyStyledTextBoxWritesItsWholeCode)
         "-moz-border-radius:12px",
         "fixed:1",
         "shadow-opacity:1.00",
-        "shadow-radius:1.00",
+        "shadow-radius:4.60",
         "textAlpha:0.85",
         "opacity:0.85",
         "filter:alpha(opacity=85.00)",
@@ -525,7 +525,7 @@ TEST_F(TextElementCodeTest, AFullyStyledTextBoxWritesItsWholeCode)
         "hoverTextColor:#FFFFFF",
         "line-height:1.50 !important",
         "line-multiple:1.50",
-        "box-shadow:0px 1px 1.000000px #000000",
+        "box-shadow:-2px 3px 4.600000px #000000",
     };
     const QStringList actual = mainDeclarations(code);
     for (qsizetype i = 0; i < std::max(expected.size(), actual.size()); ++i)

@@ -1,11 +1,10 @@
+#include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
 #include "document/PageAssembly.h"
 #include "document/PageObjectRules.h"
+#include "model/SKTSlideshow.h"
 #include "profile/services/WebFonts.h"
-
-#include <libxml/HTMLparser.h>
-#include <libxml/xmlerror.h>
 
 namespace {
 
@@ -258,6 +257,31 @@ TEST_F(PageAssemblerTest, ImagesAreWrittenInTheOrderOfTheirNumbers)
                                              "class=\"img-responsive\" alt=\"\"></div>")));
 }
 
+TEST_F(PageAssemblerTest, ResponsiveSlidesAreCroppedToTheirOwnSlideshow)
+{
+    DataCentre::profile().responsiveDesign = true;
+    document.setPageName(QStringLiteral("home"));
+    const int heights[] = {30, 60, 45};
+    for (int i = 0; i < 3; ++i) {
+        auto slideshow = std::make_shared<SKTSlideshow>();
+        slideshow->setBounds(QRectF(0, 100 * i, 200, heights[i]));
+        auto slide = TransformView::initWithFrame(QRectF(0, 0, 100, 75));
+        slide->setImageName(QStringLiteral("image%1").arg(i + 1));
+        slide->setImageType(QStringLiteral("PNG"));
+        QImage picture(100, 75, QImage::Format_ARGB32);
+        picture.fill(Qt::green);
+        slide->setImage(picture);
+        slide->setSelectable(1);
+        slideshow->setImageArray({slide});
+        add(slideshow);
+    }
+    document.generateSourceCode(QStringLiteral("home"), 0, 1);
+    for (int i = 0; i < 3; ++i) {
+        const QImage band(QDir(workFolder).filePath(QStringLiteral("home/image%1@2x.PNG").arg(i + 1)));
+        EXPECT_EQ(band.size(), QSize(200, heights[i])) << "slide " << i + 1;
+    }
+}
+
 TEST_F(PageAssemblerTest, TextBodiesStayTextAndLinksStayInTheirAttribute)
 {
     auto box = textBox(QStringLiteral("a < b > c\nnext"), QRectF(0, 0, 100, 40));
@@ -269,6 +293,38 @@ TEST_F(PageAssemblerTest, TextBodiesStayTextAndLinksStayInTheirAttribute)
         page.contains(QStringLiteral("<div class=text0><a href=http://example.org/a%20b%22c target=_self>"
                                      "a &lt; b &gt; c<br>next</a></div>\n")));
     EXPECT_EQ(box->linkOption(), QStringLiteral("_self"));
+}
+
+TEST_F(PageAssemblerTest, TargetsColoursAndFileNamesFromADamagedPageLandSafely)
+{
+    auto box = textBox(QStringLiteral("Go"), QRectF(0, 0, 100, 40));
+    box->setLink(QStringLiteral("page2.html"));
+    box->setLinkOption(QStringLiteral("_blank onclick=alert(1)"));
+    box->setTextHexColorString(QStringLiteral("red;}</style><script>"));
+    box->setHoverColorString(QStringLiteral("00FF00\"}"));
+    box->setBackgroundHexColorString(QStringLiteral("xyz"));
+    add(box);
+    auto picture = image(QStringLiteral("image1"), QRectF(0, 100, 50, 50));
+    picture->setLink(QStringLiteral("http://example.org"));
+    picture->setLinkOption(QStringLiteral("x\"y"));
+    picture->setBorderHexColorString(QStringLiteral("blue"));
+    add(picture);
+
+    const QString page = storedPage(QStringLiteral("my page"));
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("<div class=text0><a href=page2.html target=_self>Go</a></div>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<a href=http://example.org target=_self><img "
+                                             "src=\"my%20page/image1@2x.PNG\"")));
+    const QString rule = lineStartingWith(page, QStringLiteral(".text0{"));
+    EXPECT_TRUE(rule.contains(QStringLiteral(";color:#000000;"))) << rule.toStdString();
+    EXPECT_TRUE(rule.contains(QStringLiteral("shapeBackgroundColor:CLEAR0;")));
+    EXPECT_FALSE(rule.contains(QStringLiteral("background-color")));
+    EXPECT_FALSE(rule.contains(QStringLiteral("hover")));
+    EXPECT_TRUE(
+        lineStartingWith(page, QStringLiteral(".image1{")).contains(QStringLiteral("border-color:#000000;")));
+    for (const char* hostile : {"red;", "xyz", "00FF00", "onclick", "x\"y", "blue"})
+        EXPECT_FALSE(page.contains(QLatin1String(hostile))) << hostile;
+    EXPECT_EQ(htmlErrors(page.toUtf8()), QStringList());
 }
 
 TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharactersBecomeEntities)
@@ -292,25 +348,6 @@ TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)
     auto plain = std::make_shared<SKTDocument>();
     plain->generateSourceCode(QStringLiteral("empty"), 0, 0);
     EXPECT_FALSE(SKTDocument::lastGeneratedSource().contains(QStringLiteral("css?family=")));
-}
-
-// The errors libxml2's HTML parser reports for the text.
-QStringList htmlErrors(const QByteArray& html)
-{
-    QStringList errors;
-    xmlSetStructuredErrorFunc(&errors, [](void* context, xmlErrorPtr error) {
-        if (error && error->level >= XML_ERR_ERROR)
-            static_cast<QStringList*>(context)->append(QStringLiteral("line %1: %2")
-                                                           .arg(error->line)
-                                                           .arg(QString::fromUtf8(error->message).trimmed()));
-    });
-    htmlDocPtr parsed =
-        htmlReadMemory(html.constData(), int(html.size()), "home.html", "UTF-8", HTML_PARSE_NONET);
-    xmlSetStructuredErrorFunc(nullptr, nullptr);
-    if (!parsed)
-        errors.append(QStringLiteral("no document"));
-    xmlFreeDoc(parsed);
-    return errors;
 }
 
 TEST_F(PageAssemblerTest, TheStoredPageParsesAsHtmlWithoutErrors)

@@ -1,3 +1,4 @@
+#include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
 #include "model/ArchivedImage.h"
@@ -231,6 +232,87 @@ TEST_F(PageRoundTripTest, AFontThisMachineLacksKeepsItsNameThroughOpeningAndSavi
     ASSERT_EQ(opened.graphics().size(), 1);
     opened.generateSourceCode(opened.pageName(), 0, 0);
     EXPECT_EQ(SKTDocument::lastGeneratedSource(), saved);
+}
+
+// A value the user typed, where it goes on the page and where the reopened page gives it back.
+struct TypedText {
+    const char* what;
+    QString typed;
+    // Values kept on one line of the page (title, meta contents, alternative text) have blanks for line
+    // breaks.
+    QString readBack;
+    void (*put)(SKTDocument& page, const QString& text);
+    QString (*read)(const SKTDocument& page);
+};
+
+std::shared_ptr<SKTGraphic> firstOfKind(const SKTDocument& page, const QString& className)
+{
+    for (const std::shared_ptr<SKTGraphic>& graphic : page.graphics()) {
+        if (graphic->className() == className)
+            return graphic;
+    }
+    ADD_FAILURE() << "no " << className.toStdString();
+    return std::make_shared<SKTGraphic>();
+}
+
+const QString kQuotedTitle = QStringLiteral("A \"quoted\" </title> title");
+
+const TypedText kTypedTexts[] = {
+    {"alternative text", QStringLiteral("Fish & Chips"), QStringLiteral("Fish & Chips"),
+     [](SKTDocument& page, const QString& text) {
+         auto picture = image(QStringLiteral("image1"), QRectF(300, 30, 80, 60));
+         picture->setAltText(text);
+         page.insertGraphics({picture}, {0});
+     },
+     [](const SKTDocument& page) { return firstOfKind(page, QStringLiteral("SKTImage"))->altText(); }},
+    {"text body", QStringLiteral("5 &lt; 6 & \u00A3 <b>&amp;</b>"),
+     QStringLiteral("5 &lt; 6 & \u00A3 <b>&amp;</b>"),
+     [](SKTDocument& page, const QString& text) {
+         page.insertGraphics({textBox(text, QRectF(20, 30, 240, 60))}, {0});
+     },
+     [](const SKTDocument& page) { return firstOfKind(page, QStringLiteral("SKTText"))->textString(); }},
+    {"title", kQuotedTitle, kQuotedTitle,
+     [](SKTDocument& page, const QString& text) { page.setPageOfficialName(text); },
+     [](const SKTDocument& page) { return page.pageOfficialName(); }},
+    {"keywords", QStringLiteral("fish,\nchips & \"peas\"\r\n<b>"),
+     QStringLiteral("fish, chips & \"peas\" <b>"),
+     [](SKTDocument& page, const QString& text) { page.setMetaKeywords(text); },
+     [](const SKTDocument& page) { return page.metaKeywords(); }},
+    {"description", QStringLiteral("Say \"hi\" &amp; <bye>"), QStringLiteral("Say \"hi\" &amp; <bye>"),
+     [](SKTDocument& page, const QString& text) { page.setMetaDescription(text); },
+     [](const SKTDocument& page) { return page.metaDescription(); }},
+};
+
+TEST_F(PageRoundTripTest, TypedTextSurvivesEverySaveAndOpen)
+{
+    for (const TypedText& typed : kTypedTexts)
+        typed.put(document, typed.typed);
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    const QString firstSaved = pageTextIn(location, QStringLiteral("home.html"));
+
+    // Each cycle opens the page the last one saved and saves it again. The page it opened into goes
+    // afterwards, so the next cycle opens under the same page name.
+    QString saved = location;
+    for (int cycle = 1; cycle <= 3; ++cycle) {
+        SCOPED_TRACE(cycle);
+        SKTDocument opened;
+        opened.setFileLocation(saved);
+        ASSERT_TRUE(opened.refreshDocument());
+        for (const TypedText& typed : kTypedTexts)
+            EXPECT_EQ(typed.read(opened), typed.readBack) << typed.what;
+        saved = pathInHome(QStringLiteral("documents/cycle%1/home.velk").arg(cycle));
+        ASSERT_TRUE(opened.saveThisPage(saved, 0));
+        EXPECT_EQ(pageTextIn(saved, QStringLiteral("home.html")).toUtf8(), firstSaved.toUtf8());
+        QDir(opened.tempSavePathLocal()).removeRecursively();
+    }
+
+    const QByteArray html = firstSaved.toUtf8();
+    EXPECT_EQ(htmlErrors(html), QStringList());
+    EXPECT_EQ(htmlTexts(html, "//title"), QStringList{kQuotedTitle});
+    EXPECT_EQ(htmlTexts(html, "//meta[@name='keywords']/@content"), QStringList{kTypedTexts[3].readBack});
+    EXPECT_EQ(htmlTexts(html, "//img/@alt"), QStringList{QStringLiteral("Fish & Chips")});
+    EXPECT_EQ(htmlTexts(html, "//div[@class='text0']"), QStringList{kTypedTexts[1].typed});
+    EXPECT_TRUE(alerts.records().isEmpty());
 }
 
 } // namespace
