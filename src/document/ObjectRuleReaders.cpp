@@ -5,6 +5,7 @@
 #include "document/RuleReading.h"
 #include "document/SKTDocument.h"
 #include "model/NoNumber.h"
+#include "model/drawing/Reflection.h"
 #include "model/records/GalleryGridView.h"
 #include "model/records/LineView.h"
 #include "model/records/OuterSlideShow.h"
@@ -144,7 +145,8 @@ std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QStri
     const int originalHeight = rule.integer(P::originalHeight, 0);
     if (borderWidth > 0 && originalHeight > 0)
         height = originalHeight;
-    const float reflection = rule.real(P::reflectionFraction, 0.0f);
+    // Kept from 0 to 1, so that the height below never divides by zero.
+    const float reflection = float(Drawing::clampedReflection(rule.real(P::reflectionFraction, 0.0f)));
     const QString borderStyle = rule.string(P::borderStyle, QStringLiteral("none"));
     if (!RuleReading::isDrawnBorderStyle(borderStyle))
         borderWidth = 0;

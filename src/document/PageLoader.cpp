@@ -23,11 +23,6 @@ namespace {
 
 using namespace PageFile;
 
-bool isFormPage(const SKTDocument& d)
-{
-    return d.pageFileType() == u"quarnel" || d.pageFileExtension() == u"php";
-}
-
 // A block of header code: its opening line counts the lines that follow. Answers none when no line opens
 // such a block; otherwise the block's lines, which leave the page's lines.
 std::optional<QString> takeCountedBlock(QStringList& lines, const CountedBlock& block)
@@ -239,7 +234,7 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
     Q_UNUSED(folderPath);
     Q_UNUSED(templateName);
     PageLoad load{*this, pageName, pagePath};
-    load.formPage = isFormPage(*this);
+    load.formPage = isFormPage();
 
     // Reset.
     setDocumentChangedCounter(0);

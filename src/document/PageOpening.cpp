@@ -301,7 +301,7 @@ bool SKTDocument::refreshDocument()
         const ElementRecordList records = presentObjects(text, pageName(), website, pageName(), pagePath());
         pageRecords().elementRecords = records;
         QVariantList dictionaries;
-        m_pageHoldsUneditableElements = false;
+        m_pageHoldsUneditableElements = isFormPage();
         for (const GraphicPropertyDictionary& d :
              SKTGraphic::convertArrayToProperties(records, page.graphicsSource)) {
             // Elements of kinds this version cannot edit would be lost by the next save.
@@ -381,6 +381,11 @@ void SKTDocument::applyAutoBaseTemplate()
     } catch (const std::exception& error) {
         qWarning("The base template %s could not be read: %s", qPrintable(path), error.what());
     }
+}
+
+bool SKTDocument::isFormPage() const
+{
+    return m_pageFileType == kQuarnel || m_pageFileExtension == u"php";
 }
 
 bool SKTDocument::refuseSavingUnreadPage() const

@@ -355,8 +355,11 @@ public:
     void applyAutoBaseTemplate();
     // The last open or reload failed: the document holds no page, and saving must not write over the file.
     bool pageLoadFailed() const { return m_pageLoadFailed; }
+    // A web-form page: its file type is "quarnel" or its page file a PHP one.
+    bool isFormPage() const;
     // Every save asks first: true (after telling the user) when the page failed to load or holds elements of
-    // kinds this version cannot edit, which a save would drop.
+    // kinds this version cannot edit, which a save would drop. A form page is one of those until form
+    // pages are written: its recipient, mail settings, messages and redirect would be lost.
     bool refuseSavingUnreadPage() const;
     void setPrintInfo(const std::optional<QPageLayout>& printInfo);
     std::optional<QPageLayout> printInfo() const { return m_printInfo; }

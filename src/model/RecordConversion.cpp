@@ -3,6 +3,7 @@
 #include "model/ArchivedImage.h"
 #include "model/NoNumber.h"
 #include "model/RecordKeyTable.h"
+#include "model/drawing/Reflection.h"
 #include "model/records/TransformView.h"
 #include "model/records/myTextView.h"
 #include "platform/Format.h"
@@ -137,10 +138,9 @@ const RecordKeyTable<myTextView>& textKeyTable()
     return table;
 }
 
-// A reflection draws at most the picture's full height again.
 float clampedReflection(const TransformView& r)
 {
-    return std::min(r.reflection(), 1.0f);
+    return float(Drawing::clampedReflection(r.reflection()));
 }
 
 // The frame grown by the reflection drawn below the picture.

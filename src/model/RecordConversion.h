@@ -17,7 +17,7 @@ namespace RecordConversion {
 
 // "SKTText". Writes the defaults of missing text fields back into the record.
 GraphicPropertyDictionary textProperties(myTextView& record, const QString& templateName);
-// "SKTImage". A reflection above 1 counts as 1.
+// "SKTImage". A reflection counts from 0 to 1 (Drawing::clampedReflection).
 GraphicPropertyDictionary imageProperties(TransformView& record, const QString& templateName);
 
 // "SKTSlideshow": the image records of the slideshow's number in file-name order, each given its position

@@ -2,6 +2,7 @@
 
 #include "model/GraphicPropertyDictionary.h"
 #include "model/NoNumber.h"
+#include "model/drawing/Reflection.h"
 #include "model/records/ElementRecord.h"
 #include "platform/Accessors.h"
 
@@ -139,7 +140,10 @@ public:
     SKT_GRAPHIC_PROPERTY(QString, imageType, setImageType)
     SKT_GRAPHIC_PROPERTY(QDateTime, imageLastModDate, setImageLastModDate)
     SKT_GRAPHIC_PROPERTY(bool, retinaFlag, setRetinaFlag)
-    SKT_GRAPHIC_PROPERTY(double, reflection, setReflection)
+    // Kept between 0 and 1 (Drawing::clampedReflection): a picture reflects at most its own height.
+    VELK_STORED_FIELD(double, reflection, setReflection,
+                      m_reflection = Drawing::clampedReflection(m_reflection);
+                      SKT_GRAPHIC_DID_CHANGE(reflection))
     SKT_GRAPHIC_PROPERTY(int, maskFlag, setMaskFlag)
     SKT_GRAPHIC_PROPERTY(int, imageEnlargeFlag, setImageEnlargeFlag)
     SKT_GRAPHIC_PROPERTY(QString, bubbleShape, setBubbleShape)

@@ -11,7 +11,6 @@
 #include <QHash>
 
 #include <cmath>
-#include <stdexcept>
 
 using namespace GraphicProperties;
 
@@ -148,8 +147,6 @@ bool SKTImage::initWithProperties(const GraphicPropertyDictionary& properties)
     if (!SKTGraphic::initWithProperties(properties))
         return false;
     readPropertyKeys(*this, properties, imageKeyTable());
-    if (reflection() > 1.0)
-        return false;
     set_contents(reflectedInput());
     QRectF original = bounds();
     if (reflection() != 0.0)
@@ -203,13 +200,7 @@ QImage SKTImage::reflectedInput() const
 
 void SKTImage::applyReflection()
 {
-    QImage picture;
-    try {
-        picture = reflectedInput();
-    } catch (const std::invalid_argument&) {
-        return;
-    }
-    set_contents(picture);
+    set_contents(reflectedInput());
     if (reflection() > 0.0) {
         const QRectF original = originalImageRect();
         const QRectF b = bounds();

@@ -20,8 +20,7 @@ public:
     std::shared_ptr<SKTGraphic> copy() const override;
 
     // ---- Making
-    // Reads the image keys after the base keys. Refuses a dictionary whose reflection is above 1: no picture
-    // can be reflected by more than its own height.
+    // Reads the image keys after the base keys; a reflection above 1 is read as 1.
     bool initWithProperties(const GraphicPropertyDictionary& properties) override;
     GraphicPropertyDictionary properties() override;
     // The picture, at its own size, centred on the position.
@@ -53,7 +52,7 @@ public:
 public:
     // ---- Reflection and geometry
     // Rebuilds the drawn picture from the source picture and the reflection, and the height around the
-    // original picture rectangle. A reflection above 1 changes nothing.
+    // original picture rectangle.
     void applyReflection();
     // The base behaviour; without a reflection the original picture rectangle follows the bounds.
     void setBounds(const QRectF& bounds) override;

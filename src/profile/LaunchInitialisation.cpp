@@ -115,10 +115,14 @@ QString workingFolderFor(const QString& channel, const QString& temporaryDirecto
 
 void initializeData()
 {
+    ProductProfile& p = profile();
     loadCustomFont();
+    // The print scale comes before the product's configuration, whose launch sheet sizes the label grid
+    // with it.
+    p.printLineScale = 2.0f;
+    p.printPointsPerInch = 144.0f;
     runAppSpecificSetups();
 
-    ProductProfile& p = profile();
     settleImageDefaults(p);
     buildDefaultTextStyles(p);
     buildDefaultShapes(p);
@@ -132,8 +136,6 @@ void initializeData()
     createFolder(p.workingFolderPath);
     createFolder(p.tempSaveFolder);
 
-    p.printLineScale = 2.0f;
-    p.printPointsPerInch = 144.0f;
     p.zoomFactors = zoomSteps();
 }
 

@@ -154,6 +154,20 @@ TEST_F(ImageRuleTest, TheStoredHeightIncludesTheReflection)
     EXPECT_EQ(bordered->border(), 2);
 }
 
+TEST_F(ImageRuleTest, ReflectionsOutsideNoneToTheFullHeightAreClamped)
+{
+    const struct {
+        const char* stored;
+        float reflection;
+        double frameHeight;
+    } cases[] = {{"-1", 0.0f, 150}, {"-0.5", 0.0f, 150}, {"3", 1.0f, 75}, {"nan", 0.0f, 150}};
+    for (const auto& c : cases) {
+        auto record = readImage(rule(".image3", image(150, {{"reflection-fraction", c.stored}})), pagePath());
+        EXPECT_EQ(record->reflection(), c.reflection) << c.stored;
+        EXPECT_EQ(record->frame().height(), c.frameHeight) << c.stored;
+    }
+}
+
 TEST_F(ImageRuleTest, DefaultsAndStoredState)
 {
     auto record = readImage(rule(".image3", image(50)), pagePath());

@@ -416,3 +416,30 @@ TEST_F(PageOpeningTest, APageWithElementsThisVersionCannotEditIsNotSavedOver)
     EXPECT_TRUE(alerts.records().last().informative.contains(QStringLiteral("cannot edit yet")));
     EXPECT_EQ(readBytes(archive), stored);
 }
+
+TEST_F(PageOpeningTest, AnOpenedFormPageIsNotSavedOverSoItsFormSettingsStay)
+{
+    StoredPage page;
+    page.rules << boxRule(0, 1, QStringLiteral("}.text0 a:visited {formType:textarea;formTag:2;"));
+    page.rules << QStringLiteral("//FORMRESPONSEEMAILSTART==owner@example.org==FORMRESPONSEEMAILEND");
+    const QString archive =
+        package(page, QStringLiteral("contact"), QStringLiteral("quarnel"), QStringLiteral("php"));
+    const QByteArray stored = readBytes(archive);
+    SKTDocument document;
+    document.setFileLocation(archive);
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_TRUE(document.isFormPage());
+    EXPECT_EQ(document.siteFeedbackEmail(), QStringLiteral("owner@example.org"));
+
+    document.setDocumentEdited(true);
+    EXPECT_FALSE(document.saveDocumentWithDelegate());
+    ASSERT_FALSE(alerts.records().isEmpty());
+    EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
+    EXPECT_TRUE(alerts.records().last().informative.contains(QStringLiteral("cannot edit yet")));
+    EXPECT_EQ(readBytes(archive), stored);
+
+    // An ordinary page opened afterwards in the same document is saved as before.
+    document.setFileLocation(package(twoBoxes(), QStringLiteral("home")));
+    ASSERT_TRUE(document.refreshDocument());
+    EXPECT_FALSE(document.isFormPage());
+}

@@ -200,7 +200,7 @@ TEST_F(RecordConversionTest, ImageBoundsGrowByTheReflectionUpToTheFullHeight)
         const char* reflectionText;
     } cases[] = {
         {80, 0.25f, 100, "0.250000"}, {100, 0.5f, 150, "0.500000"}, {100, 0.0f, 100, "0.000000"},
-        {80, 1.0f, 160, "1.000000"},  {80, 1.75f, 160, "1.000000"},
+        {80, 1.0f, 160, "1.000000"},  {80, 1.75f, 160, "1.000000"}, {80, -0.5f, 80, "0.000000"},
     };
     for (const auto& c : cases) {
         auto record = loadedImageRecord();

@@ -13,6 +13,8 @@
 
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 using namespace GraphicProperties;
@@ -71,6 +73,22 @@ TEST(ReflectionTest, FractionsOutsideZeroToOneAreRefusedWithTheirText)
     }
 }
 
+TEST(ReflectionTest, FractionsAreClampedFromNoneToTheFullHeight)
+{
+    const struct {
+        double given;
+        double clamped;
+    } cases[] = {{0.25, 0.25},
+                 {1.0, 1.0},
+                 {1.5, 1.0},
+                 {0.0, 0.0},
+                 {-1.0, 0.0},
+                 {std::nan(""), 0.0},
+                 {std::numeric_limits<double>::infinity(), 1.0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Drawing::clampedReflection(c.given), c.clamped) << c.given;
+}
+
 TEST(ReflectionTest, TheBandBelowMirrorsThePictureAndFadesOut)
 {
     // Red above green: the row next to the picture mirrors its bottom edge, so it is green.
@@ -99,17 +117,26 @@ TEST(SKTImageTest, LoadingAReflectedPictureKeepsItsOriginalRectangle)
     EXPECT_EQ(plain->originalImageRect(), QRectF(10, 20, 100, 80));
 }
 
-TEST(SKTImageTest, AReflectionAboveTheFullHeightIsRefused)
+TEST(SKTImageTest, AReflectionIsKeptBetweenNoneAndTheFullHeight)
 {
-    auto image = std::make_shared<SKTImage>();
-    EXPECT_FALSE(
-        image->initWithProperties(imageDictionary(solidPicture(10, 10, Qt::blue), QRectF(0, 0, 10, 10), 2)));
+    // A pasted picture with too large a reflection arrives, reflected by its full height.
+    const auto pasted = loadedImage(imageDictionary(solidPicture(10, 10, Qt::blue), QRectF(0, 0, 10, 20), 2));
+    EXPECT_EQ(pasted->reflection(), 1.0);
+    EXPECT_EQ(pasted->_contents().size(), QSize(10, 20));
+    EXPECT_EQ(pasted->originalImageRect(), QRectF(0, 0, 10, 10));
+    const auto negative =
+        loadedImage(imageDictionary(solidPicture(10, 10, Qt::blue), QRectF(0, 0, 10, 10), -0.5));
+    EXPECT_EQ(negative->reflection(), 0.0);
+    EXPECT_EQ(negative->_contents().size(), QSize(10, 10));
 
     const auto placed = loadedImage(imageDictionary(solidPicture(10, 10, Qt::blue), QRectF(0, 0, 10, 10)));
     placed->setReflection(2);
     placed->applyReflection();
-    EXPECT_EQ(placed->_contents().size(), QSize(10, 10));
-    EXPECT_EQ(placed->bounds(), QRectF(0, 0, 10, 10));
+    EXPECT_EQ(placed->reflection(), 1.0);
+    EXPECT_EQ(placed->_contents().size(), QSize(10, 20));
+    EXPECT_EQ(placed->bounds(), QRectF(0, 0, 10, 20));
+    placed->setReflection(std::nan(""));
+    EXPECT_EQ(placed->reflection(), 0.0);
 }
 
 TEST(SKTImageTest, TheDictionaryKeepsTheSourcePictureAndItsImageKeys)

@@ -76,6 +76,21 @@ TEST_F(LaunchInitialisationTest, BuildsTextStylesShapesZoomStepsAndPrintScale)
     EXPECT_EQ(profile.printLineScale, 2.0f);
 }
 
+TEST_F(LaunchInitialisationTest, PrintProductsHaveTheirLabelGridSizedFromLaunchOn)
+{
+    for (const char* product : {"Fennick Label Designer Pro", "Blue Skellow Envelope Designer",
+                                "Blue Skellow Business Card Designer"}) {
+        SCOPED_TRACE(product);
+        const ProductProfile scaled = launchAs(QString::fromUtf8(product), 144.0f);
+        ASSERT_FALSE(scaled.selectedPrintSheet.isEmpty());
+        initializeAs(QString::fromUtf8(product));
+        EXPECT_GT(profile.printSheetWidthPoints, 0.0f);
+        EXPECT_GT(profile.printSheetHeightPoints, 0.0f);
+        EXPECT_EQ(profile.printSheetWidthPoints, scaled.printSheetWidthPoints);
+        EXPECT_EQ(profile.printSheetHeightPoints, scaled.printSheetHeightPoints);
+    }
+}
+
 TEST_F(LaunchInitialisationTest, TheDefaultConfigurationHasNoTextStylesButAllShapes)
 {
     initializeAs("no such product");

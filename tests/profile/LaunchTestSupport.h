@@ -65,7 +65,7 @@ protected:
     }
 
     // The profile as product selection leaves it for the display name. Launch sets the print points per
-    // inch only after the configuration; a value given here shows the launch sheet reaching the grid size.
+    // inch before the configuration; without a value given here the launch sheet's grid has no size.
     static ProductProfile launchAs(const QString& displayName, float printPointsPerInch = 0.0f)
     {
         DataCentre::resetProfile();

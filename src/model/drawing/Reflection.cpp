@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace Drawing {
@@ -12,6 +13,11 @@ namespace {
 // The strength of the reflection where it meets the picture.
 constexpr double kReflectionStartAlpha = 0.2;
 } // namespace
+
+double clampedReflection(double fraction)
+{
+    return fraction > 0.0 ? std::min(fraction, 1.0) : 0.0;
+}
 
 QImage addReflection(const QImage& picture, double fraction)
 {

@@ -10,4 +10,8 @@ namespace Drawing {
 // percentage between 0 and 1". A picture without pixels gives a null picture.
 QImage addReflection(const QImage& picture, double fraction);
 
+// The fraction a picture can be reflected by: from 0 (none) to 1 (its full height). A larger one is 1; a
+// negative one, or one that is not a number, is 0.
+double clampedReflection(double fraction);
+
 } // namespace Drawing
