@@ -30,10 +30,23 @@ void checkInsertionIndexes(const GraphicList& list, const GraphicList& graphics,
     }
 }
 
+bool withinList(const GraphicList& list, const IndexSet& indexes)
+{
+    return indexes.empty() || (*indexes.begin() >= 0 && *indexes.rbegin() < list.size());
+}
+
 void checkRemovalIndexes(const GraphicList& list, const IndexSet& indexes)
 {
-    if (!indexes.empty() && (*indexes.begin() < 0 || *indexes.rbegin() >= list.size()))
+    if (!withinList(list, indexes))
         throw std::out_of_range("removeGraphicsAtIndexes: index beyond the graphics");
+}
+
+void checkMoveIndexes(const GraphicList& list, const IndexSet& indexes, const IndexSet& newIndexes)
+{
+    if (indexes.size() != newIndexes.size())
+        throw std::out_of_range("moveGraphicsAtIndexes: the index sets differ in size");
+    if (!withinList(list, indexes) || !withinList(list, newIndexes))
+        throw std::out_of_range("moveGraphicsAtIndexes: index beyond the graphics");
 }
 
 } // namespace
@@ -56,6 +69,8 @@ void SKTDocument::insertGraphics(const GraphicList& graphics, const IndexSet& in
     } catch (const std::exception& error) {
         qWarning() << "couldn't insert graphic" << error.what();
     }
+    if (!indexes.empty())
+        Q_EMIT graphicsInserted(indexes);
 }
 
 void SKTDocument::removeGraphicsAtIndexes(const IndexSet& indexes)
@@ -72,7 +87,30 @@ void SKTDocument::removeGraphicsAtIndexes(const IndexSet& indexes)
             m_graphics.removeAt(*it);
     } catch (const std::exception& error) {
         qWarning() << "no need to remove" << error.what();
+        return;
     }
+    if (!indexes.empty())
+        Q_EMIT graphicsRemoved(indexes, removed);
+}
+
+void SKTDocument::moveGraphicsAtIndexes(const IndexSet& indexes, const IndexSet& newIndexes)
+{
+    checkMoveIndexes(m_graphics, indexes, newIndexes);
+    if (indexes == newIndexes)
+        return;
+    GraphicList moving;
+    for (int index : indexes)
+        moving.append(m_graphics.at(index));
+    for (auto it = indexes.rbegin(); it != indexes.rend(); ++it)
+        m_graphics.removeAt(*it);
+    auto graphic = moving.cbegin();
+    for (int index : newIndexes)
+        m_graphics.insert(index, *graphic++);
+    // Not a removal and an insertion: the graphics were never away, so their later changes in the same undo
+    // group are recorded as any other graphic's.
+    m_undoManager.registerUndo([this, indexes, newIndexes] { moveGraphicsAtIndexes(newIndexes, indexes); },
+                               [this, indexes, newIndexes] { moveGraphicsAtIndexes(indexes, newIndexes); });
+    Q_EMIT graphicsMoved(indexes, newIndexes);
 }
 
 void SKTDocument::startObservingGraphics(const GraphicList& graphics)
