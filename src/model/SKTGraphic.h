@@ -246,7 +246,6 @@ public:
     SKT_GRAPHIC_PROPERTY(int, groupNumber, setGroupNumber)
     SKT_GRAPHIC_PROPERTY(int, manualLayerIndex, setManualLayerIndex)
     SKT_GRAPHIC_PROPERTY(int, moveLock, setMoveLock)
-    SKT_GRAPHIC_PROPERTY(bool, selected, setSelected)
     SKT_GRAPHIC_PROPERTY(bool, selectable, setSelectable)
     SKT_GRAPHIC_PROPERTY(QString, templateName, setTemplateName)
     SKT_GRAPHIC_PROPERTY(int, shapeFlag, setShapeFlag)
