@@ -320,8 +320,12 @@ public:
     virtual bool canSetDrawingFill() const { return true; }
     virtual bool canSetDrawingStroke() const { return true; }
     virtual bool canMakeNaturalSize() const;
-    // The hit test of a click; it hands the graphic's colours to the inspector first.
-    virtual bool isContentsUnderPoint(const QPointF& point);
+    // The hit test of a click: whether the point lies on the contents (the bounds, left and top edges
+    // inside). It changes nothing, so the canvas may ask it of every graphic under the mouse.
+    virtual bool isContentsUnderPoint(const QPointF& point) const;
+    // What a click on the contents does besides selecting, told by the canvas to the graphic its hit test
+    // found: by default the graphic's colours go to the inspector.
+    virtual void contentsClickedAtPoint(const QPointF& point);
     void refreshSelectedColors();
     virtual void autoConvertLeftMargins() {}
     // Sets the paddings and margins from their level names and rebuilds the height around the content.

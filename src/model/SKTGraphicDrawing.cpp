@@ -54,10 +54,14 @@ bool SKTGraphic::canMakeNaturalSize() const
     return b.width() != b.height();
 }
 
-bool SKTGraphic::isContentsUnderPoint(const QPointF& point)
+bool SKTGraphic::isContentsUnderPoint(const QPointF& point) const
+{
+    return Rects::pointIn(point, bounds());
+}
+
+void SKTGraphic::contentsClickedAtPoint(const QPointF&)
 {
     refreshSelectedColors();
-    return Rects::pointIn(point, bounds());
 }
 
 void SKTGraphic::refreshSelectedColors()

@@ -204,9 +204,8 @@ int SKTLine::resizeByMovingHandle(int handle, const QPointF& point)
     return handle;
 }
 
-bool SKTLine::isContentsUnderPoint(const QPointF& point)
+bool SKTLine::isContentsUnderPoint(const QPointF& point) const
 {
-    refreshSelectedColors();
     const int w = borderWidth();
     if (!Rects::pointIn(point, bounds().adjusted(-w, -w, w, w)))
         return false;

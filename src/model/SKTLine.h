@@ -37,7 +37,7 @@ public:
     void drawHandlesInView(DrawingView& view) override;
     int handleUnderPoint(const QPointF& point) override;
     int resizeByMovingHandle(int handle, const QPointF& point) override;
-    bool isContentsUnderPoint(const QPointF& point) override;
+    bool isContentsUnderPoint(const QPointF& point) const override;
     bool canMakeNaturalSize() const override { return false; }
     // A new line is drawn by dragging its end point.
     static int creationSizingHandle() { return 2; }

@@ -89,7 +89,7 @@ bool SKTSlideshow::previousButtonClicked(const QPointF& point) const
     return Rects::pointIn(point, QRectF(b.x(), b.y() + b.height() * 0.5, 40, 50));
 }
 
-bool SKTSlideshow::isContentsUnderPoint(const QPointF& point)
+void SKTSlideshow::contentsClickedAtPoint(const QPointF& point)
 {
     if (nextButtonClicked(point)) {
         moveSlideForward();
@@ -98,7 +98,6 @@ bool SKTSlideshow::isContentsUnderPoint(const QPointF& point)
         moveSlideBackward();
         setBounds(bounds());
     }
-    return Rects::pointIn(point, bounds());
 }
 
 QString SKTSlideshow::presentablePropertyNameForKey(const QString& key) const

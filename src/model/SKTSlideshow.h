@@ -41,8 +41,8 @@ public:
     // 50 high from half the height down.
     bool nextButtonClicked(const QPointF& point) const;
     bool previousButtonClicked(const QPointF& point) const;
-    // A click on an arrow steps the slides; the answer is whether the point lies in the bounds.
-    bool isContentsUnderPoint(const QPointF& point) override;
+    // A click on an arrow steps the slides and redraws; the inspector's colours stay as they were.
+    void contentsClickedAtPoint(const QPointF& point) override;
 
     // ---- Drawing
     QRectF drawingBounds() override;
