@@ -1,7 +1,6 @@
 #include "document/SKTDocument.h"
 
 #include "document/SKTMapTableOwner.h"
-#include "model/GraphicUndoKeys.h"
 #include "platform/StringsTable.h"
 
 #include <QDebug>
@@ -124,7 +123,7 @@ void SKTDocument::startObservingGraphics(const GraphicList& graphics)
         observation.keys = graphic->keysForValuesToObserveForUndo();
         observation.values.clear();
         for (const QString& key : std::as_const(observation.keys))
-            observation.values.insert(key, GraphicUndoKeys::valueForKey(*graphic, key));
+            observation.values.insert(key, graphic->valueForKey(key));
         const SKTGraphic* observed = graphic.get();
         observation.connection =
             connect(graphic.get(), &SKTGraphic::valueChanged, this,
@@ -149,14 +148,14 @@ void SKTDocument::graphicValueChanged(const SKTGraphic* graphic, const QString& 
     if (it == m_observations.end())
         return;
     Observation& observation = *it;
-    if (key == GraphicUndoKeys::undoKeysKey) {
+    if (key == SKTGraphic::kUndoKeysKey) {
         observeUndoKeysChange(observation);
         return;
     }
     if (!observation.keys.contains(key))
         return;
     const QVariant oldValue = observation.values.value(key);
-    const QVariant newValue = GraphicUndoKeys::valueForKey(*graphic, key);
+    const QVariant newValue = graphic->valueForKey(key);
     observation.values.insert(key, newValue);
     // The observation may end while the change is recorded; keep the graphic alive meanwhile.
     const std::shared_ptr<SKTGraphic> changed = observation.graphic;
@@ -169,7 +168,7 @@ void SKTDocument::observeUndoKeysChange(Observation& observation)
     for (const QString& key : observation.keys - newKeys)
         observation.values.remove(key);
     for (const QString& key : newKeys - observation.keys)
-        observation.values.insert(key, GraphicUndoKeys::valueForKey(*observation.graphic, key));
+        observation.values.insert(key, observation.graphic->valueForKey(key));
     observation.keys = newKeys;
 }
 
@@ -192,7 +191,7 @@ void SKTDocument::observeValueForKeyPath(const QString& keyPath, const std::shar
             for (const SKTMapTableOwner::Entry& entry : owner->mapTable()) {
                 QVariantMap& values = current.propertiesFor(entry.first);
                 for (auto it = entry.second.constBegin(); it != entry.second.constEnd(); ++it)
-                    values.insert(it.key(), GraphicUndoKeys::valueForKey(*entry.first, it.key()));
+                    values.insert(it.key(), entry.first->valueForKey(it.key()));
             }
             setGraphicProperties(*owner);
             *owner = current;
@@ -232,7 +231,7 @@ void SKTDocument::nameUndoGroup(const SKTGraphic& graphic, const QString& keyPat
 void SKTDocument::setGraphicProperties(const SKTMapTableOwner& owner)
 {
     for (const SKTMapTableOwner::Entry& entry : owner.mapTable())
-        GraphicUndoKeys::setValuesForKeysWithDictionary(*entry.first, entry.second);
+        entry.first->setValuesForKeysWithDictionary(entry.second);
 }
 
 void SKTDocument::observeUndoManagerCheckpoint()

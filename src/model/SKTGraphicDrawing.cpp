@@ -99,14 +99,6 @@ QWidget* SKTGraphic::newEditingViewWithSuperviewBounds(const QRectF&)
 
 void SKTGraphic::finalizeEditingView(QWidget*) {}
 
-QSet<QString> SKTGraphic::keysForValuesToObserveForUndo() const
-{
-    static const QSet<QString> keys{QStringLiteral("drawingFill"),   QStringLiteral("fillColor"),
-                                    QStringLiteral("drawingStroke"), QStringLiteral("strokeColor"),
-                                    QStringLiteral("strokeWidth"),   QStringLiteral("bounds")};
-    return keys;
-}
-
 const QCursor& SKTGraphic::creationCursor()
 {
     static const QCursor cursor = [] {

@@ -1,7 +1,5 @@
 #include "DocumentTestSupport.h"
 
-#include "model/GraphicUndoKeys.h"
-
 #include <QCoreApplication>
 
 #include <stdexcept>
@@ -24,12 +22,12 @@ public:
     void setBoundsUndoable(bool undoable)
     {
         m_boundsUndoable = undoable;
-        didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+        didChangeValueForKey(kUndoKeysKey);
     }
     void setOpacityUndoable(bool undoable)
     {
         m_opacityUndoable = undoable;
-        didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+        didChangeValueForKey(kUndoKeysKey);
     }
 
 private:
@@ -361,9 +359,6 @@ TEST_F(DocumentUndoTest, ChangesOfAGraphicsSetOfUndoableKeysAreFollowed)
 
 TEST_F(DocumentUndoTest, AnUndoableKeyWithoutAReadableNameIsAProgrammingError)
 {
-    GraphicUndoKeys::registerKey(
-        QStringLiteral("opacity"), [](const SKTGraphic& g) { return QVariant(g.opacity()); },
-        [](SKTGraphic& g, const QVariant& v) { g.setOpacity(v.toDouble()); });
     auto shifting = std::make_shared<ShiftingKeysGraphic>();
     document.insertGraphics({shifting}, {0});
     undo().checkpoint();
