@@ -1,7 +1,6 @@
 #include "document/SKTDocument.h"
 
 #include "document/SKTMapTableOwner.h"
-#include "model/GraphicUndoKeys.h"
 #include "platform/StringsTable.h"
 
 #include <QDebug>
@@ -30,10 +29,23 @@ void checkInsertionIndexes(const GraphicList& list, const GraphicList& graphics,
     }
 }
 
+bool withinList(const GraphicList& list, const IndexSet& indexes)
+{
+    return indexes.empty() || (*indexes.begin() >= 0 && *indexes.rbegin() < list.size());
+}
+
 void checkRemovalIndexes(const GraphicList& list, const IndexSet& indexes)
 {
-    if (!indexes.empty() && (*indexes.begin() < 0 || *indexes.rbegin() >= list.size()))
+    if (!withinList(list, indexes))
         throw std::out_of_range("removeGraphicsAtIndexes: index beyond the graphics");
+}
+
+void checkMoveIndexes(const GraphicList& list, const IndexSet& indexes, const IndexSet& newIndexes)
+{
+    if (indexes.size() != newIndexes.size())
+        throw std::out_of_range("moveGraphicsAtIndexes: the index sets differ in size");
+    if (!withinList(list, indexes) || !withinList(list, newIndexes))
+        throw std::out_of_range("moveGraphicsAtIndexes: index beyond the graphics");
 }
 
 } // namespace
@@ -56,6 +68,8 @@ void SKTDocument::insertGraphics(const GraphicList& graphics, const IndexSet& in
     } catch (const std::exception& error) {
         qWarning() << "couldn't insert graphic" << error.what();
     }
+    if (!indexes.empty())
+        Q_EMIT graphicsInserted(indexes);
 }
 
 void SKTDocument::removeGraphicsAtIndexes(const IndexSet& indexes)
@@ -72,7 +86,30 @@ void SKTDocument::removeGraphicsAtIndexes(const IndexSet& indexes)
             m_graphics.removeAt(*it);
     } catch (const std::exception& error) {
         qWarning() << "no need to remove" << error.what();
+        return;
     }
+    if (!indexes.empty())
+        Q_EMIT graphicsRemoved(indexes, removed);
+}
+
+void SKTDocument::moveGraphicsAtIndexes(const IndexSet& indexes, const IndexSet& newIndexes)
+{
+    checkMoveIndexes(m_graphics, indexes, newIndexes);
+    if (indexes == newIndexes)
+        return;
+    GraphicList moving;
+    for (int index : indexes)
+        moving.append(m_graphics.at(index));
+    for (auto it = indexes.rbegin(); it != indexes.rend(); ++it)
+        m_graphics.removeAt(*it);
+    auto graphic = moving.cbegin();
+    for (int index : newIndexes)
+        m_graphics.insert(index, *graphic++);
+    // Not a removal and an insertion: the graphics were never away, so their later changes in the same undo
+    // group are recorded as any other graphic's.
+    m_undoManager.registerUndo([this, indexes, newIndexes] { moveGraphicsAtIndexes(newIndexes, indexes); },
+                               [this, indexes, newIndexes] { moveGraphicsAtIndexes(indexes, newIndexes); });
+    Q_EMIT graphicsMoved(indexes, newIndexes);
 }
 
 void SKTDocument::startObservingGraphics(const GraphicList& graphics)
@@ -86,7 +123,7 @@ void SKTDocument::startObservingGraphics(const GraphicList& graphics)
         observation.keys = graphic->keysForValuesToObserveForUndo();
         observation.values.clear();
         for (const QString& key : std::as_const(observation.keys))
-            observation.values.insert(key, GraphicUndoKeys::valueForKey(*graphic, key));
+            observation.values.insert(key, graphic->valueForKey(key));
         const SKTGraphic* observed = graphic.get();
         observation.connection =
             connect(graphic.get(), &SKTGraphic::valueChanged, this,
@@ -111,14 +148,14 @@ void SKTDocument::graphicValueChanged(const SKTGraphic* graphic, const QString& 
     if (it == m_observations.end())
         return;
     Observation& observation = *it;
-    if (key == GraphicUndoKeys::undoKeysKey) {
+    if (key == SKTGraphic::kUndoKeysKey) {
         observeUndoKeysChange(observation);
         return;
     }
     if (!observation.keys.contains(key))
         return;
     const QVariant oldValue = observation.values.value(key);
-    const QVariant newValue = GraphicUndoKeys::valueForKey(*graphic, key);
+    const QVariant newValue = graphic->valueForKey(key);
     observation.values.insert(key, newValue);
     // The observation may end while the change is recorded; keep the graphic alive meanwhile.
     const std::shared_ptr<SKTGraphic> changed = observation.graphic;
@@ -131,7 +168,7 @@ void SKTDocument::observeUndoKeysChange(Observation& observation)
     for (const QString& key : observation.keys - newKeys)
         observation.values.remove(key);
     for (const QString& key : newKeys - observation.keys)
-        observation.values.insert(key, GraphicUndoKeys::valueForKey(*observation.graphic, key));
+        observation.values.insert(key, observation.graphic->valueForKey(key));
     observation.keys = newKeys;
 }
 
@@ -154,7 +191,7 @@ void SKTDocument::observeValueForKeyPath(const QString& keyPath, const std::shar
             for (const SKTMapTableOwner::Entry& entry : owner->mapTable()) {
                 QVariantMap& values = current.propertiesFor(entry.first);
                 for (auto it = entry.second.constBegin(); it != entry.second.constEnd(); ++it)
-                    values.insert(it.key(), GraphicUndoKeys::valueForKey(*entry.first, it.key()));
+                    values.insert(it.key(), entry.first->valueForKey(it.key()));
             }
             setGraphicProperties(*owner);
             *owner = current;
@@ -194,7 +231,7 @@ void SKTDocument::nameUndoGroup(const SKTGraphic& graphic, const QString& keyPat
 void SKTDocument::setGraphicProperties(const SKTMapTableOwner& owner)
 {
     for (const SKTMapTableOwner::Entry& entry : owner.mapTable())
-        GraphicUndoKeys::setValuesForKeysWithDictionary(*entry.first, entry.second);
+        entry.first->setValuesForKeysWithDictionary(entry.second);
 }
 
 void SKTDocument::observeUndoManagerCheckpoint()

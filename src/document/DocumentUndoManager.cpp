@@ -66,7 +66,7 @@ DocumentUndoManager::DocumentUndoManager(QObject* parent)
     // Undo or redo through the stack itself (the window's actions) closes the open group first.
     connect(&m_stack, &QUndoStack::indexChanged, this, [this](int index) {
         if (m_openGroup && index != m_openGroupIndex)
-            checkpoint();
+            closeGroup();
     });
 }
 
@@ -121,7 +121,29 @@ void DocumentUndoManager::enableUndoRegistration()
     --m_disableCount;
 }
 
+void DocumentUndoManager::beginUndoGrouping()
+{
+    if (m_groupingLevel++ == 0)
+        closeGroup();
+}
+
+void DocumentUndoManager::endUndoGrouping()
+{
+    if (m_groupingLevel == 0) {
+        qWarning("endUndoGrouping without a matching beginUndoGrouping");
+        return;
+    }
+    if (--m_groupingLevel == 0)
+        closeGroup();
+}
+
 void DocumentUndoManager::checkpoint()
+{
+    if (m_groupingLevel == 0)
+        closeGroup();
+}
+
+void DocumentUndoManager::closeGroup()
 {
     m_openGroup = nullptr;
     m_openGroupIndex = -1;
@@ -130,6 +152,6 @@ void DocumentUndoManager::checkpoint()
 
 void DocumentUndoManager::removeAllActions()
 {
-    checkpoint();
+    closeGroup();
     m_stack.clear();
 }

@@ -10,8 +10,10 @@
 // undo group, one command on the stack: undoing it runs the group's undo actions last first, redoing runs
 // the redo actions in order. A group opens at its first registration and closes at the next checkpoint,
 // which comes at the end of the current pass of the event loop, before every undo and redo, and when
-// checkpoint() is called. Registrations are ignored while registration is disabled and while the stack
-// is undoing or redoing (the group's redo actions take the place of re-registration).
+// checkpoint() is called. A gesture that spans many events (a drag) opens an undo grouping instead, so that
+// it becomes one group however many passes of the event loop it takes. Registrations are ignored while
+// registration is disabled and while the stack is undoing or redoing (the group's redo actions take the
+// place of re-registration).
 class DocumentUndoManager : public QObject {
     Q_OBJECT
 
@@ -41,7 +43,14 @@ public:
     void enableUndoRegistration();
     bool isUndoRegistrationEnabled() const { return m_disableCount == 0; }
 
-    // Closes the open group and tells the observers of checkpointReached.
+    // Everything registered from here to the matching endUndoGrouping is one group, whatever checkpoints
+    // pass meanwhile. Groupings nest and the outermost one decides. Beginning closes a group left open by
+    // earlier work, so the gesture is a step of its own; an undo or redo through the stack meanwhile closes
+    // the group as well, and later registrations of the gesture open another.
+    void beginUndoGrouping();
+    void endUndoGrouping();
+
+    // Closes the open group, unless a grouping keeps it open, and tells the observers of checkpointReached.
     void checkpoint();
     // Drops every group, the open one included.
     void removeAllActions();
@@ -53,10 +62,13 @@ private:
     class Group;
     friend class Group;
 
+    void closeGroup();
+
     QUndoStack m_stack;
     Group* m_openGroup = nullptr;
     int m_openGroupIndex = -1;
     int m_disableCount = 0;
+    int m_groupingLevel = 0;
     bool m_undoing = false;
     bool m_redoing = false;
 };

@@ -143,9 +143,10 @@ using ProfileDictionary = QMap<QString, QString>;
     VELK_SETTER(Type, name, setter)
 
 // One page document: the page's graphics in z-order (index 0 frontmost) with undo, and its page, form,
-// mail and publishing settings. Insertion and removal of graphics go through insertGraphics and
-// removeGraphicsAtIndexes, which record undo; property changes of the graphics are recorded by observing
-// them. Opening, saving and page generation add further operations in their own files.
+// mail and publishing settings. Insertion, removal and reordering of graphics go through insertGraphics,
+// removeGraphicsAtIndexes and moveGraphicsAtIndexes, which record undo and tell the document's windows;
+// property changes of the graphics are recorded by observing them. Opening, saving and page generation add
+// further operations in their own files.
 class SKTDocument : public QObject, public GraphicContext {
     Q_OBJECT
 
@@ -164,6 +165,11 @@ public:
     void insertGraphics(const GraphicList& graphics, const IndexSet& indexes);
     // Throws std::out_of_range, changing nothing, for an index beyond the list.
     void removeGraphicsAtIndexes(const IndexSet& indexes);
+    // Reorders: the graphics at `indexes` come to stand, in their order, at `newIndexes` (positions in the
+    // list after the move), the others keeping their order. One undo action, and the graphics stay observed
+    // as they were. Throws std::out_of_range, changing nothing, when the index sets differ in size or leave
+    // the list.
+    void moveGraphicsAtIndexes(const IndexSet& indexes, const IndexSet& newIndexes);
     void startObservingGraphics(const GraphicList& graphics);
     void stopObservingGraphics(const GraphicList& graphics);
     // Sets every graphic of the owner back to its recorded values.
@@ -377,6 +383,12 @@ public:
     void updateFormOption2(const std::shared_ptr<myTextView>& label);
 
 Q_SIGNALS:
+    // The list of graphics changed, by the operations above or by undoing and redoing them; each is sent once
+    // the list holds its new order. Inserted graphics stand at `indexes`; removed ones stood at `indexes`;
+    // moved ones stood at `from` and stand at `to`.
+    void graphicsInserted(const IndexSet& indexes);
+    void graphicsRemoved(const IndexSet& indexes, const GraphicList& graphics);
+    void graphicsMoved(const IndexSet& from, const IndexSet& to);
     // The canvas size may have changed (new print settings).
     void canvasSizeChanged();
     // The document window shows this title.

@@ -48,6 +48,11 @@ bool isKind(const QString& className)
     return registry().contains(className);
 }
 
+QStringList names()
+{
+    return registry().keys();
+}
+
 std::shared_ptr<SKTGraphic> make(const QString& className)
 {
     const auto it = registry().constFind(className);

@@ -47,7 +47,7 @@ GraphicList PlainGraphicContext::findObjectsInSection(const SKTGraphic& section)
 {
     const GraphicList members = membersOf(section);
     for (const std::shared_ptr<SKTGraphic>& member : members)
-        member->setMovingAsPartOfSection(!member->selected());
+        member->setMovingAsPartOfSection(!m_selectedGraphics.contains(member));
     return members;
 }
 

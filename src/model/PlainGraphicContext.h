@@ -18,9 +18,10 @@ public:
     void setNextImageName(const QString& name) { m_nextImageName = name; }
     void setLastTouchPoint(const QPointF& point) { m_lastTouchPoint = point; }
 
-    // The page's graphics, front-most first.
+    // The page's graphics, front-most first, and those of them selected in the window.
     void setGraphics(const GraphicList& graphics) { m_graphics = graphics; }
     const GraphicList& graphics() const { return m_graphics; }
+    void setSelectedGraphics(const GraphicList& graphics) { m_selectedGraphics = graphics; }
 
     bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect) override;
     bool isThereGraphicAtRect(const QRectF& rect) override;
@@ -53,6 +54,7 @@ private:
     QString m_nextImageName;
     QPointF m_lastTouchPoint;
     GraphicList m_graphics;
+    GraphicList m_selectedGraphics;
     QColor m_selectedTextColor;
     QColor m_selectedShapeColor;
     QColor m_selectedHoverColor;

@@ -12,15 +12,22 @@ std::shared_ptr<SKTGraphic> SKTCircle::newGraphicOfSameKind() const
     return std::make_shared<SKTCircle>();
 }
 
+QPainterPath SKTCircle::oval() const
+{
+    QPainterPath path;
+    path.addEllipse(bounds());
+    return path;
+}
+
 BezierPath SKTCircle::bezierPathForDrawing(DrawingView*)
 {
     BezierPath outline;
-    outline.path.addEllipse(bounds());
+    outline.path = oval();
     outline.lineWidth = strokeWidth();
     return outline;
 }
 
-bool SKTCircle::isContentsUnderPoint(const QPointF& point)
+bool SKTCircle::isContentsUnderPoint(const QPointF& point) const
 {
-    return bezierPathForDrawing().path.contains(point);
+    return oval().contains(point);
 }

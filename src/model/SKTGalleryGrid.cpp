@@ -1,5 +1,6 @@
 #include "model/SKTGalleryGrid.h"
 
+#include "model/GraphicPropertyTable.h"
 #include "model/NoNumber.h"
 #include "model/drawing/CaptionLabel.h"
 #include "model/geometry/Rects.h"
@@ -16,12 +17,6 @@ const QString kHint = QStringLiteral("Right click to edit gallery");
 constexpr double kHintTop = 5;
 constexpr double kInitialHintHeight = 40;
 
-int integerEntry(const GraphicPropertyDictionary& properties, const QString& key)
-{
-    const auto it = properties.constFind(key);
-    return it == properties.constEnd() ? 0 : integerValue(*it);
-}
-
 } // namespace
 
 QString SKTGalleryGrid::className() const
@@ -34,16 +29,35 @@ std::shared_ptr<SKTGraphic> SKTGalleryGrid::newGraphicOfSameKind() const
     return std::make_shared<SKTGalleryGrid>();
 }
 
+// The grid and its pictures are read, never written: the gallery's own dictionary is the base one.
+const GraphicPropertyTable& SKTGalleryGrid::propertyTable() const
+{
+    using G = SKTGalleryGrid;
+    using namespace PropertyRows;
+    static const GraphicPropertyTable table = [] {
+        GraphicPropertyTable t = basePropertyTable();
+        t.redraw(Redraw::Contents, {"shadowFlag"});
+        t << integer<G>("numOfColumns", &G::numOfColumns, &G::setNumOfColumns, 0, Write::Never)
+                 .redrawing(Redraw::Contents)
+          << integer<G>("numOfRows", &G::numOfRows, &G::setNumOfRows, 0, Write::Never)
+                 .redrawing(Redraw::Contents)
+          << integer<G>("padding", &G::padding, &G::setPadding, 0, Write::Never).redrawing(Redraw::Contents)
+          << custom<G>("imageArray",
+                       [](G& g, const QVariant* v) {
+                           g.setImageArray(v ? v->value<TransformViewList>() : TransformViewList());
+                       },
+                       {})
+                 .accessedBy(&G::imageArray, &G::setImageArray)
+                 .redrawing(Redraw::Contents);
+        return t;
+    }();
+    return table;
+}
+
 bool SKTGalleryGrid::initWithProperties(const GraphicPropertyDictionary& properties)
 {
     if (!SKTGraphic::initWithProperties(properties))
         return false;
-    setNumOfColumns(integerEntry(properties, QStringLiteral("numOfColumns")));
-    setNumOfRows(integerEntry(properties, QStringLiteral("numOfRows")));
-    setPadding(integerEntry(properties, QStringLiteral("padding")));
-    m_imageArray = properties.value(kImageArrayKey).value<TransformViewList>();
-    setShadowFlag(integerEntry(properties, QStringLiteral("shadowFlag")));
-    setBackdropLightingFlag(integerEntry(properties, QStringLiteral("backdropLightingFlag")));
 
     const QRectF b = bounds();
     m_textView = CaptionLabel::make(QRectF(b.x(), b.y() + kHintTop, b.width(), kInitialHintHeight), kHint);
@@ -152,12 +166,4 @@ QRectF SKTGalleryGrid::grabTransformViewBounds(int x, int y) const
 {
     const std::shared_ptr<TransformView> picture = grabImageSelected(x, y);
     return picture ? picture->galleryDimension() : QRectF();
-}
-
-QSet<QString> SKTGalleryGrid::keyPathsForValuesAffectingDrawingContents() const
-{
-    static const QSet<QString> own{kImageArrayKey, QStringLiteral("numOfRows"),
-                                   QStringLiteral("numOfColumns"), QStringLiteral("padding"),
-                                   QStringLiteral("shadowFlag")};
-    return SKTGraphic::keyPathsForValuesAffectingDrawingContents() + own;
 }

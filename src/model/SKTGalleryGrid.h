@@ -22,9 +22,10 @@ public:
 
     QString className() const override;
 
-    // The base keys, then "numOfColumns", "numOfRows", "padding", the pictures under "imageArray" and
-    // again "shadowFlag" and "backdropLightingFlag"; a gallery with pictures takes its responsive and
-    // section settings from the first one. Its own dictionary is the base one.
+    // The base keys, then "numOfColumns", "numOfRows", "padding" and the pictures under "imageArray"; a
+    // gallery with pictures takes its responsive and section settings from the first one. Its own
+    // dictionary is the base one.
+    const GraphicPropertyTable& propertyTable() const override;
     bool initWithProperties(const GraphicPropertyDictionary& properties) override;
 
     TransformViewList imageArray() const { return m_imageArray; }
@@ -64,7 +65,6 @@ public:
     BezierPath bezierPathForDrawing(DrawingView* view = nullptr) override;
     // Places every picture in its cell, fitted and centred, and stores where it went.
     void drawContentsInView(DrawingView& view, bool beingCreatedOrEdited) override;
-    QSet<QString> keyPathsForValuesAffectingDrawingContents() const override;
 
 protected:
     std::shared_ptr<SKTGraphic> newGraphicOfSameKind() const override;

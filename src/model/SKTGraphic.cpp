@@ -1,9 +1,8 @@
 #include "model/SKTGraphic.h"
 
 #include "model/GraphicContext.h"
+#include "model/GraphicPropertyTable.h"
 #include "platform/StringsTable.h"
-
-#include <QHash>
 
 SKTGraphic::SKTGraphic() = default;
 
@@ -61,19 +60,14 @@ void SKTGraphic::setHeight(double height)
     setBounds(QRectF(r.x(), r.y(), r.width(), height));
 }
 
-QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingBounds()
+QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingBounds() const
 {
-    static const QSet<QString> keys{QStringLiteral("bounds"), QStringLiteral("strokeWidth"),
-                                    QStringLiteral("cornerRadius")};
-    return keys;
+    return propertyTable().keysRedrawing(Redraw::Bounds);
 }
 
 QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingContents() const
 {
-    static const QSet<QString> keys{QStringLiteral("drawingFill"), QStringLiteral("fillColor"),
-                                    QStringLiteral("drawingStroke"), QStringLiteral("strokeColor"),
-                                    QStringLiteral("fontColor")};
-    return keys;
+    return propertyTable().keysRedrawing(Redraw::Contents);
 }
 
 void SKTGraphic::didChangeValueForKey(const QString& key)
@@ -86,26 +80,44 @@ void SKTGraphic::didChangeValueForKey(const QString& key)
         for (const QString& view : views)
             Q_EMIT valueChanged(view);
     }
-    if (keyPathsForValuesAffectingDrawingBounds().contains(key))
+    const GraphicProperty* row = propertyTable().find(key);
+    if (row && row->redraw == Redraw::Bounds)
         Q_EMIT valueChanged(QStringLiteral("drawingBounds"));
-    if (keyPathsForValuesAffectingDrawingContents().contains(key))
+    if (row && row->redraw == Redraw::Contents)
         Q_EMIT valueChanged(QStringLiteral("drawingContents"));
 }
 
 QString SKTGraphic::presentablePropertyNameForKey(const QString& key) const
 {
-    static const QHash<QString, QString> names{
-        {QStringLiteral("drawingFill"), QStringLiteral("Filling")},
-        {QStringLiteral("fillColor"), QStringLiteral("Fill Color")},
-        {QStringLiteral("drawingStroke"), QStringLiteral("Stroking")},
-        {QStringLiteral("strokeColor"), QStringLiteral("Stroke Color")},
-        {QStringLiteral("strokeWidth"), QStringLiteral("Stroke Width")},
-        {QStringLiteral("bounds"), QStringLiteral("Bounds")},
-    };
-    const auto it = names.constFind(key);
-    if (it == names.constEnd())
+    const GraphicProperty* row = propertyTable().find(key);
+    if (!row || !row->undoName)
         return {};
-    return StringsTable::localizedString(*it, QString(), QStringLiteral("UndoStrings"));
+    return StringsTable::localizedString(QString::fromLatin1(row->undoName), QString(),
+                                         QStringLiteral("UndoStrings"));
+}
+
+QSet<QString> SKTGraphic::keysForValuesToObserveForUndo() const
+{
+    return propertyTable().watchedKeys();
+}
+
+QVariant SKTGraphic::valueForKey(const QString& key) const
+{
+    const GraphicProperty* row = propertyTable().find(key);
+    return row && row->get ? row->get(*this) : QVariant();
+}
+
+void SKTGraphic::setValueForKey(const QString& key, const QVariant& value)
+{
+    const GraphicProperty* row = propertyTable().find(key);
+    if (row && row->set)
+        row->set(*this, value);
+}
+
+void SKTGraphic::setValuesForKeysWithDictionary(const QVariantMap& values)
+{
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        setValueForKey(it.key(), it.value());
 }
 
 QString SKTGraphic::description()

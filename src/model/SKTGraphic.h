@@ -25,7 +25,7 @@ class QWidget;
 class SKTGraphic;
 struct BezierPath;
 struct GraphicError;
-template <class Graphic> struct PropertyKey;
+class GraphicPropertyTable;
 
 // Documents own their graphics; everything else holds them through these shared pointers.
 using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
@@ -250,18 +250,18 @@ public:
     SKT_GRAPHIC_PROPERTY(int, groupNumber, setGroupNumber)
     SKT_GRAPHIC_PROPERTY(int, manualLayerIndex, setManualLayerIndex)
     SKT_GRAPHIC_PROPERTY(int, moveLock, setMoveLock)
-    SKT_GRAPHIC_PROPERTY(bool, selected, setSelected)
     SKT_GRAPHIC_PROPERTY(bool, selectable, setSelectable)
     SKT_GRAPHIC_PROPERTY(QString, templateName, setTemplateName)
     SKT_GRAPHIC_PROPERTY(int, shapeFlag, setShapeFlag)
 
 public:
     // ---- Property dictionary and pasteboard form
-    // Reads the dictionary into this freshly made object; false when no object should come of it.
-    // Kinds call the base first and then read their own keys.
+    // Reads the dictionary into this freshly made object through the kind's table; false when no object
+    // should come of it. Kinds that do more once every key is read call the base first.
     virtual bool initWithProperties(const GraphicPropertyDictionary& properties);
-    // The dictionary of this object. It corrects a few fields that are none before writing them (the
-    // link, template name and hover colours become empty, the link type "shape", ...).
+    // The dictionary of this object, written through the kind's table. It corrects a few fields that are
+    // none before writing them (the link, template name and hover colours become empty, the link type
+    // "shape", ...).
     virtual GraphicPropertyDictionary properties();
     // The dictionary as readable text.
     QString description();
@@ -284,12 +284,26 @@ public:
     // The graphics of the converted records, made as graphicsWithPropertiesPasted makes them.
     static GraphicList graphicsWithProperties(const ElementRecordList& records, const QString& templateName);
 
-    // ---- Notification and undo naming
+    // ---- Property table, undo and notification
+    // The kind's properties: how each key travels in the dictionary, its value for the undo, the name of
+    // its undo step and what its change redraws. Each kind's table starts from the base graphic's.
+    virtual const GraphicPropertyTable& propertyTable() const;
+    static const GraphicPropertyTable& basePropertyTable();
+    // The value of a key as the document's undo records and restores it, through the kind's getter;
+    // invalid for a key without one.
+    QVariant valueForKey(const QString& key) const;
+    // Sets a key through the kind's setter; a key without one is left alone.
+    void setValueForKey(const QString& key, const QVariant& value);
+    void setValuesForKeysWithDictionary(const QVariantMap& values);
+    // The keys the document's undo watches on this graphic: those the table watches. A kind that varies
+    // the set for a while announces each change of it under kUndoKeysKey.
+    virtual QSet<QString> keysForValuesToObserveForUndo() const;
+    inline static const QString kUndoKeysKey = QStringLiteral("keysForValuesToObserveForUndo");
     // The user-visible name of a changed property for the undo menu; null for keys without one.
-    virtual QString presentablePropertyNameForKey(const QString& key) const;
-    // Keys whose change alters what the object draws; kinds add their own.
-    virtual QSet<QString> keyPathsForValuesAffectingDrawingContents() const;
-    static QSet<QString> keyPathsForValuesAffectingDrawingBounds();
+    QString presentablePropertyNameForKey(const QString& key) const;
+    // The keys whose change alters what the graphic draws, and the area it draws in.
+    QSet<QString> keyPathsForValuesAffectingDrawingContents() const;
+    QSet<QString> keyPathsForValuesAffectingDrawingBounds() const;
 
     // ---- Questions to the document window (null or the zero point when there is none)
     QString getNextImageName() const;
@@ -325,8 +339,12 @@ public:
     virtual bool canSetDrawingFill() const { return true; }
     virtual bool canSetDrawingStroke() const { return true; }
     virtual bool canMakeNaturalSize() const;
-    // The hit test of a click; it hands the graphic's colours to the inspector first.
-    virtual bool isContentsUnderPoint(const QPointF& point);
+    // The hit test of a click: whether the point lies on the contents (the bounds, left and top edges
+    // inside). It changes nothing, so the canvas may ask it of every graphic under the mouse.
+    virtual bool isContentsUnderPoint(const QPointF& point) const;
+    // What a click on the contents does besides selecting, told by the canvas to the graphic its hit test
+    // found: by default the graphic's colours go to the inspector.
+    virtual void contentsClickedAtPoint(const QPointF& point);
     void refreshSelectedColors();
     virtual void autoConvertLeftMargins() {}
     // Sets the paddings and margins from their level names and rebuilds the height around the content.
@@ -345,8 +363,6 @@ public:
     // The in-place editor of kinds that edit text; the canvas shows it. None by default.
     virtual QWidget* newEditingViewWithSuperviewBounds(const QRectF& superviewBounds);
     virtual void finalizeEditingView(QWidget* editingView);
-    // The keys the document's undo watches on this graphic.
-    virtual QSet<QString> keysForValuesToObserveForUndo() const;
     // The cursor shown while a new graphic is drawn, and the handle that sizes a new graphic.
     static const QCursor& creationCursor();
     static int creationSizingHandle() { return 8; }
@@ -365,8 +381,6 @@ protected:
     QString m_textString;
 
 private:
-    static const QList<PropertyKey<SKTGraphic>>& baseKeyTable();
-
     QRectF m_bounds;
     QPointF m_beginPoint;
     QPointF m_endPoint;

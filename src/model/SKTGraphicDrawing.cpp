@@ -54,10 +54,14 @@ bool SKTGraphic::canMakeNaturalSize() const
     return b.width() != b.height();
 }
 
-bool SKTGraphic::isContentsUnderPoint(const QPointF& point)
+bool SKTGraphic::isContentsUnderPoint(const QPointF& point) const
+{
+    return Rects::pointIn(point, bounds());
+}
+
+void SKTGraphic::contentsClickedAtPoint(const QPointF&)
 {
     refreshSelectedColors();
-    return Rects::pointIn(point, bounds());
 }
 
 void SKTGraphic::refreshSelectedColors()
@@ -94,14 +98,6 @@ QWidget* SKTGraphic::newEditingViewWithSuperviewBounds(const QRectF&)
 }
 
 void SKTGraphic::finalizeEditingView(QWidget*) {}
-
-QSet<QString> SKTGraphic::keysForValuesToObserveForUndo() const
-{
-    static const QSet<QString> keys{QStringLiteral("drawingFill"),   QStringLiteral("fillColor"),
-                                    QStringLiteral("drawingStroke"), QStringLiteral("strokeColor"),
-                                    QStringLiteral("strokeWidth"),   QStringLiteral("bounds")};
-    return keys;
-}
 
 const QCursor& SKTGraphic::creationCursor()
 {

@@ -1,14 +1,14 @@
 #include "model/SKTGraphic.h"
 
 #include "model/GraphicContext.h"
+#include "model/GraphicPropertyTable.h"
 #include "model/NoNumber.h"
-#include "model/PropertyKeyTable.h"
 #include "platform/Format.h"
 #include "profile/ProductSelection.h"
 #include "profile/services/HexColor.h"
 
 using namespace GraphicProperties;
-using PropertyKeys::Write;
+using PropertyRows::Write;
 
 namespace {
 
@@ -43,7 +43,7 @@ QString fontColorString(const SKTGraphic& g)
 }
 
 // The padding and margin values, units and levels of the four sides.
-void addBoxModelKeys(PropertyKeyTable<SKTGraphic>& table)
+void addBoxModelKeys(GraphicPropertyTable& table)
 {
     using G = SKTGraphic;
     struct Side {
@@ -79,21 +79,21 @@ void addBoxModelKeys(PropertyKeyTable<SKTGraphic>& table)
          &G::leftMarginType, &G::setLeftMarginType, &G::leftMarginLevelString, &G::setLeftMarginLevelString},
     };
     for (const Side& side : sides) {
-        table << PropertyKeys::integer<G>(side.value, side.getValue, side.setValue, 0)
-              << PropertyKeys::text<G>(side.type, side.getType, side.setType, QStringLiteral("%"))
-              << PropertyKeys::text<G>(side.level, side.getLevel, side.setLevel, QStringLiteral("None"));
+        table << PropertyRows::integer<G>(side.value, side.getValue, side.setValue, 0)
+              << PropertyRows::text<G>(side.type, side.getType, side.setType, QStringLiteral("%"))
+              << PropertyRows::text<G>(side.level, side.getLevel, side.setLevel, QStringLiteral("None"));
     }
 }
 
 } // namespace
 
 // The base keys in the order they are read; the dictionary keeps no order, so writing follows it too.
-const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
+const GraphicPropertyTable& SKTGraphic::basePropertyTable()
 {
     using G = SKTGraphic;
-    using namespace PropertyKeys;
-    static const PropertyKeyTable<G> table = [] {
-        PropertyKeyTable<G> t{
+    using namespace PropertyRows;
+    static const GraphicPropertyTable table = [] {
+        GraphicPropertyTable t{
             // The base setter, not a kind's resize rule: the kind's own keys are not read yet.
             custom<G>(
                 "bounds",
@@ -101,25 +101,37 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                     g.SKTGraphic::setBounds(v && isText(*v) ? Format::rectFromString(v->toString())
                                                             : QRectF());
                 },
-                [](G& g) { return Format::rect(g.bounds()); }),
+                [](G& g) { return Format::rect(g.bounds()); })
+                .accessedBy(&G::bounds, &G::setBounds)
+                .undoable("Bounds")
+                .redrawing(Redraw::Bounds),
             // Every object made from a dictionary draws its fill, whatever the dictionary says.
             custom<G>(
                 "drawingFill", [](G& g, const QVariant*) { g.setDrawingFill(true); },
-                [](G& g) { return QVariant(g.isDrawingFill()); }),
+                [](G& g) { return QVariant(g.isDrawingFill()); })
+                .accessedBy(&G::isDrawingFill, &G::setDrawingFill)
+                .undoable("Filling")
+                .redrawing(Redraw::Contents),
             custom<G>(
                 "drawingStroke",
                 [](G& g, const QVariant* v) {
                     if (v && isNumber(*v))
                         g.setDrawingStroke(v->toDouble() != 0.0);
                 },
-                [](G& g) { return QVariant(g.isDrawingStroke()); }),
+                [](G& g) { return QVariant(g.isDrawingStroke()); })
+                .accessedBy(&G::isDrawingStroke, &G::setDrawingStroke)
+                .undoable("Stroking")
+                .redrawing(Redraw::Contents),
             custom<G>(
                 "strokeWidth",
                 [](G& g, const QVariant* v) {
                     if (v && isNumber(*v))
                         g.setStrokeWidth(v->toDouble());
                 },
-                [](G& g) { return QVariant(g.strokeWidth()); }),
+                [](G& g) { return QVariant(g.strokeWidth()); })
+                .accessedBy(&G::strokeWidth, &G::setStrokeWidth)
+                .undoable("Stroke Width")
+                .redrawing(Redraw::Bounds),
             text<G>("borderStyle", &G::borderStyle, &G::setBorderStyle, QStringLiteral("none")),
             custom<G>(
                 "fillColor",
@@ -127,11 +139,16 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                 [](G& g) {
                     return isClearColor(g.fillColor()) ? QVariant(QStringLiteral(""))
                                                        : QVariant(archivedColor(g.fillColor()));
-                }),
+                })
+                .accessedBy(&G::fillColor, &G::setFillColor)
+                .undoable("Fill Color")
+                .redrawing(Redraw::Contents),
             // Written with decimals, read back whole.
             custom<G>(
                 "cornerRadius", [](G& g, const QVariant* v) { g.setCornerRadius(v ? integerValue(*v) : 0); },
-                [](G& g) { return realText(g.cornerRadius()); }),
+                [](G& g) { return realText(g.cornerRadius()); })
+                .accessedBy(&G::cornerRadius, &G::setCornerRadius)
+                .redrawing(Redraw::Bounds),
             text<G>("fontFamily", &G::fontFamily, &G::setFontFamily, QString(), Write::Never),
             integer<G>("fontSize", &G::fontSize, &G::setFontSize, 0, Write::Never),
             // The text colour is the outline colour as well.
@@ -143,7 +160,9 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                     g.setFontColor(color);
                     g.setStrokeColor(color);
                 },
-                [](G& g) { return fontColorString(g); }),
+                [](G& g) { return fontColorString(g); })
+                .accessedBy(&G::fontColor, &G::setFontColor)
+                .redrawing(Redraw::Contents),
             real<G, double>("opacity", &G::opacity, &G::setOpacity, 0.0),
             integer<G>("shadowFlag", &G::shadowFlag, &G::setShadowFlag, 0),
             integer<G>("fontAlignment", &G::fontAlignment, &G::setFontAlignment, 0, Write::Never),
@@ -182,7 +201,8 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
             // Only a scroll flag of exactly 1 survives the dictionary.
             custom<G>(
                 "scrollFlag", [](G& g, const QVariant* v) { g.setScrollFlag(v ? integerValue(*v) : 0); },
-                [](G& g) { return flagText(g.scrollFlag() == 1); }),
+                [](G& g) { return flagText(g.scrollFlag() == 1); })
+                .accessedBy(&G::scrollFlag, &G::setScrollFlag),
             integerFlag<G>("matchScreenFlag", &G::matchScreenFlag, &G::setMatchScreenFlag, false),
             integer<G>("manualLayerIndex", &G::manualLayerIndex, &G::setManualLayerIndex, 0, Write::Never),
             integerFlag<G>("snippetFormatFlag", &G::snippetFormatFlag, &G::setSnippetFormatFlag, false),
@@ -197,14 +217,17 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
                     if (g.borderHexColorString() != hex || g.borderHexColorString().isNull())
                         g.setBorderHexColorString(hex);
                     return hex;
-                }),
+                })
+                .accessedBy(&G::borderHexColorString, &G::setBorderHexColorString),
             custom<G>(
                 "borderColor",
                 [](G& g, const QVariant* v) { g.setBorderColor(v ? unarchivedColor(*v) : Qt::transparent); },
-                [](G& g) { return archivedColor(g.borderColor()); }),
+                [](G& g) { return archivedColor(g.borderColor()); })
+                .accessedBy(&G::borderColor, &G::setBorderColor),
             custom<G>(
                 "borderWidth", [](G& g, const QVariant* v) { g.setBorderWidth(v ? integerValue(*v) : 0); },
-                [](G& g) { return QVariant(double(g.borderWidth())); }),
+                [](G& g) { return QVariant(double(g.borderWidth())); })
+                .accessedBy(&G::borderWidth, &G::setBorderWidth),
             real<G, float>("lineSpacing", &G::lineSpacing, &G::setLineSpacing, 1.25f),
             real<G, float>("shadowRadius", &G::shadowRadius, &G::setShadowRadius, 0.0f),
             real<G, float>("shadowHorizontalOffset", &G::shadowHorizontalOffset,
@@ -230,15 +253,24 @@ const QList<PropertyKey<SKTGraphic>>& SKTGraphic::baseKeyTable()
           << integer<G>("initialLaunchStateFlag", &G::initialLaunchStateFlag, &G::setInitialLaunchStateFlag,
                         0, Write::Never)
           // Read by images only.
-          << custom<G>("retinaFlag", {}, [](G& g) { return flagText(g.retinaFlag()); });
+          << custom<G>("retinaFlag", {}, [](G& g) { return flagText(g.retinaFlag()); })
+                 .accessedBy(&G::retinaFlag, &G::setRetinaFlag)
+          << value("strokeColor", &G::strokeColor, &G::setStrokeColor)
+                 .undoable("Stroke Color")
+                 .redrawing(Redraw::Contents);
         return t;
     }();
     return table;
 }
 
+const GraphicPropertyTable& SKTGraphic::propertyTable() const
+{
+    return basePropertyTable();
+}
+
 bool SKTGraphic::initWithProperties(const GraphicPropertyDictionary& properties)
 {
-    readPropertyKeys(*this, properties, baseKeyTable());
+    propertyTable().read(*this, properties);
     // Objects of the website's base template can be selected only on the base template page itself.
     const GraphicContext* context = GraphicContext::current();
     setSelectable(templateName() != DataCentre::kBaseTemplateName || !context ||
@@ -249,6 +281,6 @@ bool SKTGraphic::initWithProperties(const GraphicPropertyDictionary& properties)
 GraphicPropertyDictionary SKTGraphic::properties()
 {
     GraphicPropertyDictionary dictionary;
-    writePropertyKeys(*this, dictionary, baseKeyTable());
+    propertyTable().write(*this, dictionary);
     return dictionary;
 }

@@ -13,16 +13,15 @@ class SKTImage : public SKTGraphic {
     Q_OBJECT
 
 public:
-    SKTImage();
-
     QString className() const override;
     // The base copy, with a copy of the drawn picture.
     std::shared_ptr<SKTGraphic> copy() const override;
 
     // ---- Making
-    // Reads the image keys after the base keys; a reflection above 1 is read as 1.
+    // The base keys, then the pictures, flips, names, reflection and callout keys; the flips are undoable.
+    const GraphicPropertyTable& propertyTable() const override;
+    // A reflection above 1 is read as 1.
     bool initWithProperties(const GraphicPropertyDictionary& properties) override;
-    GraphicPropertyDictionary properties() override;
     // The picture, at its own size, centred on the position.
     void initWithPosition(const QPointF& position, const QImage& picture);
     // The drawn picture becomes the picture read from the file; a null picture when it cannot be read.
@@ -72,11 +71,6 @@ public:
     // The picture fitted into the content box, mirrored, clipped or masked, faded by the opacity, with its
     // border and shadow. A picture of a slideshow shows only its border and shadow here.
     void drawContentsInView(DrawingView& view, bool beingCreatedOrEdited) override;
-
-    // ---- Notification and undo naming
-    QSet<QString> keysForValuesToObserveForUndo() const override;
-    QString presentablePropertyNameForKey(const QString& key) const override;
-    QSet<QString> keyPathsForValuesAffectingDrawingContents() const override;
 
 protected:
     std::shared_ptr<SKTGraphic> newGraphicOfSameKind() const override;

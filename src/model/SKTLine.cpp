@@ -1,13 +1,12 @@
 #include "model/SKTLine.h"
 
+#include "model/GraphicPropertyTable.h"
 #include "model/drawing/BezierPath.h"
 #include "model/drawing/BorderStroke.h"
 #include "model/drawing/DrawingView.h"
 #include "model/geometry/Rects.h"
 #include "platform/Format.h"
-#include "platform/StringsTable.h"
 
-#include <QHash>
 #include <QPainterPath>
 #include <QPen>
 
@@ -19,13 +18,11 @@ namespace {
 
 const QString kBeginPointKey = QStringLiteral("beginPoint");
 const QString kEndPointKey = QStringLiteral("endPoint");
-const QString kDrawBeginArrowKey = QStringLiteral("drawBeginArrow");
-const QString kDrawEndArrowKey = QStringLiteral("drawEndArrow");
 
-QPointF pointOfEntry(const GraphicPropertyDictionary& properties, const QString& key)
+QPointF pointOf(const QVariant* value)
 {
-    const QVariant value = properties.value(key);
-    return GraphicProperties::isText(value) ? Format::pointFromString(value.toString()) : QPointF();
+    return value && GraphicProperties::isText(*value) ? Format::pointFromString(value->toString())
+                                                      : QPointF();
 }
 
 float directionTowards(const QPointF& from, const QPointF& tip)
@@ -97,30 +94,45 @@ void SKTLine::setBounds(const QRectF& bounds)
     didChangeValueForKey(kEndPointKey);
 }
 
+// A line's geometry travels as its two points and is undone by them; each end point keeps the other where
+// it is, so reading them one after the other places the line.
+const GraphicPropertyTable& SKTLine::propertyTable() const
+{
+    using L = SKTLine;
+    using namespace PropertyRows;
+    static const GraphicPropertyTable table = [] {
+        GraphicPropertyTable t = basePropertyTable();
+        GraphicProperty& bounds = t.row(QStringLiteral("bounds"));
+        bounds.write = {};
+        bounds.watchedForUndo = false;
+        t.redraw(Redraw::Contents,
+                 {"opacity", "borderWidth", "borderStyle", "borderHexColorString", "borderColor"});
+        t << custom<L>(
+                 "beginPoint", [](L& l, const QVariant* v) { l.setBeginPoint(pointOf(v)); },
+                 [](L& l) { return QVariant(Format::point(l.beginPoint())); })
+                 .accessedBy(&L::beginPoint, &L::setBeginPoint)
+                 .undoable("Beginpoint")
+          << custom<L>(
+                 "endPoint", [](L& l, const QVariant* v) { l.setEndPoint(pointOf(v)); },
+                 [](L& l) { return QVariant(Format::point(l.endPoint())); })
+                 .accessedBy(&L::endPoint, &L::setEndPoint)
+                 .undoable("Endpoint")
+          << integerFlag<L>("drawBeginArrow", &L::drawBeginArrow, &L::setDrawBeginArrow, false)
+                 .redrawing(Redraw::Contents)
+          << integerFlag<L>("drawEndArrow", &L::drawEndArrow, &L::setDrawEndArrow, false)
+                 .redrawing(Redraw::Contents);
+        return t;
+    }();
+    return table;
+}
+
 bool SKTLine::initWithProperties(const GraphicPropertyDictionary& properties)
 {
     if (!SKTGraphic::initWithProperties(properties))
         return false;
-    const QPointF begin = pointOfEntry(properties, kBeginPointKey);
-    const QPointF end = pointOfEntry(properties, kEndPointKey);
-    setBounds(boundsWithBeginPoint(begin, end, &m_pointsRight, &m_pointsDown));
-    setDrawBeginArrow(GraphicProperties::integerValue(properties.value(kDrawBeginArrowKey)) != 0);
-    setDrawEndArrow(GraphicProperties::integerValue(properties.value(kDrawEndArrowKey)) != 0);
     // Building the path once settles the width of a dashed or dotted line.
     bezierPathForDrawing();
     return true;
-}
-
-GraphicPropertyDictionary SKTLine::properties()
-{
-    GraphicPropertyDictionary dictionary = SKTGraphic::properties();
-    // A line's geometry travels as its two points.
-    dictionary.remove(QStringLiteral("bounds"));
-    dictionary.insert(kBeginPointKey, Format::point(beginPoint()));
-    dictionary.insert(kEndPointKey, Format::point(endPoint()));
-    dictionary.insert(kDrawBeginArrowKey, GraphicProperties::integerText(drawBeginArrow() ? 1 : 0));
-    dictionary.insert(kDrawEndArrowKey, GraphicProperties::integerText(drawEndArrow() ? 1 : 0));
-    return dictionary;
 }
 
 QPointF SKTLine::generateArrowBasePoint(const QPointF& from, const QPointF& tip) const
@@ -204,9 +216,8 @@ int SKTLine::resizeByMovingHandle(int handle, const QPointF& point)
     return handle;
 }
 
-bool SKTLine::isContentsUnderPoint(const QPointF& point)
+bool SKTLine::isContentsUnderPoint(const QPointF& point) const
 {
-    refreshSelectedColors();
     const int w = borderWidth();
     if (!Rects::pointIn(point, bounds().adjusted(-w, -w, w, w)))
         return false;
@@ -219,37 +230,6 @@ bool SKTLine::isContentsUnderPoint(const QPointF& point)
     // The vertical distance from the point to the line at the point's x.
     const double lineY = (point.x() - b.x()) * (e.y() - b.y()) / (e.x() - b.x());
     return std::abs(lineY - (point.y() - b.y())) <= tolerance;
-}
-
-QSet<QString> SKTLine::keysForValuesToObserveForUndo() const
-{
-    QSet<QString> keys = SKTGraphic::keysForValuesToObserveForUndo();
-    keys.remove(QStringLiteral("bounds"));
-    keys << kBeginPointKey << kEndPointKey;
-    return keys;
-}
-
-QSet<QString> SKTLine::keyPathsForValuesAffectingDrawingContents() const
-{
-    static const QSet<QString> keys = SKTGraphic::keyPathsForValuesAffectingDrawingContents() +
-                                      QSet<QString>{QStringLiteral("opacity"),
-                                                    QStringLiteral("borderWidth"),
-                                                    QStringLiteral("borderStyle"),
-                                                    QStringLiteral("borderHexColorString"),
-                                                    QStringLiteral("borderColor"),
-                                                    kDrawEndArrowKey,
-                                                    kDrawBeginArrowKey};
-    return keys;
-}
-
-QString SKTLine::presentablePropertyNameForKey(const QString& key) const
-{
-    static const QHash<QString, QString> names{{kBeginPointKey, QStringLiteral("Beginpoint")},
-                                               {kEndPointKey, QStringLiteral("Endpoint")}};
-    const auto it = names.constFind(key);
-    if (it == names.constEnd())
-        return SKTGraphic::presentablePropertyNameForKey(key);
-    return StringsTable::localizedString(*it, QString(), QStringLiteral("UndoStrings"));
 }
 
 float SKTLine::distance(const QPointF& a, const QPointF& b)

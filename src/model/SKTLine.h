@@ -29,22 +29,20 @@ public:
     void setEndPoint(const QPointF& point) override;
     void setBounds(const QRectF& bounds) override;
 
+    // The base keys less the bounds, then the end points and arrow flags; the end points are undoable, the
+    // bounds are not.
+    const GraphicPropertyTable& propertyTable() const override;
     bool initWithProperties(const GraphicPropertyDictionary& properties) override;
-    GraphicPropertyDictionary properties() override;
 
     BezierPath bezierPathForDrawing(DrawingView* view = nullptr) override;
     void drawContentsInView(DrawingView& view, bool beingCreatedOrEdited) override;
     void drawHandlesInView(DrawingView& view) override;
     int handleUnderPoint(const QPointF& point) override;
     int resizeByMovingHandle(int handle, const QPointF& point) override;
-    bool isContentsUnderPoint(const QPointF& point) override;
+    bool isContentsUnderPoint(const QPointF& point) const override;
     bool canMakeNaturalSize() const override { return false; }
     // A new line is drawn by dragging its end point.
     static int creationSizingHandle() { return 2; }
-
-    QSet<QString> keysForValuesToObserveForUndo() const override;
-    QSet<QString> keyPathsForValuesAffectingDrawingContents() const override;
-    QString presentablePropertyNameForKey(const QString& key) const override;
 
     // Euclidean distance, with the coordinate differences taken in single precision.
     static float distance(const QPointF& a, const QPointF& b);

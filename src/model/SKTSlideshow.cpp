@@ -1,10 +1,10 @@
 #include "model/SKTSlideshow.h"
 
+#include "model/GraphicPropertyTable.h"
 #include "model/drawing/CaptionLabel.h"
 #include "model/geometry/Rects.h"
 #include "model/records/MTextView.h"
 #include "platform/Format.h"
-#include "platform/StringsTable.h"
 
 #include <algorithm>
 
@@ -34,11 +34,27 @@ QString SKTSlideshow::captionText(int shownNumber, int total)
     return Format::printf("Right click to edit slideshow (%d/%d)", shownNumber, total);
 }
 
+// The slides are read, never written: the slideshow's own dictionary is the base one.
+const GraphicPropertyTable& SKTSlideshow::propertyTable() const
+{
+    using S = SKTSlideshow;
+    static const GraphicPropertyTable table = [] {
+        GraphicPropertyTable t = basePropertyTable();
+        t << PropertyRows::custom<S>("imageArray",
+                                     [](S& s, const QVariant* v) {
+                                         s.setImageArray(v ? v->value<TransformViewList>()
+                                                           : TransformViewList());
+                                     },
+                                     {});
+        return t;
+    }();
+    return table;
+}
+
 bool SKTSlideshow::initWithProperties(const GraphicPropertyDictionary& properties)
 {
     if (!SKTGraphic::initWithProperties(properties))
         return false;
-    m_imageArray = properties.value(kImageArrayKey).value<TransformViewList>();
     m_currentImageIndex = 0;
     const QRectF b = bounds();
     // The first caption counts from 0; the drawing counts from 1.
@@ -89,7 +105,7 @@ bool SKTSlideshow::previousButtonClicked(const QPointF& point) const
     return Rects::pointIn(point, QRectF(b.x(), b.y() + b.height() * 0.5, 40, 50));
 }
 
-bool SKTSlideshow::isContentsUnderPoint(const QPointF& point)
+void SKTSlideshow::contentsClickedAtPoint(const QPointF& point)
 {
     if (nextButtonClicked(point)) {
         moveSlideForward();
@@ -98,13 +114,4 @@ bool SKTSlideshow::isContentsUnderPoint(const QPointF& point)
         moveSlideBackward();
         setBounds(bounds());
     }
-    return Rects::pointIn(point, bounds());
-}
-
-QString SKTSlideshow::presentablePropertyNameForKey(const QString& key) const
-{
-    if (key == QLatin1String("undoContents2"))
-        return StringsTable::localizedString(QStringLiteral("Text"), QString(),
-                                             QStringLiteral("UndoStrings"));
-    return SKTGraphic::presentablePropertyNameForKey(key);
 }

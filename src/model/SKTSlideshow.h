@@ -14,7 +14,9 @@ class SKTSlideshow : public SKTGraphic {
 public:
     QString className() const override;
 
-    // The base keys, then the slides under "imageArray", the first slide shown and a new caption.
+    // The base keys, then the slides under "imageArray"; made from a dictionary, it shows the first slide
+    // under a new caption.
+    const GraphicPropertyTable& propertyTable() const override;
     bool initWithProperties(const GraphicPropertyDictionary& properties) override;
 
     // ---- Slides
@@ -41,8 +43,8 @@ public:
     // 50 high from half the height down.
     bool nextButtonClicked(const QPointF& point) const;
     bool previousButtonClicked(const QPointF& point) const;
-    // A click on an arrow steps the slides; the answer is whether the point lies in the bounds.
-    bool isContentsUnderPoint(const QPointF& point) override;
+    // A click on an arrow steps the slides and redraws; the inspector's colours stay as they were.
+    void contentsClickedAtPoint(const QPointF& point) override;
 
     // ---- Drawing
     QRectF drawingBounds() override;
@@ -53,8 +55,6 @@ public:
     // The bounds, stroked by the border style in the text colour when stroking.
     BezierPath bezierPathForDrawing(DrawingView* view = nullptr) override;
     void makeNaturalSize() override {}
-
-    QString presentablePropertyNameForKey(const QString& key) const override;
 
     // "Right click to edit slideshow (n/total)", or without the numbers when there are no slides.
     static QString captionText(int shownNumber, int total);

@@ -1,11 +1,10 @@
 #include "model/SKTText.h"
 
 #include "model/ColorTarget.h"
-#include "model/GraphicUndoKeys.h"
+#include "model/GraphicPropertyTable.h"
 #include "model/NoNumber.h"
 #include "model/text/SharedTextLayout.h"
 #include "model/text/TextStorage.h"
-#include "platform/StringsTable.h"
 
 #include <QTextDocument>
 #include <QTimer>
@@ -16,13 +15,6 @@ using namespace GraphicProperties;
 
 namespace {
 
-const QString kTextStringKey = QStringLiteral("textString");
-const QString kFontFamilyKey = QStringLiteral("fontFamily");
-const QString kFontAlignmentKey = QStringLiteral("fontAlignment");
-const QString kFontSizeKey = QStringLiteral("fontSize");
-const QString kSlideShowNumberKey = QStringLiteral("slideShowNumber");
-const QString kBubbleShapeKey = QStringLiteral("bubbleShape");
-const QString kZoomBubbleFlagKey = QStringLiteral("zoomBubbleFlag");
 const QString kUndoContentsKey = QStringLiteral("undoContents");
 const QString kBoundsKey = QStringLiteral("bounds");
 
@@ -56,21 +48,14 @@ int fontAlignmentOf(Qt::Alignment alignment)
     return 0;
 }
 
-void registerUndoContentsKey()
+QString textWhenNone(const QString& value)
 {
-    static const bool registered = [] {
-        GraphicUndoKeys::registerKey(kUndoContentsKey, &SKTText::undoContents, &SKTText::setUndoContents);
-        return true;
-    }();
-    Q_UNUSED(registered);
+    return value.isNull() ? QStringLiteral("text") : value;
 }
 
 } // namespace
 
-SKTText::SKTText()
-{
-    registerUndoContentsKey();
-}
+SKTText::SKTText() = default;
 
 SKTText::~SKTText()
 {
@@ -152,45 +137,60 @@ void SKTText::textStorageDidProcessEditing()
     QTimer::singleShot(0, this, [this] { setHeightToMatchContents(); });
 }
 
-// ---- Property dictionary
+// ---- Property table
 
-bool SKTText::initWithProperties(const GraphicPropertyDictionary& properties)
+const GraphicPropertyTable& SKTText::propertyTable() const
 {
-    if (!SKTGraphic::initWithProperties(properties))
-        return false;
-    const QVariant text = properties.value(kTextStringKey);
-    if (m_contents)
-        m_contents->setEditingObserver(nullptr);
-    // A dictionary without text makes an empty text box.
-    m_contents = std::make_unique<TextStorage>(isText(text) ? text.toString() : QString());
-    applyTextPaletteRule();
-    m_contents->applyStyle(textStyle());
-    observeEdits(*m_contents);
-    setZoomBubbleFlag(
-        properties.contains(kZoomBubbleFlagKey) ? integerValue(properties.value(kZoomBubbleFlagKey)) : 0);
-    const QVariant shape = properties.value(kBubbleShapeKey);
-    setBubbleShape(isText(shape) ? shape.toString() : QStringLiteral(""));
-    return true;
-}
-
-GraphicPropertyDictionary SKTText::properties()
-{
-    if (linkType().isNull())
-        setLinkType(QStringLiteral("text"));
-    GraphicPropertyDictionary dictionary = SKTGraphic::properties();
-    const TextStorage& storage = contents();
-    const std::optional<QFont> font = TextStorage::fontOfFirstCharacter(storage.document());
-    dictionary.insert(kTextStringKey, storage.string());
-    dictionary.insert(kFontFamilyKey, font ? font->family() : kEmptyTextFontFamily);
-    dictionary.insert(kFontAlignmentKey,
-                      integerText(storage.isEmpty() ? 0
-                                                    : fontAlignmentOf(TextStorage::alignmentOfFirstParagraph(
-                                                          storage.document()))));
-    dictionary.insert(kFontSizeKey, realText(font ? TextStorage::fontSize(*font) : 0.0));
-    dictionary.insert(kSlideShowNumberKey, integerText(kNoNumber));
-    dictionary.insert(kBubbleShapeKey, text(bubbleShape()));
-    dictionary.insert(kZoomBubbleFlagKey, integerText(zoomBubbleFlag()));
-    return dictionary;
+    using T = SKTText;
+    using namespace PropertyRows;
+    static const GraphicPropertyTable table = [] {
+        GraphicPropertyTable t = basePropertyTable();
+        t.redraw(Redraw::Contents, {"opacity", "shadowFlag", "borderStyle", "borderWidth",
+                                    "borderHexColorString", "lineSpacing"});
+        t.replace(text<T>("linkType", &T::linkType, &T::setLinkType, QStringLiteral("text"), Write::Always,
+                          textWhenNone));
+        // The font and the paragraph of the first character stand for the whole text.
+        t.writeAs<T>("fontFamily",
+                     [](T& g) {
+                         const std::optional<QFont> font =
+                             TextStorage::fontOfFirstCharacter(g.contents().document());
+                         return QVariant(font ? font->family() : kEmptyTextFontFamily);
+                     })
+            .writeAs<T>("fontAlignment",
+                        [](T& g) {
+                            const TextStorage& storage = g.contents();
+                            return QVariant(integerText(
+                                storage.isEmpty() ? 0
+                                                  : fontAlignmentOf(TextStorage::alignmentOfFirstParagraph(
+                                                        storage.document()))));
+                        })
+            .writeAs<T>("fontSize",
+                        [](T& g) {
+                            const std::optional<QFont> font =
+                                TextStorage::fontOfFirstCharacter(g.contents().document());
+                            return QVariant(realText(font ? TextStorage::fontSize(*font) : 0.0));
+                        })
+            .writeAs<T>("slideShowNumber", [](T&) { return QVariant(integerText(kNoNumber)); });
+        // The storage is made once the style's keys are read; a dictionary without text makes an empty box.
+        t << custom<T>(
+                 "textString",
+                 [](T& g, const QVariant* value) {
+                     if (g.m_contents)
+                         g.m_contents->setEditingObserver(nullptr);
+                     g.m_contents = std::make_unique<TextStorage>(value && isText(*value) ? value->toString()
+                                                                                          : QString());
+                     g.applyTextPaletteRule();
+                     g.m_contents->applyStyle(g.textStyle());
+                     g.observeEdits(*g.m_contents);
+                 },
+                 [](T& g) { return QVariant(g.contents().string()); })
+          << integer<T>("zoomBubbleFlag", &T::zoomBubbleFlag, &T::setZoomBubbleFlag, 0)
+          << text<T>("bubbleShape", &T::bubbleShape, &T::setBubbleShape, QStringLiteral(""))
+          << value("reflection", &T::reflection, &T::setReflection).redrawing(Redraw::Contents)
+          << value("undoContents", &T::undoContents, &T::setUndoContents).namedForUndo("Text");
+        return t;
+    }();
+    return table;
 }
 
 // ---- Geometry and measuring
@@ -224,10 +224,10 @@ QSizeF SKTText::naturalSize()
 void SKTText::setHeightToMatchContents()
 {
     m_boundsBeingChangedToMatchContents = true;
-    didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+    didChangeValueForKey(kUndoKeysKey);
     setBounds(bounds());
     m_boundsBeingChangedToMatchContents = false;
-    didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+    didChangeValueForKey(kUndoKeysKey);
 }
 
 // ---- Scripting and undo of the text
@@ -266,13 +266,13 @@ void SKTText::willChangeScriptingContents()
 {
     // The undo takes the text as it is now when the key joins the watched set.
     m_contentsBeingChangedByScripting = true;
-    didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+    didChangeValueForKey(kUndoKeysKey);
 }
 
 void SKTText::didChangeScriptingContents()
 {
     m_contentsBeingChangedByScripting = false;
-    didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+    didChangeValueForKey(kUndoKeysKey);
 }
 
 QString SKTText::undoContents() const
@@ -292,24 +292,5 @@ QSet<QString> SKTText::keysForValuesToObserveForUndo() const
         keys.insert(kUndoContentsKey);
     if (m_boundsBeingChangedToMatchContents)
         keys.remove(kBoundsKey);
-    return keys;
-}
-
-QString SKTText::presentablePropertyNameForKey(const QString& key) const
-{
-    if (key == kUndoContentsKey)
-        return StringsTable::localizedString(QStringLiteral("Text"), QString(),
-                                             QStringLiteral("UndoStrings"));
-    return SKTGraphic::presentablePropertyNameForKey(key);
-}
-
-QSet<QString> SKTText::keyPathsForValuesAffectingDrawingContents() const
-{
-    static const QSet<QString> keys =
-        SKTGraphic::keyPathsForValuesAffectingDrawingContents() +
-        QSet<QString>{QStringLiteral("opacity"),     QStringLiteral("shadowFlag"),
-                      QStringLiteral("borderStyle"), QStringLiteral("borderWidth"),
-                      QStringLiteral("reflection"),  QStringLiteral("borderHexColorString"),
-                      QStringLiteral("lineSpacing")};
     return keys;
 }

@@ -37,10 +37,9 @@ public:
     // Replaces the storage by a new one holding the string; edits of the new one schedule nothing.
     void updateTextString(const QString& string);
 
-    // ---- Property dictionary: "textString", the font of the first character, "bubbleShape",
-    // "zoomBubbleFlag"
-    bool initWithProperties(const GraphicPropertyDictionary& properties) override;
-    GraphicPropertyDictionary properties() override;
+    // ---- Property table: the base keys, the font of the first character, "textString", "bubbleShape",
+    // "zoomBubbleFlag", and the text's undo under "undoContents"
+    const GraphicPropertyTable& propertyTable() const override;
 
     // ---- Geometry and measuring
     // The base drawing bounds joined with the bounds grown by 1 on every side.
@@ -86,8 +85,6 @@ public:
     QString undoContents() const;
     void setUndoContents(const QString& text);
     QSet<QString> keysForValuesToObserveForUndo() const override;
-    QString presentablePropertyNameForKey(const QString& key) const override;
-    QSet<QString> keyPathsForValuesAffectingDrawingContents() const override;
 
     // ---- Own fields
     // The text is a cell of a table on the page; never stored in the dictionary.

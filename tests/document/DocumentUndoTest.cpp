@@ -1,7 +1,5 @@
 #include "DocumentTestSupport.h"
 
-#include "model/GraphicUndoKeys.h"
-
 #include <QCoreApplication>
 
 #include <stdexcept>
@@ -24,12 +22,12 @@ public:
     void setBoundsUndoable(bool undoable)
     {
         m_boundsUndoable = undoable;
-        didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+        didChangeValueForKey(kUndoKeysKey);
     }
     void setOpacityUndoable(bool undoable)
     {
         m_opacityUndoable = undoable;
-        didChangeValueForKey(GraphicUndoKeys::undoKeysKey);
+        didChangeValueForKey(kUndoKeysKey);
     }
 
 private:
@@ -259,6 +257,58 @@ TEST_F(DocumentUndoTest, TheEventLoopClosesTheGroup)
     EXPECT_EQ(document.graphics().size(), 2);
 }
 
+TEST_F(DocumentUndoTest, ADragOverTwentyMouseMovesIsOneStepNamedMove)
+{
+    insertTwo();
+    first->setSelectable(true);
+    undo().checkpoint();
+    undo().beginUndoGrouping();
+    for (int move = 0; move < 20; ++move) {
+        SKTGraphic::translateGraphics({first}, 2, 1);
+        // Each mouse move is an event of its own.
+        QCoreApplication::processEvents();
+    }
+    undo().setActionName(QStringLiteral("Move"));
+    undo().endUndoGrouping();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(first->bounds(), QRectF(40, 20, 10, 10));
+    EXPECT_EQ(undo().stack()->count(), 2);
+    EXPECT_EQ(undo().undoActionName(), QStringLiteral("Move"));
+    undo().undo();
+    EXPECT_EQ(first->bounds(), QRectF(0, 0, 10, 10));
+    EXPECT_EQ(undo().stack()->count(), 2);
+    undo().redo();
+    EXPECT_EQ(first->bounds(), QRectF(40, 20, 10, 10));
+}
+
+TEST_F(DocumentUndoTest, AGroupingIsAStepOfItsOwnAndNestedGroupingsJoinIt)
+{
+    insertTwo();
+    first->setStrokeWidth(2);
+    undo().beginUndoGrouping();
+    second->setStrokeWidth(3);
+    undo().beginUndoGrouping();
+    QCoreApplication::processEvents();
+    second->setFillColor(Qt::red);
+    undo().endUndoGrouping();
+    QCoreApplication::processEvents();
+    second->setStrokeWidth(4);
+    undo().endUndoGrouping();
+    first->setStrokeWidth(5);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(undo().stack()->count(), 4);
+    undo().undo();
+    EXPECT_EQ(first->strokeWidth(), 2);
+    undo().undo();
+    EXPECT_EQ(second->strokeWidth(), 1);
+    EXPECT_EQ(second->fillColor(), QColor(Qt::transparent));
+    EXPECT_EQ(first->strokeWidth(), 2);
+    undo().undo();
+    EXPECT_EQ(first->strokeWidth(), 1);
+}
+
 TEST_F(DocumentUndoTest, UndoThroughTheStackClosesTheOpenGroup)
 {
     insertTwo();
@@ -309,9 +359,6 @@ TEST_F(DocumentUndoTest, ChangesOfAGraphicsSetOfUndoableKeysAreFollowed)
 
 TEST_F(DocumentUndoTest, AnUndoableKeyWithoutAReadableNameIsAProgrammingError)
 {
-    GraphicUndoKeys::registerKey(
-        QStringLiteral("opacity"), [](const SKTGraphic& g) { return QVariant(g.opacity()); },
-        [](SKTGraphic& g, const QVariant& v) { g.setOpacity(v.toDouble()); });
     auto shifting = std::make_shared<ShiftingKeysGraphic>();
     document.insertGraphics({shifting}, {0});
     undo().checkpoint();

@@ -121,9 +121,9 @@ TEST(GroupGeometryTest, ALockedSectionStillDragsItsMembersAndSelectedMembersMove
     section->setMoveLock(1);
     auto member = placedGraphic(QRectF(10, 10, 50, 50), 1);
     auto selectedMember = placedGraphic(QRectF(100, 10, 50, 50), 1);
-    selectedMember->setSelected(true);
     auto stranger = placedGraphic(QRectF(10, 300, 50, 50), 2);
     context.setGraphics({section, member, selectedMember, stranger});
+    context.setSelectedGraphics({section, selectedMember});
 
     SKTGraphic::translateGraphics({section, selectedMember}, 15, 40);
 

@@ -2,6 +2,7 @@
 
 #include "model/GraphicContext.h"
 #include "model/GraphicKinds.h"
+#include "model/GraphicPropertyTable.h"
 #include "model/SKTGraphic.h"
 #include "platform/Bundle.h"
 
@@ -24,10 +25,14 @@ public:
         ++setBoundsCalls;
         SKTGraphic::setBounds(bounds);
     }
-    QSet<QString> keyPathsForValuesAffectingDrawingContents() const override
+    const GraphicPropertyTable& propertyTable() const override
     {
-        return SKTGraphic::keyPathsForValuesAffectingDrawingContents() +
-               QSet<QString>{QStringLiteral("opacity")};
+        static const GraphicPropertyTable table = [] {
+            GraphicPropertyTable t = basePropertyTable();
+            t.redraw(Redraw::Contents, {"opacity"});
+            return t;
+        }();
+        return table;
     }
 
     int setBoundsCalls = 0;

@@ -3,7 +3,6 @@
 
 #include "model/ArchivedImage.h"
 #include "model/GraphicKinds.h"
-#include "model/GraphicUndoKeys.h"
 #include "model/SKTImage.h"
 #include "model/drawing/BezierPath.h"
 #include "model/drawing/Reflection.h"
@@ -247,9 +246,9 @@ TEST(SKTImageTest, FlipsAreUndoableAndNamed)
     SKTImage image;
     EXPECT_TRUE(image.keysForValuesToObserveForUndo().contains(QStringLiteral("flippedHorizontally")));
     EXPECT_TRUE(image.keysForValuesToObserveForUndo().contains(QStringLiteral("bounds")));
-    GraphicUndoKeys::setValueForKey(image, QStringLiteral("flippedVertically"), true);
+    image.setValueForKey(QStringLiteral("flippedVertically"), true);
     EXPECT_TRUE(image.isFlippedVertically());
-    EXPECT_EQ(GraphicUndoKeys::valueForKey(image, QStringLiteral("flippedVertically")), QVariant(true));
+    EXPECT_EQ(image.valueForKey(QStringLiteral("flippedVertically")), QVariant(true));
     EXPECT_EQ(image.presentablePropertyNameForKey(QStringLiteral("flippedHorizontally")),
               QStringLiteral("Horizontal Flipping"));
     EXPECT_EQ(image.presentablePropertyNameForKey(QStringLiteral("flippedVertically")),

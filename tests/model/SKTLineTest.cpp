@@ -111,13 +111,19 @@ TEST(SKTLineTest, HitTestMeasuresTheVerticalDistanceWithinTheGrownBounds)
     }
 }
 
-TEST(SKTLineTest, AHitTestHandsTheColoursToTheInspector)
+TEST(SKTLineTest, AClickHandsTheColoursToTheInspectorButTheHitTestAloneDoesNot)
 {
     RecordingContext context;
     auto line = lineFrom({0, 0}, {100, 100});
     line->setBorderHexColorString(QStringLiteral("FF0000"));
     line->setTextHexColorString(QStringLiteral("CLEAR0"));
-    line->isContentsUnderPoint({50, 50});
+    const QString background = line->backgroundHexColorString();
+    EXPECT_TRUE(line->isContentsUnderPoint({50, 50}));
+    EXPECT_TRUE(context.requests.isEmpty());
+    EXPECT_EQ(context.selectedBorderColor(), QColor());
+    EXPECT_EQ(line->backgroundHexColorString(), background);
+
+    line->contentsClickedAtPoint({50, 50});
     EXPECT_EQ(context.selectedBorderColor(), QColor(255, 0, 0));
     EXPECT_EQ(context.selectedTextColor(), QColor(Qt::transparent));
     EXPECT_EQ(line->backgroundHexColorString(), QStringLiteral("CLEAR0"));

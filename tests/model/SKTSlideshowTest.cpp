@@ -62,22 +62,25 @@ TEST(SKTSlideshowTest, ThreeSlidesStepWithTheArrowsAndStayInRange)
     EXPECT_TRUE(arrowShown(drawn, 160));
 
     EXPECT_TRUE(show->isContentsUnderPoint(kOnNextArrow));
+    EXPECT_EQ(show->currentImageIndex(), 0) << "the hit test alone steps nothing";
+    show->contentsClickedAtPoint(kOnNextArrow);
     EXPECT_EQ(show->currentImageIndex(), 1);
     drawn = drawnOnWhite(*show, 200, 100);
     EXPECT_TRUE(arrowShown(drawn, 0));
     EXPECT_TRUE(arrowShown(drawn, 160));
 
-    show->isContentsUnderPoint(kOnNextArrow);
+    show->contentsClickedAtPoint(kOnNextArrow);
     EXPECT_EQ(show->currentImageIndex(), 2);
     drawn = drawnOnWhite(*show, 200, 100);
     EXPECT_TRUE(arrowShown(drawn, 0));
     EXPECT_FALSE(arrowShown(drawn, 160)) << "no next arrow at the last slide";
-    show->isContentsUnderPoint(kOnNextArrow);
+    show->contentsClickedAtPoint(kOnNextArrow);
     EXPECT_EQ(show->currentImageIndex(), 2);
 
-    show->isContentsUnderPoint(kOnPreviousArrow);
+    show->contentsClickedAtPoint(kOnPreviousArrow);
     EXPECT_EQ(show->currentImageIndex(), 1);
     EXPECT_FALSE(show->isContentsUnderPoint(QPointF(250, 10)));
+    show->contentsClickedAtPoint(QPointF(100, 10));
     EXPECT_EQ(show->currentImageIndex(), 1);
 }
 
@@ -91,6 +94,7 @@ TEST(SKTSlideshowTest, WithoutSlidesTheIndexStaysAtTheStart)
 
     const auto one = slideshow({pictureRecord(100, 100)});
     EXPECT_TRUE(one->isContentsUnderPoint(kOnNextArrow));
+    one->contentsClickedAtPoint(kOnNextArrow);
     EXPECT_EQ(one->currentImageIndex(), 0);
     const QImage drawn = drawnOnWhite(*one, 200, 100);
     EXPECT_FALSE(arrowShown(drawn, 0));

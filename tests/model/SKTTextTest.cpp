@@ -2,7 +2,6 @@
 
 #include "model/ColorTarget.h"
 #include "model/GraphicKinds.h"
-#include "model/GraphicUndoKeys.h"
 #include "model/SKTText.h"
 #include "model/drawing/BezierPath.h"
 #include "model/drawing/DrawingView.h"
@@ -264,17 +263,16 @@ TEST_F(SKTTextTest, ScriptedTextChangesAreUndoableUnderTheNameText)
     auto text = textFrom(boxProperties(QStringLiteral("before")));
     QStringList seen;
     QObject::connect(text.get(), &SKTGraphic::valueChanged, [&](const QString& key) {
-        if (key == GraphicUndoKeys::undoKeysKey || key == QLatin1String("undoContents"))
+        if (key == SKTGraphic::kUndoKeysKey || key == QLatin1String("undoContents"))
             seen << key + (text->keysForValuesToObserveForUndo().contains(QStringLiteral("undoContents"))
                                ? QStringLiteral("+")
                                : QStringLiteral("-"));
     });
-    GraphicUndoKeys::setValueForKey(*text, QStringLiteral("undoContents"), QStringLiteral("after"));
+    text->setValueForKey(QStringLiteral("undoContents"), QStringLiteral("after"));
     EXPECT_EQ(text->textString(), QStringLiteral("after"));
-    EXPECT_EQ(GraphicUndoKeys::valueForKey(*text, QStringLiteral("undoContents")),
-              QVariant(QStringLiteral("after")));
-    EXPECT_EQ(seen, (QStringList{GraphicUndoKeys::undoKeysKey + "+", QStringLiteral("undoContents+"),
-                                 GraphicUndoKeys::undoKeysKey + "-"}));
+    EXPECT_EQ(text->valueForKey(QStringLiteral("undoContents")), QVariant(QStringLiteral("after")));
+    EXPECT_EQ(seen, (QStringList{SKTGraphic::kUndoKeysKey + "+", QStringLiteral("undoContents+"),
+                                 SKTGraphic::kUndoKeysKey + "-"}));
     EXPECT_EQ(text->presentablePropertyNameForKey(QStringLiteral("undoContents")), QStringLiteral("Text"));
     EXPECT_EQ(text->properties().value(QStringLiteral("fontSize")), QStringLiteral("20.000000"))
         << "style kept";
