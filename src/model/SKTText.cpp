@@ -23,6 +23,8 @@ const QString kFontSizeKey = QStringLiteral("fontSize");
 const QString kSlideShowNumberKey = QStringLiteral("slideShowNumber");
 const QString kBubbleShapeKey = QStringLiteral("bubbleShape");
 const QString kZoomBubbleFlagKey = QStringLiteral("zoomBubbleFlag");
+// Kept with the text, so that a page's indented text stays indented when it is opened again.
+const QString kIndentFlagKey = QStringLiteral("indentFlag");
 const QString kUndoContentsKey = QStringLiteral("undoContents");
 const QString kBoundsKey = QStringLiteral("bounds");
 
@@ -168,6 +170,7 @@ bool SKTText::initWithProperties(const GraphicPropertyDictionary& properties)
     observeEdits(*m_contents);
     setZoomBubbleFlag(
         properties.contains(kZoomBubbleFlagKey) ? integerValue(properties.value(kZoomBubbleFlagKey)) : 0);
+    setIndentFlag(properties.contains(kIndentFlagKey) ? integerValue(properties.value(kIndentFlagKey)) : 0);
     const QVariant shape = properties.value(kBubbleShapeKey);
     setBubbleShape(isText(shape) ? shape.toString() : QStringLiteral(""));
     return true;
@@ -190,6 +193,7 @@ GraphicPropertyDictionary SKTText::properties()
     dictionary.insert(kSlideShowNumberKey, integerText(kNoNumber));
     dictionary.insert(kBubbleShapeKey, text(bubbleShape()));
     dictionary.insert(kZoomBubbleFlagKey, integerText(zoomBubbleFlag()));
+    dictionary.insert(kIndentFlagKey, integerText(indentFlag()));
     return dictionary;
 }
 
