@@ -56,6 +56,12 @@ QString bodyMarkup(QString text, int indentFlag, bool escape)
     static const QRegularExpression otherLineEnds(
         QStringLiteral("[\\r\\x{0B}\\x{0C}\\x{85}\\x{2028}\\x{2029}]"));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // The page loader gives indented paragraphs four leading blanks; the rule's text-indent shows the indent.
+    const QLatin1String indent("    ");
+    if ((indentFlag == 1 || indentFlag == 2) && text.startsWith(indent))
+        text.remove(0, indent.size());
+    if (indentFlag == 2)
+        text.replace(QLatin1Char('\n') + indent, QLatin1String("\n"));
     if (escape)
         text = escapedText(text);
     text.replace(QLatin1Char('\n'), QString(indentFlag == 2 ? Markup::tabParagraph : Markup::lineBreak));

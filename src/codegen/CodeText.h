@@ -17,8 +17,10 @@ QString escapedText(const QString& text);
 // the page loader reads such a value from its one line.
 QString escapedLine(const QString& text);
 
-// Text of a text element as body markup on one line: "\r\n" becomes a line feed, typed "&", "<" and ">" are
-// escaped when asked (before any markup goes in, so nothing typed becomes a tag), a line feed becomes
+// Text of a text element as body markup on one line: "\r\n" becomes a line feed, the four blanks that begin
+// an indented paragraph (the first with indent flag 1, each with 2) are left to the indent, typed "&", "<"
+// and ">" are escaped when asked (before any markup goes in, so nothing typed becomes a tag), a line feed
+// becomes
 // `<p class="tab">` with indent flag 2, and every remaining line end becomes "<br>".
 QString bodyMarkup(QString text, int indentFlag, bool escape);
 

@@ -105,6 +105,7 @@ const RecordKeyTable<myTextView>& textKeyTable()
             integer<R>("shapeFlag", &R::shapeFlag),
             integer<R>("groupNumber", &R::groupNumber),
             integer<R>("zoomBubbleFlag", &R::zoomBubbleFlag),
+            integer<R>("indentFlag", &R::indentFlag),
             integer<R>("snippetFormatFlag", &R::snippetFormatFlag),
             integer<R>("manualLayerIndex", &R::manualLayerIndex),
             flagWhenOne<R>("matchScreenFlag", &R::matchScreenFlag),

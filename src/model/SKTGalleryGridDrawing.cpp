@@ -100,6 +100,7 @@ void SKTGalleryGrid::drawPicture(DrawingView& view, TransformView& picture, int 
     // The canvas finds the picture under the mouse by where it was placed.
     picture.setGalleryDimension(placed);
     picture.setFrame(placed);
+    picture.setBounds(placed);
 }
 
 void SKTGalleryGrid::drawContentsInView(DrawingView& view, bool)

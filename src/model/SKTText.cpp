@@ -185,6 +185,8 @@ const GraphicPropertyTable& SKTText::propertyTable() const
                  },
                  [](T& g) { return QVariant(g.contents().string()); })
           << integer<T>("zoomBubbleFlag", &T::zoomBubbleFlag, &T::setZoomBubbleFlag, 0)
+          // Kept with the text, so that a page's indented text stays indented when it is opened again.
+          << integer<T>("indentFlag", &T::indentFlag, &T::setIndentFlag, 0)
           << text<T>("bubbleShape", &T::bubbleShape, &T::setBubbleShape, QStringLiteral(""))
           << value("reflection", &T::reflection, &T::setReflection).redrawing(Redraw::Contents)
           << value("undoContents", &T::undoContents, &T::setUndoContents).namedForUndo("Text");

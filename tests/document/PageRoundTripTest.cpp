@@ -2,10 +2,14 @@
 #include "PageAssemblyTestSupport.h"
 
 #include "model/ArchivedImage.h"
+#include "model/SKTGalleryGrid.h"
 #include "model/SKTLine.h"
+#include "model/SKTSlideshow.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <functional>
 
 // A page saved as a page document and opened in a fresh document comes back as it was, except where
 // the stored form of a page keeps less than the object holds; each such difference is named here.
@@ -245,10 +249,12 @@ struct TypedText {
     QString (*read)(const SKTDocument& page);
 };
 
-std::shared_ptr<SKTGraphic> firstOfKind(const SKTDocument& page, const QString& className)
+// The first graphic of the kind that the test accepts; a plain graphic, after a failure, when there is none.
+std::shared_ptr<SKTGraphic> firstOfKind(const SKTDocument& page, const QString& className,
+                                        const std::function<bool(const SKTGraphic&)>& accepted = {})
 {
     for (const std::shared_ptr<SKTGraphic>& graphic : page.graphics()) {
-        if (graphic->className() == className)
+        if (graphic->className() == className && (!accepted || accepted(*graphic)))
             return graphic;
     }
     ADD_FAILURE() << "no " << className.toStdString();
@@ -313,6 +319,197 @@ TEST_F(PageRoundTripTest, TypedTextSurvivesEverySaveAndOpen)
     EXPECT_EQ(htmlTexts(html, "//img/@alt"), QStringList{QStringLiteral("Fish & Chips")});
     EXPECT_EQ(htmlTexts(html, "//div[@class='text0']"), QStringList{kTypedTexts[1].typed});
     EXPECT_TRUE(alerts.records().isEmpty());
+}
+
+// The first line where two page texts differ, as both have it; empty when they are the same.
+QString firstDifference(const QString& a, const QString& b)
+{
+    const QStringList left = a.split(u'\n');
+    const QStringList right = b.split(u'\n');
+    for (qsizetype i = 0; i < std::max(left.size(), right.size()); ++i) {
+        if (left.value(i) != right.value(i))
+            return QStringLiteral("line %1:\n%2\n%3").arg(i + 1).arg(left.value(i), right.value(i));
+    }
+    return {};
+}
+
+// A picture record for a slideshow or a gallery, the way their factories make them.
+std::shared_ptr<TransformView> pictureRecord(const QString& name, const QColor& color)
+{
+    auto record = TransformView::initWithFrame(QRectF(0, 0, 80, 60));
+    record->setImageName(name);
+    record->setImageType(QStringLiteral("PNG"));
+    QImage picture(80, 60, QImage::Format_ARGB32);
+    picture.fill(color);
+    record->setImage(picture);
+    record->setOriginalWidth(80);
+    record->setOriginalHeight(60);
+    record->setSelectable(1);
+    record->setAlpha(1.0f);
+    record->setSlideShowNumber(-99);
+    record->setGalleryNumber(-99);
+    record->setTableNumber(-99);
+    return record;
+}
+
+TEST_F(PageRoundTripTest, ARichPageOpensAsItWasAndSavesTheSameText)
+{
+    // Text that is not ASCII makes the page a UTF-16 one.
+    auto styled =
+        textBox(QStringLiteral("Gr\u00FC\u00DFe \u00A9 5 \u20AC\nzweite Zeile"), QRectF(20, 30, 240, 80));
+    styled->setIndentFlag(2);
+    styled->setHoverColorString(QStringLiteral("AA0000"));
+    styled->setHoverTextColorString(QStringLiteral("00BB00"));
+    styled->setOpacity(0.5);
+    styled->setShadowFlag(1);
+    styled->setShadowRadius(4);
+    styled->setShadowHorizontalOffset(2);
+    styled->setShadowVerticalOffset(3);
+    styled->setRotationAngle(15);
+    add(styled);
+
+    auto snippet = textBox(QStringLiteral("<b>bold</b> & more"), QRectF(20, 150, 200, 50),
+                           QStringLiteral("HTMLSnippet"));
+    snippet->setSnippetFormatFlag(true);
+    add(snippet);
+
+    auto enlarged = image(QStringLiteral("image1"), QRectF(300, 30, 80, 60));
+    enlarged->setImageEnlargeFlag(1);
+    enlarged->setRetinaFlag(true);
+    QImage mask(80, 60, QImage::Format_ARGB32);
+    mask.fill(Qt::black);
+    enlarged->setMaskImage(mask);
+    enlarged->setAltText(QStringLiteral("Caption"));
+    add(enlarged);
+
+    auto slideshow = std::make_shared<SKTSlideshow>();
+    slideshow->setBounds(QRectF(20, 250, 160, 120));
+    slideshow->setSlideShowAutomaticFlag(1);
+    // Outside every group and section, as the slideshow factory makes them.
+    slideshow->setGroupNumber(-99);
+    slideshow->setSectionNumber(-99);
+    slideshow->setSectionRowSpot(-99);
+    slideshow->setSectionColumnSpot(-99);
+    TransformViewList slides;
+    for (int i = 0; i < 2; ++i) {
+        auto slide = pictureRecord(QStringLiteral("image%1").arg(2 + i), i == 0 ? Qt::red : Qt::green);
+        slide->setLink(QStringLiteral("page%1.html").arg(i + 2));
+        slide->setLinkOption(QStringLiteral("_blank"));
+        slide->setAltText(QStringLiteral("Slide %1").arg(i + 1));
+        slides.append(slide);
+    }
+    slideshow->setImageArray(slides);
+    add(slideshow);
+
+    QImage background(8, 8, QImage::Format_ARGB32);
+    background.fill(Qt::cyan);
+    document.setBackgroundImage(background);
+    document.setBackgroundImageType(QStringLiteral("PNG"));
+    document.setBackgroundImageFlag(2);
+
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    const QString saved = pageTextIn(location, QStringLiteral("home.html"));
+    ASSERT_FALSE(saved.isEmpty());
+    EXPECT_FALSE(PageText::isAscii(saved));
+
+    SKTDocument opened;
+    opened.setFileLocation(location);
+    ASSERT_TRUE(opened.refreshDocument());
+    EXPECT_TRUE(alerts.records().isEmpty());
+    ASSERT_EQ(opened.graphics().size(), document.graphics().size());
+
+    const auto reopenedText = firstOfKind(opened, QStringLiteral("SKTText"),
+                                          [](const SKTGraphic& g) { return g.textType() == u"Text"; });
+    EXPECT_EQ(reopenedText->textString(),
+              QStringLiteral("    Gr\u00FC\u00DFe \u00A9 5 \u20AC\n    zweite Zeile"));
+    EXPECT_EQ(reopenedText->indentFlag(), 2);
+    EXPECT_EQ(reopenedText->hoverColorString(), QStringLiteral("AA0000"));
+    EXPECT_EQ(reopenedText->hoverTextColorString(), QStringLiteral("00BB00"));
+    EXPECT_DOUBLE_EQ(reopenedText->opacity(), 0.5);
+    EXPECT_EQ(reopenedText->shadowFlag(), 1);
+    EXPECT_EQ(reopenedText->shadowRadius(), 4.0f);
+    EXPECT_EQ(reopenedText->shadowHorizontalOffset(), 2.0f);
+    EXPECT_EQ(reopenedText->shadowVerticalOffset(), 3.0f);
+    EXPECT_EQ(reopenedText->rotationAngle(), 15.0f);
+
+    int snippets = 0;
+    for (const auto& graphic : opened.graphics()) {
+        if (graphic->textType() != u"HTMLSnippet")
+            continue;
+        ++snippets;
+        EXPECT_TRUE(graphic->snippetFormatFlag());
+        EXPECT_EQ(graphic->textString(), QStringLiteral("<b>bold</b> & more"));
+    }
+    EXPECT_EQ(snippets, 1);
+
+    const auto reopenedImage = std::dynamic_pointer_cast<SKTImage>(firstOfKind(
+        opened, QStringLiteral("SKTImage"), [](const SKTGraphic& g) { return g.imageName() == u"image1"; }));
+    ASSERT_TRUE(reopenedImage);
+    EXPECT_EQ(reopenedImage->imageEnlargeFlag(), 1);
+    EXPECT_TRUE(reopenedImage->retinaFlag());
+    EXPECT_FALSE(reopenedImage->maskImage().isNull());
+    EXPECT_EQ(reopenedImage->altText(), QStringLiteral("Caption"));
+
+    const auto reopenedShow =
+        std::dynamic_pointer_cast<SKTSlideshow>(firstOfKind(opened, QStringLiteral("SKTSlideshow")));
+    ASSERT_TRUE(reopenedShow);
+    EXPECT_EQ(reopenedShow->slideShowAutomaticFlag(), 1);
+    ASSERT_EQ(reopenedShow->imageArray().size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(reopenedShow->imageArray().at(i)->link(), QStringLiteral("page%1.html").arg(i + 2));
+        EXPECT_EQ(reopenedShow->imageArray().at(i)->linkOption(), QStringLiteral("_blank"));
+        EXPECT_EQ(reopenedShow->imageArray().at(i)->altText(), QStringLiteral("Slide %1").arg(i + 1));
+    }
+
+    EXPECT_EQ(opened.backgroundImageFlag(), 2);
+    EXPECT_FALSE(opened.backgroundImage().isNull());
+
+    // Saved again, the reopened page writes the text it was read from.
+    const QString copy = pathInHome(QStringLiteral("documents/copy.velk"));
+    ASSERT_TRUE(opened.saveThisPage(copy, 0));
+    const QString difference = firstDifference(pageTextIn(copy, QStringLiteral("home.html")), saved);
+    EXPECT_TRUE(difference.isEmpty()) << difference.toStdString();
+}
+
+TEST_F(PageRoundTripTest, AGalleryComesBackWithItsPictures)
+{
+    auto gallery = std::make_shared<SKTGalleryGrid>();
+    gallery->setBounds(QRectF(300, 250, 200, 100));
+    gallery->setNumOfRows(1);
+    gallery->setNumOfColumns(2);
+    gallery->setGroupNumber(-99);
+    gallery->setSectionNumber(-99);
+    gallery->setSectionRowSpot(-99);
+    gallery->setSectionColumnSpot(-99);
+    TransformViewList pictures;
+    for (int i = 0; i < 2; ++i) {
+        auto picture = pictureRecord(QStringLiteral("image%1").arg(4 + i), i == 0 ? Qt::blue : Qt::yellow);
+        picture->setRowSpot(0);
+        picture->setColumnSpot(i);
+        pictures.append(picture);
+    }
+    gallery->setImageArray(pictures);
+    add(gallery);
+
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+
+    SKTDocument opened;
+    opened.setFileLocation(location);
+    ASSERT_TRUE(opened.refreshDocument());
+    const auto reopened =
+        std::dynamic_pointer_cast<SKTGalleryGrid>(firstOfKind(opened, QStringLiteral("SKTGalleryGrid")));
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->numOfColumns(), 2);
+    ASSERT_EQ(reopened->imageArray().size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(reopened->imageArray().at(i)->imageName(), QStringLiteral("image%1").arg(4 + i));
+        EXPECT_EQ(reopened->imageArray().at(i)->columnSpot(), i);
+        EXPECT_EQ(reopened->imageArray().at(i)->image().pixelColor(5, 5),
+                  i == 0 ? QColor(Qt::blue) : QColor(Qt::yellow));
+    }
+    // Page records become graphics as their conversion says: a gallery's pictures are pictures of their own
+    // as well, so the page opens with them twice.
+    EXPECT_EQ(opened.graphics().size(), 3);
 }
 
 } // namespace

@@ -113,4 +113,15 @@ TEST(ElementRecordsTest, ArchivedImagesReadBack)
     EXPECT_TRUE(GraphicProperties::unarchivedImage(QStringLiteral("text")).isNull());
 }
 
+TEST(ElementRecordsTest, BoundsAreStoredAndTakeTheSizeOfANewFrame)
+{
+    TransformView picture(QRectF(10, 20, 30, 40));
+    EXPECT_EQ(picture.bounds(), QRectF(0, 0, 30, 40));
+    picture.setBounds(QRectF(110, 120, 30, 40));
+    EXPECT_EQ(picture.bounds(), QRectF(110, 120, 30, 40));
+    picture.setFrame(QRectF(0, 0, 50, 60));
+    EXPECT_EQ(picture.bounds(), QRectF(110, 120, 50, 60));
+    EXPECT_EQ(picture.frame(), QRectF(0, 0, 50, 60));
+}
+
 } // namespace

@@ -103,6 +103,7 @@ TEST(SKTGalleryGridTest, PicturesAreFittedAndCentredInTheirCells)
 
     EXPECT_EQ(wide->galleryDimension(), QRectF(20, 40, 80, 60));
     EXPECT_EQ(wide->frame(), QRectF(20, 40, 80, 60));
+    EXPECT_EQ(wide->bounds(), QRectF(20, 40, 80, 60));
     EXPECT_EQ(wide->image().deviceIndependentSize(), QSizeF(80, 60));
     EXPECT_EQ(tall->galleryDimension(), QRectF(130, 30, 60, 80));
     EXPECT_EQ(outside->galleryDimension(), QRectF()) << "a picture outside the grid is not placed";

@@ -23,23 +23,35 @@ public:
     ElementRecord() = default;
     explicit ElementRecord(const QRectF& frame)
         : m_frame(frame)
+        , m_bounds(QPointF(), frame.size())
     {}
     virtual ~ElementRecord() = default;
 
-    // Geometry in canvas pixels, origin at the top left of the page, y growing downward.
-    ELEMENT_RECORD_FIELD(QRectF, frame, setFrame)
+    // Geometry in canvas pixels, origin at the top left of the page, y growing downward. As a view's, the
+    // bounds keep their origin and take the size of a new frame.
+    QRectF frame() const { return m_frame; }
+    void setFrame(const QRectF& frame)
+    {
+        m_frame = frame;
+        m_bounds.setSize(frame.size());
+    }
+    // The frame in the record's own coordinates: at the origin, unless stored otherwise (a gallery or table
+    // picture stores where it was placed).
+    QRectF bounds() const { return m_bounds; }
+    void setBounds(const QRectF& bounds) { m_bounds = bounds; }
+
     // Stacking order on the page (the CSS z-index).
     ELEMENT_RECORD_FIELD(int, tag, setTag)
     ELEMENT_RECORD_FIELD(bool, hidden, setHidden)
 
 public:
-    // The frame in the record's own coordinates.
-    QRectF bounds() const { return QRectF(QPointF(), m_frame.size()); }
     // The opacity of the element as loaded; a record starts opaque, as a view does.
     double alphaValue() const { return m_alphaValue; }
     void setAlphaValue(double alpha) { m_alphaValue = alpha; }
 
 private:
+    QRectF m_frame;
+    QRectF m_bounds;
     double m_alphaValue = 1.0;
 };
 
