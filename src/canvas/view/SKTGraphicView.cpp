@@ -176,6 +176,7 @@ void SKTGraphicView::graphicChanged(SKTGraphic* graphic, const QString& key)
         return;
     const std::shared_ptr<SKTGraphic> changed = it->graphic;
     setNeedsDisplayInRect(refreshedDrawingBounds(*changed));
+    noteTouchedByUndo(changed);
 }
 
 QRectF SKTGraphicView::refreshedDrawingBounds(SKTGraphic& graphic)
@@ -193,8 +194,10 @@ void SKTGraphicView::graphicsInserted(const IndexSet& indexes)
     for (int index : indexes)
         inserted.append(m_document->graphics().at(index));
     startObservingGraphics(inserted);
-    for (const std::shared_ptr<SKTGraphic>& graphic : std::as_const(inserted))
+    for (const std::shared_ptr<SKTGraphic>& graphic : std::as_const(inserted)) {
         setNeedsDisplayInRect(m_observations.value(graphic.get()).drawingBounds);
+        noteTouchedByUndo(graphic);
+    }
 }
 
 void SKTGraphicView::graphicsRemoved(const GraphicList& removed)
@@ -209,8 +212,11 @@ void SKTGraphicView::graphicsRemoved(const GraphicList& removed)
 void SKTGraphicView::graphicsMoved(const IndexSet& to)
 {
     // A new place in the z-order changes what covers what within the graphics' own areas.
-    for (int index : to)
-        setNeedsDisplayInRect(refreshedDrawingBounds(*m_document->graphics().at(index)));
+    for (int index : to) {
+        const std::shared_ptr<SKTGraphic>& graphic = m_document->graphics().at(index);
+        setNeedsDisplayInRect(refreshedDrawingBounds(*graphic));
+        noteTouchedByUndo(graphic);
+    }
 }
 
 void SKTGraphicView::selectionChanged()
@@ -227,6 +233,45 @@ void SKTGraphicView::setNeedsDisplayInGraphicBounds(const QSet<const SKTGraphic*
         if (const std::shared_ptr<SKTGraphic> observed = m_observations.value(graphic).graphic)
             setNeedsDisplayInRect(refreshedDrawingBounds(*observed));
     }
+}
+
+// ---- Undo and redo
+
+void SKTGraphicView::noteTouchedByUndo(const std::shared_ptr<SKTGraphic>& graphic)
+{
+    if (m_undoTouchedGraphics && !m_undoTouchedGraphics->contains(graphic))
+        m_undoTouchedGraphics->append(graphic);
+}
+
+void SKTGraphicView::undo()
+{
+    reselectAfter(&DocumentUndoManager::undo);
+}
+
+void SKTGraphicView::redo()
+{
+    reselectAfter(&DocumentUndoManager::redo);
+}
+
+void SKTGraphicView::reselectAfter(void (DocumentUndoManager::*perform)())
+{
+    SKTDocument& document = mutableGraphics();
+    m_undoTouchedGraphics.emplace();
+    try {
+        (document.undoManager().*perform)();
+    } catch (...) {
+        m_undoTouchedGraphics.reset();
+        throw;
+    }
+    const QSet<const SKTGraphic*> touched = identities(*m_undoTouchedGraphics);
+    m_undoTouchedGraphics.reset();
+    IndexSet indexes;
+    for (qsizetype i = 0; i < document.graphics().size(); ++i) {
+        if (touched.contains(document.graphics().at(i).get()))
+            indexes.insert(int(i));
+    }
+    if (!indexes.empty())
+        changeSelectionIndexes(indexes);
 }
 
 // ---- Size, scale and repainting

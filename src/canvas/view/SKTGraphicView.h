@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class DrawingView;
 
@@ -82,6 +83,11 @@ public:
     // Repaints the old and the new marquee.
     void setMarqueeSelectionBounds(const QRectF& bounds);
 
+    // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
+    // move or change. Touching no graphic leaves the selection as it was.
+    void undo();
+    void redo();
+
 Q_SIGNALS:
     // The canvas changed the selection; the window refreshes its layer list and inspector.
     void graphicTouched();
@@ -107,6 +113,9 @@ private:
     void graphicsRemoved(const GraphicList& removed);
     void graphicsMoved(const IndexSet& to);
     void selectionChanged();
+    // Adds to the graphics an undo or redo has touched, while one runs.
+    void noteTouchedByUndo(const std::shared_ptr<SKTGraphic>& graphic);
+    void reselectAfter(void (DocumentUndoManager::*perform)());
     void setNeedsDisplayInGraphicBounds(const QSet<const SKTGraphic*>& graphics);
     void resizeToCanvas();
 
@@ -124,6 +133,7 @@ private:
     QHash<const SKTGraphic*, Observation> m_observations;
     // The graphics last painted as selected, so a selection change repaints only those that changed.
     QSet<const SKTGraphic*> m_selectionOnScreen;
+    std::optional<GraphicList> m_undoTouchedGraphics;
 
     QBrush m_pageColor = QBrush(Qt::white);
     QString m_pageColorHexString;

@@ -30,6 +30,7 @@ TEST_F(SKTGraphicViewBindingTest, AnUnboundCanvasReadsNothingAndRefusesToWrite)
     } cases[] = {
         {"An SKTGraphicView's 'graphics' property is not bound to anything.",
          [this] { view->mutableGraphics(); }},
+        {"An SKTGraphicView's 'graphics' property is not bound to anything.", [this] { view->undo(); }},
         {"An SKTGraphicView's 'selectionIndexes' property is not bound to anything.",
          [this] { view->changeSelectionIndexes({0}); }},
     };
