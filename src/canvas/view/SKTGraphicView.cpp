@@ -37,6 +37,7 @@ SKTGraphicView::SKTGraphicView(QWidget* parent)
 
 SKTGraphicView::~SKTGraphicView()
 {
+    stopEditing();
     setGrid(nullptr);
     unbindGraphics();
     unbindSelectionIndexes();
@@ -206,6 +207,8 @@ void SKTGraphicView::graphicsRemoved(const GraphicList& removed)
     for (const std::shared_ptr<SKTGraphic>& graphic : removed) {
         setNeedsDisplayInRect(graphic->drawingBounds());
         m_selectionOnScreen.remove(graphic.get());
+        if (graphic == m_editingGraphic)
+            stopEditing();
     }
 }
 

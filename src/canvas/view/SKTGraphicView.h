@@ -83,6 +83,13 @@ public:
     // Repaints the old and the new marquee.
     void setMarqueeSelectionBounds(const QRectF& bounds);
 
+    // ---- In-place editing. A graphic without an editor is not edited; starting while one is edited throws
+    // InternalInconsistencyError. Editing ends by itself when the edited graphic leaves the page.
+    void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
+    void stopEditing();
+    std::shared_ptr<SKTGraphic> editingGraphic() const { return m_editingGraphic; }
+    QWidget* editingView() const { return m_editingView; }
+
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
@@ -94,6 +101,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What the canvas keeps of each graphic it observes: the connection, and the drawing bounds it was last
@@ -143,4 +151,9 @@ private:
     double m_canvasScale = 1.0;
     bool m_hidingHandles = false;
     QRectF m_marqueeSelectionBounds;
+
+    std::shared_ptr<SKTGraphic> m_editingGraphic;
+    QPointer<QWidget> m_editingView;
+    // In the canvas widget's pixels.
+    QRect m_editingViewFrame;
 };

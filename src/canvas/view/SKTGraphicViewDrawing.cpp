@@ -48,10 +48,12 @@ void SKTGraphicView::drawGraphics(DrawingView& view, const QRegion& dirty)
             !dirty.intersects(toWidget.mapRect(announced->drawingBounds).toAlignedRect()))
             continue;
         const QRectF bounds = graphic.drawingBounds();
-        const bool showsHandles = !m_hidingHandles && m_selection && m_selection->isSelected(graphic);
+        const bool beingEdited = *it == m_editingGraphic;
+        const bool showsHandles =
+            !m_hidingHandles && !beingEdited && m_selection && m_selection->isSelected(graphic);
         view.save();
         view.painter().setClipRect(bounds, Qt::IntersectClip);
-        graphic.drawContentsInView(view, false);
+        graphic.drawContentsInView(view, beingEdited);
         if (showsHandles)
             graphic.drawHandlesInView(view);
         view.restore();

@@ -28,9 +28,22 @@ public:
     {}
 
     QString name() const { return m_name; }
+    // A plain widget as editor when `editable`.
+    QWidget* newEditingViewWithSuperviewBounds(const QRectF&) override
+    {
+        if (!editable)
+            return nullptr;
+        auto* editor = new QWidget;
+        editor->setObjectName(QStringLiteral("editor"));
+        editor->setGeometry(bounds().toRect());
+        editor->setFocusPolicy(Qt::StrongFocus);
+        return editor;
+    }
+    void finalizeEditingView(QWidget* editingView) override { finalizedEditor = editingView; }
     void drawContentsInView(DrawingView& view, bool beingCreatedOrEdited) override
     {
         m_log.append(m_name);
+        lastDrawnBeingEdited = beingCreatedOrEdited;
         QPainterPath area;
         area.addRect(bounds().adjusted(-reach, -reach, reach, reach));
         view.fillPath(area, fillColor());
@@ -38,6 +51,9 @@ public:
 
     // Draws this far beyond the bounds on every side (canvas points).
     double reach = 0;
+    bool editable = false;
+    bool lastDrawnBeingEdited = false;
+    QWidget* finalizedEditor = nullptr;
 
 private:
     QString m_name;

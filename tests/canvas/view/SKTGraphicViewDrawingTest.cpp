@@ -163,4 +163,21 @@ TEST_F(SKTGraphicViewDrawingTest, EachGraphicIsClippedToItsDrawingBounds)
     EXPECT_EQ(picture.pixelColor(160, 120), kGreen);
 }
 
+TEST_F(SKTGraphicViewDrawingTest, TheGraphicEditedInPlaceIsDrawnAsEditedWithoutHandles)
+{
+    const auto shape = addShape(QStringLiteral("shape"), QRectF(100, 100, 100, 50), Qt::blue);
+    shape->editable = true;
+    selection.changeSelectionIndexes({0});
+
+    view->startEditingGraphic(shape);
+    QImage picture = grabbed();
+    EXPECT_TRUE(shape->lastDrawnBeingEdited);
+    EXPECT_EQ(picture.pixelColor(100, 97), kGreen) << "no handle";
+
+    view->stopEditing();
+    picture = grabbed();
+    EXPECT_FALSE(shape->lastDrawnBeingEdited);
+    EXPECT_TRUE(isWhite(picture, 100, 97));
+}
+
 } // namespace
