@@ -332,3 +332,24 @@ void SKTGraphicView::setMarqueeSelectionBounds(const QRectF& bounds)
     m_marqueeSelectionBounds = bounds;
     setNeedsDisplayInRect(m_marqueeSelectionBounds);
 }
+
+void SKTGraphicView::beginEchoingMoveToRulers(const QRectF& rect)
+{
+    echoToRulers(rect);
+}
+
+void SKTGraphicView::continueEchoingMoveToRulers(const QRectF& rect)
+{
+    echoToRulers(rect);
+}
+
+void SKTGraphicView::stopEchoingMoveToRulers()
+{
+    echoToRulers(QRectF());
+}
+
+void SKTGraphicView::echoToRulers(const QRectF& rect)
+{
+    m_rulerEchoedBounds = rect;
+    Q_EMIT rulerEchoChanged(rect);
+}

@@ -83,6 +83,12 @@ public:
     // Repaints the old and the new marquee.
     void setMarqueeSelectionBounds(const QRectF& bounds);
 
+    // ---- Ruler echo: the rulers mark the edges and middle of the rectangle (canvas points)
+    QRectF rulerEchoedBounds() const { return m_rulerEchoedBounds; }
+    void beginEchoingMoveToRulers(const QRectF& rect);
+    void continueEchoingMoveToRulers(const QRectF& rect);
+    void stopEchoingMoveToRulers();
+
     // ---- In-place editing. A graphic without an editor is not edited; starting while one is edited throws
     // InternalInconsistencyError. Editing ends by itself when the edited graphic leaves the page.
     void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
@@ -98,6 +104,8 @@ public:
 Q_SIGNALS:
     // The canvas changed the selection; the window refreshes its layer list and inspector.
     void graphicTouched();
+    // The rectangle the rulers echo changed; the zero rectangle erases the echo.
+    void rulerEchoChanged(const QRectF& bounds);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -125,6 +133,7 @@ private:
     void noteTouchedByUndo(const std::shared_ptr<SKTGraphic>& graphic);
     void reselectAfter(void (DocumentUndoManager::*perform)());
     void setNeedsDisplayInGraphicBounds(const QSet<const SKTGraphic*>& graphics);
+    void echoToRulers(const QRectF& rect);
     void resizeToCanvas();
 
     // Drawing, in paint order.
@@ -151,6 +160,7 @@ private:
     double m_canvasScale = 1.0;
     bool m_hidingHandles = false;
     QRectF m_marqueeSelectionBounds;
+    QRectF m_rulerEchoedBounds;
 
     std::shared_ptr<SKTGraphic> m_editingGraphic;
     QPointer<QWidget> m_editingView;
