@@ -22,12 +22,12 @@ QImage SKTDocument::imageWithSubviews()
     if (!m_windowController)
         return {};
     m_windowController->deSelectAllObjects();
-    const ProductProfile& profile = DataCentre::profile();
+    const PageCanvasState& canvas = m_canvasState;
     QSizeF size;
     if (m_docSpecificFixedCanvasFlag == 1)
         size = QSizeF(m_docSpecificPageWidth, m_docSpecificPageHeight);
-    else if (profile.defaultPageWidth != 0 && profile.defaultPageHeight != 0)
-        size = QSizeF(profile.defaultPageWidth, profile.defaultPageHeight);
+    else if (canvas.defaultPageWidth != 0 && canvas.defaultPageHeight != 0)
+        size = QSizeF(canvas.defaultPageWidth, canvas.defaultPageHeight);
     else
         size = QSizeF(findMaxScreenWidth(), findMaxScreenHeight());
     return m_windowController->renderCanvas(QRectF(QPointF(0, 0), size));
@@ -67,7 +67,7 @@ void SKTDocument::writeScreenshots(const QImage& picture)
         return;
     }
     const QString pagePath = pageFolderPath();
-    const int screenshotSize = DataCentre::profile().screenshotSize;
+    const int screenshotSize = m_canvasState.screenshotSize;
     const struct {
         QString path;
         int length;

@@ -167,16 +167,13 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(QString, receivedPagesFolderName)                                                                           \
     X(QString, tempSaveFolder)
 
-// Process-wide state that page generation, loading and the canvas keep beside the launch settings.
+// Fields beyond the launch list: flags the generators read, and the label grid of the sheet the product
+// starts its pages on. Each document keeps its own canvas, rotation, mail preset and sheet from there on.
 #define VELK_PROFILE_RUNTIME_FIELDS(X)                                                                            \
-    X(int, canvasRotation)           /* 90 when the print canvas is turned, else 0 */                            \
-    X(QString, mailCanvasType)       /* "Standard", "Extra Wide" or "Flex" */                                     \
     X(bool, presentationExportFlag)  /* set while a page is generated for preview or presentation export */      \
     X(bool, codeEditorForAllTextBoxes) /* the code editor edits any text box, not only HTML snippets */          \
     X(bool, htmlTextBoxes)           /* text boxes hold raw HTML */                                               \
-    X(bool, openingFromWebsiteFlag)  /* the page being opened belongs to the website folder below */              \
-    X(QString, openingWebsiteFolderPath) /* that folder, until a document without a window takes it */            \
-    /* The print sheet chosen last (lengths in inches), and its label grid in print points */                     \
+    /* The launch sheet (lengths in inches), and its label grid in print points */                                \
     X(int, printRowsPerSheet)                                                                                     \
     X(int, printColumnsPerSheet)                                                                                  \
     X(float, printLabelWidthInch)                                                                                 \

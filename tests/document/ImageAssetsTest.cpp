@@ -323,7 +323,7 @@ TEST_F(ImageAssetsTest, TheEmptyImageAlertOffersTryAgainAndIgnore)
 
 TEST_F(ImageAssetsTest, CustomScreenshotsAreScaledToTheScreenshotSizes)
 {
-    DataCentre::profile().screenshotSize = 200;
+    document.canvasState().screenshotSize = 200;
     QObject* posted = nullptr;
     QObject observer;
     NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("refreshDocIcon"),
@@ -336,9 +336,9 @@ TEST_F(ImageAssetsTest, CustomScreenshotsAreScaledToTheScreenshotSizes)
 
 TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
 {
-    DataCentre::profile().screenshotSize = 100;
-    DataCentre::profile().defaultPageWidth = 300;
-    DataCentre::profile().defaultPageHeight = 150;
+    document.canvasState().screenshotSize = 100;
+    document.canvasState().defaultPageWidth = 300;
+    document.canvasState().defaultPageHeight = 150;
     PlainDocumentWindow* window = nullptr;
     usePlainWindows(window);
     document.makeWindowControllers();
@@ -368,8 +368,8 @@ TEST_F(ImageAssetsTest, ThePagePictureSizeFollowsTheDocumentTheProfileOrTheGraph
     document.makeWindowControllers();
     document.addInGraphics(graphicAt(QRectF(10, 10, 500.5, 90.5)));
     EXPECT_EQ(document.imageWithSubviews().size(), QSize(510, 100));
-    DataCentre::profile().defaultPageWidth = 320;
-    DataCentre::profile().defaultPageHeight = 480;
+    document.canvasState().defaultPageWidth = 320;
+    document.canvasState().defaultPageHeight = 480;
     EXPECT_EQ(document.imageWithSubviews().size(), QSize(320, 480));
     document.setDocSpecificFixedCanvasFlag(1);
     document.setDocSpecificPageWidth(600);

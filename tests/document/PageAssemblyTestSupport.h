@@ -92,6 +92,8 @@ protected:
         profile.workingFolderPath = pathInHome(QStringLiteral("work/x")).chopped(2);
         profile.tempSaveFolder = QDir(profile.workingFolderPath).filePath(QStringLiteral("tempSave000000"));
         workFolder = pathInHome(QStringLiteral("work/page/x")).chopped(2);
+        // The document was made before the profile above: it takes the canvas a new one would have.
+        document.canvasState() = PageCanvasState::ofLaunchProfile();
         document.setTempSavePathLocal(workFolder);
         document.setPageFileExtension(QStringLiteral("html"));
         document.setPageOfficialName(QStringLiteral("Welcome"));
