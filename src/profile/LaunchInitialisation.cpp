@@ -118,7 +118,7 @@ void initializeData()
     loadCustomFont();
     runAppSpecificSetups();
 
-    ProductProfile& p = profile();
+    ProductProfile& p = mutableProfile();
     settleImageDefaults(p);
     buildDefaultTextStyles(p);
     buildDefaultShapes(p);

@@ -56,8 +56,8 @@ protected:
 
 TEST_F(DocumentUndoTest, NewDocumentStartsEmptyWhiteAndAtTheProfileCanvasSize)
 {
-    DataCentre::profile().canvasWidth = 960;
-    DataCentre::profile().canvasHeight = 700;
+    DataCentre::mutableProfile().canvasWidth = 960;
+    DataCentre::mutableProfile().canvasHeight = 700;
     SKTDocument fresh;
     EXPECT_TRUE(fresh.graphics().isEmpty());
     EXPECT_EQ(fresh.pageColor(), QColor(Qt::white));

@@ -195,7 +195,7 @@ TEST_F(ImageAssetsTest, PlainImageGraphicsUseTheirPixelMarginsAndPaddings)
 
 TEST_F(ImageAssetsTest, ResponsiveSlidesKeepTheTopBandAtTheSlideshowsHeight)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     auto slideshow = std::make_shared<SlideshowStandIn>();
     slideshow->setBounds(QRectF(0, 0, 200, 30));
     document.setSlideshowArray({slideshow});
@@ -214,7 +214,7 @@ TEST_F(ImageAssetsTest, ResponsiveSlidesKeepTheTopBandAtTheSlideshowsHeight)
 
 TEST_F(ImageAssetsTest, ProductsThatKeepUnnamedPagesWriteNoImages)
 {
-    DataCentre::profile().keepUnnamedPage = true;
+    DataCentre::mutableProfile().keepUnnamedPage = true;
     document.saveImage(record(QStringLiteral("image1"), QStringLiteral("PNG"), solid(20, 20, Qt::red)));
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
@@ -347,12 +347,12 @@ TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
     EXPECT_EQ(window->renderedRect, QRectF(0, 0, 300, 150));
     EXPECT_EQ(pixelSize(folder + QStringLiteral(".png")), QSize(100, 50));
 
-    DataCentre::profile().hideTotalRefreshWebsite = true;
-    DataCentre::profile().productIcon = solid(64, 128, Qt::blue);
+    DataCentre::mutableProfile().hideTotalRefreshWebsite = true;
+    DataCentre::mutableProfile().productIcon = solid(64, 128, Qt::blue);
     document.saveScreenshot();
     EXPECT_EQ(pixelSize(folder + QStringLiteral("@2x.png")), QSize(100, 200));
 
-    DataCentre::profile().productDisplayName = QStringLiteral("All My Wendrils 2");
+    DataCentre::mutableProfile().productDisplayName = QStringLiteral("All My Wendrils 2");
     document.setFileLocation(QStringLiteral("/pets/rex.profile"));
     window->tileImage = solid(50, 50, Qt::green);
     document.saveScreenshot();

@@ -194,7 +194,7 @@ TEST_F(PageAssemblerTest, FreeTextThatWouldBreakARuleIsWrittenSafely)
 
 TEST_F(PageAssemblerTest, FreeTextOfResponsiveSnippetsIsWrittenSafely)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     auto snippet = textBox(QStringLiteral("<b>Hi</b>"), QRectF(0, 0, 100, 30), QStringLiteral("HTMLSnippet"));
     snippet->setTemplateName(QStringLiteral("a</style>;manualLayerIndex:7"));
     snippet->setBubbleShape(QStringLiteral("round}{xsColumnGrid=5\nnext"));
@@ -273,7 +273,7 @@ TEST_F(PageAssemblerTest, TextBodiesStayTextAndLinksStayInTheirAttribute)
 
 TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharactersBecomeEntities)
 {
-    DataCentre::profile().profileFieldKeys = {QStringLiteral("Pet Name"), QStringLiteral("Owner")};
+    DataCentre::mutableProfile().profileFieldKeys = {QStringLiteral("Pet Name"), QStringLiteral("Owner")};
     document.profileDictionary().insert(QStringLiteral("Pet Name"),
                                         QStringLiteral("Rex \u00A9 \u201Cthe\u201D"));
     add(textBox(QStringLiteral("10 \u20AC \u2014 \u00A3"), QRectF(0, 0, 100, 20)));

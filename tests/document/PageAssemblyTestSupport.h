@@ -84,7 +84,7 @@ protected:
     void SetUp() override
     {
         DocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.productDisplayName = QStringLiteral("HTML Velk Pro");
         profile.appVersion = QStringLiteral("1.0");
         profile.documentExtension = QStringLiteral("velk");
@@ -148,7 +148,7 @@ protected:
     void SetUp() override
     {
         PageDocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
         profile.pageTitlesEnabled = true;
         QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));

@@ -15,7 +15,7 @@ protected:
     {
         DocumentTest::SetUp();
         DataCentre::loadPrintLabels();
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.printPointsPerInch = 144.0f;
         profile.selectedPrintSheet = kSixPerLetter;
         DataCentre::resetPrintCanvas(DataCentre::grabLabelHelper(kSixPerLetter));

@@ -108,7 +108,7 @@ TEST_F(PageLoaderTest, ReadsThePageSettingsOfHeadAndTrailer)
 
 TEST_F(PageLoaderTest, AnUnfixedCanvasTakesTheProductsSizeAndMailProductsTheirWidth)
 {
-    DataCentre::profile().productDisplayName = QStringLiteral("Plimsy Mails Express");
+    DataCentre::mutableProfile().productDisplayName = QStringLiteral("Plimsy Mails Express");
     StoredPage page;
     page.trailer << QStringLiteral("<!--FIXEDCANVASSTART==0==FIXEDCANVASEND-->")
                  << QStringLiteral("<!--CANVAS_SIZE_TYPE==Flex==CANVAS_SIZE_TYPE_END-->");
@@ -445,7 +445,7 @@ TEST_F(FormPageLoaderTest, OptionLabelsNameTheirOptions)
 
 TEST_F(PageLoaderTest, LabelProductsReadTheirSheet)
 {
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.printSheetDesign = true;
     auto fallback = std::make_shared<LabelTemplateHelper>();
     fallback->setTemplateDescription(QStringLiteral(""));

@@ -96,7 +96,7 @@ TEST_F(PageOpeningTest, APackageHoldingSeveralPagesOpensTheOneNamedAfterTheDocum
 
 TEST_F(PageOpeningTest, TheResponsiveDesignerOpensNestedPackagesAndFindsTheirPhpPage)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     StoredPage page = twoBoxes();
     page.trailer << QStringLiteral("<!--ROTATE CANVAS:90-->");
     const QString source = pathInHome(QStringLiteral("source/shop"));
@@ -202,7 +202,7 @@ TEST_F(PageOpeningTest, MigratedProfileDataSurvivesSavingAndOpeningAgain)
 
 TEST_F(PageOpeningTest, KeyedBlocksFillTheProfileFields)
 {
-    DataCentre::profile().profileFieldKeys = {"Pet Name", "Pet Breed"};
+    DataCentre::mutableProfile().profileFieldKeys = {"Pet Name", "Pet Breed"};
     StoredPage page = twoBoxes();
     page.trailer << QString()
                  << DataCentre::generateFullString(QStringLiteral("Rex\nthe dog"),
@@ -247,7 +247,7 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
     page.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->") << QStringLiteral("<!--INHERIT METADATA-->");
     page.write(website, QStringLiteral("about"));
 
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.showProfilePopoverOnOpen = true;
     QStringList posted;
     QObject observer;

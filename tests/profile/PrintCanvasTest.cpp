@@ -17,7 +17,7 @@ protected:
     {
         resetState();
         loadPrintLabels();
-        profile().printPointsPerInch = 144.0f;
+        mutableProfile().printPointsPerInch = 144.0f;
     }
     void TearDown() override { resetState(); }
 
@@ -111,7 +111,7 @@ TEST_F(PrintCanvasTest, GrabTakesTheFirstExactMatch)
 
 TEST_F(PrintCanvasTest, UnknownDescriptionFindsNothingAndChangesNothing)
 {
-    profile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
+    mutableProfile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
     const auto standardInches = RulerUnits::unitNamed("Inches")->pointsPerUnit;
     for (const QString description :
          {"label - 30 per letter sheet", "Label - 30 Per Letter Sheet ", "", "Label"}) {
@@ -213,7 +213,7 @@ TEST_F(PrintCanvasTest, OneLabelSheetGridHasNoGaps)
 
 TEST_F(PrintCanvasTest, GridUsesThePrintPointsPerInch)
 {
-    profile().printPointsPerInch = 72.0f;
+    mutableProfile().printPointsPerInch = 72.0f;
     resetPrintCanvas(grabLabelHelper("Label - 30 Per Letter Sheet Foil"));
     EXPECT_EQ(profile().printSheetWidthPoints, 3 * 162.0f + 2 * 36.0f);
     EXPECT_EQ(profile().printSheetHeightPoints, 10 * 54.0f + 9 * 18.0f);
@@ -239,7 +239,7 @@ TEST_F(PrintCanvasTest, SelectionFindsTheFirstSheetByCountAndPaper)
         {7, "na-letter", ""},
         {10, "Letter", ""},
     };
-    profile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
+    mutableProfile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
         const auto sheet = grabLabelHelperBasedOnSelection(c.count, c.paperSize);

@@ -40,7 +40,7 @@ TEST(ProductProfileTest, EveryFieldOfAFreshProfileIsZero)
 
 TEST(ProductProfileTest, ResetPutsRewrittenFieldsBack)
 {
-    auto& profile = DataCentre::profile();
+    auto& profile = DataCentre::mutableProfile();
     profile.canvasWidth = 900;
     profile.canvasScale = 0.5f;
     profile.selectedPrintSheet = QStringLiteral("Label - 30 Per Letter Sheet");

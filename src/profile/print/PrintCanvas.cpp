@@ -114,7 +114,7 @@ void resetPrintCanvas(const std::shared_ptr<const LabelHelper>& sheet)
 {
     if (!sheet)
         return;
-    ProductProfile& p = profile();
+    ProductProfile& p = mutableProfile();
     const PrintCanvas c = printCanvasOfSheet(*sheet, 0, p.printPointsPerInch);
 #define VELK_WRITE_PRINT_CANVAS_FIELD(type, name) p.name = c.name;
     VELK_PRINT_CANVAS_FIELDS(VELK_WRITE_PRINT_CANVAS_FIELD)
