@@ -88,8 +88,7 @@ void readCanvasMarkers(SKTDocument& d, const QString& text)
     }
     canvas.mailCanvasType =
         grabMiddleString(Trailer::canvasSizeType.start, Trailer::canvasSizeType.end, text);
-    if (profile.productDisplayName == u"Plimsy Mails Pro 2" ||
-        profile.productDisplayName == u"Plimsy Mails Express") {
+    if (profile.mailCanvasPresets) {
         canvas.canvasWidth = canvas.mailCanvasType == u"Standard" ? 700 : 900;
         if (window)
             window->adjustCanvasSizeType();

@@ -10,13 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-// The product whose page pictures are the tiles of its page list.
-const QString kTileScreenshotProduct = QStringLiteral("All My Wendrils 2");
-
-} // namespace
-
 QImage SKTDocument::imageWithSubviews()
 {
     if (!m_windowController)
@@ -39,7 +32,7 @@ void SKTDocument::saveScreenshot()
     if (preparePageFolder().isEmpty())
         return;
     QImage picture;
-    if (profile.productDisplayName == kTileScreenshotProduct) {
+    if (profile.pageTileScreenshots) {
         if (m_windowController)
             picture = m_windowController->findCurrentlySelectedVelkButtonImage(
                 QFileInfo(m_fileLocation).fileName());

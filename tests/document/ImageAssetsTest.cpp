@@ -352,7 +352,7 @@ TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
     document.saveScreenshot();
     EXPECT_EQ(pixelSize(folder + QStringLiteral("@2x.png")), QSize(100, 200));
 
-    DataCentre::mutableProfile().productDisplayName = QStringLiteral("All My Wendrils 2");
+    DataCentre::mutableProfile().pageTileScreenshots = true;
     document.setFileLocation(QStringLiteral("/pets/rex.profile"));
     window->tileImage = solid(50, 50, Qt::green);
     document.saveScreenshot();

@@ -1,6 +1,7 @@
 #include "PageAssemblyTestSupport.h"
 
 #include "document/PageAssembly.h"
+#include "document/PageFileFormat.h"
 #include "document/PageObjectRules.h"
 #include "profile/services/WebFonts.h"
 
@@ -281,6 +282,24 @@ TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharacte
     EXPECT_TRUE(page.endsWith(QStringLiteral("==CANVAS_SIZE_TYPE_END-->\n\n<!====Pet NameSTARTSTRING--Rex "
                                              "&copy; \"the\"--Pet NameENDSTRING====>")));
     EXPECT_TRUE(page.contains(QStringLiteral("<div class=text0>10 &euro; - &pound;</div>")));
+}
+
+TEST_F(PageAssemblerTest, ProductsMayTitlePagesFromTheProfileAndKeepThemOffTheBaseTemplate)
+{
+    document.profileDictionary().insert(QStringLiteral("Owner First Name"), QStringLiteral("Anna"));
+    document.profileDictionary().insert(QStringLiteral("Pet Chart Number"), QStringLiteral("C42"));
+    document.setUseBaseTemplateFlag(1);
+    EXPECT_TRUE(storedPage().contains(QString(PageFile::Trailer::useBaseTemplate)));
+    EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Welcome"));
+
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.pageTitleProfileKeys = {"Owner First Name", "Owner Last Name", "Pet Chart Number"};
+    profile.pagesWithoutBaseTemplate = true;
+    const QString page = storedPage();
+    EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Anna  C42"));
+    EXPECT_TRUE(page.contains(PageFile::Trailer::pageTitle.written(QStringLiteral("Anna  C42"))));
+    EXPECT_EQ(document.useBaseTemplateFlag(), 0);
+    EXPECT_FALSE(page.contains(QString(PageFile::Trailer::useBaseTemplate)));
 }
 
 TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)

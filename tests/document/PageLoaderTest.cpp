@@ -108,7 +108,7 @@ TEST_F(PageLoaderTest, ReadsThePageSettingsOfHeadAndTrailer)
 
 TEST_F(PageLoaderTest, AnUnfixedCanvasTakesTheProductsSizeAndMailProductsTheirWidth)
 {
-    DataCentre::mutableProfile().productDisplayName = QStringLiteral("Plimsy Mails Express");
+    DataCentre::mutableProfile().mailCanvasPresets = true;
     StoredPage page;
     page.trailer << QStringLiteral("<!--FIXEDCANVASSTART==0==FIXEDCANVASEND-->")
                  << QStringLiteral("<!--CANVAS_SIZE_TYPE==Flex==CANVAS_SIZE_TYPE_END-->");

@@ -30,10 +30,12 @@ TEST(ProductProfileTest, EveryFieldOfAFreshProfileIsZero)
         if (!isZero(value))
             nonZero << name;
     });
-    fresh.forEachRuntimeField([&](const char* name, const auto& value) {
+    const auto noteNonZero = [&](const char* name, const auto& value) {
         if (!isZero(value))
             nonZero << name;
-    });
+    };
+    fresh.forEachRuntimeField(noteNonZero);
+    fresh.forEachProductTrait(noteNonZero);
     EXPECT_EQ(count, 134);
     EXPECT_TRUE(nonZero.isEmpty()) << nonZero.join(", ").toStdString();
 }
