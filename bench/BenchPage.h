@@ -31,7 +31,7 @@ public:
         : m_application(argc, argv)
     {
         std::setlocale(LC_NUMERIC, "C");
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.productDisplayName = QStringLiteral("HTML Velk Pro");
         profile.documentExtension = QStringLiteral("velk");
         profile.workingFolderPath = m_work.path();

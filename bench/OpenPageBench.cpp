@@ -12,7 +12,7 @@ using BenchPage::kRuns;
 int main(int argc, char** argv)
 {
     const BenchPage::Process process(argc, argv);
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
     QDir().mkpath(process.filePath(profile.receivedPagesFolderName));
 

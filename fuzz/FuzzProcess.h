@@ -30,7 +30,7 @@ inline void start()
     // Messages would flood the fuzzer's output at every execution.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     Alert::setResponder([](const Alert&) { return int(Alert::FirstButton); });
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.productDisplayName = QStringLiteral("HTML Velk Pro");
     profile.documentExtension = QStringLiteral("velk");
     profile.workingFolderPath = workFolder();

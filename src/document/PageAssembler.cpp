@@ -27,7 +27,6 @@ namespace {
 const QString kWhite = QStringLiteral("FFFFFF");
 const QString kTextType = QStringLiteral("Text");
 const QString kSnippetType = QStringLiteral("HTMLSnippet");
-const QString kLabelProduct = QStringLiteral("Tazmir Label Maker");
 const QStringList kStyleSheetNames = {QStringLiteral("full.css"), QStringLiteral("mobile.css")};
 
 // The kinds in the order they are written; the numbers of each kind follow this order. Tables, sections
@@ -36,18 +35,6 @@ using KindPass = void (*)(PageAssembly&);
 constexpr KindPass kKindPasses[] = {
     PageKinds::writeSlideshows, PageKinds::writeGalleryGrids, PageKinds::writeSnippets,
     PageKinds::writeLines,      PageKinds::writeImages,       PageKinds::writeTextBoxes,
-};
-
-// Record products name their pages after the profile: the product, then the profile keys whose values
-// make the title.
-const struct {
-    const char* product;
-    QStringList keys;
-} kProfileTitles[] = {
-    {"All My Wendrils Vet Edition", {"Owner First Name", "Owner Last Name", "Pet Name", "Pet Breed"}},
-    {"All My Wendrils", {"Owner First Name", "Owner Last Name", "Pet Chart Number"}},
-    {"All My Wendrils 2", {"Owner First Name", "Owner Last Name", "Pet Chart Number"}},
-    {"Student Varrows", {"Owner First Name", "Owner Last Name", "Pet Chart Number"}},
 };
 
 void sortIntoLists(PageAssembly& page)
@@ -138,17 +125,16 @@ QStringList stylePieces(const PageAssembly& page, const QString& centring, const
             QString()};
 }
 
+// Record products name their pages after the profile.
 void applyProfileTitle(SKTDocument& document)
 {
-    const QString& product = DataCentre::profile().productDisplayName;
-    for (const auto& title : kProfileTitles) {
-        if (product != QLatin1String(title.product))
-            continue;
-        QStringList parts;
-        for (const QString& key : title.keys)
-            parts.append(document.profileDictionary().value(key));
-        document.setPageOfficialName(parts.join(QLatin1Char(' ')));
-    }
+    const QStringList& keys = DataCentre::profile().pageTitleProfileKeys;
+    if (keys.isEmpty())
+        return;
+    QStringList parts;
+    for (const QString& key : keys)
+        parts.append(document.profileDictionary().value(key));
+    document.setPageOfficialName(parts.join(QLatin1Char(' ')));
 }
 
 // Files of the website's page folder that no image of the page uses any more; the style sheets stay.
@@ -198,7 +184,7 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
     // The slides' files are cropped to their own slideshow, found by the number the slideshow pass gives
     // them: the last slideshow of the list is number 0.
     m_slideshowArray = GraphicList(page.lists.slideshowArray.crbegin(), page.lists.slideshowArray.crend());
-    if (profile.productDisplayName == kLabelProduct)
+    if (profile.pagesWithoutBaseTemplate)
         m_useBaseTemplateFlag = 0;
     const QString pageColor = pageColorOf(*this);
 

@@ -10,7 +10,6 @@
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
-#include "profile/print/PrintCanvas.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,7 +66,8 @@ bool takesOwnSettings(const SKTDocument& d, const QString& pageName)
 void readCanvasMarkers(SKTDocument& d, const QString& text)
 {
     using DataCentre::grabMiddleString;
-    ProductProfile& profile = DataCentre::profile();
+    const ProductProfile& profile = DataCentre::profile();
+    PageCanvasState& canvas = d.canvasState();
     d.setDocSpecificFixedCanvasFlag(
         grabMiddleString(Trailer::fixedCanvas.start, Trailer::fixedCanvas.end, text) == u"1" ? 1 : 0);
     d.setDocSpecificPageWidth(Format::intValue(
@@ -79,22 +79,21 @@ void readCanvasMarkers(SKTDocument& d, const QString& text)
         if (d.docSpecificFixedCanvasFlag() == 1)
             window->setConfirmedCanvasSize(d.docSpecificPageWidth(), d.docSpecificPageHeight());
         else
-            window->setConfirmedCanvasSize(profile.canvasWidth, profile.canvasHeight);
+            window->setConfirmedCanvasSize(canvas.canvasWidth, canvas.canvasHeight);
     }
-    profile.mailCanvasType =
+    canvas.mailCanvasType =
         grabMiddleString(Trailer::canvasSizeType.start, Trailer::canvasSizeType.end, text);
-    if (profile.productDisplayName == u"Plimsy Mails Pro 2" ||
-        profile.productDisplayName == u"Plimsy Mails Express") {
+    if (profile.mailCanvasPresets) {
+        canvas.canvasWidth = canvas.mailCanvasType == u"Standard" ? 700 : 900;
         if (window)
             window->adjustCanvasSizeType();
-        profile.canvasWidth = profile.mailCanvasType == u"Standard" ? 700 : 900;
     }
 }
 
 void readLabelMarkers(SKTDocument& d, const QString& text)
 {
     using DataCentre::grabMiddleString;
-    ProductProfile& profile = DataCentre::profile();
+    const ProductProfile& profile = DataCentre::profile();
     if (!profile.printSheetDesign)
         return;
     auto label = std::make_shared<LabelTemplateHelper>();
@@ -105,13 +104,14 @@ void readLabelMarkers(SKTDocument& d, const QString& text)
                                                    Trailer::labelTemplateDescription.end, text));
     d.setLabelTemplateHelper(label->templateDescription().isEmpty() ? profile.defaultLabelTemplate : label);
     const std::shared_ptr<LabelTemplateHelper> chosen = d.labelTemplateHelper();
-    profile.selectedPrintSheet = chosen ? chosen->templateDescription() : QStringLiteral("");
-    if (profile.selectedPrintSheet.isEmpty())
+    PageCanvasState& canvas = d.canvasState();
+    canvas.selectedPrintSheet = chosen ? chosen->templateDescription() : QStringLiteral("");
+    if (canvas.selectedPrintSheet.isEmpty())
         return;
-    const std::shared_ptr<const LabelHelper> sheet = DataCentre::grabLabelHelper(profile.selectedPrintSheet);
+    const std::shared_ptr<const LabelHelper> sheet = canvas.grabLabelHelper(canvas.selectedPrintSheet);
     if (sheet && chosen)
         chosen->setPaperSize(sheet->paperSize());
-    DataCentre::resetPrintCanvas(sheet);
+    canvas.resetPrintCanvas(sheet);
     if (d.windowController())
         d.windowController()->setCurrentTemplateSelectionValue();
 }

@@ -195,7 +195,7 @@ bool openFlatPackage(SKTDocument& d, const QString& baseName)
 
 bool SKTDocument::refreshDocument()
 {
-    ProductProfile& profile = DataCentre::profile();
+    const ProductProfile& profile = DataCentre::profile();
     postNotification(*this, "updateCurrentButtonColor");
     hideAllDocPanels();
     removeAllGraphicsQuietly(*this);
@@ -236,14 +236,14 @@ bool SKTDocument::refreshDocument()
     // A page of a website is read where it lies; a single page is unpacked into a folder of its own.
     QString website = windowController() ? windowController()->openWebsiteFolderTempPath() : QString();
     if (!windowController()) {
-        website = profile.openingWebsiteFolderPath;
-        profile.openingWebsiteFolderPath.clear();
+        website = m_openingWebsiteFolderPath;
+        m_openingWebsiteFolderPath.clear();
     }
     if (website.isEmpty())
-        profile.openingFromWebsiteFlag = false;
+        m_openingFromWebsiteFlag = false;
     setOpenWebsiteFolderTempPath(website);
     bool located = false;
-    if (!website.isEmpty() && profile.openingFromWebsiteFlag) {
+    if (!website.isEmpty() && m_openingFromWebsiteFlag) {
         setPagePath(QDir(website).filePath(page.pageFileName));
         setTempSavePathLocal(website);
         setPageName(QFileInfo(page.pageFileName).completeBaseName());
@@ -263,7 +263,7 @@ bool SKTDocument::refreshDocument()
     setInheritCustomHeaderCodeFlag(DataCentre::grabInheritCustomHeadercodeFlag(pagePath()) ? 1 : 0);
     setInheritMetadataFlag(DataCentre::grabInheritMetadataFlag(pagePath()) ? 1 : 0);
     setUseBaseTemplateFlag(DataCentre::grabBaseTemplateStatusFlag(pagePath()) ? 1 : 0);
-    profile.canvasRotation = DataCentre::grabRotateCanvas90Flag(pagePath()) ? 90 : 0;
+    m_canvasState.canvasRotation = DataCentre::grabRotateCanvas90Flag(pagePath()) ? 90 : 0;
     setPublishExt(DataCentre::grabPublishExt(pagePath()));
     const bool baseTemplatePage = page.pageFileName == kBaseTemplateFile;
     if (baseTemplatePage) {

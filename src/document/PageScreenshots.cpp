@@ -10,24 +10,17 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-// The product whose page pictures are the tiles of its page list.
-const QString kTileScreenshotProduct = QStringLiteral("All My Wendrils 2");
-
-} // namespace
-
 QImage SKTDocument::imageWithSubviews()
 {
     if (!m_windowController)
         return {};
     m_windowController->deSelectAllObjects();
-    const ProductProfile& profile = DataCentre::profile();
+    const PageCanvasState& canvas = m_canvasState;
     QSizeF size;
     if (m_docSpecificFixedCanvasFlag == 1)
         size = QSizeF(m_docSpecificPageWidth, m_docSpecificPageHeight);
-    else if (profile.defaultPageWidth != 0 && profile.defaultPageHeight != 0)
-        size = QSizeF(profile.defaultPageWidth, profile.defaultPageHeight);
+    else if (canvas.defaultPageWidth != 0 && canvas.defaultPageHeight != 0)
+        size = QSizeF(canvas.defaultPageWidth, canvas.defaultPageHeight);
     else
         size = QSizeF(findMaxScreenWidth(), findMaxScreenHeight());
     return m_windowController->renderCanvas(QRectF(QPointF(0, 0), size));
@@ -39,7 +32,7 @@ void SKTDocument::saveScreenshot()
     if (preparePageFolder().isEmpty())
         return;
     QImage picture;
-    if (profile.productDisplayName == kTileScreenshotProduct) {
+    if (profile.pageTileScreenshots) {
         if (m_windowController)
             picture = m_windowController->findCurrentlySelectedVelkButtonImage(
                 QFileInfo(m_fileLocation).fileName());
@@ -67,7 +60,7 @@ void SKTDocument::writeScreenshots(const QImage& picture)
         return;
     }
     const QString pagePath = pageFolderPath();
-    const int screenshotSize = DataCentre::profile().screenshotSize;
+    const int screenshotSize = m_canvasState.screenshotSize;
     const struct {
         QString path;
         int length;

@@ -26,7 +26,7 @@ QString backgroundQualitySlot(const SKTDocument& document)
     if (quality == 0)
         quality = 1.0f;
     const QString marker = Trailer::backgroundImage.written(Format::twoDecimals(quality));
-    if (DataCentre::profile().selectedPrintSheet.isEmpty())
+    if (document.canvasState().selectedPrintSheet.isEmpty())
         return marker;
     const std::shared_ptr<LabelTemplateHelper> label = document.labelTemplateHelper();
     const auto field = [&](QString (LabelTemplateHelper::*get)() const) {
@@ -60,13 +60,11 @@ namespace PageTrailer {
 QString trailer(const SKTDocument& document)
 {
     namespace Trailer = PageFile::Trailer;
-    ProductProfile& profile = DataCentre::profile();
-    if (profile.mailCanvasType.isNull())
-        profile.mailCanvasType = QStringLiteral("");
+    const PageCanvasState& canvas = document.canvasState();
     const QString publishExt =
         document.publishExt().isEmpty() ? document.pageFileExtension() : document.publishExt();
     const QStringList lines = {
-        flagMarker(profile.canvasRotation != 0, Trailer::rotateCanvas90),
+        flagMarker(canvas.canvasRotation != 0, Trailer::rotateCanvas90),
         flagMarker(document.useBaseTemplateFlag() == 1, Trailer::useBaseTemplate),
         flagMarker(document.inheritCustomHeaderCodeFlag() == 1, Trailer::inheritCustomHeader),
         flagMarker(document.inheritMetadataFlag() == 1, Trailer::inheritMetadata),
@@ -75,7 +73,7 @@ QString trailer(const SKTDocument& document)
         Trailer::pageTitle.written(CodeText::escapedLine(document.pageOfficialName())),
         fixedCanvasSlot(document),
         flagMarker(document.duplicateBasetemplateFlag(), Trailer::baseTemplateDuplicated),
-        Trailer::canvasSizeType.written(profile.mailCanvasType),
+        Trailer::canvasSizeType.written(canvas.mailCanvasType),
     };
     return lines.join(QLatin1Char('\n'));
 }

@@ -9,7 +9,7 @@ class SKTDocument;
 namespace PageTrailer {
 
 // The ten trailer slots, one per line; an empty slot leaves an empty line. An unset mail canvas preset is
-// set to the empty text.
+// written empty.
 QString trailer(const SKTDocument& document);
 
 // The page followed by one keyed block per profile value, in the order of the product's profile keys.

@@ -27,7 +27,8 @@ QString buttonTitle(const char* key)
 } // namespace
 
 SKTDocument::SKTDocument()
-    : m_pageRecords(std::make_unique<PageRecords>())
+    : m_canvasState(PageCanvasState::ofLaunchProfile())
+    , m_pageRecords(std::make_unique<PageRecords>())
 {
     connect(&m_undoManager, &DocumentUndoManager::checkpointReached, this,
             &SKTDocument::observeUndoManagerCheckpoint);
@@ -80,8 +81,7 @@ QSizeF SKTDocument::canvasSize() const
 {
     if (m_docSpecificFixedCanvasFlag == 1)
         return QSizeF(m_docSpecificPageWidth, m_docSpecificPageHeight);
-    const ProductProfile& profile = DataCentre::profile();
-    return QSizeF(profile.canvasWidth, profile.canvasHeight);
+    return QSizeF(m_canvasState.canvasWidth, m_canvasState.canvasHeight);
 }
 
 void SKTDocument::hideAllDocPanels()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentUndoManager.h"
+#include "document/PageCanvasState.h"
 #include "model/GraphicContext.h"
 #include "model/SKTGraphic.h"
 #include "platform/Accessors.h"
@@ -55,6 +56,10 @@ using ProfileDictionary = QMap<QString, QString>;
     X(QString, pagePath, setPagePath)                   /* the page source file in the working folder */     \
     X(QString, tempSavePathLocal, setTempSavePathLocal) /* the folder the page's files are saved into */     \
     X(QString, openWebsiteFolderTempPath, setOpenWebsiteFolderTempPath)                                      \
+    /* Set before opening a page of a website: it is read where it lies. The opening takes the folder */     \
+    /* when the document has no window to ask, and clears it. */                                             \
+    X(bool, openingFromWebsiteFlag, setOpeningFromWebsiteFlag)                                               \
+    X(QString, openingWebsiteFolderPath, setOpeningWebsiteFolderPath)                                        \
     X(QString, mainTemplateName, setMainTemplateName)                                                        \
     X(std::shared_ptr<LabelTemplateHelper>, labelTemplateHelper, setLabelTemplateHelper)                     \
     X(bool, usingBootStrapFlag, setUsingBootStrapFlag)                                                       \
@@ -157,6 +162,10 @@ public:
     // ---- Settings and working state
     SKT_DOCUMENT_FIELDS(SKT_DOCUMENT_ACCESSORS)
     SKT_DOCUMENT_COLLECTIONS(SKT_DOCUMENT_COLLECTION_ACCESSORS)
+
+    // ---- The canvas the page is designed on
+    PageCanvasState& canvasState() { return m_canvasState; }
+    const PageCanvasState& canvasState() const { return m_canvasState; }
 
     // ---- Object list
     const GraphicList& graphics() const { return m_graphics; }
@@ -420,6 +429,7 @@ private:
     SKT_DOCUMENT_COLLECTIONS(SKT_DOCUMENT_MEMBER)
 #undef SKT_DOCUMENT_MEMBER
 
+    PageCanvasState m_canvasState;
     GraphicList m_graphics;
     QHash<const SKTGraphic*, Observation> m_observations;
     // The undo group between two checkpoints.

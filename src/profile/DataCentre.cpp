@@ -2,15 +2,20 @@
 
 namespace DataCentre {
 
-ProductProfile& profile()
+ProductProfile& mutableProfile()
 {
     static ProductProfile theProfile;
     return theProfile;
 }
 
+const ProductProfile& profile()
+{
+    return mutableProfile();
+}
+
 void resetProfile()
 {
-    profile() = ProductProfile{};
+    mutableProfile() = ProductProfile{};
 }
 
 } // namespace DataCentre

@@ -115,7 +115,7 @@ QString workingFolderFor(const QString& channel, const QString& temporaryDirecto
 
 void initializeData()
 {
-    ProductProfile& p = profile();
+    ProductProfile& p = mutableProfile();
     loadCustomFont();
     // The print scale comes before the product's configuration, whose launch sheet sizes the label grid
     // with it.

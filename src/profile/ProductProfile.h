@@ -167,16 +167,13 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(QString, receivedPagesFolderName)                                                                           \
     X(QString, tempSaveFolder)
 
-// Process-wide state that page generation, loading and the canvas keep beside the launch settings.
+// Fields beyond the launch list: flags the generators read, and the label grid of the sheet the product
+// starts its pages on. Each document keeps its own canvas, rotation, mail preset and sheet from there on.
 #define VELK_PROFILE_RUNTIME_FIELDS(X)                                                                            \
-    X(int, canvasRotation)           /* 90 when the print canvas is turned, else 0 */                            \
-    X(QString, mailCanvasType)       /* "Standard", "Extra Wide" or "Flex" */                                     \
     X(bool, presentationExportFlag)  /* set while a page is generated for preview or presentation export */      \
     X(bool, codeEditorForAllTextBoxes) /* the code editor edits any text box, not only HTML snippets */          \
     X(bool, htmlTextBoxes)           /* text boxes hold raw HTML */                                               \
-    X(bool, openingFromWebsiteFlag)  /* the page being opened belongs to the website folder below */              \
-    X(QString, openingWebsiteFolderPath) /* that folder, until a document without a window takes it */            \
-    /* The print sheet chosen last (lengths in inches), and its label grid in print points */                     \
+    /* The launch sheet (lengths in inches), and its label grid in print points */                                \
     X(int, printRowsPerSheet)                                                                                     \
     X(int, printColumnsPerSheet)                                                                                  \
     X(float, printLabelWidthInch)                                                                                 \
@@ -190,6 +187,15 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(float, printSheetWidthPoints)                                                                               \
     X(float, printSheetHeightPoints)
 
+// Behaviours of single products. Their configuration tables set them, so that code asks for the behaviour
+// rather than for a product by its name.
+#define VELK_PROFILE_PRODUCT_TRAITS(X)                                                                            \
+    X(bool, mailCanvasPresets)        /* a page's mail canvas type sets its width: 700 "Standard", else 900 */    \
+    X(bool, pageTileScreenshots)      /* page pictures are the page list's tiles */                               \
+    X(bool, pagesWithoutBaseTemplate) /* generated pages never use the site's base template */                    \
+    X(bool, raiseProgressWindow)      /* the progress window comes to the front when shown */                     \
+    X(QStringList, pageTitleProfileKeys) /* the profile fields whose values, joined by blanks, title a page */
+
 // clang-format on
 
 // The one record of launch-time settings of the running product. Every field starts at zero (a null
@@ -198,6 +204,7 @@ struct ProductProfile {
 #define VELK_DECLARE_PROFILE_FIELD(type, name) type name{};
     VELK_PROFILE_FIELDS(VELK_DECLARE_PROFILE_FIELD)
     VELK_PROFILE_RUNTIME_FIELDS(VELK_DECLARE_PROFILE_FIELD)
+    VELK_PROFILE_PRODUCT_TRAITS(VELK_DECLARE_PROFILE_FIELD)
 #undef VELK_DECLARE_PROFILE_FIELD
 
     // Calls visit(name, value) for each launch field in declaration order.
@@ -211,6 +218,12 @@ struct ProductProfile {
     {
 #define VELK_VISIT_PROFILE_FIELD(type, name) visit(#name, name);
         VELK_PROFILE_RUNTIME_FIELDS(VELK_VISIT_PROFILE_FIELD)
+#undef VELK_VISIT_PROFILE_FIELD
+    }
+    template <typename Visitor> void forEachProductTrait(Visitor&& visit) const
+    {
+#define VELK_VISIT_PROFILE_FIELD(type, name) visit(#name, name);
+        VELK_PROFILE_PRODUCT_TRAITS(VELK_VISIT_PROFILE_FIELD)
 #undef VELK_VISIT_PROFILE_FIELD
     }
 };

@@ -11,7 +11,7 @@ void runAppSpecificSetups()
 {
     loadPrintLabels();
 
-    ProductProfile& p = profile();
+    ProductProfile& p = mutableProfile();
     const Bundle& bundle = Bundle::main();
     p.appVersion = bundle.infoValue(QStringLiteral("CFBundleVersion"));
     p.productDisplayName = bundle.infoValue(QStringLiteral("CFBundleDisplayName"));

@@ -40,7 +40,7 @@ protected:
     void TearDown() override
     {
         TextEditorFactory::setCurrent(nullptr);
-        DataCentre::profile() = m_saved;
+        DataCentre::mutableProfile() = m_saved;
     }
 
     // The editor the canvas shows, as its own widget.

@@ -17,7 +17,7 @@ protected:
         DataCentre::resetProfile();
         page.pageName = QStringLiteral("home");
     }
-    void TearDown() override { DataCentre::profile() = m_saved; }
+    void TearDown() override { DataCentre::mutableProfile() = m_saved; }
 
     // A picture of the page with a pixel box around it, as the inspector leaves one.
     std::shared_ptr<SKTImage> pageImage()
@@ -122,7 +122,7 @@ TEST_F(ImageElementCodeTest, APopUpImageOpensItsFullPictureInAModal)
             "src=\"home/image3o.png\">\n<p align=center><span style=\"background-color:#ffffff; "
             "padding-right:10px;padding-left:10px;\">A cat</span></p>\n</div>\n"));
 
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     image->setBackdropLightingFlag(1);
     EXPECT_EQ(generate(*image, false).headerString(), kModalRules);
     EXPECT_EQ(generate(*image, true).headerString(), kClassRule + QStringLiteral("\n") + kModalRules);
@@ -203,7 +203,7 @@ TEST_F(ImageElementCodeTest, ASlideWritesOnlyItsRuleUnlessItOpensAPopUp)
 
 TEST_F(ImageElementCodeTest, InlineStyleProductsCarryTheBoxOnTheDivAndNoScript)
 {
-    DataCentre::profile().inlineStyleCode = true;
+    DataCentre::mutableProfile().inlineStyleCode = true;
     const auto image = pageImage();
     CodeWidgetHelper code = generate(*image);
     EXPECT_TRUE(code.javaScriptString().isEmpty());
@@ -225,7 +225,7 @@ TEST_F(ImageElementCodeTest, LinkTargetsAndInlineStylesCannotBreakTheirMarkup)
     EXPECT_TRUE(generate(*image).bodyString().contains(
         QStringLiteral("<a href=my%20page.html%22%20onclick=%22x target=_self>")));
 
-    DataCentre::profile().inlineStyleCode = true;
+    DataCentre::mutableProfile().inlineStyleCode = true;
     image->setBorderStyle(QStringLiteral("dotted'"));
     const QString body = generate(*image).bodyString();
     EXPECT_FALSE(body.contains(QStringLiteral("dotted'")));

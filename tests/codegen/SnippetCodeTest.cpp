@@ -19,7 +19,7 @@ protected:
         DataCentre::resetProfile();
         page.mainTemplateName = QStringLiteral("main");
     }
-    void TearDown() override { DataCentre::profile() = m_saved; }
+    void TearDown() override { DataCentre::mutableProfile() = m_saved; }
 
     // A snippet text box holding the HTML, alone on its page.
     std::shared_ptr<SKTText> snippetGraphic(const QString& html)
@@ -240,7 +240,7 @@ TEST_F(SnippetCodeTest, LinksWrapTheDivOrTheText)
         QStringLiteral("<div class=tableGrid1snippet1 id=tableGrid1snippet1><a href=http://example.com/a%20b "
                        "target=_blank>Hello<br>world</a></div>\n"));
 
-    DataCentre::profile().inlineStyleCode = true;
+    DataCentre::mutableProfile().inlineStyleCode = true;
     const QString inlineBody = generate(*cell).bodyString();
     EXPECT_TRUE(inlineBody.startsWith(QStringLiteral(
         "<div class=tableGrid1snippet1 id=tableGrid1snippet1 style='background-color:#FFEEDD;z-index:3;")));

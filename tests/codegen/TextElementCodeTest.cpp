@@ -24,7 +24,7 @@ protected:
         m_saved = DataCentre::profile();
         DataCentre::resetProfile();
     }
-    void TearDown() override { DataCentre::profile() = m_saved; }
+    void TearDown() override { DataCentre::mutableProfile() = m_saved; }
 
     static std::shared_ptr<SKTText> textBox(const QString& string,
                                             const QRectF& bounds = QRectF(10, 20, 200, 50))
@@ -177,8 +177,8 @@ TEST_F(TextElementCodeTest, EscapingFollowsTheProductAndTheOutput)
         {true, true, false, false, true},   {true, false, true, false, false},
     };
     for (const auto& c : cases) {
-        DataCentre::profile().responsiveDesign = c.responsive;
-        DataCentre::profile().htmlTextBoxes = c.rawHtml;
+        DataCentre::mutableProfile().responsiveDesign = c.responsive;
+        DataCentre::mutableProfile().htmlTextBoxes = c.rawHtml;
         auto text = textBox(QStringLiteral("<b>x</b>\ny"));
         if (c.snippet)
             text->setTextType(QStringLiteral("HTMLSnippet"));
@@ -203,7 +203,7 @@ TEST_F(TextElementCodeTest, ASnippetUsesItsOwnPrefix)
 
 TEST_F(TextElementCodeTest, AFormattedSnippetOnAResponsivePageLeadsWithItsSafeLink)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     auto text = textBox(QStringLiteral("Go"));
     text->setSnippetFormatFlag(true);
     text->setLink(QStringLiteral("http://example.com/a b\"c'<d>?q=%20"));
@@ -213,7 +213,7 @@ TEST_F(TextElementCodeTest, AFormattedSnippetOnAResponsivePageLeadsWithItsSafeLi
     EXPECT_EQ(valueOf(declarations, QStringLiteral("containsLinkFlag")), QStringLiteral("1"));
     EXPECT_EQ(valueOf(declarations, QStringLiteral("nlines")), QStringLiteral("2"));
 
-    DataCentre::profile().responsiveDesign = false;
+    DataCentre::mutableProfile().responsiveDesign = false;
     EXPECT_EQ(valueOf(mainDeclarations(codeOf(*text, true)), QStringLiteral("containsLinkFlag")),
               QStringLiteral("0"));
 }

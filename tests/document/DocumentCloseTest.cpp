@@ -91,7 +91,7 @@ TEST_F(DocumentCloseTest, ASavedDocumentIsNoLongerEdited)
 
 TEST_F(DocumentCloseTest, ProductsWhosePagesAreNeverEditedNeverAsk)
 {
-    DataCentre::profile().neverEdited = true;
+    DataCentre::mutableProfile().neverEdited = true;
     edit();
     document.setDocumentEdited(true);
     EXPECT_FALSE(document.isDocumentEdited());

@@ -54,22 +54,23 @@ protected:
 
 TEST_F(DocumentUndoTest, NewDocumentStartsEmptyWhiteAndAtTheProfileCanvasSize)
 {
-    DataCentre::profile().canvasWidth = 960;
-    DataCentre::profile().canvasHeight = 700;
-    EXPECT_TRUE(document.graphics().isEmpty());
-    EXPECT_EQ(document.pageColor(), QColor(Qt::white));
-    EXPECT_EQ(document.canvasSize(), QSizeF(960, 700));
-    EXPECT_FALSE(document.undoManager().canUndo());
-    EXPECT_FALSE(document.isDocumentEdited());
+    DataCentre::mutableProfile().canvasWidth = 960;
+    DataCentre::mutableProfile().canvasHeight = 700;
+    SKTDocument fresh;
+    EXPECT_TRUE(fresh.graphics().isEmpty());
+    EXPECT_EQ(fresh.pageColor(), QColor(Qt::white));
+    EXPECT_EQ(fresh.canvasSize(), QSizeF(960, 700));
+    EXPECT_FALSE(fresh.undoManager().canUndo());
+    EXPECT_FALSE(fresh.isDocumentEdited());
 
-    document.setDocSpecificPageWidth(400);
-    document.setDocSpecificPageHeight(300);
+    fresh.setDocSpecificPageWidth(400);
+    fresh.setDocSpecificPageHeight(300);
     for (const int flag : {0, 2, -1}) {
-        document.setDocSpecificFixedCanvasFlag(flag);
-        EXPECT_EQ(document.canvasSize(), QSizeF(960, 700)) << flag;
+        fresh.setDocSpecificFixedCanvasFlag(flag);
+        EXPECT_EQ(fresh.canvasSize(), QSizeF(960, 700)) << flag;
     }
-    document.setDocSpecificFixedCanvasFlag(1);
-    EXPECT_EQ(document.canvasSize(), QSizeF(400, 300));
+    fresh.setDocSpecificFixedCanvasFlag(1);
+    EXPECT_EQ(fresh.canvasSize(), QSizeF(400, 300));
 }
 
 TEST_F(DocumentUndoTest, FormItemNamesAddedToANewDocumentAreKept)

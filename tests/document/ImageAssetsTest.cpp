@@ -195,7 +195,7 @@ TEST_F(ImageAssetsTest, PlainImageGraphicsUseTheirPixelMarginsAndPaddings)
 
 TEST_F(ImageAssetsTest, ResponsiveSlidesKeepTheTopBandAtTheSlideshowsHeight)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     auto slideshow = std::make_shared<SlideshowStandIn>();
     slideshow->setBounds(QRectF(0, 0, 200, 30));
     document.setSlideshowArray({slideshow});
@@ -214,7 +214,7 @@ TEST_F(ImageAssetsTest, ResponsiveSlidesKeepTheTopBandAtTheSlideshowsHeight)
 
 TEST_F(ImageAssetsTest, ProductsThatKeepUnnamedPagesWriteNoImages)
 {
-    DataCentre::profile().keepUnnamedPage = true;
+    DataCentre::mutableProfile().keepUnnamedPage = true;
     document.saveImage(record(QStringLiteral("image1"), QStringLiteral("PNG"), solid(20, 20, Qt::red)));
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
@@ -323,7 +323,7 @@ TEST_F(ImageAssetsTest, TheEmptyImageAlertOffersTryAgainAndIgnore)
 
 TEST_F(ImageAssetsTest, CustomScreenshotsAreScaledToTheScreenshotSizes)
 {
-    DataCentre::profile().screenshotSize = 200;
+    document.canvasState().screenshotSize = 200;
     QObject* posted = nullptr;
     QObject observer;
     NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("refreshDocIcon"),
@@ -336,9 +336,9 @@ TEST_F(ImageAssetsTest, CustomScreenshotsAreScaledToTheScreenshotSizes)
 
 TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
 {
-    DataCentre::profile().screenshotSize = 100;
-    DataCentre::profile().defaultPageWidth = 300;
-    DataCentre::profile().defaultPageHeight = 150;
+    document.canvasState().screenshotSize = 100;
+    document.canvasState().defaultPageWidth = 300;
+    document.canvasState().defaultPageHeight = 150;
     PlainDocumentWindow* window = nullptr;
     usePlainWindows(window);
     document.makeWindowControllers();
@@ -347,12 +347,12 @@ TEST_F(ImageAssetsTest, ScreenshotsComeFromTheRenderedPageTheIconOrThePageTile)
     EXPECT_EQ(window->renderedRect, QRectF(0, 0, 300, 150));
     EXPECT_EQ(pixelSize(folder + QStringLiteral(".png")), QSize(100, 50));
 
-    DataCentre::profile().hideTotalRefreshWebsite = true;
-    DataCentre::profile().productIcon = solid(64, 128, Qt::blue);
+    DataCentre::mutableProfile().hideTotalRefreshWebsite = true;
+    DataCentre::mutableProfile().productIcon = solid(64, 128, Qt::blue);
     document.saveScreenshot();
     EXPECT_EQ(pixelSize(folder + QStringLiteral("@2x.png")), QSize(100, 200));
 
-    DataCentre::profile().productDisplayName = QStringLiteral("All My Wendrils 2");
+    DataCentre::mutableProfile().pageTileScreenshots = true;
     document.setFileLocation(QStringLiteral("/pets/rex.profile"));
     window->tileImage = solid(50, 50, Qt::green);
     document.saveScreenshot();
@@ -368,8 +368,8 @@ TEST_F(ImageAssetsTest, ThePagePictureSizeFollowsTheDocumentTheProfileOrTheGraph
     document.makeWindowControllers();
     document.addInGraphics(graphicAt(QRectF(10, 10, 500.5, 90.5)));
     EXPECT_EQ(document.imageWithSubviews().size(), QSize(510, 100));
-    DataCentre::profile().defaultPageWidth = 320;
-    DataCentre::profile().defaultPageHeight = 480;
+    document.canvasState().defaultPageWidth = 320;
+    document.canvasState().defaultPageHeight = 480;
     EXPECT_EQ(document.imageWithSubviews().size(), QSize(320, 480));
     document.setDocSpecificFixedCanvasFlag(1);
     document.setDocSpecificPageWidth(600);

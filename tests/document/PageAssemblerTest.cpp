@@ -2,6 +2,7 @@
 #include "PageAssemblyTestSupport.h"
 
 #include "document/PageAssembly.h"
+#include "document/PageFileFormat.h"
 #include "document/PageObjectRules.h"
 #include "model/SKTSlideshow.h"
 #include "profile/services/WebFonts.h"
@@ -193,7 +194,7 @@ TEST_F(PageAssemblerTest, FreeTextThatWouldBreakARuleIsWrittenSafely)
 
 TEST_F(PageAssemblerTest, FreeTextOfResponsiveSnippetsIsWrittenSafely)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     auto snippet = textBox(QStringLiteral("<b>Hi</b>"), QRectF(0, 0, 100, 30), QStringLiteral("HTMLSnippet"));
     snippet->setTemplateName(QStringLiteral("a</style>;manualLayerIndex:7"));
     snippet->setBubbleShape(QStringLiteral("round}{xsColumnGrid=5\nnext"));
@@ -329,7 +330,7 @@ TEST_F(PageAssemblerTest, TargetsColoursAndFileNamesFromADamagedPageLandSafely)
 
 TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharactersBecomeEntities)
 {
-    DataCentre::profile().profileFieldKeys = {QStringLiteral("Pet Name"), QStringLiteral("Owner")};
+    DataCentre::mutableProfile().profileFieldKeys = {QStringLiteral("Pet Name"), QStringLiteral("Owner")};
     document.profileDictionary().insert(QStringLiteral("Pet Name"),
                                         QStringLiteral("Rex \u00A9 \u201Cthe\u201D"));
     add(textBox(QStringLiteral("10 \u20AC \u2014 \u00A3"), QRectF(0, 0, 100, 20)));
@@ -337,6 +338,24 @@ TEST_F(PageAssemblerTest, ProfileValuesFollowAsKeyedBlocksAndTypographicCharacte
     EXPECT_TRUE(page.endsWith(QStringLiteral("==CANVAS_SIZE_TYPE_END-->\n\n<!====Pet NameSTARTSTRING--Rex "
                                              "&copy; \"the\"--Pet NameENDSTRING====>")));
     EXPECT_TRUE(page.contains(QStringLiteral("<div class=text0>10 &euro; - &pound;</div>")));
+}
+
+TEST_F(PageAssemblerTest, ProductsMayTitlePagesFromTheProfileAndKeepThemOffTheBaseTemplate)
+{
+    document.profileDictionary().insert(QStringLiteral("Owner First Name"), QStringLiteral("Anna"));
+    document.profileDictionary().insert(QStringLiteral("Pet Chart Number"), QStringLiteral("C42"));
+    document.setUseBaseTemplateFlag(1);
+    EXPECT_TRUE(storedPage().contains(QString(PageFile::Trailer::useBaseTemplate)));
+    EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Welcome"));
+
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.pageTitleProfileKeys = {"Owner First Name", "Owner Last Name", "Pet Chart Number"};
+    profile.pagesWithoutBaseTemplate = true;
+    const QString page = storedPage();
+    EXPECT_EQ(document.pageOfficialName(), QStringLiteral("Anna  C42"));
+    EXPECT_TRUE(page.contains(PageFile::Trailer::pageTitle.written(QStringLiteral("Anna  C42"))));
+    EXPECT_EQ(document.useBaseTemplateFlag(), 0);
+    EXPECT_FALSE(page.contains(QString(PageFile::Trailer::useBaseTemplate)));
 }
 
 TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)

@@ -84,7 +84,7 @@ protected:
     void SetUp() override
     {
         DocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.productDisplayName = QStringLiteral("HTML Velk Pro");
         profile.appVersion = QStringLiteral("1.0");
         profile.documentExtension = QStringLiteral("velk");
@@ -92,6 +92,8 @@ protected:
         profile.workingFolderPath = pathInHome(QStringLiteral("work/x")).chopped(2);
         profile.tempSaveFolder = QDir(profile.workingFolderPath).filePath(QStringLiteral("tempSave000000"));
         workFolder = pathInHome(QStringLiteral("work/page/x")).chopped(2);
+        // The document was made before the profile above: it takes the canvas a new one would have.
+        document.canvasState() = PageCanvasState::ofLaunchProfile();
         document.setTempSavePathLocal(workFolder);
         document.setPageFileExtension(QStringLiteral("html"));
         document.setPageOfficialName(QStringLiteral("Welcome"));
@@ -146,7 +148,7 @@ protected:
     void SetUp() override
     {
         PageDocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
         profile.pageTitlesEnabled = true;
         QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));

@@ -58,8 +58,8 @@ protected:
             return made;
         });
         document.makeWindowControllers();
-        DataCentre::profile().canvasWidth = 1000;
-        DataCentre::profile().canvasHeight = 700;
+        document.canvasState().canvasWidth = 1000;
+        document.canvasState().canvasHeight = 700;
     }
 
     ElementRecordList load(const StoredPage& page, const QString& name = QStringLiteral("home"))
@@ -101,25 +101,25 @@ TEST_F(PageLoaderTest, ReadsThePageSettingsOfHeadAndTrailer)
     EXPECT_EQ(document.docSpecificPageWidth(), 800);
     EXPECT_EQ(document.docSpecificPageHeight(), 600);
     EXPECT_EQ(window->confirmedSize, QSize(800, 600));
-    EXPECT_EQ(DataCentre::profile().mailCanvasType, QStringLiteral("Standard"));
+    EXPECT_EQ(document.canvasState().mailCanvasType, QStringLiteral("Standard"));
     EXPECT_FALSE(document.usingBootStrapFlag());
     EXPECT_EQ(document.documentChangedCounter(), 0);
 }
 
 TEST_F(PageLoaderTest, AnUnfixedCanvasTakesTheProductsSizeAndMailProductsTheirWidth)
 {
-    DataCentre::profile().productDisplayName = QStringLiteral("Plimsy Mails Express");
+    DataCentre::mutableProfile().mailCanvasPresets = true;
     StoredPage page;
     page.trailer << QStringLiteral("<!--FIXEDCANVASSTART==0==FIXEDCANVASEND-->")
                  << QStringLiteral("<!--CANVAS_SIZE_TYPE==Flex==CANVAS_SIZE_TYPE_END-->");
     load(page);
     EXPECT_EQ(window->confirmedSize, QSize(1000, 700));
     EXPECT_EQ(document.docSpecificFixedCanvasFlag(), 0);
-    EXPECT_EQ(DataCentre::profile().canvasWidth, 900);
+    EXPECT_EQ(document.canvasState().canvasWidth, 900);
     EXPECT_TRUE(window->calls.contains(QStringLiteral("adjustCanvasSizeType")));
     page.trailer = QStringList{QStringLiteral("<!--CANVAS_SIZE_TYPE==Standard==CANVAS_SIZE_TYPE_END-->")};
     load(page);
-    EXPECT_EQ(DataCentre::profile().canvasWidth, 700);
+    EXPECT_EQ(document.canvasState().canvasWidth, 700);
 }
 
 TEST_F(PageLoaderTest, ObjectsComeBackWithTextsLinksAndImagesHighestFirst)
@@ -445,14 +445,14 @@ TEST_F(FormPageLoaderTest, OptionLabelsNameTheirOptions)
 
 TEST_F(PageLoaderTest, LabelProductsReadTheirSheet)
 {
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.printSheetDesign = true;
     auto fallback = std::make_shared<LabelTemplateHelper>();
     fallback->setTemplateDescription(QStringLiteral(""));
     profile.defaultLabelTemplate = fallback;
     load(StoredPage());
     EXPECT_EQ(document.labelTemplateHelper(), fallback);
-    EXPECT_EQ(profile.selectedPrintSheet, QString(""));
+    EXPECT_EQ(document.canvasState().selectedPrintSheet, QString(""));
 
     StoredPage page;
     page.trailer
@@ -464,7 +464,7 @@ TEST_F(PageLoaderTest, LabelProductsReadTheirSheet)
     ASSERT_TRUE(document.labelTemplateHelper());
     EXPECT_EQ(document.labelTemplateHelper()->brand(), QStringLiteral("Avery"));
     EXPECT_EQ(document.labelTemplateHelper()->templateNumber(), QStringLiteral("5160"));
-    EXPECT_EQ(profile.selectedPrintSheet, QStringLiteral("No Such Sheet"));
+    EXPECT_EQ(document.canvasState().selectedPrintSheet, QStringLiteral("No Such Sheet"));
     EXPECT_TRUE(window->calls.contains(QStringLiteral("setCurrentTemplateSelectionValue")));
 }
 

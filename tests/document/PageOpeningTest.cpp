@@ -96,7 +96,7 @@ TEST_F(PageOpeningTest, APackageHoldingSeveralPagesOpensTheOneNamedAfterTheDocum
 
 TEST_F(PageOpeningTest, TheResponsiveDesignerOpensNestedPackagesAndFindsTheirPhpPage)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     StoredPage page = twoBoxes();
     page.trailer << QStringLiteral("<!--ROTATE CANVAS:90-->");
     const QString source = pathInHome(QStringLiteral("source/shop"));
@@ -119,7 +119,7 @@ TEST_F(PageOpeningTest, TheResponsiveDesignerOpensNestedPackagesAndFindsTheirPhp
         QFile::exists(QDir(document.tempSavePathLocal()).filePath(QStringLiteral("shop/image1.png"))));
     EXPECT_FALSE(QFile::exists(QDir(document.tempSavePathLocal()).filePath(QStringLiteral("site.velks"))));
     EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
-    EXPECT_EQ(DataCentre::profile().canvasRotation, 90);
+    EXPECT_EQ(document.canvasState().canvasRotation, 90);
 }
 
 TEST_F(PageOpeningTest, FormDocumentsReadTheirPhpPage)
@@ -202,7 +202,7 @@ TEST_F(PageOpeningTest, MigratedProfileDataSurvivesSavingAndOpeningAgain)
 
 TEST_F(PageOpeningTest, KeyedBlocksFillTheProfileFields)
 {
-    DataCentre::profile().profileFieldKeys = {"Pet Name", "Pet Breed"};
+    DataCentre::mutableProfile().profileFieldKeys = {"Pet Name", "Pet Breed"};
     StoredPage page = twoBoxes();
     page.trailer << QString()
                  << DataCentre::generateFullString(QStringLiteral("Rex\nthe dog"),
@@ -219,17 +219,17 @@ TEST_F(PageOpeningTest, AWebsitePageIsReadWhereItLies)
 {
     const QString website = pathInHome(QStringLiteral("site"));
     twoBoxes().write(website, QStringLiteral("about"));
-    ProductProfile& profile = DataCentre::profile();
-    profile.openingFromWebsiteFlag = true;
-    profile.openingWebsiteFolderPath = website;
+    const ProductProfile& profile = DataCentre::profile();
     SKTDocument document;
+    document.setOpeningFromWebsiteFlag(true);
+    document.setOpeningWebsiteFolderPath(website);
     document.setFileLocation(pathInHome(QStringLiteral("site/about.") + kExtension));
     ASSERT_TRUE(document.refreshDocument());
     EXPECT_EQ(document.pagePath(), QDir(website).filePath(QStringLiteral("about.html")));
     EXPECT_EQ(document.tempSavePathLocal(), website);
     EXPECT_EQ(document.openWebsiteFolderTempPath(), website);
     EXPECT_EQ(texts(document), (QStringList{"first box", "second"}));
-    EXPECT_TRUE(profile.openingWebsiteFolderPath.isEmpty());
+    EXPECT_TRUE(document.openingWebsiteFolderPath().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName) +
                                    QStringLiteral("/") +
                                    ReceivedPages::stampFolderName(QDateTime::currentDateTime())));
@@ -247,16 +247,16 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
     page.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->") << QStringLiteral("<!--INHERIT METADATA-->");
     page.write(website, QStringLiteral("about"));
 
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.showProfilePopoverOnOpen = true;
     QStringList posted;
     QObject observer;
     NotificationCenter::defaultCenter().addObserver(&observer, {},
                                                     [&](const Notification& n) { posted << n.name; });
 
-    profile.openingFromWebsiteFlag = true;
-    profile.openingWebsiteFolderPath = website;
     SKTDocument baseDocument;
+    baseDocument.setOpeningFromWebsiteFlag(true);
+    baseDocument.setOpeningWebsiteFolderPath(website);
     baseDocument.setFileLocation(QDir(website).filePath(QStringLiteral("basetemplate.") + kExtension));
     ASSERT_TRUE(baseDocument.refreshDocument());
     EXPECT_EQ(baseDocument.useBaseTemplateFlag(), 0);
@@ -265,8 +265,9 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
     EXPECT_TRUE(posted.contains(QStringLiteral("hideProfilePopover")));
 
     posted.clear();
-    profile.openingWebsiteFolderPath = website;
     SKTDocument pageDocument;
+    pageDocument.setOpeningFromWebsiteFlag(true);
+    pageDocument.setOpeningWebsiteFolderPath(website);
     pageDocument.setFileLocation(QDir(website).filePath(QStringLiteral("about.") + kExtension));
     ASSERT_TRUE(pageDocument.refreshDocument());
     EXPECT_EQ(pageDocument.useBaseTemplateFlag(), 1);
@@ -302,10 +303,9 @@ TEST_F(PageOpeningTest, ABaseTemplateThatCannotBeReadIsLoggedAndThePageStillOpen
         const QString basePath = QDir(website).filePath(QStringLiteral("basetemplate.html"));
         writeBytes(basePath, base.bytes);
 
-        ProductProfile& profile = DataCentre::profile();
-        profile.openingFromWebsiteFlag = true;
-        profile.openingWebsiteFolderPath = website;
         SKTDocument document;
+        document.setOpeningFromWebsiteFlag(true);
+        document.setOpeningWebsiteFolderPath(website);
         document.setFileLocation(QDir(website).filePath(QStringLiteral("about.") + kExtension));
         const LogCapture log;
         ASSERT_TRUE(document.refreshDocument());

@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         DocumentTest::SetUp();
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.documentExtension = kExtension;
         profile.workingFolderPath = pathInHome(QStringLiteral("working"));
         profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
@@ -66,8 +66,8 @@ protected:
     // A page document whose page file opens with the owner and patient block of older profile products.
     QString oldProfilePackage()
     {
-        DataCentre::profile().profileFieldKeys = {"Owner First Name", "Owner Last Name", "Pet Chart Number",
-                                                  "Notes"};
+        DataCentre::mutableProfile().profileFieldKeys = {"Owner First Name", "Owner Last Name",
+                                                         "Pet Chart Number", "Notes"};
         StoredPage page = twoBoxes();
         page.trailer.clear();
         const QString oldBlock =

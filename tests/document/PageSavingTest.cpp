@@ -64,7 +64,7 @@ TEST_F(PageSavingTest, ASavedPageOpensWithTheSameObjects)
     ASSERT_TRUE(document.saveThisPage(location, 0));
     QDir().mkpath(
         QDir(DataCentre::profile().workingFolderPath).filePath(QStringLiteral("0000Received_Pages")));
-    DataCentre::profile().receivedPagesFolderName = QStringLiteral("0000Received_Pages");
+    DataCentre::mutableProfile().receivedPagesFolderName = QStringLiteral("0000Received_Pages");
     SKTDocument opened;
     opened.setFileLocation(location);
     ASSERT_TRUE(opened.refreshDocument());
@@ -87,7 +87,7 @@ TEST_F(PageSavingTest, ASavedPageOpensWithTheSameObjects)
 
 TEST_F(PageSavingTest, UnderTheResponsiveDesignerThePageFolderKeepsItsName)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     buildPage();
     ASSERT_TRUE(document.saveThisPage(location, 0));
     const QStringList entries = zipEntries(location);
@@ -222,7 +222,7 @@ TEST_F(PageSavingTest, StoredPagesAreAsciiUntilACharacterNeedsMore)
 
 TEST_F(PageSavingTest, ProductsWhosePagesAreNeverEditedNeverWrite)
 {
-    DataCentre::profile().neverEdited = true;
+    DataCentre::mutableProfile().neverEdited = true;
     buildPage();
     EXPECT_TRUE(document.saveThisPage(location, 0));
     EXPECT_FALSE(QFileInfo::exists(location));
@@ -232,7 +232,7 @@ TEST_F(PageSavingTest, ProductsWhosePagesAreNeverEditedNeverWrite)
 
 TEST_F(PageSavingTest, TheSaveCommandAsksWhereAnUntitledPageGoes)
 {
-    DataCentre::profile().useOfficialPageName = true;
+    DataCentre::mutableProfile().useOfficialPageName = true;
     buildPage();
     panels.choose({location});
     EXPECT_TRUE(document.saveDocumentWithDelegate());
@@ -244,7 +244,7 @@ TEST_F(PageSavingTest, TheSaveCommandAsksWhereAnUntitledPageGoes)
 
 TEST_F(PageSavingTest, TheStyleSheetIsWrittenForTheLayoutBeingEdited)
 {
-    DataCentre::profile().separateStyleSheet = true;
+    DataCentre::mutableProfile().separateStyleSheet = true;
     buildPage();
     ASSERT_TRUE(document.saveThisPage(location, 0));
     const QString full = QDir(document.pageFolderPath()).filePath(QStringLiteral("full.css"));

@@ -36,7 +36,7 @@ protected:
     {
         VelkTest::SetUp();
         DataCentre::resetProfile();
-        DataCentre::profile().pageTitlesEnabled = true;
+        DataCentre::mutableProfile().pageTitlesEnabled = true;
     }
     void TearDown() override
     {
@@ -224,7 +224,7 @@ TEST_F(ProfileDataMigrationTest, PageTitleWithoutOldBlock)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(DataCentre::grabPageTitle(QString::fromLatin1(c.text)), QString::fromLatin1(c.title));
     }
-    DataCentre::profile().pageTitlesEnabled = false;
+    DataCentre::mutableProfile().pageTitlesEnabled = false;
     EXPECT_EQ(DataCentre::grabPageTitle(QStringLiteral("<!--PAGETITLESTART==About==PAGETITLEEND-->")),
               QString());
 }

@@ -61,9 +61,9 @@ TEST_F(StringServicesTest, FileNamesNeverLeaveTheirFolder)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString name = QString::fromUtf8(c.name);
-        DataCentre::profile().useOfficialPageName = false;
+        DataCentre::mutableProfile().useOfficialPageName = false;
         EXPECT_EQ(DataCentre::generateNewFileName(name), QString::fromUtf8(c.plain));
-        DataCentre::profile().useOfficialPageName = true;
+        DataCentre::mutableProfile().useOfficialPageName = true;
         EXPECT_EQ(DataCentre::generateNewFileName(name), QString::fromUtf8(c.official));
     }
 }

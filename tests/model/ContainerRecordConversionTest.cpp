@@ -182,7 +182,7 @@ TEST_F(ContainerRecordConversionTest, ContainersNumberedNoneGatherNothing)
     const auto freeText = loadedTextRecord(QStringLiteral("free"));
     auto gallery = std::make_shared<GalleryGridView>();
     gallery->setGalleryNumber(-99);
-    DataCentre::profile().tableImages = true;
+    DataCentre::mutableProfile().tableImages = true;
 
     const QList<GraphicPropertyDictionary> dictionaries =
         converted({slideshowRecord(-99), tableRecord(-99), gallery, free, freeText});
@@ -277,7 +277,7 @@ TEST_F(ContainerRecordConversionTest, FormFieldWithATablesNumberIsConvertedOnceW
 TEST_F(ContainerRecordConversionTest, TableImagesDependOnTheProduct)
 {
     for (const bool tableImages : {false, true}) {
-        DataCentre::profile().tableImages = tableImages;
+        DataCentre::mutableProfile().tableImages = tableImages;
         auto background = loadedImageRecord(QStringLiteral("image1.png"));
         background->setTableNumber(5);
         auto cellImage = loadedImageRecord(QStringLiteral("image2.png"));

@@ -93,11 +93,11 @@ public:
         : m_saved(DataCentre::profile())
     {
         DataCentre::resetProfile();
-        DataCentre::profile().canvasScale = 1.0f;
-        DataCentre::profile().selectionHandleLineWidth = 2.0f;
+        DataCentre::mutableProfile().canvasScale = 1.0f;
+        DataCentre::mutableProfile().selectionHandleLineWidth = 2.0f;
     }
-    ~ScopedProfile() { DataCentre::profile() = m_saved; }
-    ProductProfile* operator->() { return &DataCentre::profile(); }
+    ~ScopedProfile() { DataCentre::mutableProfile() = m_saved; }
+    ProductProfile* operator->() { return &DataCentre::mutableProfile(); }
 
 private:
     ProductProfile m_saved;

@@ -263,7 +263,7 @@ TEST_F(CardAndFlyerConfigurationsTest, WithoutItsLaunchSheetACardDesignerKeepsTh
     for (const QString& name : {kGondrel, kECards}) {
         SCOPED_TRACE(name.toStdString());
         DataCentre::resetProfile();
-        ProductProfile& p = DataCentre::profile();
+        ProductProfile& p = DataCentre::mutableProfile();
         ASSERT_TRUE(Configurations::businessCardConfigurations().apply(name, p));
         EXPECT_EQ(p.selectedPrintSheet,
                   name == kGondrel ? "Business Card - 10 Per Letter Sheet" : "Post Card - 4\" x 6\"");

@@ -188,6 +188,27 @@ TEST_F(ConfigurationsTest, SisterProductsDifferOnlyWhereTheirTablesSay)
     EXPECT_EQ(differingRows("Plimsy Mails Pro 2", "Plimsy Mails Express").size(), 7);
 }
 
+// The behaviours of single products come with their configurations, and with no other.
+TEST_F(ConfigurationsTest, ProductBehavioursComeFromTheirTables)
+{
+    const QStringList chartTitle{"Owner First Name", "Owner Last Name", "Pet Chart Number"};
+    const QStringList petTitle{"Owner First Name", "Owner Last Name", "Pet Name", "Pet Breed"};
+    const QHash<QString, QStringList> titles{{"All My Wendrils", chartTitle},
+                                             {"All My Wendrils 2", chartTitle},
+                                             {"Student Varrows", chartTitle},
+                                             {"All My Wendrils Vet Edition", petTitle}};
+    const QStringList mailProducts{"Plimsy Mails Pro 2", "Plimsy Mails Express"};
+    for (const QString& name : productChain()) {
+        SCOPED_TRACE(name.toStdString());
+        const ProductProfile p = launchAs(name);
+        EXPECT_EQ(p.mailCanvasPresets, mailProducts.contains(name));
+        EXPECT_EQ(p.pageTileScreenshots, name == u"All My Wendrils 2");
+        EXPECT_EQ(p.pagesWithoutBaseTemplate, name == u"Tazmir Label Maker");
+        EXPECT_EQ(p.raiseProgressWindow, name == u"Tazmir Label Maker");
+        EXPECT_EQ(p.pageTitleProfileKeys, titles.value(name));
+    }
+}
+
 TEST_F(ConfigurationsTest, PageDesignersSetTheirDistinguishingFields)
 {
     const ProductProfile viewer = launchAs("Velkpage Web Design Document Viewer");

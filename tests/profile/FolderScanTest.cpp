@@ -39,7 +39,7 @@ protected:
 
     static void setMode(Mode mode)
     {
-        ProductProfile& profile = DataCentre::profile();
+        ProductProfile& profile = DataCentre::mutableProfile();
         profile.fileCatalogMode = mode == Mode::Folders;
         profile.photoCatalogMode = mode == Mode::Photos;
         profile.videoCatalogMode = mode == Mode::Videos;
@@ -191,7 +191,7 @@ TEST_F(FolderScanTest, CopiesAreNumberedAfterThePageNoun)
     writeFile(source + "/sky.gif", QByteArray("sky"));
     catalogFileList() = {recordOf(source + "/sea.jpg"), recordOf(source + "/hill.PNG"),
                          recordOf(source + "/sky.gif")};
-    DataCentre::profile().pageNoun = "photo";
+    DataCentre::mutableProfile().pageNoun = "photo";
     const QString output = pathInHome("site");
     QDir().mkpath(output);
     DataCentre::showProgressIndicator();
@@ -214,7 +214,7 @@ TEST_F(FolderScanTest, CopyingAgainReplacesStaleCopiesAndLogsFailures)
     const QString source = pathInHome("originals");
     writeFile(source + "/a.jpg", QByteArray("first"));
     writeFile(source + "/b.jpg", QByteArray("second"));
-    DataCentre::profile().pageNoun = "photo";
+    DataCentre::mutableProfile().pageNoun = "photo";
     const QString output = pathInHome("site");
     QDir().mkpath(output);
     catalogFileList() = {recordOf(source + "/a.jpg"), recordOf(source + "/b.jpg")};
@@ -237,7 +237,7 @@ TEST_F(FolderScanTest, CopyIntoItselfKeepsTheFile)
 {
     const QString output = pathInHome("site");
     writeFile(output + "/photo/photo0.jpg", QByteArray("kept"));
-    DataCentre::profile().pageNoun = "photo";
+    DataCentre::mutableProfile().pageNoun = "photo";
     catalogFileList() = {recordOf(output + "/photo/photo0.jpg")};
     LogCapture log;
     DataCentre::duplicatePhotoRepository(output);

@@ -45,7 +45,7 @@ TEST_F(HexColorTest, PaletteColoursComeBackExactlyOthersMayDropAStep)
 {
     const QColor nearlyWhite = QColor::fromRgbF(0.999f, 0.999f, 0.999f);
     EXPECT_EQ(DataCentre::asHexString(nearlyWhite), "FEFEFE");
-    DataCentre::profile().colorPalette = {"CLEAR0", "FFFFFF"};
+    DataCentre::mutableProfile().colorPalette = {"CLEAR0", "FFFFFF"};
     EXPECT_EQ(DataCentre::asHexString(nearlyWhite), "FFFFFF");
 }
 

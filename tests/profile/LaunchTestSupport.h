@@ -69,7 +69,7 @@ protected:
     static ProductProfile launchAs(const QString& displayName, float printPointsPerInch = 0.0f)
     {
         DataCentre::resetProfile();
-        DataCentre::profile().printPointsPerInch = printPointsPerInch;
+        DataCentre::mutableProfile().printPointsPerInch = printPointsPerInch;
         Bundle::main().setInfoValue(QStringLiteral("CFBundleDisplayName"), displayName);
         DataCentre::runAppSpecificSetups();
         return DataCentre::profile();

@@ -244,7 +244,7 @@ TEST_F(PalettesTest, PaletteColoursSurviveAReadAndWriteRoundTrip)
 {
     for (const NamedPalette& palette : kPalettes) {
         const QStringList colours = palette.build();
-        DataCentre::profile().colorPalette = colours;
+        DataCentre::mutableProfile().colorPalette = colours;
         for (qsizetype i = 1; i < colours.size(); ++i) {
             const QString& colour = colours.at(i);
             EXPECT_EQ(DataCentre::asHexString(DataCentre::colorWithHexString(colour)), colour)

@@ -17,7 +17,7 @@ protected:
     {
         resetState();
         loadPrintLabels();
-        profile().printPointsPerInch = 144.0f;
+        mutableProfile().printPointsPerInch = 144.0f;
     }
     void TearDown() override { resetState(); }
 
@@ -79,7 +79,6 @@ TEST_F(PrintCanvasTest, GrabFindsTheSheetAndRegistersItsRulerUnits)
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->printDescription(), kThirtyPerLetter);
     EXPECT_EQ(sheet, printSheetCatalogue().at(8));
-    EXPECT_EQ(profile().selectedPrintSheet, kThirtyPerLetter);
 
     const auto inches = RulerUnits::unitNamed("Inches");
     ASSERT_TRUE(inches);
@@ -112,7 +111,7 @@ TEST_F(PrintCanvasTest, GrabTakesTheFirstExactMatch)
 
 TEST_F(PrintCanvasTest, UnknownDescriptionFindsNothingAndChangesNothing)
 {
-    profile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
+    mutableProfile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
     const auto standardInches = RulerUnits::unitNamed("Inches")->pointsPerUnit;
     for (const QString description :
          {"label - 30 per letter sheet", "Label - 30 Per Letter Sheet ", "", "Label"}) {
@@ -163,9 +162,9 @@ TEST_F(PrintCanvasTest, ThirtyPerLetterSheetSetsUpTheCanvas)
 
 TEST_F(PrintCanvasTest, TurnedCanvasSwapsTheCanvasButNotThePageImageOrGrid)
 {
-    profile().canvasRotation = 90;
-    resetPrintCanvas(grabLabelHelper(kThirtyPerLetter));
-    const auto& p = profile();
+    const auto sheet = grabLabelHelper(kThirtyPerLetter);
+    ASSERT_TRUE(sheet);
+    const PrintCanvas p = printCanvasOfSheet(*sheet, 90, 144.0f);
     EXPECT_EQ(p.canvasWidth, 600);
     EXPECT_EQ(p.canvasHeight, 1575);
     EXPECT_EQ(p.defaultPageWidth, 600);
@@ -176,10 +175,16 @@ TEST_F(PrintCanvasTest, TurnedCanvasSwapsTheCanvasButNotThePageImageOrGrid)
     EXPECT_EQ(p.printSheetHeightPoints, 1440.0f);
 
     // only exactly 90 turns the canvas
-    profile().canvasRotation = 180;
-    resetPrintCanvas(grabLabelHelper(kThirtyPerLetter));
-    EXPECT_EQ(p.canvasWidth, 1575);
-    EXPECT_EQ(p.canvasHeight, 600);
+    const PrintCanvas upsideDown = printCanvasOfSheet(*sheet, 180, 144.0f);
+    EXPECT_EQ(upsideDown.canvasWidth, 1575);
+    EXPECT_EQ(upsideDown.canvasHeight, 600);
+}
+
+TEST_F(PrintCanvasTest, LaunchSetsUpTheProfileUnturned)
+{
+    const auto sheet = grabLabelHelper(kThirtyPerLetter);
+    resetPrintCanvas(sheet);
+    EXPECT_EQ(printCanvasOf(profile()), printCanvasOfSheet(*sheet, 0, 144.0f));
 }
 
 TEST_F(PrintCanvasTest, CanvasScaleStepsDownWithTheCanvasWidth)
@@ -208,7 +213,7 @@ TEST_F(PrintCanvasTest, OneLabelSheetGridHasNoGaps)
 
 TEST_F(PrintCanvasTest, GridUsesThePrintPointsPerInch)
 {
-    profile().printPointsPerInch = 72.0f;
+    mutableProfile().printPointsPerInch = 72.0f;
     resetPrintCanvas(grabLabelHelper("Label - 30 Per Letter Sheet Foil"));
     EXPECT_EQ(profile().printSheetWidthPoints, 3 * 162.0f + 2 * 36.0f);
     EXPECT_EQ(profile().printSheetHeightPoints, 10 * 54.0f + 9 * 18.0f);
@@ -234,7 +239,7 @@ TEST_F(PrintCanvasTest, SelectionFindsTheFirstSheetByCountAndPaper)
         {7, "na-letter", ""},
         {10, "Letter", ""},
     };
-    profile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
+    mutableProfile().selectedPrintSheet = "Label - 6 Per Letter Sheet";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
         const auto sheet = grabLabelHelperBasedOnSelection(c.count, c.paperSize);

@@ -312,7 +312,7 @@ TEST_F(PrintProductConfigurationsTest, EnvelopeDesignerStartsOnTheNumberTenEnvel
 TEST_F(PrintProductConfigurationsTest, EnvelopeDesignerWithoutItsSheetKeepsItsOwnCanvas)
 {
     DataCentre::printSheetCatalogue().clear();
-    ProductProfile& p = DataCentre::profile();
+    ProductProfile& p = DataCentre::mutableProfile();
     ASSERT_TRUE(Configurations::envelopeDesignerConfiguration().apply(kEnvelopes, p));
     EXPECT_EQ(p.selectedPrintSheet, kTenEnvelope);
     EXPECT_EQ(p.canvasWidth, 1500);

@@ -30,17 +30,19 @@ TEST(ProductProfileTest, EveryFieldOfAFreshProfileIsZero)
         if (!isZero(value))
             nonZero << name;
     });
-    fresh.forEachRuntimeField([&](const char* name, const auto& value) {
+    const auto noteNonZero = [&](const char* name, const auto& value) {
         if (!isZero(value))
             nonZero << name;
-    });
+    };
+    fresh.forEachRuntimeField(noteNonZero);
+    fresh.forEachProductTrait(noteNonZero);
     EXPECT_EQ(count, 134);
     EXPECT_TRUE(nonZero.isEmpty()) << nonZero.join(", ").toStdString();
 }
 
 TEST(ProductProfileTest, ResetPutsRewrittenFieldsBack)
 {
-    auto& profile = DataCentre::profile();
+    auto& profile = DataCentre::mutableProfile();
     profile.canvasWidth = 900;
     profile.canvasScale = 0.5f;
     profile.selectedPrintSheet = QStringLiteral("Label - 30 Per Letter Sheet");

@@ -87,6 +87,7 @@ bool assignProfileField(ProductProfile& profile, const QString& field, const Pro
         return assignValue(profile.name, cell, profile);
     VELK_PROFILE_FIELDS(VELK_ASSIGN_PROFILE_FIELD)
     VELK_PROFILE_RUNTIME_FIELDS(VELK_ASSIGN_PROFILE_FIELD)
+    VELK_PROFILE_PRODUCT_TRAITS(VELK_ASSIGN_PROFILE_FIELD)
 #undef VELK_ASSIGN_PROFILE_FIELD
     return false;
 }

@@ -139,6 +139,8 @@ const ConfigurationTable& labelDesignerConfigurations()
              {"https://www.velk.app/fennick-label-designer-pro/store",
               "https://www.velk.app/tazmir-label-maker/store"}},
             {"userGuideFile", {"FennickLabelDesignerPro.PDF", "TazmirLabelsUserGuide.PDF"}},
+            {"pagesWithoutBaseTemplate", {none, 1}},
+            {"raiseProgressWindow", {none, 1}},
         }};
     // clang-format on
     return table;

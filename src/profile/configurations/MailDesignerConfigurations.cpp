@@ -84,6 +84,7 @@ const ConfigurationTable& mailDesignerConfigurations()
             {"userGuideFile", {"PlimsyMailsPro2.PDF", "PlimsyMailsExpress.PDF"}},
             {"dropboxAppKey", {"k7vq2mzt9xw4rbn", "zr6nfk2bqyx8mtw"}},
             {"dropboxAppSecret", {"p3hd8wcy5tjqlsv", "w9gvlq4dxs7hkcp"}},
+            {"mailCanvasPresets", {1, 1}},
         }};
     // clang-format on
     return table;

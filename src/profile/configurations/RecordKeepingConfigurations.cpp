@@ -114,6 +114,16 @@ QStringList animalRecordKeys(const ProductProfile&)
             "Birth Date Status"};
 }
 
+QStringList ownerAndChartTitle(const ProductProfile&)
+{
+    return {"Owner First Name", "Owner Last Name", "Pet Chart Number"};
+}
+
+QStringList ownerAndPetTitle(const ProductProfile&)
+{
+    return {"Owner First Name", "Owner Last Name", "Pet Name", "Pet Breed"};
+}
+
 void viewerWelcomeNote(ProductProfile& profile)
 {
     static const char* const note = "Thanks for choosing %1!\n\nAll My Wendrils is a profile management app. "
@@ -237,6 +247,8 @@ const ConfigurationTable& recordKeepingConfigurations()
             {"rateAppURL",
              {"https://www.velk.app/all-my-wendrils/store", "", none, "https://www.velk.app/all-my-wendrils-vet/store",
               "https://www.velk.app/student-varrows/store"}},
+            {"pageTileScreenshots", {none, 1, none, none, none}},
+            {"pageTitleProfileKeys", {ownerAndChartTitle, ownerAndChartTitle, none, ownerAndPetTitle, ownerAndChartTitle}},
         }};
     // clang-format on
     return table;

@@ -57,7 +57,6 @@ std::shared_ptr<const LabelHelper> grabLabelHelper(const QString& description)
     });
     if (found == catalogue.end())
         return nullptr;
-    profile().selectedPrintSheet = description;
     registerRulerUnits((*found)->canvasPixelFactor());
     return *found;
 }
@@ -72,35 +71,54 @@ std::shared_ptr<const LabelHelper> grabLabelHelperBasedOnSelection(int labelCoun
     return nullptr;
 }
 
+PrintCanvas printCanvasOfSheet(const LabelHelper& sheet, int rotation, float pointsPerInch)
+{
+    PrintCanvas c;
+    c.printRowsPerSheet = sheet.printNumOfRowsPerSheet();
+    c.printColumnsPerSheet = sheet.printNumOfColumnsPerSheet();
+    c.printLabelWidthInch = sheet.printSingleLabelWidthInch();
+    c.printLabelHeightInch = sheet.printSingleLabelHeightInch();
+    c.printColumnSpacingInch = sheet.printLabelColumnSpacingInch();
+    c.printRowSpacingInch = sheet.printLabelRowSpacingInch();
+    c.printTopMarginInch = sheet.printSheetTopMarginInch();
+    c.printBottomMarginInch = sheet.printSheetBottomMarginInch();
+    c.printLeftMarginInch = sheet.printSheetLeftMarginInch();
+    c.printRightMarginInch = sheet.printSheetRightMarginInch();
+
+    const bool turned = rotation == 90;
+    c.canvasWidth = turned ? sheet.canvasHeight() : sheet.canvasWidth();
+    c.canvasHeight = turned ? sheet.canvasWidth() : sheet.canvasHeight();
+    c.defaultPageWidth = c.canvasWidth;
+    c.defaultPageHeight = c.canvasHeight;
+    // Page images keep the sheet's own width whichever way the canvas is turned.
+    c.screenshotSize = sheet.canvasWidth();
+    c.canvasScale = canvasScaleForWidth(c.canvasWidth);
+
+    c.printSheetWidthPoints =
+        gridPoints(c.printColumnsPerSheet, c.printLabelWidthInch, c.printColumnSpacingInch, pointsPerInch);
+    c.printSheetHeightPoints =
+        gridPoints(c.printRowsPerSheet, c.printLabelHeightInch, c.printRowSpacingInch, pointsPerInch);
+    return c;
+}
+
+PrintCanvas printCanvasOf(const ProductProfile& profile)
+{
+    PrintCanvas c;
+#define VELK_READ_PRINT_CANVAS_FIELD(type, name) c.name = profile.name;
+    VELK_PRINT_CANVAS_FIELDS(VELK_READ_PRINT_CANVAS_FIELD)
+#undef VELK_READ_PRINT_CANVAS_FIELD
+    return c;
+}
+
 void resetPrintCanvas(const std::shared_ptr<const LabelHelper>& sheet)
 {
     if (!sheet)
         return;
-    auto& p = profile();
-    p.printRowsPerSheet = sheet->printNumOfRowsPerSheet();
-    p.printColumnsPerSheet = sheet->printNumOfColumnsPerSheet();
-    p.printLabelWidthInch = sheet->printSingleLabelWidthInch();
-    p.printLabelHeightInch = sheet->printSingleLabelHeightInch();
-    p.printColumnSpacingInch = sheet->printLabelColumnSpacingInch();
-    p.printRowSpacingInch = sheet->printLabelRowSpacingInch();
-    p.printTopMarginInch = sheet->printSheetTopMarginInch();
-    p.printBottomMarginInch = sheet->printSheetBottomMarginInch();
-    p.printLeftMarginInch = sheet->printSheetLeftMarginInch();
-    p.printRightMarginInch = sheet->printSheetRightMarginInch();
-
-    const bool turned = p.canvasRotation == 90;
-    p.canvasWidth = turned ? sheet->canvasHeight() : sheet->canvasWidth();
-    p.canvasHeight = turned ? sheet->canvasWidth() : sheet->canvasHeight();
-    p.defaultPageWidth = p.canvasWidth;
-    p.defaultPageHeight = p.canvasHeight;
-    // Page images keep the sheet's own width whichever way the canvas is turned.
-    p.screenshotSize = sheet->canvasWidth();
-    p.canvasScale = canvasScaleForWidth(p.canvasWidth);
-
-    p.printSheetWidthPoints = gridPoints(p.printColumnsPerSheet, p.printLabelWidthInch,
-                                         p.printColumnSpacingInch, p.printPointsPerInch);
-    p.printSheetHeightPoints =
-        gridPoints(p.printRowsPerSheet, p.printLabelHeightInch, p.printRowSpacingInch, p.printPointsPerInch);
+    ProductProfile& p = mutableProfile();
+    const PrintCanvas c = printCanvasOfSheet(*sheet, 0, p.printPointsPerInch);
+#define VELK_WRITE_PRINT_CANVAS_FIELD(type, name) p.name = c.name;
+    VELK_PRINT_CANVAS_FIELDS(VELK_WRITE_PRINT_CANVAS_FIELD)
+#undef VELK_WRITE_PRINT_CANVAS_FIELD
 }
 
 } // namespace DataCentre

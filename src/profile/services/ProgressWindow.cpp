@@ -175,7 +175,7 @@ void showProgressIndicator()
 {
     GuiThreadCalls::instance().run([] {
         openFreshWindow(true);
-        if (profile().productDisplayName == QStringLiteral("Tazmir Label Maker"))
+        if (profile().raiseProgressWindow)
             sharedWindow()->raise();
     });
 }
