@@ -1,5 +1,7 @@
 #include "DocumentTestSupport.h"
 
+#include "model/GraphicKinds.h"
+
 #include <QCoreApplication>
 
 #include <stdexcept>
@@ -206,6 +208,20 @@ TEST_F(DocumentUndoTest, SettingAPropertyToItsCurrentValueRecordsNothing)
     first->setBounds(first->bounds());
     undo().checkpoint();
     EXPECT_EQ(undo().stack()->count(), 1);
+}
+
+TEST_F(DocumentUndoTest, NoKindRecordsASetOfAnUndoableKeyToTheValueItHolds)
+{
+    for (const QString& kind : GraphicKinds::names()) {
+        const auto graphic = GraphicKinds::make(kind);
+        document.insertGraphics({graphic}, {0});
+        undo().checkpoint();
+        const int steps = undo().stack()->count();
+        for (const QString& key : graphic->keysForValuesToObserveForUndo())
+            graphic->setValueForKey(key, graphic->valueForKey(key));
+        undo().checkpoint();
+        EXPECT_EQ(undo().stack()->count(), steps) << qPrintable(kind);
+    }
 }
 
 TEST_F(DocumentUndoTest, UndoAndRedoOfAPropertyChangeRestoreBothValuesAndKeepTheName)
