@@ -206,14 +206,16 @@ void SKTDocument::observeValueForKeyPath(const QString& keyPath, const std::shar
 
 void SKTDocument::nameUndoGroup(const SKTGraphic& graphic, const QString& keyPath)
 {
-    const QString presentableName = graphic.presentablePropertyNameForKey(keyPath);
+    QString presentableName = graphic.presentablePropertyNameForKey(keyPath);
+    // A programming error, but this runs inside the graphic's signal: it is logged and the key names the
+    // step, instead of an exception that would cross the setter's caller.
     if (presentableName.isNull()) {
-        const QString className = graphic.className();
-        throw std::logic_error(QStringLiteral("[[%1 class] keysForValuesToObserveForUndo] returns a set that "
-                                              "includes @\"%2\", but [[%1 class] "
-                                              "presentablePropertyNameForKey:@\"%2\"] returns nil.")
-                                   .arg(className, keyPath)
-                                   .toStdString());
+        qCritical().noquote() << QStringLiteral(
+                                     "[[%1 class] keysForValuesToObserveForUndo] returns a set that "
+                                     "includes @\"%2\", but [[%1 class] "
+                                     "presentablePropertyNameForKey:@\"%2\"] returns nil.")
+                                     .arg(graphic.className(), keyPath);
+        presentableName = keyPath;
     }
     if (m_undoGroupHasChangesToMultipleProperties)
         return;

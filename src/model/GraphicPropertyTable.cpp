@@ -23,6 +23,15 @@ GraphicProperty GraphicProperty::redrawing(Redraw what) const
     return row;
 }
 
+GraphicProperty GraphicProperty::dictionaryOnly() const
+{
+    GraphicProperty row;
+    row.key = key;
+    row.read = read;
+    row.write = write;
+    return row;
+}
+
 GraphicPropertyTable::GraphicPropertyTable(std::initializer_list<GraphicProperty> rows)
 {
     for (const GraphicProperty& row : rows)

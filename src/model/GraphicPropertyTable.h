@@ -40,6 +40,8 @@ struct GraphicProperty {
     GraphicProperty undoable(const char* name) const;
     GraphicProperty namedForUndo(const char* name) const;
     GraphicProperty redrawing(Redraw what) const;
+    // The row as it travels in the dictionary, with no value, undo step or redraw.
+    GraphicProperty dictionaryOnly() const;
     // The row with the value of a getter and setter of the kind (or of a class it derives from).
     template <class Kind, class T, class V>
     GraphicProperty accessedBy(T (Kind::*getter)() const, void (Kind::*setter)(V)) const

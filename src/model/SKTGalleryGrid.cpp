@@ -76,8 +76,7 @@ bool SKTGalleryGrid::initWithProperties(const GraphicPropertyDictionary& propert
 
 void SKTGalleryGrid::setImageArray(const TransformViewList& images)
 {
-    m_imageArray = images;
-    didChangeValueForKey(kImageArrayKey);
+    storeValue(m_imageArray, images, kImageArrayKey);
 }
 
 QRectF SKTGalleryGrid::cellRect(int row, int column) const

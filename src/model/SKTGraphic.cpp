@@ -4,6 +4,33 @@
 #include "model/GraphicPropertyTable.h"
 #include "platform/StringsTable.h"
 
+#include <QImage>
+
+namespace GraphicValues {
+
+bool same(const QString& stored, const QString& value)
+{
+    return stored == value && stored.isNull() == value.isNull();
+}
+
+bool same(const QRectF& stored, const QRectF& value)
+{
+    return stored.x() == value.x() && stored.y() == value.y() && stored.width() == value.width() &&
+           stored.height() == value.height();
+}
+
+bool same(const QPointF& stored, const QPointF& value)
+{
+    return stored.x() == value.x() && stored.y() == value.y();
+}
+
+bool same(const QImage& stored, const QImage& value)
+{
+    return stored.cacheKey() == value.cacheKey();
+}
+
+} // namespace GraphicValues
+
 SKTGraphic::SKTGraphic() = default;
 
 SKTGraphic::~SKTGraphic() = default;
@@ -32,8 +59,7 @@ std::shared_ptr<SKTGraphic> SKTGraphic::copy() const
 
 void SKTGraphic::setBounds(const QRectF& bounds)
 {
-    m_bounds = bounds;
-    didChangeValueForKey(QStringLiteral("bounds"));
+    storeValue(m_bounds, bounds, QStringLiteral("bounds"));
 }
 
 void SKTGraphic::setXPosition(double x)
@@ -68,6 +94,14 @@ QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingBounds() const
 QSet<QString> SKTGraphic::keyPathsForValuesAffectingDrawingContents() const
 {
     return propertyTable().keysRedrawing(Redraw::Contents);
+}
+
+bool SKTGraphic::announcesEverySet(const QString& key)
+{
+    // Setting the bounds to themselves is how a graphic asks the canvas to redraw it and how a text box
+    // re-measures its text, so that set is heard although nothing moved. The undo records nothing for it:
+    // it compares the values.
+    return key == QLatin1String("bounds");
 }
 
 void SKTGraphic::didChangeValueForKey(const QString& key)

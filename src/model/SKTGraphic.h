@@ -4,7 +4,6 @@
 #include "model/NoNumber.h"
 #include "model/drawing/Reflection.h"
 #include "model/records/ElementRecord.h"
-#include "platform/Accessors.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -21,6 +20,7 @@
 
 class DrawingView;
 class QCursor;
+class QImage;
 class QWidget;
 class SKTGraphic;
 struct BezierPath;
@@ -30,13 +30,37 @@ class GraphicPropertyTable;
 // Documents own their graphics; everything else holds them through these shared pointers.
 using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
 
-// A plain stored property: getter `name()`, setter `setter(value)` that stores without checking for a
-// change and tells observers of the key "name" (and of the keys that depend on it).
-#define SKT_GRAPHIC_DID_CHANGE(name) didChangeValueForKey(QStringLiteral(#name));
+// Whether a set would store what a member holds already: numbers and geometry compare exactly, a null text
+// differs from an empty one, and pictures are the same only when they share their data (comparing their
+// pixels costs more than the redraw it would spare).
+namespace GraphicValues {
+template <class T> bool same(const T& stored, const T& value)
+{
+    return stored == value;
+}
+bool same(const QString& stored, const QString& value);
+bool same(const QRectF& stored, const QRectF& value);
+bool same(const QPointF& stored, const QPointF& value);
+bool same(const QImage& stored, const QImage& value);
+} // namespace GraphicValues
+
+// A plain stored property: getter `name()` and setter `setter(value)`, which stores the value and tells
+// observers of the key "name" (and of the keys that depend on it) when it changed.
+#define SKT_GRAPHIC_SETTER(Type, name, setter)                                                               \
+    void setter(Type value)                                                                                  \
+    {                                                                                                        \
+        storeValue(m_##name, std::move(value), QStringLiteral(#name));                                       \
+    }
 #define SKT_GRAPHIC_PROPERTY(Type, name, setter, ...)                                                        \
-    VELK_STORED_FIELD(Type, name, setter, SKT_GRAPHIC_DID_CHANGE(name), __VA_ARGS__)
-// The same setter for a member whose getter is declared by hand.
-#define SKT_GRAPHIC_SETTER(Type, name, setter) VELK_SETTER(Type, name, setter, SKT_GRAPHIC_DID_CHANGE(name))
+public:                                                                                                      \
+    Type name() const                                                                                        \
+    {                                                                                                        \
+        return m_##name;                                                                                     \
+    }                                                                                                        \
+    SKT_GRAPHIC_SETTER(Type, name, setter)                                                                   \
+                                                                                                             \
+private:                                                                                                     \
+    Type m_##name{__VA_ARGS__};
 
 // The root of every object on a page. It carries the union of the properties that any kind, the
 // inspector, the page file and the code generators use; each kind uses the ones that concern it.
@@ -46,8 +70,9 @@ class SKTGraphic : public QObject {
     Q_OBJECT
 
 Q_SIGNALS:
-    // Sent after every set of the property `key`, and for each key that depends on it ("width" and
-    // "xPosition" depend on "bounds", "drawingBounds" and "drawingContents" on the drawing state).
+    // Sent after a set that changed the property `key`, and for each key that depends on it ("width" and
+    // "xPosition" depend on "bounds", "drawingBounds" and "drawingContents" on the drawing state). A set
+    // that stores the value already held is silent, but for the keys of announcesEverySet.
     void valueChanged(const QString& key);
 
 public:
@@ -160,14 +185,12 @@ public:
     virtual QPointF beginPoint() const { return m_beginPoint; }
     virtual void setBeginPoint(const QPointF& point)
     {
-        m_beginPoint = point;
-        didChangeValueForKey(QStringLiteral("beginPoint"));
+        storeValue(m_beginPoint, point, QStringLiteral("beginPoint"));
     }
     virtual QPointF endPoint() const { return m_endPoint; }
     virtual void setEndPoint(const QPointF& point)
     {
-        m_endPoint = point;
-        didChangeValueForKey(QStringLiteral("endPoint"));
+        storeValue(m_endPoint, point, QStringLiteral("endPoint"));
     }
     SKT_GRAPHIC_PROPERTY(bool, drawBeginArrow, setDrawBeginArrow)
     SKT_GRAPHIC_PROPERTY(bool, drawEndArrow, setDrawEndArrow)
@@ -377,6 +400,16 @@ protected:
     virtual std::shared_ptr<SKTGraphic> newGraphicOfSameKind() const;
     // Tells observers of the key and of every key that depends on it.
     void didChangeValueForKey(const QString& key);
+    // Stores the value and tells observers when it differs from the value held, or when the key is
+    // announced on every set.
+    template <class T> void storeValue(T& member, T value, const QString& key)
+    {
+        const bool changed = !GraphicValues::same(member, value);
+        member = std::move(value);
+        if (changed || announcesEverySet(key))
+            didChangeValueForKey(key);
+    }
+    static bool announcesEverySet(const QString& key);
 
     QString m_textString;
 

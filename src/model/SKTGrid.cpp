@@ -76,6 +76,8 @@ void SKTGrid::dropHidingTimer()
 
 void SKTGrid::setColor(const QColor& color)
 {
+    if (color == m_color)
+        return;
     m_color = color;
     changed("color");
 }
@@ -112,6 +114,8 @@ void SKTGrid::setAlwaysShown(bool alwaysShown)
 void SKTGrid::setConstraining(bool constraining)
 {
     UserDefaults::standard().setBool(constraining, kSnapGridFlagKey);
+    if (constraining == m_constraining)
+        return;
     m_constraining = constraining;
     changed("constraining");
 }

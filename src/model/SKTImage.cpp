@@ -39,6 +39,9 @@ const GraphicPropertyTable& SKTImage::propertyTable() const
         GraphicPropertyTable t = basePropertyTable();
         t.redraw(Redraw::Contents,
                  {"opacity", "shadowFlag", "borderWidth", "borderHexColorString", "borderStyle"});
+        // An image neither fills nor strokes, whatever it stores: those keys only travel in the dictionary.
+        for (const char* key : {"drawingFill", "drawingStroke"})
+            t.replace(t.row(QString::fromLatin1(key)).dictionaryOnly());
         t.readAs<I>("retinaFlag",
                     [](I& i, const QVariant* v) { i.setRetinaFlag(v && integerValue(*v) == 1); });
         t.writeAs<I>("slideShowNumber", [](I& i) { return QVariant(integerText(i.slideShowNumber())); });
@@ -167,20 +170,17 @@ void SKTImage::setFilePath(const QString& path)
 
 void SKTImage::set_contents(const QImage& picture)
 {
-    m_contents = picture;
-    didChangeValueForKey(QStringLiteral("_contents"));
+    storeValue(m_contents, picture, QStringLiteral("_contents"));
 }
 
 void SKTImage::setFlippedHorizontally(bool flipped)
 {
-    m_flippedHorizontally = flipped;
-    didChangeValueForKey(kFlippedHorizontallyKey);
+    storeValue(m_flippedHorizontally, flipped, kFlippedHorizontallyKey);
 }
 
 void SKTImage::setFlippedVertically(bool flipped)
 {
-    m_flippedVertically = flipped;
-    didChangeValueForKey(kFlippedVerticallyKey);
+    storeValue(m_flippedVertically, flipped, kFlippedVerticallyKey);
 }
 
 QImage SKTImage::reflectedInput() const

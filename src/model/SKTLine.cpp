@@ -76,12 +76,16 @@ QPointF SKTLine::endPoint() const
 
 void SKTLine::setBeginPoint(const QPointF& point)
 {
+    if (GraphicValues::same(point, beginPoint()))
+        return;
     const QRectF newBounds = boundsWithBeginPoint(point, endPoint(), &m_pointsRight, &m_pointsDown);
     setBounds(newBounds);
 }
 
 void SKTLine::setEndPoint(const QPointF& point)
 {
+    if (GraphicValues::same(point, endPoint()))
+        return;
     const QRectF newBounds = boundsWithBeginPoint(beginPoint(), point, &m_pointsRight, &m_pointsDown);
     setBounds(newBounds);
 }

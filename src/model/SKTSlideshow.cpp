@@ -66,8 +66,7 @@ bool SKTSlideshow::initWithProperties(const GraphicPropertyDictionary& propertie
 
 void SKTSlideshow::setImageArray(const TransformViewList& images)
 {
-    m_imageArray = images;
-    didChangeValueForKey(kImageArrayKey);
+    storeValue(m_imageArray, images, kImageArrayKey);
 }
 
 void SKTSlideshow::addIntoImageArray(const std::shared_ptr<TransformView>& image)
@@ -79,8 +78,7 @@ void SKTSlideshow::addIntoImageArray(const std::shared_ptr<TransformView>& image
 
 void SKTSlideshow::setCurrentImageIndex(int index)
 {
-    m_currentImageIndex = index;
-    didChangeValueForKey(QStringLiteral("currentImageIndex"));
+    storeValue(m_currentImageIndex, index, QStringLiteral("currentImageIndex"));
 }
 
 void SKTSlideshow::moveSlideForward()

@@ -284,7 +284,8 @@ QString SKTText::undoContents() const
 
 void SKTText::setUndoContents(const QString& text)
 {
-    setScriptingContents(text);
+    if (text != undoContents())
+        setScriptingContents(text);
 }
 
 QSet<QString> SKTText::keysForValuesToObserveForUndo() const

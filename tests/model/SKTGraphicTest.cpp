@@ -114,8 +114,7 @@ TEST(SKTGraphicTest, SettersAnnounceTheirKeyAndTheKeysThatDependOnIt)
         {[](SKTGraphic& g) { g.setStrokeColor(Qt::blue); }, {"strokeColor", "drawingContents"}},
         {[](SKTGraphic& g) { g.setFontColor(Qt::green); }, {"fontColor", "drawingContents"}},
         {[](SKTGraphic& g) { g.setGroupNumber(-98); }, {"groupNumber"}},
-        // No check for change: setting the current value tells observers all the same.
-        {[](SKTGraphic& g) { g.setOpacity(1.0); }, {"opacity"}},
+        {[](SKTGraphic& g) { g.setOpacity(0.5); }, {"opacity"}},
         {[](SKTGraphic& g) { g.setTopPaddingLevelString("Small"); }, {"topPaddingLevelString"}},
     };
     for (const auto& c : cases) {
@@ -125,6 +124,31 @@ TEST(SKTGraphicTest, SettersAnnounceTheirKeyAndTheKeysThatDependOnIt)
         const QHash<QString, int> counts = announcedKeys(spy);
         EXPECT_EQ(QSet<QString>(counts.keyBegin(), counts.keyEnd()), c.keys) << qPrintable(*c.keys.begin());
         EXPECT_EQ(spy.count(), c.keys.size());
+    }
+}
+
+TEST(SKTGraphicTest, ASetOfTheValueHeldIsSilentButForTheBounds)
+{
+    const struct {
+        const char* name;
+        std::function<void(SKTGraphic&)> set;
+        QSet<QString> keys;
+    } cases[] = {
+        {"same opacity", [](SKTGraphic& g) { g.setOpacity(1.0); }, {}},
+        {"same colour", [](SKTGraphic& g) { g.setFillColor(Qt::transparent); }, {}},
+        {"still no link", [](SKTGraphic& g) { g.setLink(QString()); }, {}},
+        {"an empty link is not none", [](SKTGraphic& g) { g.setLink(QStringLiteral("")); }, {"link"}},
+        {"a tiny move is a move", [](SKTGraphic& g) { g.setBeginPoint(QPointF(0, 1e-9)); }, {"beginPoint"}},
+        {"the bounds again ask for a redraw",
+         [](SKTGraphic& g) { g.setBounds(g.bounds()); },
+         {"bounds", "xPosition", "yPosition", "width", "height", "drawingBounds"}},
+    };
+    for (const auto& c : cases) {
+        SKTGraphic g;
+        QSignalSpy spy(&g, &SKTGraphic::valueChanged);
+        c.set(g);
+        const QHash<QString, int> counts = announcedKeys(spy);
+        EXPECT_EQ(QSet<QString>(counts.keyBegin(), counts.keyEnd()), c.keys) << c.name;
     }
 }
 

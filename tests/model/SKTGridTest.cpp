@@ -173,6 +173,19 @@ TEST_F(SKTGridTest, TheSameSpacingAgainIsStoredButShowsNothing)
     EXPECT_EQ(grid.hidingTimer(), nullptr);
 }
 
+TEST_F(SKTGridTest, SettingWhatTheGridHoldsAlreadyTellsNobody)
+{
+    SKTGrid grid;
+    QSignalSpy spy(&grid, &SKTGrid::valueChanged);
+    grid.setColor(grid.color());
+    grid.setSpacing(grid.spacing());
+    grid.setAlwaysShown(grid.isAlwaysShown());
+    grid.setConstraining(grid.isConstraining());
+    EXPECT_EQ(spy.count(), 0);
+    grid.setConstraining(!grid.isConstraining());
+    EXPECT_EQ(spy.count(), 3) << "constraining, any, canSetSpacing";
+}
+
 TEST_F(SKTGridTest, AnAlwaysShownGridStartsNoDisplayAndSwitchingItEndsOne)
 {
     SKTGrid grid;
