@@ -166,9 +166,17 @@ public:
     SKT_GRAPHIC_PROPERTY(QDateTime, imageLastModDate, setImageLastModDate)
     SKT_GRAPHIC_PROPERTY(bool, retinaFlag, setRetinaFlag)
     // Kept between 0 and 1 (Drawing::clampedReflection): a picture reflects at most its own height.
-    VELK_STORED_FIELD(double, reflection, setReflection,
-                      m_reflection = Drawing::clampedReflection(m_reflection);
-                      SKT_GRAPHIC_DID_CHANGE(reflection))
+public:
+    double reflection() const { return m_reflection; }
+    void setReflection(double value)
+    {
+        storeValue(m_reflection, Drawing::clampedReflection(value), QStringLiteral("reflection"));
+    }
+
+private:
+    double m_reflection{};
+
+public:
     SKT_GRAPHIC_PROPERTY(int, maskFlag, setMaskFlag)
     SKT_GRAPHIC_PROPERTY(int, imageEnlargeFlag, setImageEnlargeFlag)
     SKT_GRAPHIC_PROPERTY(QString, bubbleShape, setBubbleShape)

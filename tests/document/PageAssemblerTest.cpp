@@ -260,7 +260,7 @@ TEST_F(PageAssemblerTest, ImagesAreWrittenInTheOrderOfTheirNumbers)
 
 TEST_F(PageAssemblerTest, ResponsiveSlidesAreCroppedToTheirOwnSlideshow)
 {
-    DataCentre::profile().responsiveDesign = true;
+    DataCentre::mutableProfile().responsiveDesign = true;
     document.setPageName(QStringLiteral("home"));
     const int heights[] = {30, 60, 45};
     for (int i = 0; i < 3; ++i) {

@@ -290,8 +290,8 @@ void SKTGraphicView::setCanvasScale(double scale)
     if (scale <= 0)
         return;
     // The handles are sized by the product's scale: a canvas that sets its own keeps them at their screen
-    // size.
-    DataCentre::profile().canvasScale = float(scale);
+    // size. Until handle sizes take the view's scale, this is the one window write to the profile.
+    DataCentre::mutableProfile().canvasScale = float(scale);
     if (scale == m_canvasScale)
         return;
     m_canvasScale = scale;

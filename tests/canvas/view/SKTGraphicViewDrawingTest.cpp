@@ -40,9 +40,9 @@ TEST_F(SKTGraphicViewDrawingTest, ATransparentPageShowsWhatTheProductAllows)
         {false, true, "CLEAR0", Qt::white, Qt::white},
         {true, false, "336699", QColor(0x33, 0x66, 0x99), QColor(0x33, 0x66, 0x99)},
     };
-    DataCentre::profile().productDisplayName = QStringLiteral("HTML Velk Pro");
+    DataCentre::mutableProfile().productDisplayName = QStringLiteral("HTML Velk Pro");
     for (const auto& c : cases) {
-        DataCentre::profile().transparentBackgroundAllowed = c.allowed;
+        DataCentre::mutableProfile().transparentBackgroundAllowed = c.allowed;
         view->setClearBackground(c.clearBackground);
         setPage(QString::fromLatin1(c.hexString), QColor(0x33, 0x66, 0x99));
         const QImage picture = grabbed();
@@ -69,7 +69,7 @@ TEST_F(SKTGraphicViewDrawingTest, TheCheckerboardStartsAtTheCanvasOnlyForTheWebs
     window.resize(400, 300);
     view->setParent(&window);
     view->move(7, 13);
-    ProductProfile& profile = DataCentre::profile();
+    ProductProfile& profile = DataCentre::mutableProfile();
     profile.transparentBackgroundAllowed = true;
     profile.canvasHeight = 250;
     setPage(QStringLiteral("CLEAR0"), Qt::white);

@@ -93,7 +93,7 @@ TEST_F(CanvasRulerTest, ShowsTheUsersUnitElseTheProductsElsePoints)
     };
     for (const auto& c : cases) {
         DataCentre::resetProfile();
-        DataCentre::profile().rulerUnits = QString::fromLatin1(c.product);
+        DataCentre::mutableProfile().rulerUnits = QString::fromLatin1(c.product);
         UserDefaults::standard().setObject(c.userChoice[0] ? QVariant(QString::fromLatin1(c.userChoice))
                                                            : QVariant(),
                                            QStringLiteral("RulerUnits"));
