@@ -107,16 +107,22 @@ float realOfAny(const PageObjectRule& rule, const Names& names, float fallback)
 
 void readBoxModel(const PageObjectRule& rule, RecordBoxModel& box, const QString& unitDefault)
 {
+    // Each pointer is taken from its table before the call: GCC's bounds check misreads an index inside a
+    // call through a member-function pointer.
     for (size_t side = 0; side < std::size(kValueSetters); ++side) {
-        (box.*kValueSetters[side])(rule.integer(P::boxValues[side], 0));
-        (box.*kUnitSetters[side])(rule.string(P::boxUnits[side], unitDefault));
+        const IntSetter setValue = kValueSetters[side];
+        const TextSetter setUnit = kUnitSetters[side];
+        (box.*setValue)(rule.integer(P::boxValues[side], 0));
+        (box.*setUnit)(rule.string(P::boxUnits[side], unitDefault));
     }
 }
 
 void readBoxLevels(const PageObjectRule& rule, RecordBoxLevels& levels)
 {
-    for (size_t side = 0; side < std::size(kLevelSetters); ++side)
-        (levels.*kLevelSetters[side])(rule.string(P::boxLevels[side], QStringLiteral("None")));
+    for (size_t side = 0; side < std::size(kLevelSetters); ++side) {
+        const LevelSetter setLevel = kLevelSetters[side];
+        (levels.*setLevel)(rule.string(P::boxLevels[side], QStringLiteral("None")));
+    }
 }
 
 } // namespace RuleReading
