@@ -185,12 +185,10 @@ namespace PageKinds {
 
 void writeImages(PageAssembly& page)
 {
-    SKTDocument& document = page.document;
     PageImageList images = page.lists.imageViewArray;
     std::stable_sort(images.begin(), images.end(),
                      [](const PageImage& a, const PageImage& b) { return imageNumber(a) < imageNumber(b); });
-    document.setStoreImageNowFlag(true);
-    const bool writeFiles = page.storeImages && !document.loopThroughFlag();
+    page.document.setStoreImageNowFlag(true);
     const bool responsive = DataCentre::profile().responsiveDesign;
     QString retinaRules;
     for (PageImage& image : images) {
@@ -202,12 +200,6 @@ void writeImages(PageAssembly& page)
         const QString folder = page.imageFolderOf(templateName);
         const int layer =
             image.graphic() ? page.layerOf(*image.graphic()) : page.layerOfRecord(image.manualLayerIndex());
-        if (writeFiles && image.selectable()) {
-            const ImageAsset asset = image.asset();
-            document.saveImage(asset);
-            if (image.hasMask())
-                document.saveMaskImage(asset);
-        }
         page.pieces.imageCss += ruleOf(image, layer, templateName);
         if (image.retinaFlag())
             retinaRules += retinaRule(image, layer, folder);
@@ -228,8 +220,6 @@ void writeImages(PageAssembly& page)
     if (!retinaRules.isEmpty())
         page.pieces.retinaCss =
             QStringLiteral("@media(-webkit-min-device-pixel-ratio: 2) {") + retinaRules + QStringLiteral("}");
-    if (!document.ignoreImageSaveErrorFlag())
-        document.checkToMakeSureOriginalImagesAreSavedProperly();
 }
 
 } // namespace PageKinds

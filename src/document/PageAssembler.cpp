@@ -16,10 +16,6 @@
 #include "profile/services/HexColor.h"
 #include "profile/services/WebFonts.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 using CodeTemplate::format;
 
 namespace {
@@ -27,7 +23,6 @@ namespace {
 const QString kWhite = QStringLiteral("FFFFFF");
 const QString kTextType = QStringLiteral("Text");
 const QString kSnippetType = QStringLiteral("HTMLSnippet");
-const QStringList kStyleSheetNames = {QStringLiteral("full.css"), QStringLiteral("mobile.css")};
 
 // The kinds in the order they are written; the numbers of each kind follow this order. Tables, sections
 // and web components take their place after the gallery grids.
@@ -137,39 +132,13 @@ void applyProfileTitle(SKTDocument& document)
     document.setPageOfficialName(parts.join(QLatin1Char(' ')));
 }
 
-// Files of the website's page folder that no image of the page uses any more; the style sheets stay.
-void removeUnusedFiles(SKTDocument& document, const PageImageList& images)
-{
-    if (document.openWebsiteFolderTempPath().isEmpty())
-        return;
-    const QDir folder(QDir(document.openWebsiteFolderTempPath()).filePath(document.pageName()));
-    if (!folder.exists())
-        return;
-    for (const QFileInfo& file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (kStyleSheetNames.contains(file.fileName()))
-            continue;
-        if (document.isImageInUse(file.completeBaseName(), file.suffix(), images)) {
-            qDebug("%s is in use", qPrintable(file.fileName()));
-            continue;
-        }
-        qDebug("%s is NOT in use", qPrintable(file.fileName()));
-        QFile::remove(file.filePath());
-    }
-}
-
 } // namespace
 
-QString& SKTDocument::lastGeneratedSource()
-{
-    static QString source;
-    return source;
-}
-
-void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, int storeImagesFlag)
+QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag)
 {
     const ProductProfile& profile = DataCentre::profile();
-    // Only the low byte of each flag counts, as callers have always passed them.
-    PageAssembly page(*this, pageName, quint8(publishFlag) != 0, quint8(storeImagesFlag) != 0);
+    // Only the low byte of the flag counts, as callers have always passed it.
+    PageAssembly page(*this, pageName, quint8(publishFlag) != 0);
 
     populateGalleryImageDimensions();
     DataCentre::prepCustomFont();
@@ -192,20 +161,14 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
         pass(page);
 
     const QString background = backgroundRule(*this, pageName, pageColor);
-    if (profile.separateStyleSheet) {
+    if (profile.separateStyleSheet)
         m_fullCSSString = PageHead::styleSheet(stylePieces(page, centring, background, true));
-        saveCSSFile();
-    }
-    transferJquery();
     const QString head =
         PageHead::head(page, stylePieces(page, centring, background, false), m_backgroundImageFlag > 0);
 
     const bool html5 = profile.responsiveDesign && !profile.inlineStyleCode;
     const QString doctype =
         QString(html5 ? PageFile::Frame::html5Doctype : PageFile::Frame::html4Doctype) + QLatin1Char('\n');
-    if (m_backgroundImageFlag > 0 &&
-        (m_useBaseTemplateFlag == 0 || pageName == DataCentre::kBaseTemplateName))
-        saveBackgroundImage();
     applyProfileTitle(*this);
     const QString body = format("<body bgcolor=#%@ leftmargin=0 topmargin=0>", {pageColor});
 
@@ -216,10 +179,8 @@ void SKTDocument::generateSourceCode(const QString& pageName, int publishFlag, i
                              page.pieces.snippetBody, page.pieces.slideshowBody}) +
                      PageTrailer::trailer(*this);
     source = PageTrailer::withKeyedBlocks(source, *this);
-    lastGeneratedSource() = PageEntities::withEntities(source);
-
-    removeUnusedFiles(*this, page.lists.imageViewArray);
     m_generatedLists = std::make_shared<PageWorkLists>(std::move(page.lists));
+    return PageEntities::withEntities(source);
 }
 
 const PageWorkLists& SKTDocument::generatedLists() const

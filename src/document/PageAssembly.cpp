@@ -14,11 +14,10 @@ const QString kBlack = QStringLiteral("000000");
 
 } // namespace
 
-PageAssembly::PageAssembly(SKTDocument& doc, const QString& name, bool publishPage, bool storeImageFiles)
+PageAssembly::PageAssembly(SKTDocument& doc, const QString& name, bool publishPage)
     : document(doc)
     , pageName(name)
     , publish(publishPage)
-    , storeImages(storeImageFiles)
     , m_graphics(doc.graphics())
 {}
 

@@ -46,14 +46,12 @@ struct PagePieces {
 // what the kinds write.
 class PageAssembly {
 public:
-    PageAssembly(SKTDocument& document, const QString& pageName, bool publish, bool storeImages);
+    PageAssembly(SKTDocument& document, const QString& pageName, bool publish);
 
     SKTDocument& document;
     const QString pageName;
     // The published page rather than the stored one.
     const bool publish;
-    // Image files are written in this run.
-    const bool storeImages;
 
     PageWorkLists lists;
     PagePieces pieces;

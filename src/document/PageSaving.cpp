@@ -109,11 +109,11 @@ bool SKTDocument::saveThisPage(const QString& location, int mode)
     m_lastSaveError.clear();
     if (refuseSavingUnreadPage())
         return false;
-    // An unnamed page takes the name the save gives it before the comparison writes any image, so its
-    // images land in the page folder that is packed.
+    // An unnamed page takes the name the save gives it before the page is generated, so its images land
+    // in the page folder that is packed.
     if (m_pageName.isEmpty() && !location.isEmpty())
         m_pageName = QFileInfo(location).completeBaseName();
-    const bool unchanged = compareSource(mode);
+    const bool unchanged = compareSource(generateSourceCode(m_pageName, mode));
     const bool sameLocation = absolutePath(location) == absolutePath(m_fileLocation);
     bool saved = true;
     if (!profile.neverEdited && !(unchanged && sameLocation && m_documentChangedCounter < 1)) {
@@ -156,26 +156,23 @@ bool SKTDocument::saveThisPage(const QString& location, int mode)
             if (!m_lastSaveError.isEmpty())
                 Alert(kSaveFailed, m_lastSaveError).runModal();
         }
+        if (!m_ignoreImageSaveErrorFlag)
+            checkToMakeSureOriginalImagesAreSavedProperly();
     }
     setDocumentEdited(!saved);
     updateWindowTitle();
     return saved;
 }
 
-bool SKTDocument::compareSource(int mode)
+bool SKTDocument::compareSource(const QString& source) const
 {
-    const bool publishWrite = m_FTPUploadFlag == kPublishWrite;
-    generateSourceCode(m_pageName, mode, m_documentChangedCounter >= 1 ? 1 : 0);
     QString stored;
-    if (publishWrite) {
+    if (m_FTPUploadFlag == kPublishWrite) {
         stored = PageText::read(publishPageFilePath());
     } else {
         stored = PageText::read(m_pagePath.isEmpty() ? storedPageFilePath() : m_pagePath);
     }
-    const bool equal = !stored.isNull() && stored == lastGeneratedSource();
-    if (!equal)
-        generateSourceCode(m_pageName, mode, 1);
-    return equal;
+    return !stored.isNull() && stored == source;
 }
 
 bool SKTDocument::savePagePreparation()
@@ -184,20 +181,22 @@ bool SKTDocument::savePagePreparation()
     m_storeImageNowFlag = true;
     if (m_pageName.isEmpty())
         m_pageName = createFileName();
-    const bool written = savePageFile(0);
-    return saveCSSFile() && written;
+    return savePageFile(0);
 }
 
 bool SKTDocument::savePageFile(int mode)
 {
-    bool written = true;
-    if (!compareSource(mode))
-        written = directlySavePageFile();
+    const QString source = generateSourceCode(m_pageName, mode);
+    const bool unchanged = compareSource(source);
+    // Images are written when the page changed or was changed since its last save.
+    bool written = writePageFiles(m_pageName, !unchanged || m_documentChangedCounter >= 1);
+    if (!unchanged)
+        written = directlySavePageFile(source) && written;
     m_FTPUploadFlag = 0;
     return written;
 }
 
-bool SKTDocument::directlySavePageFile()
+bool SKTDocument::directlySavePageFile(const QString& source)
 {
     if (preparePageFolder().isEmpty()) {
         m_lastSaveError = kNoPageFolder;
@@ -205,10 +204,9 @@ bool SKTDocument::directlySavePageFile()
     }
     const QString unwritten = QStringLiteral("The page file could not be written: ");
     if (m_FTPUploadFlag == kPublishWrite)
-        return writePublished(publishPageFilePath(), lastGeneratedSource(), m_encodingType, unwritten,
-                              m_lastSaveError);
+        return writePublished(publishPageFilePath(), source, m_encodingType, unwritten, m_lastSaveError);
     const QString path = storedPageFilePath();
-    if (!PageText::write(path, lastGeneratedSource())) {
+    if (!PageText::write(path, source)) {
         m_lastSaveError = unwritten + path;
         return false;
     }
@@ -256,9 +254,11 @@ bool SKTDocument::generatePublishVersion()
 
 bool SKTDocument::exportPublishVersion(const QString& path)
 {
-    generateSourceCode(m_pageName, 1, 0);
-    return writePublished(path, lastGeneratedSource(), m_encodingType,
-                          QStringLiteral("The page could not be written: "), m_lastSaveError);
+    const QString source = generateSourceCode(m_pageName, 1);
+    const bool filesWritten = writePageFiles(m_pageName, false);
+    return writePublished(path, source, m_encodingType, QStringLiteral("The page could not be written: "),
+                          m_lastSaveError) &&
+           filesWritten;
 }
 
 void SKTDocument::updateWindowTitle()

@@ -280,11 +280,9 @@ public:
     QImage imageWithSubviews();
 
     // ---- Page assembly: the page file, written from the graphics
-    // Writes the whole page into lastGeneratedSource: the stored page, or with `publishFlag` the published
-    // one; with `storeImagesFlag` the image files are written too. Only the low byte of each flag counts.
-    void generateSourceCode(const QString& pageName, int publishFlag, int storeImagesFlag);
-    // The page text the last generation of any document wrote; read it right after generating.
-    static QString& lastGeneratedSource();
+    // The whole page text: the stored page, or with `publishFlag` the published one. Only the low byte of the
+    // flag counts. Writes no file: the save and publish paths write the files the page refers to.
+    QString generateSourceCode(const QString& pageName, int publishFlag);
     // The objects of the last generation sorted by what they became.
     const PageWorkLists& generatedLists() const;
     // Puts the local jQuery and Bootstrap files beside the page when they are not there yet.
@@ -307,11 +305,12 @@ public:
     bool askPageToSaveItself();
     bool saveToURL(const QString& location);
     bool saveThisPage(const QString& location, int mode);
-    // Generates the page and answers whether it equals the page file it would be written to.
-    bool compareSource(int mode);
+    // Whether the generated page text equals the page file it would be written to.
+    bool compareSource(const QString& source) const;
     bool savePagePreparation();
+    // Generates the page in the mode, writes the files it refers to, and the page file when it changed.
     bool savePageFile(int mode);
-    bool directlySavePageFile();
+    bool directlySavePageFile(const QString& source);
     bool saveCSSFile();
     void clearTempFolder();
     bool generatePublishVersion();
@@ -421,6 +420,10 @@ private:
     // The file in the page folder; null without a save folder or for a name that is not a plain file name.
     QString pageFilePath(const QString& fileName) const;
     void writeScreenshots(const QImage& picture);
+    // The files the last generated page refers to, into the page folder: with `storeImages` its image files,
+    // and the style sheet, the local scripts and the background picture; files of the website's page folder
+    // that no image uses any more go. False when the style sheet could not be written.
+    bool writePageFiles(const QString& pageName, bool storeImages);
     // The save without an installed save step: to the document's file, or to one chosen in a save panel.
     bool savePageDocument();
 

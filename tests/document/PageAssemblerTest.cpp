@@ -358,6 +358,27 @@ TEST_F(PageAssemblerTest, ProductsMayTitlePagesFromTheProfileAndKeepThemOffTheBa
     EXPECT_FALSE(page.contains(QString(PageFile::Trailer::useBaseTemplate)));
 }
 
+// The files a page refers to are the save's and the publisher's to write: generating only answers the text.
+TEST_F(PageAssemblerTest, GeneratingTwiceGivesTheSameTextAndWritesNoFile)
+{
+    DataCentre::mutableProfile().separateStyleSheet = true;
+    buildStyledPage();
+    document.setPageName(QStringLiteral("home"));
+    document.setBackgroundImageFlag(1);
+    document.setBackgroundImageType(QStringLiteral("PNG"));
+    QImage background(8, 8, QImage::Format_ARGB32);
+    background.fill(Qt::magenta);
+    document.setBackgroundImage(background);
+    document.setOpenWebsiteFolderTempPath(workFolder);
+    writeBytes(QDir(workFolder).filePath(QStringLiteral("home/unused.png")), "no image uses it");
+    const QMap<QString, QByteArray> before = filesWithBytesBelow(homePath());
+
+    const QString first = document.generateSourceCode(QStringLiteral("home"), 0);
+    EXPECT_TRUE(first.contains(QStringLiteral("<div class=text0>")));
+    EXPECT_EQ(document.generateSourceCode(QStringLiteral("home"), 0), first);
+    EXPECT_EQ(filesWithBytesBelow(homePath()), before);
+}
+
 TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)
 {
     add(textBox(QStringLiteral("one"), QRectF(0, 0, 100, 20)));
@@ -365,8 +386,8 @@ TEST_F(PageAssemblerTest, WebFontsInUseAreRequestedOnce)
     const QString page = storedPage();
     EXPECT_EQ(page.count(QStringLiteral("css?family=Lato:300|&amp;subset=latin,latin-ext")), 1);
     auto plain = std::make_shared<SKTDocument>();
-    plain->generateSourceCode(QStringLiteral("empty"), 0, 0);
-    EXPECT_FALSE(SKTDocument::lastGeneratedSource().contains(QStringLiteral("css?family=")));
+    EXPECT_FALSE(
+        plain->generateSourceCode(QStringLiteral("empty"), 0).contains(QStringLiteral("css?family=")));
 }
 
 TEST_F(PageAssemblerTest, TheStoredPageParsesAsHtmlWithoutErrors)

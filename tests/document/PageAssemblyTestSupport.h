@@ -107,8 +107,7 @@ protected:
     // The page as the stored page file writes it.
     QString storedPage(const QString& pageName = QStringLiteral("home"))
     {
-        document.generateSourceCode(pageName, 0, 0);
-        return SKTDocument::lastGeneratedSource();
+        return document.generateSourceCode(pageName, 0);
     }
 
     // The first line of the page that begins with the text.

@@ -259,7 +259,7 @@ protected:
         opened.setFileLocation(location);
         if (opened.refreshDocument()) {
             EXPECT_FALSE(opened.pageLoadFailed());
-            opened.generateSourceCode(opened.pageName(), 0, 0);
+            opened.generateSourceCode(opened.pageName(), 0);
         } else {
             EXPECT_TRUE(opened.pageLoadFailed());
             EXPECT_FALSE(alerts.records().isEmpty());

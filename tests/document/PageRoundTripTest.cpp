@@ -203,8 +203,7 @@ TEST_F(PageRoundTripTest, ASavedPageOpensAsItWasAndSavesTheSameText)
     EXPECT_TRUE(alerts.records().isEmpty());
 
     // Saved again, the reopened page writes the text it was read from.
-    opened.generateSourceCode(opened.pageName(), 0, 0);
-    EXPECT_EQ(SKTDocument::lastGeneratedSource(), saved);
+    EXPECT_EQ(opened.generateSourceCode(opened.pageName(), 0), saved);
     const QString copy = pathInHome(QStringLiteral("documents/copy.velk"));
     ASSERT_TRUE(opened.saveThisPage(copy, 0));
     EXPECT_EQ(pageTextIn(copy, QStringLiteral("home.html")), saved);
@@ -234,8 +233,7 @@ TEST_F(PageRoundTripTest, AFontThisMachineLacksKeepsItsNameThroughOpeningAndSavi
                   "Font Missing Display Face is not installed on this Mac, it will be replaced with font "
                   "Helvetica Neue"));
     ASSERT_EQ(opened.graphics().size(), 1);
-    opened.generateSourceCode(opened.pageName(), 0, 0);
-    EXPECT_EQ(SKTDocument::lastGeneratedSource(), saved);
+    EXPECT_EQ(opened.generateSourceCode(opened.pageName(), 0), saved);
 }
 
 // A value the user typed, where it goes on the page and where the reopened page gives it back.

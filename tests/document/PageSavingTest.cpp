@@ -96,6 +96,25 @@ TEST_F(PageSavingTest, UnderTheResponsiveDesignerThePageFolderKeepsItsName)
     EXPECT_TRUE(entries.contains(QStringLiteral("home@2x.png")));
 }
 
+TEST_F(PageSavingTest, TheSaveWritesWhatThePageRefersToAndRemovesWhatItNoLongerUses)
+{
+    buildPage();
+    QImage pattern(8, 8, QImage::Format_ARGB32);
+    pattern.fill(Qt::magenta);
+    static_cast<PlainDocumentWindow*>(document.windowController())->pageBrush = QBrush(pattern);
+    document.setBackgroundImageFlag(1);
+    document.setBackgroundImageType(QStringLiteral("PNG"));
+    document.setOpenWebsiteFolderTempPath(workFolder);
+    const QString unused = QDir(workFolder).filePath(QStringLiteral("home/unused.png"));
+    writeBytes(unused, "no image uses it");
+
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    const QDir pageFolder(document.pageFolderPath());
+    for (const char* written : {"image1@2x.PNG", "image1o.PNG", "background.PNG", "backgroundo.PNG"})
+        EXPECT_TRUE(QFileInfo::exists(pageFolder.filePath(QString::fromLatin1(written)))) << written;
+    EXPECT_FALSE(QFileInfo::exists(unused));
+}
+
 TEST_F(PageSavingTest, SavingAgainWithoutChangesWritesNothing)
 {
     buildPage();
