@@ -68,6 +68,7 @@ void SKTGraphicView::unbindGraphics()
     for (const Observation& observation : std::as_const(m_observations))
         disconnect(observation.connection);
     m_observations.clear();
+    m_drawingCache.clear();
     for (const QMetaObject::Connection& connection : std::as_const(m_documentConnections))
         disconnect(connection);
     m_documentConnections.clear();
@@ -171,6 +172,8 @@ void SKTGraphicView::graphicChanged(SKTGraphic* graphic, const QString& key)
     const auto it = m_observations.constFind(graphic);
     if (it == m_observations.constEnd())
         return;
+    // Whatever changed may show, also where the graphic does not say so.
+    m_drawingCache.forget(graphic);
     if (key == kDrawingBoundsKey)
         setNeedsDisplayInRect(it->drawingBounds);
     else if (key != kDrawingContentsKey)
@@ -205,6 +208,7 @@ void SKTGraphicView::graphicsRemoved(const GraphicList& removed)
 {
     stopObservingGraphics(removed);
     for (const std::shared_ptr<SKTGraphic>& graphic : removed) {
+        m_drawingCache.forget(graphic.get());
         setNeedsDisplayInRect(graphic->drawingBounds());
         m_selectionOnScreen.remove(graphic.get());
         if (graphic == m_editingGraphic)

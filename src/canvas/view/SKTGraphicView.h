@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/view/DrawingCache.h"
 #include "document/GraphicSelection.h"
 #include "document/SKTDocument.h"
 #include "model/SKTGrid.h"
@@ -148,6 +149,8 @@ private:
     QMetaObject::Connection m_selectionConnection;
     QMetaObject::Connection m_gridConnection;
     QHash<const SKTGraphic*, Observation> m_observations;
+    // Enough for the pictures of a page of a thousand graphics at full size.
+    DrawingCache m_drawingCache{qsizetype(128) << 20};
     // The graphics last painted as selected, so a selection change repaints only those that changed.
     QSet<const SKTGraphic*> m_selectionOnScreen;
     std::optional<GraphicList> m_undoTouchedGraphics;

@@ -12,6 +12,7 @@ void SKTGraphicView::paintEvent(QPaintEvent* event)
 {
     const QRegion& dirty = event->region();
     QPainter painter(this);
+    m_drawingCache.beginPaint();
     drawBackground(painter, dirty);
     painter.setTransform(canvasTransform());
     DrawingView view(painter);
@@ -53,7 +54,7 @@ void SKTGraphicView::drawGraphics(DrawingView& view, const QRegion& dirty)
             !m_hidingHandles && !beingEdited && m_selection && m_selection->isSelected(graphic);
         view.save();
         view.painter().setClipRect(bounds, Qt::IntersectClip);
-        graphic.drawContentsInView(view, beingEdited);
+        m_drawingCache.drawGraphic(graphic, bounds, beingEdited, view);
         if (showsHandles)
             graphic.drawHandlesInView(view);
         view.restore();

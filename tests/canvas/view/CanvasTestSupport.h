@@ -44,6 +44,10 @@ public:
     {
         m_log.append(m_name);
         lastDrawnBeingEdited = beingCreatedOrEdited;
+        if (settlingDraws > 0) {
+            --settlingDraws;
+            setAltText(QStringLiteral("settled %1").arg(settlingDraws));
+        }
         QPainterPath area;
         area.addRect(bounds().adjusted(-reach, -reach, reach, reach));
         view.fillPath(area, fillColor());
@@ -52,6 +56,8 @@ public:
     // Draws this far beyond the bounds on every side (canvas points).
     double reach = 0;
     bool editable = false;
+    // This many draws change a property of the shape, as a graphic settling its layout does.
+    int settlingDraws = 0;
     bool lastDrawnBeingEdited = false;
     QWidget* finalizedEditor = nullptr;
 
