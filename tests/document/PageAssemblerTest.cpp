@@ -276,7 +276,7 @@ TEST_F(PageAssemblerTest, ResponsiveSlidesAreCroppedToTheirOwnSlideshow)
         slideshow->setImageArray({slide});
         add(slideshow);
     }
-    document.generateSourceCode(QStringLiteral("home"), 0, 1);
+    ASSERT_TRUE(document.savePageFile(0));
     for (int i = 0; i < 3; ++i) {
         const QImage band(QDir(workFolder).filePath(QStringLiteral("home/image%1@2x.PNG").arg(i + 1)));
         EXPECT_EQ(band.size(), QSize(200, heights[i])) << "slide " << i + 1;
