@@ -344,7 +344,7 @@ TEST_F(UnreadablePageTest, ARuleWithoutItsRequiredProperties)
 {
     StoredPage page = twoBoxes();
     page.rules << QStringLiteral(".image7{position:absolute;garbage:;;;=={");
-    expectUnreadable(package(page, QStringLiteral("home")));
+    expectUnreadable(package(page, QStringLiteral("home")), QStringLiteral("The rule"));
 }
 
 TEST_F(UnreadablePageTest, ADocumentWithoutAFile)

@@ -103,8 +103,9 @@ protected:
 
 class UnreadablePageTest : public PageOpeningTest {
 protected:
-    // Opens the document and checks that it failed the way an unreadable page fails.
-    void expectUnreadable(const QString& archive)
+    // Opens the document and checks that it failed the way an unreadable page fails, for the reason that
+    // begins with the reader's words when they are given.
+    void expectUnreadable(const QString& archive, const QString& readersWords = {})
     {
         const QByteArray stored = readBytes(archive);
         SKTDocument document;
@@ -118,6 +119,7 @@ protected:
         const DocumentResult opened = document.refreshDocument();
         EXPECT_EQ(opened.outcome, DocumentResult::NotOpened);
         EXPECT_FALSE(opened.error.isEmpty());
+        EXPECT_TRUE(opened.error.startsWith(readersWords)) << opened.error.toStdString();
         EXPECT_TRUE(document.pageLoadFailed());
         EXPECT_TRUE(document.graphics().isEmpty());
         // Without a window nothing is shown; the window shows the result.
