@@ -23,8 +23,9 @@ int main(int argc, char** argv)
         QDir().mkpath(source.tempSavePathLocal());
         source.setPageFileExtension(QStringLiteral("html"));
         BenchPage::build(source);
-        if (!source.saveThisPage(location, 0)) {
-            std::fprintf(stderr, "save failed: %s\n", qPrintable(source.lastSaveError()));
+        const DocumentResult saved = source.saveThisPage(location, 0);
+        if (!saved) {
+            std::fprintf(stderr, "save failed: %s\n", qPrintable(saved.error));
             return 1;
         }
     }
@@ -35,10 +36,10 @@ int main(int argc, char** argv)
         SKTDocument document;
         document.setFileLocation(location);
         const auto start = std::chrono::steady_clock::now();
-        const bool opened = document.refreshDocument();
+        const DocumentResult opened = document.refreshDocument();
         total += BenchPage::millisecondsSince(start);
         if (!opened) {
-            std::fprintf(stderr, "open failed\n");
+            std::fprintf(stderr, "open failed: %s\n", qPrintable(opened.error));
             return 1;
         }
         objects = document.graphics().size();

@@ -24,10 +24,10 @@ int main(int argc, char** argv)
     for (int run = 0; run < kRuns; ++run) {
         document.setDocumentChangedCounter(1);
         const auto start = std::chrono::steady_clock::now();
-        const bool saved = document.saveThisPage(location, 0);
+        const DocumentResult saved = document.saveThisPage(location, 0);
         total += BenchPage::millisecondsSince(start);
         if (!saved) {
-            std::fprintf(stderr, "save failed: %s\n", qPrintable(document.lastSaveError()));
+            std::fprintf(stderr, "save failed: %s\n", qPrintable(saved.error));
             return 1;
         }
     }

@@ -5,7 +5,6 @@
 #include "document/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/records/TransformView.h"
-#include "platform/Alert.h"
 #include "platform/Bundle.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
@@ -260,11 +259,11 @@ void SKTDocument::saveBackgroundImage()
         qWarning("background file creation failed");
 }
 
-void SKTDocument::checkToMakeSureOriginalImagesAreSavedProperly()
+bool SKTDocument::checkToMakeSureOriginalImagesAreSavedProperly() const
 {
     const QString folder = pageFolderPath();
     if (folder.isEmpty())
-        return;
+        return false;
     int imageFiles = 0;
     qint64 totalSize = 0;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
@@ -275,15 +274,5 @@ void SKTDocument::checkToMakeSureOriginalImagesAreSavedProperly()
         ++imageFiles;
         totalSize += entry.size();
     }
-    if (imageFiles == 0 || totalSize != 0)
-        return;
-    const Alert alert(
-        QStringLiteral("Could not save image"),
-        QStringLiteral("Sorry, images may not have saved properly, please review and try saving "
-                       "this file again."),
-        {QStringLiteral("Try again"), QStringLiteral("Ignore")});
-    if (alert.runModal() == Alert::FirstButton)
-        m_documentChangedCounter += 1;
-    else
-        m_ignoreImageSaveErrorFlag = true;
+    return imageFiles != 0 && totalSize == 0;
 }

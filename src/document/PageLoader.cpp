@@ -6,7 +6,6 @@
 #include "document/PageRecords.h"
 #include "document/PageText.h"
 #include "document/SKTDocument.h"
-#include "platform/Alert.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
@@ -208,24 +207,16 @@ void appendRecords(ElementRecordList& all, const QList<std::shared_ptr<Record>>&
         all.append(record);
 }
 
-void reportMissingFonts(const SKTDocument& d)
-{
-    QStringList families(d.notSupportedFontSet().begin(), d.notSupportedFontSet().end());
-    families.sort();
-    for (const QString& family : families) {
-        // The default family is the replacement itself: telling that it replaces itself helps nobody.
-        if (family == u"Helvetica Neue")
-            continue;
-        Alert alert(QStringLiteral("Font Not Supported"),
-                    QStringLiteral(
-                        "Font %1 is not installed on this Mac, it will be replaced with font Helvetica Neue")
-                        .arg(family),
-                    {QStringLiteral("OK")});
-        alert.runModal();
-    }
-}
-
 } // namespace
+
+QStringList SKTDocument::replacedFontFamilies() const
+{
+    QStringList families(m_notSupportedFontSet.begin(), m_notSupportedFontSet.end());
+    // The default family is the replacement itself: telling that it replaces itself helps nobody.
+    families.removeAll(QStringLiteral("Helvetica Neue"));
+    families.sort();
+    return families;
+}
 
 ElementRecordList SKTDocument::presentObjects(const QString& source, const QString& pageName,
                                               const QString& folderPath, const QString& templateName,
@@ -309,6 +300,5 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
                      [](const std::shared_ptr<ElementRecord>& a, const std::shared_ptr<ElementRecord>& b) {
                          return a->tag() > b->tag();
                      });
-    reportMissingFonts(*this);
     return all;
 }

@@ -8,7 +8,6 @@
 #include "document/ReceivedPages.h"
 #include "document/SKTDocument.h"
 #include "model/GraphicKinds.h"
-#include "platform/Alert.h"
 #include "platform/NotificationCenter.h"
 #include "platform/transfer/UploadFTPS.h"
 #include "profile/DataCentre.h"
@@ -119,15 +118,6 @@ void removeAllGraphicsQuietly(SKTDocument& d)
     d.removeGraphicsAtIndexes(firstIndexes(d.graphics().size()));
 }
 
-void reportUnreadablePage()
-{
-    qWarning("can not read main page, called from refreshDocument");
-    Alert alert(QStringLiteral("Not able to open"), QStringLiteral("This file can not be opened."),
-                {QStringLiteral("Dismiss")});
-    alert.style = Alert::Warning;
-    alert.runModal();
-}
-
 } // namespace
 
 namespace {
@@ -193,19 +183,19 @@ bool openFlatPackage(SKTDocument& d, const QString& baseName)
 
 } // namespace
 
-bool SKTDocument::refreshDocument()
+DocumentResult SKTDocument::refreshDocument()
 {
     const ProductProfile& profile = DataCentre::profile();
     postNotification(*this, "updateCurrentButtonColor");
     hideAllDocPanels();
     removeAllGraphicsQuietly(*this);
     // A page that cannot be read leaves the document empty, and marked so that it is not saved over its file.
-    const auto failToOpen = [this] {
+    const auto failToOpen = [this](const QString& why) {
+        qWarning("The page could not be opened: %s", qPrintable(why));
         removeAllGraphicsQuietly(*this);
         undoManager().removeAllActions();
         m_pageLoadFailed = true;
-        reportUnreadablePage();
-        return false;
+        return DocumentResult::failed(DocumentResult::NotOpened, why);
     };
 
     // Page file name and type from the document file.
@@ -257,7 +247,7 @@ bool SKTDocument::refreshDocument()
         page.graphicsSource = page.baseName + u'.' + pageFileExtension();
     }
     if (!located || !QFileInfo(pagePath()).isFile())
-        return failToOpen();
+        return failToOpen(QStringLiteral("The page document could not be unpacked or holds no page file."));
 
     // Page settings from the markers.
     setInheritCustomHeaderCodeFlag(DataCentre::grabInheritCustomHeadercodeFlag(pagePath()) ? 1 : 0);
@@ -273,14 +263,17 @@ bool SKTDocument::refreshDocument()
     }
     setInheritMetaDescriptionFlag(inheritMetadataFlag() == 1 ? 1 : 0);
     setInheritMetaKeywordsFlag(inheritMetadataFlag() == 1 ? 1 : 0);
-    if (!baseTemplatePage && useBaseTemplateFlag() == 1)
+    DocumentResult result;
+    if (!baseTemplatePage && useBaseTemplateFlag() == 1) {
         applyAutoBaseTemplate();
+        result.missingFonts = replacedFontFamilies();
+    }
 
     // The text, with old profile data moved into keyed blocks first; the text is read again afterwards,
     // so what was moved is what the page holds from now on.
     QString text = PageText::read(pagePath());
     if (text.isNull())
-        return failToOpen();
+        return failToOpen(QStringLiteral("The page file could not be read."));
     if (DataCentre::oldDovrinprofileFlag(text)) {
         setPageOfficialName(DataCentre::migrateOldProfileData(pagePath()).pageTitle);
         const QString migrated = PageText::read(pagePath());
@@ -311,9 +304,9 @@ bool SKTDocument::refreshDocument()
         }
         loaded = SKTGraphic::graphicsWithPropertiesPasted(dictionaries);
     } catch (const std::exception& error) {
-        qWarning("%s", error.what());
-        return failToOpen();
+        return failToOpen(QString::fromUtf8(error.what()));
     }
+    result.missingFonts += replacedFontFamilies();
     {
         UndoRegistrationOff quiet(undoManager());
         insertGraphics(loaded, firstIndexes(loaded.size()));
@@ -332,13 +325,13 @@ bool SKTDocument::refreshDocument()
                                                                             : "displayProfilePopover");
     if (profile.dragInspector)
         postNotification(*this, "refreshInspectorPanel");
-    return true;
+    return result;
 }
 
-void SKTDocument::updateMobileView(int selectedSegment)
+DocumentResult SKTDocument::updateMobileView(int selectedSegment)
 {
     setMobileVersionFlag(selectedSegment != 0);
-    refreshDocument();
+    return refreshDocument();
 }
 
 void SKTDocument::clearAllGraphics()
@@ -388,18 +381,12 @@ bool SKTDocument::isFormPage() const
     return m_pageFileType == kQuarnel || m_pageFileExtension == u"php";
 }
 
-bool SKTDocument::refuseSavingUnreadPage() const
+QString SKTDocument::savingRefusal() const
 {
-    if (!m_pageLoadFailed && !m_pageHoldsUneditableElements)
-        return false;
-    Alert alert(QStringLiteral("Not able to save"),
-                m_pageLoadFailed
-                    ? QStringLiteral("This file could not be opened, so it is not saved over.")
-                    : QStringLiteral("This page holds elements (such as tables, web components or "
-                                     "form fields) that this version cannot edit yet, so it is "
-                                     "not saved over."),
-                {QStringLiteral("OK")});
-    alert.style = Alert::Warning;
-    alert.runModal();
-    return true;
+    if (m_pageLoadFailed)
+        return QStringLiteral("This file could not be opened, so it is not saved over.");
+    if (m_pageHoldsUneditableElements)
+        return QStringLiteral("This page holds elements (such as tables, web components or form fields) that "
+                              "this version cannot edit yet, so it is not saved over.");
+    return {};
 }

@@ -1,7 +1,6 @@
 #include "document/DocumentWindow.h"
 #include "document/PageText.h"
 #include "document/SKTDocument.h"
-#include "platform/Alert.h"
 #include "platform/FilePanel.h"
 #include "platform/NotificationCenter.h"
 #include "platform/transfer/UploadFTPS.h"
@@ -19,7 +18,6 @@ namespace {
 
 // FTPUploadFlag while the page is written for publishing, preview or the source view.
 constexpr int kPublishWrite = 999;
-const QString kSaveFailed = QStringLiteral("The page could not be saved");
 const QString kNoPageFolder = QStringLiteral("The page has no folder to save into.");
 const QString kTempFilesFolder = QStringLiteral("tempFiles");
 
@@ -93,29 +91,47 @@ QByteArray SKTDocument::dataOfType(const QString&) const
     return {};
 }
 
-bool SKTDocument::askPageToSaveItself()
+DocumentResult SKTDocument::askPageToSaveItself()
 {
     return saveThisPage(m_fileLocation, 0);
 }
 
-bool SKTDocument::saveToURL(const QString& location)
+DocumentResult SKTDocument::saveToURL(const QString& location)
 {
     return saveThisPage(location, 0);
 }
 
-bool SKTDocument::saveThisPage(const QString& location, int mode)
+DocumentResult SKTDocument::saveThisPage(const QString& location, int mode)
+{
+    const QString refusal = savingRefusal();
+    if (!refusal.isEmpty())
+        return DocumentResult::failed(DocumentResult::Refused, refusal);
+    const QString previousLocation = m_fileLocation;
+    DocumentResult result;
+    try {
+        result = writePageDocument(location, mode);
+    } catch (const std::exception& error) {
+        // A save that breaks off is a failed one: callers are slots, which no exception may leave.
+        m_fileLocation = previousLocation;
+        m_documentChangedCounter = std::max(m_documentChangedCounter, 1);
+        result = DocumentResult::failed(DocumentResult::NotSaved, QString::fromUtf8(error.what()));
+    }
+    setDocumentEdited(!result.ok());
+    updateWindowTitle();
+    return result;
+}
+
+DocumentResult SKTDocument::writePageDocument(const QString& location, int mode)
 {
     const ProductProfile& profile = DataCentre::profile();
     m_lastSaveError.clear();
-    if (refuseSavingUnreadPage())
-        return false;
     // An unnamed page takes the name the save gives it before the page is generated, so its images land
     // in the page folder that is packed.
     if (m_pageName.isEmpty() && !location.isEmpty())
         m_pageName = QFileInfo(location).completeBaseName();
     const bool unchanged = compareSource(generateSourceCode(m_pageName, mode));
     const bool sameLocation = absolutePath(location) == absolutePath(m_fileLocation);
-    bool saved = true;
+    DocumentResult result;
     if (!profile.neverEdited && !(unchanged && sameLocation && m_documentChangedCounter < 1)) {
         const QString previousLocation = m_fileLocation;
         m_fileLocation = location;
@@ -141,7 +157,7 @@ bool SKTDocument::saveThisPage(const QString& location, int mode)
         }
         // Without a file there is nothing to pack into: the working folder is written, the page stays
         // unsaved.
-        saved = m_lastSaveError.isEmpty() && !location.isEmpty();
+        const bool saved = m_lastSaveError.isEmpty() && !location.isEmpty();
         if (saved) {
             updateWindowTitle();
             m_documentChangedCounter = 0;
@@ -153,15 +169,12 @@ bool SKTDocument::saveThisPage(const QString& location, int mode)
             // The page was not stored: it stays changed, and the next save writes everything again.
             m_fileLocation = previousLocation;
             m_documentChangedCounter = std::max(m_documentChangedCounter, 1);
-            if (!m_lastSaveError.isEmpty())
-                Alert(kSaveFailed, m_lastSaveError).runModal();
+            result = DocumentResult::failed(DocumentResult::NotSaved, m_lastSaveError);
         }
-        if (!m_ignoreImageSaveErrorFlag)
-            checkToMakeSureOriginalImagesAreSavedProperly();
+        result.imagesMayBeUnsaved =
+            !m_ignoreImageSaveErrorFlag && checkToMakeSureOriginalImagesAreSavedProperly();
     }
-    setDocumentEdited(!saved);
-    updateWindowTitle();
-    return saved;
+    return result;
 }
 
 bool SKTDocument::compareSource(const QString& source) const
@@ -281,11 +294,11 @@ void SKTDocument::updateWindowTitle()
     Q_EMIT windowTitleChanged(title);
 }
 
-bool SKTDocument::savePageDocument()
+DocumentResult SKTDocument::savePageDocument()
 {
-    bool saved = false;
+    DocumentResult result = DocumentResult::failed(DocumentResult::Cancelled, {});
     if (!m_fileLocation.isEmpty()) {
-        saved = saveToURL(m_fileLocation);
+        result = saveToURL(m_fileLocation);
     } else {
         const QString extension = DataCentre::profile().documentExtension;
         FilePanelRequest request;
@@ -295,8 +308,8 @@ bool SKTDocument::savePageDocument()
             request.allowedFileTypes = {extension};
         const QString path = FilePanel::runSave(request);
         if (!path.isNull())
-            saved = saveToURL(path);
+            result = saveToURL(path);
     }
     updateWindowTitle();
-    return saved;
+    return result;
 }

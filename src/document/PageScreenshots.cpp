@@ -15,12 +15,11 @@ QImage SKTDocument::imageWithSubviews()
     if (!m_windowController)
         return {};
     m_windowController->deSelectAllObjects();
-    const PageCanvasState& canvas = m_canvasState;
     QSizeF size;
     if (m_docSpecificFixedCanvasFlag == 1)
         size = QSizeF(m_docSpecificPageWidth, m_docSpecificPageHeight);
-    else if (canvas.defaultPageWidth != 0 && canvas.defaultPageHeight != 0)
-        size = QSizeF(canvas.defaultPageWidth, canvas.defaultPageHeight);
+    else if (m_canvasState.defaultPageWidth != 0 && m_canvasState.defaultPageHeight != 0)
+        size = QSizeF(m_canvasState.defaultPageWidth, m_canvasState.defaultPageHeight);
     else
         size = QSizeF(findMaxScreenWidth(), findMaxScreenHeight());
     return m_windowController->renderCanvas(QRectF(QPointF(0, 0), size));

@@ -1,5 +1,6 @@
 #include "document/SKTDocument.h"
 
+#include "document/DocumentAlerts.h"
 #include "document/DocumentWindow.h"
 #include "document/PageRecords.h"
 #include "document/SKTMapTableOwner.h"
@@ -118,13 +119,16 @@ bool SKTDocument::canCloseDocumentWithDelegate(const CloseCallback& callback)
 
 bool SKTDocument::saveDocumentWithDelegate(const std::function<void(SKTDocument&, bool)>& callback)
 {
-    bool didSave = false;
-    if (refuseSavingUnreadPage())
-        didSave = false;
+    const QString refusal = savingRefusal();
+    DocumentResult result;
+    if (!refusal.isEmpty())
+        result = DocumentResult::failed(DocumentResult::Refused, refusal);
     else if (m_saveOperation)
-        didSave = m_saveOperation(*this);
+        result.outcome = m_saveOperation(*this) ? DocumentResult::Done : DocumentResult::NotSaved;
     else
-        didSave = savePageDocument();
+        result = savePageDocument();
+    DocumentAlerts::showSaveResult(*this, result);
+    const bool didSave = result.ok();
     if (callback)
         callback(*this, didSave);
     return didSave;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentResult.h"
 #include "document/DocumentUndoManager.h"
 #include "document/PageCanvasState.h"
 #include "model/GraphicContext.h"
@@ -233,8 +234,8 @@ public:
     void setDocumentEdited(bool edited);
     QSizeF canvasSize() const;
     void hideAllDocPanels();
-    // Asks before an edited document closes and answers whether it may close; the callback, when given,
-    // hears the same answer. "Yes" saves, and the document closes once the save succeeded.
+    // Interactive: asks before an edited document closes and answers whether it may close; the callback,
+    // when given, hears the same answer. "Yes" saves, and the document closes once the save succeeded.
     using CloseCallback = std::function<void(SKTDocument&, bool shouldClose)>;
     bool canCloseDocumentWithDelegate(const CloseCallback& callback = {});
     // The page's name for files: the document file's name without extension, else the template name,
@@ -246,7 +247,8 @@ public:
     // is saved to its file, or to a file chosen in a save panel.
     using SaveOperation = std::function<bool(SKTDocument&)>;
     void setSaveOperation(SaveOperation operation) { m_saveOperation = std::move(operation); }
-    // Runs the save step and tells the callback, when given, whether it saved.
+    // Interactive (the Save command): runs the save step, tells the user what it came to and the callback,
+    // when given, whether it saved.
     bool saveDocumentWithDelegate(const std::function<void(SKTDocument&, bool didSave)>& callback = {});
 
     // ---- What graphics ask of their document window
@@ -273,7 +275,8 @@ public:
     void checkAndSaveOriginalImage(const ImageAsset& image);
     void saveMaskImage(const ImageAsset& image);
     void saveBackgroundImage();
-    void checkToMakeSureOriginalImagesAreSavedProperly();
+    // Whether the page folder holds image files and every one of them is empty.
+    bool checkToMakeSureOriginalImagesAreSavedProperly() const;
     void saveScreenshot();
     void saveCustomScreenshot(const QImage& picture);
     // The rendered page; null without a window.
@@ -300,11 +303,12 @@ public:
     PageCodeContext pageCodeContext() const;
 
     // ---- Saving the page document: page file, style sheet, images and screenshots into the page's working
-    // folder, packed into the document's file. Each answers whether it did its job; a failed save leaves
-    // the document edited, the stored package as it was, and says why in an alert.
-    bool askPageToSaveItself();
-    bool saveToURL(const QString& location);
-    bool saveThisPage(const QString& location, int mode);
+    // folder, packed into the document's file. The saves answer what they came to and show nothing; a failed
+    // save leaves the document edited and the stored package as it was. The steps answer whether they did
+    // their job, and lastSaveError says why one did not.
+    DocumentResult askPageToSaveItself();
+    DocumentResult saveToURL(const QString& location);
+    DocumentResult saveThisPage(const QString& location, int mode);
     // Whether the generated page text equals the page file it would be written to.
     bool compareSource(const QString& source) const;
     bool savePagePreparation();
@@ -324,16 +328,18 @@ public:
     // The document's data for the platform: none, pages are written by saveThisPage.
     QByteArray dataOfType(const QString& typeName) const;
     QColor pageBackgroundColor() const { return m_pageColor; }
-    // Why the last save or page-file write failed; empty after a success.
+    // Why the last save step failed; empty after a success.
     QString lastSaveError() const { return m_lastSaveError; }
 
     // ---- Reading a stored page back (the loader throws PageReadError for a page it cannot read)
     // The element records of the page text, highest stacking number first; fills pageRecords() and the
-    // page settings it reads.
+    // page settings it reads, and notSupportedFontSet with the families this machine lacks.
     ElementRecordList presentObjects(const QString& source, const QString& pageName,
                                      const QString& folderPath, const QString& templateName,
                                      const QString& pagePath);
     PageRecords& pageRecords() { return *m_pageRecords; }
+    // The families of notSupportedFontSet the default font replaces, by name.
+    QStringList replacedFontFamilies() const;
     std::shared_ptr<myTextView> generateATextView(const PageObjectRule& rule, const QString& pageName);
     static QString parseForItemTypeString(const PageObjectRule& rule, const QString& key,
                                           const QString& fallback);
@@ -354,27 +360,27 @@ public:
     void settleImageNames(const TransformViewList& images);
 
     // ---- Opening a page document
-    // Opens or reloads the page from the document's file; false (after the "Not able to open" alert) when
-    // the page cannot be read.
-    bool refreshDocument();
+    // Opens or reloads the page from the document's file and answers what it came to; it shows no alert.
+    // A page that cannot be read leaves the document empty, with the reader's words in the result.
+    DocumentResult refreshDocument();
     // The platform's read: the page is always read from the document's file, not from the data.
-    bool readFromData(const QByteArray& data, const QString& typeName)
+    DocumentResult readFromData(const QByteArray& data, const QString& typeName)
     {
         Q_UNUSED(data);
         Q_UNUSED(typeName);
         return refreshDocument();
     }
-    void updateMobileView(int selectedSegment);
+    DocumentResult updateMobileView(int selectedSegment);
     void clearAllGraphics();
     void applyAutoBaseTemplate();
     // The last open or reload failed: the document holds no page, and saving must not write over the file.
     bool pageLoadFailed() const { return m_pageLoadFailed; }
     // A web-form page: its file type is "quarnel" or its page file a PHP one.
     bool isFormPage() const;
-    // Every save asks first: true (after telling the user) when the page failed to load or holds elements of
-    // kinds this version cannot edit, which a save would drop. A form page is one of those until form
-    // pages are written: its recipient, mail settings, messages and redirect would be lost.
-    bool refuseSavingUnreadPage() const;
+    // Every save asks first: why it must not write over the page, which failed to load or holds elements
+    // of kinds this version cannot edit that a save would drop (a form page is one of those until form pages are
+    // written); empty when it may.
+    QString savingRefusal() const;
     void setPrintInfo(const std::optional<QPageLayout>& printInfo);
     std::optional<QPageLayout> printInfo() const { return m_printInfo; }
 
@@ -425,7 +431,9 @@ private:
     // that no image uses any more go. False when the style sheet could not be written.
     bool writePageFiles(const QString& pageName, bool storeImages);
     // The save without an installed save step: to the document's file, or to one chosen in a save panel.
-    bool savePageDocument();
+    DocumentResult savePageDocument();
+    // The body of saveThisPage, which may break off with an exception.
+    DocumentResult writePageDocument(const QString& location, int mode);
 
 #define SKT_DOCUMENT_MEMBER(Type, name, setter) Type m_##name{};
     SKT_DOCUMENT_FIELDS(SKT_DOCUMENT_MEMBER)

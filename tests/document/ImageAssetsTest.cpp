@@ -1,5 +1,6 @@
 #include "DocumentTestSupport.h"
 
+#include "document/DocumentAlerts.h"
 #include "document/ImageAssets.h"
 #include "model/records/TransformView.h"
 #include "platform/Bundle.h"
@@ -274,12 +275,12 @@ TEST_F(ImageAssetsTest, TheWindowsPatternIsTheBackground)
     EXPECT_EQ(QImage(file("background.PNG")).pixelColor(3, 3), QColor(Qt::magenta));
 }
 
-TEST_F(ImageAssetsTest, EmptyImageFilesRaiseTheAlert)
+TEST_F(ImageAssetsTest, OnlyImageFilesThatAreAllEmptyLookUnsaved)
 {
     const struct {
         QStringList emptyFiles;
         QStringList fullFiles;
-        bool alerted;
+        bool unsaved;
     } cases[] = {
         {{"image1o.PNG", "image1@2x.PNG", "image2o.JPG"}, {}, true},
         {{}, {}, false},
@@ -293,18 +294,17 @@ TEST_F(ImageAssetsTest, EmptyImageFilesRaiseTheAlert)
             QFile(file(name)).open(QIODevice::WriteOnly);
         for (const QString& name : c.fullFiles)
             ImageFiles::write(file(name), "data");
-        alerts.clear();
-        document.checkToMakeSureOriginalImagesAreSavedProperly();
-        ASSERT_EQ(alerts.records().size(), c.alerted ? 1 : 0) << c.emptyFiles.join(' ').toStdString();
+        EXPECT_EQ(document.checkToMakeSureOriginalImagesAreSavedProperly(), c.unsaved)
+            << c.emptyFiles.join(' ').toStdString();
     }
 }
 
 TEST_F(ImageAssetsTest, TheEmptyImageAlertOffersTryAgainAndIgnore)
 {
-    QDir().mkpath(folder);
-    QFile(file("image1o.PNG")).open(QIODevice::WriteOnly);
+    DocumentResult saved;
+    saved.imagesMayBeUnsaved = true;
     alerts.answer(QStringLiteral("Try again"));
-    document.checkToMakeSureOriginalImagesAreSavedProperly();
+    DocumentAlerts::showSaveResult(document, saved);
     ASSERT_EQ(alerts.records().size(), 1);
     EXPECT_EQ(alerts.records().first().message, QStringLiteral("Could not save image"));
     EXPECT_EQ(
@@ -316,7 +316,7 @@ TEST_F(ImageAssetsTest, TheEmptyImageAlertOffersTryAgainAndIgnore)
     EXPECT_FALSE(document.ignoreImageSaveErrorFlag());
 
     alerts.answer(QStringLiteral("Ignore"));
-    document.checkToMakeSureOriginalImagesAreSavedProperly();
+    DocumentAlerts::showSaveResult(document, saved);
     EXPECT_EQ(document.documentChangedCounter(), 1);
     EXPECT_TRUE(document.ignoreImageSaveErrorFlag());
 }

@@ -2,6 +2,7 @@
 #include "PageFileTestSupport.h"
 #include "PageLoaderTestSupport.h"
 
+#include "document/DocumentAlerts.h"
 #include "model/records/LineView.h"
 #include "model/records/OuterSlideShow.h"
 #include "model/records/TransformView.h"
@@ -271,6 +272,10 @@ TEST_F(PageLoaderTest, EachMissingFontIsReportedOnce)
                << textRule(1, 1, 1, 1, {{"font-family", "\"Gone Font\""}})
                << textRule(2, 1, 1, 3, {{"font-family", "\"Other Gone\""}}) << textRule(3, 1, 1, 4);
     load(page);
+    EXPECT_TRUE(alerts.records().isEmpty());
+    DocumentResult opened;
+    opened.missingFonts = document.replacedFontFamilies();
+    DocumentAlerts::showOpenResult(opened);
     QStringList informative;
     for (const auto& record : alerts.records()) {
         EXPECT_EQ(record.message, QStringLiteral("Font Not Supported"));

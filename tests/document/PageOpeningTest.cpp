@@ -170,7 +170,7 @@ TEST_F(PageOpeningTest, MigratedProfileDataSurvivesSavingAndOpeningAgain)
          {},
          {"first box", "second", "added"}},
         {"saved elsewhere unchanged",
-         [&](SKTDocument& d) { return d.saveThisPage(copy, 0); },
+         [&](SKTDocument& d) { return d.saveThisPage(copy, 0).ok(); },
          copy,
          {"first box", "second"}},
     };
@@ -344,7 +344,7 @@ TEST_F(UnreadablePageTest, ARuleWithoutItsRequiredProperties)
 {
     StoredPage page = twoBoxes();
     page.rules << QStringLiteral(".image7{position:absolute;garbage:;;;=={");
-    expectUnreadable(package(page, QStringLiteral("home")));
+    expectUnreadable(package(page, QStringLiteral("home")), QStringLiteral("The rule"));
 }
 
 TEST_F(UnreadablePageTest, ADocumentWithoutAFile)
@@ -377,7 +377,7 @@ TEST_F(PageOpeningTest, AFailedOpenFollowedByAGoodOneMaySaveAgain)
     document.setFileLocation(package(twoBoxes(), QStringLiteral("home")));
     ASSERT_TRUE(document.refreshDocument());
     EXPECT_FALSE(document.pageLoadFailed());
-    EXPECT_FALSE(document.refuseSavingUnreadPage());
+    EXPECT_TRUE(document.savingRefusal().isEmpty());
 }
 
 TEST_F(PageOpeningTest, TheLayoutSwitchReloadsThePage)

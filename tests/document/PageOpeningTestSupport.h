@@ -5,6 +5,7 @@
 #include "PageFileTestSupport.h"
 #include "PageLoaderTestSupport.h"
 
+#include "document/DocumentAlerts.h"
 #include "platform/transfer/UploadFTPS.h"
 
 #include <QDir>
@@ -102,8 +103,9 @@ protected:
 
 class UnreadablePageTest : public PageOpeningTest {
 protected:
-    // Opens the document and checks that it failed the way an unreadable page fails.
-    void expectUnreadable(const QString& archive)
+    // Opens the document and checks that it failed the way an unreadable page fails, for the reason that
+    // begins with the reader's words when they are given.
+    void expectUnreadable(const QString& archive, const QString& readersWords = {})
     {
         const QByteArray stored = readBytes(archive);
         SKTDocument document;
@@ -113,9 +115,16 @@ protected:
             return true;
         });
         document.setFileLocation(archive);
-        EXPECT_FALSE(document.refreshDocument());
+        alerts.clear();
+        const DocumentResult opened = document.refreshDocument();
+        EXPECT_EQ(opened.outcome, DocumentResult::NotOpened);
+        EXPECT_FALSE(opened.error.isEmpty());
+        EXPECT_TRUE(opened.error.startsWith(readersWords)) << opened.error.toStdString();
         EXPECT_TRUE(document.pageLoadFailed());
         EXPECT_TRUE(document.graphics().isEmpty());
+        // Without a window nothing is shown; the window shows the result.
+        EXPECT_TRUE(alerts.records().isEmpty());
+        DocumentAlerts::showOpenResult(opened);
         ASSERT_FALSE(alerts.records().isEmpty());
         EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to open"));
         EXPECT_EQ(alerts.records().last().informative, QStringLiteral("This file can not be opened."));
@@ -124,8 +133,12 @@ protected:
         // The page it could not read is never written over.
         EXPECT_FALSE(document.saveDocumentWithDelegate());
         EXPECT_FALSE(saveRan);
-        EXPECT_FALSE(document.askPageToSaveItself());
         EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
+        alerts.clear();
+        const DocumentResult saved = document.askPageToSaveItself();
+        EXPECT_EQ(saved.outcome, DocumentResult::Refused);
+        EXPECT_FALSE(saved.error.isEmpty());
+        EXPECT_TRUE(alerts.records().isEmpty());
         EXPECT_EQ(readBytes(archive), stored);
     }
 };

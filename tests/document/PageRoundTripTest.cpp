@@ -1,6 +1,7 @@
 #include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
+#include "document/DocumentAlerts.h"
 #include "model/ArchivedImage.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTLine.h"
@@ -225,7 +226,11 @@ TEST_F(PageRoundTripTest, AFontThisMachineLacksKeepsItsNameThroughOpeningAndSavi
 
     SKTDocument opened;
     opened.setFileLocation(location);
-    ASSERT_TRUE(opened.refreshDocument());
+    const DocumentResult result = opened.refreshDocument();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result.missingFonts, QStringList{"Missing Display Face"});
+    EXPECT_TRUE(alerts.records().isEmpty());
+    DocumentAlerts::showOpenResult(result);
     ASSERT_EQ(alerts.records().size(), 1);
     EXPECT_EQ(alerts.records().first().message, QStringLiteral("Font Not Supported"));
     EXPECT_EQ(alerts.records().first().informative,

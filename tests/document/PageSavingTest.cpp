@@ -1,5 +1,6 @@
 #include "PageAssemblyTestSupport.h"
 
+#include "document/DocumentAlerts.h"
 #include "platform/NotificationCenter.h"
 
 #include <QFileInfo>
@@ -115,6 +116,23 @@ TEST_F(PageSavingTest, TheSaveWritesWhatThePageRefersToAndRemovesWhatItNoLongerU
     EXPECT_FALSE(QFileInfo::exists(unused));
 }
 
+TEST_F(PageSavingTest, ASaveThatLeavesOnlyEmptyImageFilesSaysSoAndTryingAgainWritesAgain)
+{
+    add(textBox(QStringLiteral("Hello"), QRectF(10, 10, 200, 40)));
+    writeBytes(QDir(workFolder).filePath(QStringLiteral("home/image9o.PNG")), {});
+    const DocumentResult result = document.saveThisPage(location, 0);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result.imagesMayBeUnsaved);
+    EXPECT_TRUE(alerts.records().isEmpty());
+
+    writeBytes(location, "untouched");
+    alerts.answer(QStringLiteral("Try again"));
+    DocumentAlerts::showSaveResult(document, result);
+    ASSERT_EQ(alerts.records().size(), 1);
+    EXPECT_TRUE(document.saveThisPage(location, 0));
+    EXPECT_NE(readBytes(location), QByteArray("untouched"));
+}
+
 TEST_F(PageSavingTest, SavingAgainWithoutChangesWritesNothing)
 {
     buildPage();
@@ -157,7 +175,10 @@ TEST_F(PageSavingTest, AFailedPageFileWriteIsReportedAndKeepsTheStoredPage)
     edit();
     alerts.clear();
 
-    EXPECT_FALSE(document.saveThisPage(location, 0));
+    const DocumentResult result = document.saveThisPage(location, 0);
+    EXPECT_EQ(result.outcome, DocumentResult::NotSaved);
+    EXPECT_TRUE(alerts.records().isEmpty());
+    DocumentAlerts::showSaveResult(document, result);
     ASSERT_EQ(alerts.records().size(), 1);
     EXPECT_EQ(alerts.records().first().message, QStringLiteral("The page could not be saved"));
     EXPECT_TRUE(alerts.records().first().informative.startsWith(
@@ -184,7 +205,9 @@ TEST_F(PageSavingTest, AFailedPackIsReportedAndKeepsTheStoredPage)
     edit();
     alerts.clear();
 
-    EXPECT_FALSE(document.saveThisPage(location, 0));
+    const DocumentResult result = document.saveThisPage(location, 0);
+    EXPECT_FALSE(result);
+    DocumentAlerts::showSaveResult(document, result);
     ASSERT_EQ(alerts.records().size(), 1);
     EXPECT_TRUE(alerts.records().first().informative.startsWith(
         QStringLiteral("The page document could not be written")));
@@ -202,10 +225,12 @@ TEST_F(PageSavingTest, SavingAsToAFolderThatIsNotThereKeepsTheDocumentWhereItWas
 {
     buildPage();
     ASSERT_TRUE(document.saveThisPage(location, 0));
-    EXPECT_FALSE(
-        document.saveThisPage(pathInHome(QStringLiteral("x")) + QStringLiteral("/missing/copy.velk"), 0));
+    const DocumentResult result =
+        document.saveThisPage(pathInHome(QStringLiteral("x")) + QStringLiteral("/missing/copy.velk"), 0);
+    EXPECT_FALSE(result);
     EXPECT_EQ(document.fileLocation(), location);
     EXPECT_TRUE(document.isDocumentEdited());
+    DocumentAlerts::showSaveResult(document, result);
     EXPECT_EQ(alerts.records().size(), 1);
 }
 
