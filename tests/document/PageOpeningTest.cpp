@@ -15,6 +15,18 @@
 
 namespace {
 
+// An edited page that holds what this version cannot write refuses the save and keeps its file.
+void expectNotSavedOver(SKTDocument& document, const QString& archive, const QByteArray& stored,
+                        const ScriptedAlerts& alerts)
+{
+    document.setDocumentEdited(true);
+    EXPECT_FALSE(document.saveDocumentWithDelegate());
+    ASSERT_FALSE(alerts.records().isEmpty());
+    EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
+    EXPECT_TRUE(alerts.records().last().informative.contains(QStringLiteral("cannot edit yet")));
+    EXPECT_EQ(readBytes(archive), stored);
+}
+
 TEST_F(PageOpeningTest, OpensAFlatPackageIntoAFolderOfItsOwn)
 {
     SKTDocument document;
@@ -409,12 +421,7 @@ TEST_F(PageOpeningTest, APageWithElementsThisVersionCannotEditIsNotSavedOver)
     EXPECT_FALSE(document.pageLoadFailed());
     EXPECT_EQ(document.graphics().size(), 2); // the table has no kind to become yet
 
-    document.setDocumentEdited(true);
-    EXPECT_FALSE(document.saveDocumentWithDelegate());
-    ASSERT_FALSE(alerts.records().isEmpty());
-    EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
-    EXPECT_TRUE(alerts.records().last().informative.contains(QStringLiteral("cannot edit yet")));
-    EXPECT_EQ(readBytes(archive), stored);
+    expectNotSavedOver(document, archive, stored, alerts);
 }
 
 TEST_F(PageOpeningTest, AnOpenedFormPageIsNotSavedOverSoItsFormSettingsStay)
@@ -431,12 +438,7 @@ TEST_F(PageOpeningTest, AnOpenedFormPageIsNotSavedOverSoItsFormSettingsStay)
     EXPECT_TRUE(document.isFormPage());
     EXPECT_EQ(document.siteFeedbackEmail(), QStringLiteral("owner@example.org"));
 
-    document.setDocumentEdited(true);
-    EXPECT_FALSE(document.saveDocumentWithDelegate());
-    ASSERT_FALSE(alerts.records().isEmpty());
-    EXPECT_EQ(alerts.records().last().message, QStringLiteral("Not able to save"));
-    EXPECT_TRUE(alerts.records().last().informative.contains(QStringLiteral("cannot edit yet")));
-    EXPECT_EQ(readBytes(archive), stored);
+    expectNotSavedOver(document, archive, stored, alerts);
 
     // An ordinary page opened afterwards in the same document is saved as before.
     document.setFileLocation(package(twoBoxes(), QStringLiteral("home")));
