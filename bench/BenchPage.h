@@ -3,7 +3,7 @@
 // What the page-file benchmarks share: the process they run in, their timing, and the page they work on,
 // 500 text boxes of two lines and 50 images, made the way opened pages make their objects, from property
 // dictionaries.
-#include "document/SKTDocument.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
 #include "platform/Format.h"

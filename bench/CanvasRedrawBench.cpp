@@ -7,7 +7,7 @@
 // Prints, per scale, the time of the first redraw, the minimum and median time of each later redraw,
 // redraws per second from the median, and how many one-graphic redraws one full redraw costs.
 #include "canvas/view/SKTGraphicView.h"
-#include "document/SKTDocument.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTText.h"

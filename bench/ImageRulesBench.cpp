@@ -4,7 +4,7 @@
 //
 //   ImageRulesBench [rules=3000] [runs=5]
 #include "BenchPage.h"
-#include "document/PageText.h"
+#include "document/format/PageText.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // outside its folders, run out of memory or stop.
 #include "FuzzProcess.h"
 
-#include "document/SKTDocument.h"
+#include "document/core/SKTDocument.h"
 
 #include <QFile>
 

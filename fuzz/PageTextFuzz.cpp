@@ -2,9 +2,9 @@
 // decoding, markers, rules and body. A page that cannot be read may say so; nothing else may happen.
 #include "FuzzProcess.h"
 
-#include "document/PageObjectRules.h"
-#include "document/PageText.h"
-#include "document/SKTDocument.h"
+#include "document/format/PageObjectRules.h"
+#include "document/format/PageText.h"
+#include "document/core/SKTDocument.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
 
-#include "document/DocumentAlerts.h"
+#include "document/core/DocumentAlerts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/DocumentWindow.h"
-#include "document/SKTDocument.h"
+#include "document/core/DocumentWindow.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "profile/DataCentre.h"
 #include "support/VelkTest.h"

@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
 
-#include "document/GraphicSelection.h"
+#include "document/core/GraphicSelection.h"
 
 namespace {
 

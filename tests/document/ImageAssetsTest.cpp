@@ -1,7 +1,7 @@
 #include "DocumentTestSupport.h"
 
-#include "document/DocumentAlerts.h"
-#include "document/ImageAssets.h"
+#include "document/core/DocumentAlerts.h"
+#include "document/files/ImageAssets.h"
 #include "model/records/TransformView.h"
 #include "platform/Bundle.h"
 #include "platform/NotificationCenter.h"

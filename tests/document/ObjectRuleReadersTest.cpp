@@ -1,7 +1,7 @@
 #include "DocumentTestSupport.h"
 #include "PageLoaderTestSupport.h"
 
-#include "document/ObjectRuleReaders.h"
+#include "document/reading/ObjectRuleReaders.h"
 #include "model/records/GalleryGridView.h"
 #include "model/records/LineView.h"
 #include "model/records/OuterSlideShow.h"

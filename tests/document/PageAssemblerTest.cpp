@@ -1,9 +1,9 @@
 #include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
-#include "document/PageAssembly.h"
-#include "document/PageFileFormat.h"
-#include "document/PageObjectRules.h"
+#include "document/writing/PageAssembly.h"
+#include "document/format/PageFileFormat.h"
+#include "document/format/PageObjectRules.h"
 #include "model/SKTSlideshow.h"
 #include "profile/services/WebFonts.h"
 

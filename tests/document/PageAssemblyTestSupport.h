@@ -2,7 +2,7 @@
 
 #include "DocumentTestSupport.h"
 #include "PageFileTestSupport.h"
-#include "document/PageText.h"
+#include "document/format/PageText.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTText.h"

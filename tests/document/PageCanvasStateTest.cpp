@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
 
-#include "document/PageCanvasState.h"
+#include "document/core/PageCanvasState.h"
 #include "platform/RulerUnits.h"
 #include "profile/print/PrintSheetCatalogue.h"
 

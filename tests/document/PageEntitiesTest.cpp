@@ -1,4 +1,4 @@
-#include "document/PageEntities.h"
+#include "document/format/PageEntities.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "PageFileTestSupport.h"
 #include "PageLoaderTestSupport.h"
 
-#include "document/DocumentAlerts.h"
+#include "document/core/DocumentAlerts.h"
 #include "model/records/LineView.h"
 #include "model/records/OuterSlideShow.h"
 #include "model/records/TransformView.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/PageObjectRules.h"
-#include "document/PageRecords.h"
-#include "document/PageText.h"
-#include "document/SKTDocument.h"
+#include "document/format/PageObjectRules.h"
+#include "document/format/PageRecords.h"
+#include "document/format/PageText.h"
+#include "document/core/SKTDocument.h"
 #include "support/VelkTest.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "PageFileTestSupport.h"
 
-#include "document/PageMarkers.h"
-#include "document/PageText.h"
+#include "document/format/PageMarkers.h"
+#include "document/format/PageText.h"
 
 #include <functional>
 

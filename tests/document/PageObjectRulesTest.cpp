@@ -1,5 +1,5 @@
-#include "document/PageObjectRules.h"
-#include "document/PageFileFormat.h"
+#include "document/format/PageObjectRules.h"
+#include "document/format/PageFileFormat.h"
 
 #include <gtest/gtest.h>
 

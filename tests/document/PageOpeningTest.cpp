@@ -1,8 +1,8 @@
 #include "PageOpeningTestSupport.h"
 
-#include "document/PageMarkers.h"
-#include "document/ProfileDataMigration.h"
-#include "document/ReceivedPages.h"
+#include "document/format/PageMarkers.h"
+#include "document/reading/ProfileDataMigration.h"
+#include "document/files/ReceivedPages.h"
 #include "model/SKTText.h"
 #include "platform/NotificationCenter.h"
 #include "support/LogCapture.h"

@@ -5,7 +5,7 @@
 #include "PageFileTestSupport.h"
 #include "PageLoaderTestSupport.h"
 
-#include "document/DocumentAlerts.h"
+#include "document/core/DocumentAlerts.h"
 #include "platform/transfer/UploadFTPS.h"
 
 #include <QDir>

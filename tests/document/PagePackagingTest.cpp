@@ -1,7 +1,7 @@
 #include "PageAssemblyTestSupport.h"
 
-#include "document/PageLibraries.h"
-#include "document/PagePackaging.h"
+#include "document/writing/PageLibraries.h"
+#include "document/files/PagePackaging.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
-#include "document/DocumentAlerts.h"
+#include "document/core/DocumentAlerts.h"
 #include "model/ArchivedImage.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTLine.h"

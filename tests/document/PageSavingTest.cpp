@@ -1,6 +1,6 @@
 #include "PageAssemblyTestSupport.h"
 
-#include "document/DocumentAlerts.h"
+#include "document/core/DocumentAlerts.h"
 #include "platform/NotificationCenter.h"
 
 #include <QFileInfo>

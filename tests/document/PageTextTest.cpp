@@ -1,6 +1,6 @@
 #include "PageFileTestSupport.h"
 
-#include "document/PageText.h"
+#include "document/format/PageText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "PageFileTestSupport.h"
 
-#include "document/PageMarkers.h"
-#include "document/PageText.h"
-#include "document/ProfileDataMigration.h"
+#include "document/format/PageMarkers.h"
+#include "document/format/PageText.h"
+#include "document/reading/ProfileDataMigration.h"
 #include "profile/DataCentre.h"
 
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "PageFileTestSupport.h"
 
-#include "document/PageText.h"
-#include "document/ReceivedPages.h"
+#include "document/format/PageText.h"
+#include "document/files/ReceivedPages.h"
 
 #include <QLocale>
 #include <QTemporaryDir>

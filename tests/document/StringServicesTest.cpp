@@ -1,6 +1,6 @@
 #include "support/VelkTest.h"
 
-#include "document/StringServices.h"
+#include "document/reading/StringServices.h"
 #include "profile/DataCentre.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "canvas/view/SKTGraphicView.h"
 
 #include "canvas/InternalInconsistencyError.h"
-#include "document/GraphicSelection.h"
+#include "document/core/GraphicSelection.h"
 #include "model/SKTGrid.h"
 #include "model/geometry/Handles.h"
 #include "profile/DataCentre.h"

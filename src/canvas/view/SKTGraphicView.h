@@ -1,8 +1,8 @@
 #pragma once
 
 #include "canvas/view/DrawingCache.h"
-#include "document/GraphicSelection.h"
-#include "document/SKTDocument.h"
+#include "document/core/GraphicSelection.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTGrid.h"
 
 #include <QBrush>

@@ -1,7 +1,7 @@
 #include "canvas/view/SKTGraphicView.h"
 
 #include "canvas/view/PageBackground.h"
-#include "document/GraphicSelection.h"
+#include "document/core/GraphicSelection.h"
 #include "model/SKTGrid.h"
 #include "model/drawing/DrawingView.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "canvas/view/SKTGraphicView.h"
-#include "document/GraphicSelection.h"
-#include "document/SKTDocument.h"
+#include "document/core/GraphicSelection.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/drawing/DrawingView.h"
 #include "profile/DataCentre.h"
