@@ -13,6 +13,18 @@ QString alignmentWord(Qt::Alignment alignment);
 // a file name starts no extension.
 QString withoutPathExtension(const QString& name);
 
+// The element's template name loses its extension, and an element without one takes the page's main
+// template name; the element is told only of a real change.
+template <class Element> QString settleTemplateNameOrMain(Element& element, const QString& mainTemplateName)
+{
+    QString name = withoutPathExtension(element.templateName());
+    if (name.isEmpty())
+        name = mainTemplateName;
+    if (name != element.templateName() || name.isNull() != element.templateName().isNull())
+        element.setTemplateName(name);
+    return name;
+}
+
 // The src of one of an image's files in its folder, "folder/name" + `variant` ("@2x" for the
 // double-resolution copy, "o" for the original) + "." + type, as a safe URL path.
 QString imageSource(const QString& folder, const QString& name, const char* variant, const QString& type);

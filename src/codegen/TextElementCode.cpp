@@ -5,6 +5,7 @@
 #include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
+#include "codegen/RuleWriter.h"
 #include "model/NoNumber.h"
 #include "model/SKTText.h"
 #include "model/records/myTextView.h"
@@ -42,56 +43,6 @@ struct ElementFacts {
     int indexInGraphics = -1;
 };
 
-// One rule's declarations in the order they are written.
-class Declarations {
-public:
-    Declarations& add(Text property, const QString& value, bool important = false)
-    {
-        GenerateSourceCodeObject declaration;
-        declaration.setSourceCodeObjectType(QString(property));
-        declaration.setSourceCodeObjectValue(value);
-        declaration.setImportantFlag(important);
-        m_list.append(declaration);
-        return *this;
-    }
-    Declarations& add(Text property, Text value) { return add(property, QString(value)); }
-    Declarations& add(Text property, long long value) { return add(property, Format::integer(value)); }
-    // A value the user typed, or one read back from a page, which could carry anything.
-    Declarations& freeText(Text property, const QString& value)
-    {
-        return add(property, CodeText::safeRuleText(value));
-    }
-
-    // The rule: selector (which ends with its opening brace), declarations, closing brace.
-    QString rule(const QString& selector) const
-    {
-        return selector + TextElementCode::combineSourceCodeString(m_list) + QLatin1Char('}');
-    }
-
-private:
-    QList<GenerateSourceCodeObject> m_list;
-};
-
-QString pixels(long long value)
-{
-    return Format::integer(value) + QLatin1String("px");
-}
-
-// A value that is no colour string is left out of the rule, as a missing one is.
-QString hexColor(const QString& colorString)
-{
-    return QLatin1Char('#') + CodeText::safeColor(colorString, QString());
-}
-
-// The template name loses its extension; an element without one takes the page's main template name.
-template <class Element> QString settleTemplateName(Element& element, const PageCodeContext& page)
-{
-    element.setTemplateName(withoutPathExtension(element.templateName()));
-    if (element.templateName().isEmpty())
-        element.setTemplateName(page.mainTemplateName);
-    return element.templateName();
-}
-
 template <class Element>
 CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, bool responsiveOutput,
                           const PageCodeContext& page)
@@ -99,7 +50,7 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
     const ProductProfile& profile = DataCentre::profile();
     const int layer =
         e.manualLayerIndex() != 0 ? e.manualLayerIndex() : int(page.graphics.size()) - facts.indexInGraphics;
-    const QString templateName = settleTemplateName(e, page);
+    const QString templateName = settleTemplateNameOrMain(e, page.mainTemplateName);
     GenerationPreparation::populateTextViewMarginType(e);
     const QString position = e.scrollFlag() == 1 ? QStringLiteral("fixed") : QStringLiteral("absolute");
 
@@ -134,75 +85,78 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
 
     const double opacity = facts.opacity;
     const double lineSpacing = std::max(0.0, double(e.lineSpacing()));
-    Declarations main;
-    main.add(Css::position, position)
-        .add(Css::backgroundColor, hexColor(e.backgroundHexColorString()))
-        .add(Css::color, hexColor(e.textHexColorString()))
-        .add(Css::left, pixels(facts.x))
-        .add(Css::top, pixels(facts.y))
-        .add(Css::height, pixels(facts.height))
-        .add(Css::width, int(e.matchScreenFlag()) == 1 ? QStringLiteral("100%") : pixels(facts.width))
-        .add(Css::zIndex, layer)
-        .add(Css::snippetFormattingFlag, int(e.snippetFormatFlag()))
-        .add(Css::fontSize, fontSize)
+    const QString prefix(snippet ? Prefix::snippet : Prefix::text);
+    const QString element = QLatin1Char('.') + prefix + Format::integer(number);
+    RuleWriter main(element, RuleWriter::Absent::LeftOut);
+    main.text(Css::position, position)
+        .colorIfAny(Css::backgroundColor, e.backgroundHexColorString())
+        .colorIfAny(Css::color, e.textHexColorString())
+        .pixels(Css::left, facts.x)
+        .pixels(Css::top, facts.y)
+        .pixels(Css::height, facts.height)
+        .text(Css::width, int(e.matchScreenFlag()) == 1 ? QStringLiteral("100%")
+                                                        : Format::integer(facts.width) + QLatin1String("px"))
+        .integer(Css::zIndex, layer)
+        .integer(Css::snippetFormattingFlag, int(e.snippetFormatFlag()))
+        .integer(Css::fontSize, fontSize)
         .freeText(Css::fontFamily, family)
-        .add(Css::padding, pixels(padding))
+        .pixels(Css::padding, padding)
         .freeText(Css::borderStyle, e.borderStyle())
-        .add(Css::borderWidth, pixels(e.borderWidth()))
-        .add(Css::borderColor, hexColor(e.borderHexColorString()))
-        .add(Css::textAlign, alignment)
-        .add(Css::verticalAlignment, e.verticalAlignment())
-        .add(Css::borderRadius, pixels(int(facts.cornerRadius)))
-        .add(Css::mozBorderRadius, pixels(int(facts.cornerRadius)))
-        .add(Css::fixed, int(e.moveLock()))
-        .add(Css::shadowOpacity, Format::twoDecimals(shadow.opacity))
-        .add(Css::shadowRadius, Format::twoDecimals(shadow.radius))
-        .add(Css::textAlpha, Format::twoDecimals(opacity))
-        .add(Css::opacity, Format::twoDecimals(opacity))
-        .add(Css::filter, Format::printf("alpha(opacity=%0.2f)", 100 * opacity))
-        .add(Css::indentFlag, e.indentFlag())
-        .add(Css::textIndent, pixels(indent))
-        .add(Css::shapeFlag, e.shapeFlag())
-        .add(Css::groupNumber, e.groupNumber())
-        .add(Css::lineHeight, Text("normal"))
-        .add(Css::tableNumber, facts.tableNumber)
-        .add(Css::tableRowSpot, facts.rowSpot)
-        .add(Css::tableColumnSpot, facts.columnSpot)
+        .pixels(Css::borderWidth, e.borderWidth())
+        .colorIfAny(Css::borderColor, e.borderHexColorString())
+        .text(Css::textAlign, alignment)
+        .integer(Css::verticalAlignment, e.verticalAlignment())
+        .pixels(Css::borderRadius, int(facts.cornerRadius))
+        .pixels(Css::mozBorderRadius, int(facts.cornerRadius))
+        .integer(Css::fixed, int(e.moveLock()))
+        .twoDecimals(Css::shadowOpacity, shadow.opacity)
+        .twoDecimals(Css::shadowRadius, shadow.radius)
+        .twoDecimals(Css::textAlpha, opacity)
+        .twoDecimals(Css::opacity, opacity)
+        .text(Css::filter, Format::printf("alpha(opacity=%0.2f)", 100 * opacity))
+        .integer(Css::indentFlag, e.indentFlag())
+        .pixels(Css::textIndent, indent)
+        .integer(Css::shapeFlag, e.shapeFlag())
+        .integer(Css::groupNumber, e.groupNumber())
+        .text(Css::lineHeight, QStringLiteral("normal"))
+        .integer(Css::tableNumber, facts.tableNumber)
+        .integer(Css::tableRowSpot, facts.rowSpot)
+        .integer(Css::tableColumnSpot, facts.columnSpot)
         .freeText(Css::templateName, templateName)
-        .add(Css::manualLayerIndex, e.manualLayerIndex())
+        .integer(Css::manualLayerIndex, e.manualLayerIndex())
         .freeText(Css::linkType, e.linkType())
-        .add(Css::shapeBackgroundColor, hexColor(e.backgroundHexColorString()))
-        .add(Css::nlines, lineCount)
-        .add(Css::fixedWidthFlag, e.fixedWidthFlag())
-        .add(Css::fixedHeightFlag, e.fixedHeightFlag())
-        .add(Css::widthBuffer, Text("0"))
-        .add(Css::heightBuffer, Text("0"))
-        .add(Css::zoomBubbleFlag, e.zoomBubbleFlag())
+        .colorIfAny(Css::shapeBackgroundColor, e.backgroundHexColorString())
+        .integer(Css::nlines, lineCount)
+        .integer(Css::fixedWidthFlag, e.fixedWidthFlag())
+        .integer(Css::fixedHeightFlag, e.fixedHeightFlag())
+        .text(Css::widthBuffer, QStringLiteral("0"))
+        .text(Css::heightBuffer, QStringLiteral("0"))
+        .integer(Css::zoomBubbleFlag, e.zoomBubbleFlag())
         .freeText(Css::bubbleShape, e.bubbleShape())
-        .add(Css::xsColumnGrid, e.xsGridColumns())
-        .add(Css::smallColumnGrid, e.smallGridColumns())
-        .add(Css::mediumColumnGrid, e.mediumGridColumns())
-        .add(Css::largeColumnGrid, e.largeGridColumns())
-        .add(Css::shadowBlurRadius, int(e.shadowRadius()))
-        .add(Css::shadowDistanceX, int(e.shadowHorizontalOffset()))
-        .add(Css::shadowDistanceY, int(e.shadowVerticalOffset()))
-        .add(Css::rotationAngle, int(e.rotationAngle()))
-        .add(Css::responsiveResizeFlag, e.responsiveResizeFlag())
-        .add(Css::responsiveAlignmentFlag, e.responsiveAlignment())
-        .add(Css::sectionNumber, e.sectionNumber())
-        .add(Css::sectionRowSpot, e.sectionRowSpot())
-        .add(Css::sectionColumnSpot, e.sectionColumnSpot())
-        .add(Css::markAsReplyFlag, e.markAsReplyToEmailFlag())
+        .integer(Css::xsColumnGrid, e.xsGridColumns())
+        .integer(Css::smallColumnGrid, e.smallGridColumns())
+        .integer(Css::mediumColumnGrid, e.mediumGridColumns())
+        .integer(Css::largeColumnGrid, e.largeGridColumns())
+        .integer(Css::shadowBlurRadius, int(e.shadowRadius()))
+        .integer(Css::shadowDistanceX, int(e.shadowHorizontalOffset()))
+        .integer(Css::shadowDistanceY, int(e.shadowVerticalOffset()))
+        .integer(Css::rotationAngle, int(e.rotationAngle()))
+        .integer(Css::responsiveResizeFlag, e.responsiveResizeFlag())
+        .integer(Css::responsiveAlignmentFlag, e.responsiveAlignment())
+        .integer(Css::sectionNumber, e.sectionNumber())
+        .integer(Css::sectionRowSpot, e.sectionRowSpot())
+        .integer(Css::sectionColumnSpot, e.sectionColumnSpot())
+        .integer(Css::markAsReplyFlag, e.markAsReplyToEmailFlag())
         .freeText(Css::onClickShow, e.onClickShowString())
         .freeText(Css::onClickHide, e.onClickHideString())
-        .add(Css::topMarginStr, e.topMargin())
-        .add(Css::bottomMarginStr, e.bottomMargin())
-        .add(Css::leftMarginStr, e.leftMargin())
-        .add(Css::rightMarginStr, e.rightMargin())
-        .add(Css::topPaddingStr, e.topPadding())
-        .add(Css::bottomPaddingStr, e.bottomPadding())
-        .add(Css::leftPaddingStr, e.leftPadding())
-        .add(Css::rightPaddingStr, e.rightPadding())
+        .integer(Css::topMarginStr, e.topMargin())
+        .integer(Css::bottomMarginStr, e.bottomMargin())
+        .integer(Css::leftMarginStr, e.leftMargin())
+        .integer(Css::rightMarginStr, e.rightMargin())
+        .integer(Css::topPaddingStr, e.topPadding())
+        .integer(Css::bottomPaddingStr, e.bottomPadding())
+        .integer(Css::leftPaddingStr, e.leftPadding())
+        .integer(Css::rightPaddingStr, e.rightPadding())
         .freeText(Css::topPaddingTypeStr, e.topPaddingType())
         .freeText(Css::bottomPaddingTypeStr, e.bottomPaddingType())
         .freeText(Css::leftPaddingTypeStr, e.leftPaddingType())
@@ -219,41 +173,36 @@ CodeWidgetHelper generate(Element& e, const ElementFacts& facts, int number, boo
         .freeText(Css::bottomMarginLevelStr, e.bottomMarginLevelString())
         .freeText(Css::leftMarginLevelStr, e.leftMarginLevelString())
         .freeText(Css::rightMarginLevelStr, e.rightMarginLevelString())
-        .add(Css::containsLinkFlag, containsLink ? 1 : 0)
-        .add(Css::hoverColor, hexColor(e.hoverColorString()))
-        .add(Css::hoverTextColor, hexColor(e.hoverTextColorString()))
-        .add(Css::lineHeight, Format::twoDecimals(lineSpacing), true)
-        .add(Css::lineMultiple, Format::twoDecimals(lineSpacing))
-        .add(Css::boxShadow, shadow.css);
+        .integer(Css::containsLinkFlag, containsLink ? 1 : 0)
+        .colorIfAny(Css::hoverColor, e.hoverColorString())
+        .colorIfAny(Css::hoverTextColor, e.hoverTextColorString())
+        .important(Css::lineHeight, Format::twoDecimals(lineSpacing))
+        .twoDecimals(Css::lineMultiple, lineSpacing)
+        .text(Css::boxShadow, shadow.css);
 
-    Declarations link;
-    link.add(Css::textDecoration, Text("none"))
-        .add(Css::fontWeight, Text("normal"))
-        .add(Css::color, hexColor(e.textHexColorString()));
-    Declarations visited;
-    visited.add(Css::textDecoration, Text("none"))
-        .add(Css::fontWeight, Text("normal"))
-        .add(Css::color, hexColor(e.textHexColorString()))
+    RuleWriter link(element + QLatin1String(" a:link "), RuleWriter::Absent::LeftOut);
+    link.text(Css::textDecoration, QStringLiteral("none"))
+        .text(Css::fontWeight, QStringLiteral("normal"))
+        .colorIfAny(Css::color, e.textHexColorString());
+    RuleWriter visited(element + QLatin1String(" a:visited "), RuleWriter::Absent::LeftOut);
+    visited.text(Css::textDecoration, QStringLiteral("none"))
+        .text(Css::fontWeight, QStringLiteral("normal"))
+        .colorIfAny(Css::color, e.textHexColorString())
         .freeText(Css::formType, e.formType())
-        .add(Css::formTag, e.formTag())
-        .add(Css::formOptionTag, e.formOptionTag())
-        .add(Css::formRequiredFlag, e.formRequiredFlag());
-    Declarations hover;
-    hover.add(Css::backgroundColor, hexColor(e.hoverColorString()))
-        .add(Css::color, hexColor(e.hoverTextColorString()));
-    Declarations linkHover;
-    linkHover.add(Css::textDecoration, Text("none"))
-        .add(Css::color, hexColor(e.hoverTextColorString()))
-        .add(Css::fontWeight, Text("normal"));
+        .integer(Css::formTag, e.formTag())
+        .integer(Css::formOptionTag, e.formOptionTag())
+        .integer(Css::formRequiredFlag, e.formRequiredFlag());
+    RuleWriter hover(element + QLatin1String(":hover"), RuleWriter::Absent::LeftOut);
+    hover.colorIfAny(Css::backgroundColor, e.hoverColorString())
+        .colorIfAny(Css::color, e.hoverTextColorString());
+    RuleWriter linkHover(element + QLatin1String(" a:hover "), RuleWriter::Absent::LeftOut);
+    linkHover.text(Css::textDecoration, QStringLiteral("none"))
+        .colorIfAny(Css::color, e.hoverTextColorString())
+        .text(Css::fontWeight, QStringLiteral("normal"));
 
-    const QString prefix(snippet ? Prefix::snippet : Prefix::text);
-    const QString element = QLatin1Char('.') + prefix + Format::integer(number);
     CodeWidgetHelper code;
-    code.setHeaderString(main.rule(element + QLatin1Char('{')) +
-                         link.rule(element + QLatin1String(" a:link {")) +
-                         visited.rule(element + QLatin1String(" a:visited {")) +
-                         hover.rule(element + QLatin1String(":hover{")) +
-                         linkHover.rule(element + QLatin1String(" a:hover {")) + QLatin1String("\n\n"));
+    code.setHeaderString(main.closed() + link.closed() + visited.closed() + hover.closed() +
+                         linkHover.closed() + QLatin1String("\n\n"));
     code.setBodyString(QLatin1String("<div class=") + prefix + Format::integer(number) +
                        QLatin1String(">\n") + body + QLatin1String("\n</div>\n"));
     return code;
@@ -303,8 +252,7 @@ QString TextElementCode::combineSourceCodeString(const QList<GenerateSourceCodeO
     QString combined;
     for (const GenerateSourceCodeObject& declaration : declarations) {
         const QString value = declaration.sourceCodeObjectValue();
-        if (value.isEmpty() || value == QLatin1String("#(null)") || value == QLatin1String("(null)") ||
-            value == QLatin1String("#"))
+        if (RuleWriter::isAbsent(value))
             continue;
         combined += declaration.sourceCodeObjectType() + QLatin1Char(':') + value +
                     (declaration.importantFlag() ? QLatin1String(" !important;") : QLatin1String(";"));

@@ -2,10 +2,11 @@
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
 #include "codegen/ImageElementCode.h"
+#include "codegen/RuleWriter.h"
+#include "document/core/SKTDocument.h"
+#include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
-#include "document/writing/RuleWriter.h"
-#include "document/core/SKTDocument.h"
 #include "model/NoNumber.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
@@ -169,7 +170,7 @@ QString plainBody(const PageImage& image, const QString& folder)
 
 // The template name without its extension; an image of the page (not of the base template) takes the
 // page's name.
-QString settleTemplateName(PageImage& image, const QString& pageName)
+QString settleTemplateNamePageOrBase(PageImage& image, const QString& pageName)
 {
     QString name = ElementCodeParts::withoutPathExtension(image.templateName());
     if (name != DataCentre::kBaseTemplateName)
@@ -196,7 +197,7 @@ void writeImages(PageAssembly& page)
             image.setAltText(QStringLiteral(""));
         if (image.linkOption().isEmpty() || image.linkOption() == QLatin1String("(null)"))
             image.setLinkOption(QStringLiteral("_self"));
-        const QString templateName = settleTemplateName(image, page.pageName);
+        const QString templateName = settleTemplateNamePageOrBase(image, page.pageName);
         const QString folder = page.imageFolderOf(templateName);
         const int layer =
             image.graphic() ? page.layerOf(*image.graphic()) : page.layerOfRecord(image.manualLayerIndex());
@@ -218,8 +219,7 @@ void writeImages(PageAssembly& page)
         }
     }
     if (!retinaRules.isEmpty())
-        page.pieces.retinaCss =
-            QStringLiteral("@media(-webkit-min-device-pixel-ratio: 2) {") + retinaRules + QStringLiteral("}");
+        page.pieces.retinaCss = PageFile::Style::retinaMediaQuery + retinaRules + QStringLiteral("}");
 }
 
 } // namespace PageKinds

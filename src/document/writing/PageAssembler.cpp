@@ -1,16 +1,17 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "document/core/DocumentWindow.h"
-#include "document/writing/PageAssembly.h"
+#include "document/core/SKTDocument.h"
 #include "document/format/PageEntities.h"
 #include "document/format/PageFileFormat.h"
+#include "document/writing/PageAssembly.h"
 #include "document/writing/PageHead.h"
 #include "document/writing/PageKinds.h"
 #include "document/writing/PageLibraries.h"
 #include "document/writing/PageTrailer.h"
-#include "document/core/SKTDocument.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
+#include "platform/Format.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
 #include "profile/services/HexColor.h"
@@ -83,10 +84,10 @@ QString backgroundRule(const SKTDocument& document, const QString& pageName, con
                              : QStringLiteral("background.PNG");
     const QString source = CodeText::safeUrlPath(folder + QLatin1Char('/') + file);
     if (document.centreFlag() != 0)
-        return format("body{background-image:url('%@');\ntext-align:center;\nbackground-attachment:scroll "
-                      "!important;}\n",
-                      {source});
-    return format("body{background-image:url('%@');\nbackground-attachment:scroll !important;}\n", {source});
+        return PageFile::Style::backgroundImageRule + source +
+               QLatin1String("');\ntext-align:center;\nbackground-attachment:scroll !important;}\n");
+    return PageFile::Style::backgroundImageRule + source +
+           QLatin1String("');\nbackground-attachment:scroll !important;}\n");
 }
 
 // The sixteen pieces of the style block; `retina` is left out of the inline block.
@@ -144,11 +145,10 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     DataCentre::prepCustomFont();
     if (!m_webPageWidthManualFlag)
         m_webPageWidth = findMaxScreenWidth();
-    const QString centring =
-        m_centreFlag != 0
-            ? format("#content{position:relative;width:%dpx;margin-left:auto;margin-right:auto;}\n",
-                     {m_webPageWidth})
-            : QString();
+    const QString centring = m_centreFlag != 0
+                                 ? PageFile::Style::centringRule + Format::integer(m_webPageWidth) +
+                                       QLatin1String("px;margin-left:auto;margin-right:auto;}\n")
+                                 : QString();
     sortIntoLists(page);
     // The slides' files are cropped to their own slideshow, found by the number the slideshow pass gives
     // them: the last slideshow of the list is number 0.
@@ -170,14 +170,14 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     const QString doctype =
         QString(html5 ? PageFile::Frame::html5Doctype : PageFile::Frame::html4Doctype) + QLatin1Char('\n');
     applyProfileTitle(*this);
-    const QString body = format("<body bgcolor=#%@ leftmargin=0 topmargin=0>", {pageColor});
+    const QString body = PageFile::Frame::bodyOpenStart + pageColor + PageFile::Frame::bodyOpenEnd;
 
     // Form pages wrap the fields in their form, and the published responsive page is rebuilt from the
     // section rows; both come with those pages. Every other page is the page of placed objects.
-    QString source = format("%@<html>%@\n%@\n<div id=content>\n%@\n%@\n%@\n%@</div></body></html>\n",
-                            {doctype, head, body, page.pieces.textBody, page.pieces.imageBody,
-                             page.pieces.snippetBody, page.pieces.slideshowBody}) +
-                     PageTrailer::trailer(*this);
+    using namespace PageFile::Frame;
+    QString source = doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + u'\n' +
+                     page.pieces.textBody + u'\n' + page.pieces.imageBody + u'\n' + page.pieces.snippetBody +
+                     u'\n' + page.pieces.slideshowBody + documentClose + u'\n' + PageTrailer::trailer(*this);
     source = PageTrailer::withKeyedBlocks(source, *this);
     m_generatedLists = std::make_shared<PageWorkLists>(std::move(page.lists));
     return PageEntities::withEntities(source);

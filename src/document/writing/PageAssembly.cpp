@@ -50,14 +50,9 @@ QString PageAssembly::positionOf(int scrollFlag)
     return scrollFlag == 1 ? QStringLiteral("fixed") : QStringLiteral("absolute");
 }
 
-QString PageAssembly::settleTemplateName(SKTGraphic& graphic) const
+QString PageAssembly::settleTemplateNameOrMain(SKTGraphic& graphic) const
 {
-    QString name = ElementCodeParts::withoutPathExtension(graphic.templateName());
-    if (name.isEmpty())
-        name = document.mainTemplateName();
-    if (name != graphic.templateName() || name.isNull() != graphic.templateName().isNull())
-        graphic.setTemplateName(name);
-    return name;
+    return ElementCodeParts::settleTemplateNameOrMain(graphic, document.mainTemplateName());
 }
 
 QString PageAssembly::imageFolderOf(const QString& templateName) const

@@ -65,7 +65,7 @@ public:
     static QString positionOf(int scrollFlag);
     // The template name without its file extension, stored back; an object without one takes the page's
     // main template name.
-    QString settleTemplateName(SKTGraphic& graphic) const;
+    QString settleTemplateNameOrMain(SKTGraphic& graphic) const;
     // The folder images of the template name are found in, relative to the page file.
     QString imageFolderOf(const QString& templateName) const;
     PageCodeContext codeContext() const;

@@ -1,5 +1,5 @@
-#include "document/writing/PageAssembly.h"
 #include "document/core/SKTDocument.h"
+#include "document/writing/PageAssembly.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
 

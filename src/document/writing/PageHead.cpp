@@ -1,17 +1,14 @@
 #include "document/writing/PageHead.h"
 
-#include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/TextElementCode.h"
-#include "document/writing/PageAssembly.h"
-#include "document/format/PageFileFormat.h"
 #include "document/core/SKTDocument.h"
+#include "document/format/PageFileFormat.h"
+#include "document/writing/PageAssembly.h"
 #include "profile/DataCentre.h"
 #include "profile/services/WebFonts.h"
 
 #include <QStringList>
-
-using CodeTemplate::format;
 
 namespace {
 
@@ -21,9 +18,6 @@ const char* const kPublicIncludes =
     "charset=\"UTF-8\">\n"
     "<script src=\"https://maxcdn.bootstrapcdn.com/bootstrap/3.3.4/js/bootstrap.min.js\" charset=\"UTF-8\">"
     "</script>\n";
-const char* const kLocalIncludes = "<script src=\"jquery-2.2.2.min.js\" charset=\"UTF-8\"></script>\n"
-                                   "<link rel=\"stylesheet\" href=\"bootstrap.min.css\" charset=\"UTF-8\">\n"
-                                   "<script src=\"bootstrap.min.js\" charset=\"UTF-8\"></script>\n";
 // Only the old browsers that need them load these.
 const char* const kOldBrowserIncludes =
     "<!--[if lt IE 9]>\n"
@@ -44,16 +38,8 @@ const char* const kImagePopupScript =
     "maxHeight);\n});\n"
     "$(window).trigger('resize');\n</script>\n";
 
-const char* const kHeadTemplate =
-    "<head>\n<title>%@</title>\n%@\n%@\n%@\n%@\n%@\n%@\n%@\n<!--Base Template Header Code:%d-->\n%@\n"
-    "<!--Custom Header Code:%d-->\n%@\n\n%@\n%@\n";
-// Sixteen pieces; the page without a background picture has a line feed more after the first.
-const char* const kInlineStyleWithBackground =
-    "<style type=text/css>\n%@\n%@%@%@%@%@%@%@%@\n\n%@\n%@\n%@\n%@\n%@\n%@\n%@\n</style></head>\n";
-const char* const kInlineStyle =
-    "<style type=text/css>\n%@\n\n%@%@%@%@%@%@%@%@\n\n%@\n%@\n%@\n%@\n%@\n%@\n%@\n</style></head>\n";
-const char* const kStyleSheet =
-    "<style type=text/css>\n%@\n%@%@%@%@%@%@%@%@\n\n%@\n%@\n%@\n%@\n%@\n%@\n%@\n</style>\n";
+// Where the separate style sheet ends; the inline block closes the head as well.
+const QLatin1StringView kStyleClose{"</style>"};
 
 // Text that is not there is written as nothing, never as "(null)".
 QString orEmpty(const QString& text)
@@ -61,11 +47,25 @@ QString orEmpty(const QString& text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-QString filled(const char* tmpl, const QStringList& pieces)
+// The style block of sixteen pieces: the first on its own (with a line feed more when `spaced`), the next
+// eight run together, then a blank line and the last seven a line each.
+QString styleBlock(const QStringList& pieces, bool spaced, QLatin1StringView close)
 {
-    const auto p = [&](int i) { return orEmpty(pieces.value(i)); };
-    return format(tmpl, {p(0), p(1), p(2), p(3), p(4), p(5), p(6), p(7), p(8), p(9), p(10), p(11), p(12),
-                         p(13), p(14), p(15)});
+    QString block = PageFile::Frame::styleOpen + u'\n' + pieces.value(0) + u'\n';
+    if (spaced)
+        block += u'\n';
+    for (int i = 1; i <= 8; ++i)
+        block += pieces.value(i);
+    block += u'\n';
+    for (int i = 9; i <= 15; ++i)
+        block += u'\n' + pieces.value(i);
+    return block + u'\n' + close + u'\n';
+}
+
+// A script or style sheet the page loads from beside itself.
+QString localScript(QLatin1StringView file)
+{
+    return QLatin1String("<script src=\"") + file + QLatin1String("\" charset=\"UTF-8\"></script>\n");
 }
 
 // Header code with single line feeds, so its stored line count is the number of lines readers take.
@@ -84,8 +84,13 @@ QString includeBlock()
 {
     const ProductProfile& profile = DataCentre::profile();
     const bool local = profile.presentationExportFlag && !profile.responsiveDesign;
-    return QString::fromUtf8(local ? kLocalIncludes : kPublicIncludes) +
-           QString::fromUtf8(kOldBrowserIncludes);
+    using namespace PageFile::Head;
+    const QString includes = local ? localScript(localJquery) +
+                                         QLatin1String("<link rel=\"stylesheet\" href=\"") +
+                                         localBootstrapStyleSheet + QLatin1String("\" charset=\"UTF-8\">\n") +
+                                         localScript(localBootstrapScript)
+                                   : QString::fromUtf8(kPublicIncludes);
+    return includes + QString::fromUtf8(kOldBrowserIncludes);
 }
 
 QString webFontLink()
@@ -102,7 +107,7 @@ QString webFontLink()
 
 QString styleSheet(const QStringList& style)
 {
-    return filled(kStyleSheet, style);
+    return styleBlock(style, false, kStyleClose);
 }
 
 QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
@@ -111,22 +116,21 @@ QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
     const ProductProfile& profile = DataCentre::profile();
 
     using CodeText::escapedLine;
-    QString metas = format(
-        "<meta name=\"keywords\" content=\"%@\">\n<meta name=\"description\" content=\"%@\">",
-        {escapedLine(orEmpty(document.metaKeywords())), escapedLine(orEmpty(document.metaDescription()))});
+    using namespace PageFile::Head;
+    QString metas = keywordsMeta + escapedLine(orEmpty(document.metaKeywords())) + metaContentClose + u'\n' +
+                    descriptionMeta + escapedLine(orEmpty(document.metaDescription())) + metaContentClose;
     if (document.webPageWidthManualFlag())
         metas += QLatin1Char('\n') + PageFile::Head::manualViewport;
     const QString contentType =
-        format("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%@\"/> \n"
-               "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\"/>\n",
-               {document.encodingType().isEmpty() ? QStringLiteral("UTF-8") : document.encodingType()});
-    const QString metaBlock = format("%@\n%@\n%@", {metas, contentType, includeBlock()});
-    const QString viewport =
-        document.webPageWidth() > 0
-            ? PageFile::Head::viewportMeta.written(QString::number(document.webPageWidth()))
-            : QString();
-    const QString generator = format("<meta name='Generator' content='%@ for Mac %@'>",
-                                     {orEmpty(profile.productDisplayName), orEmpty(profile.appVersion)});
+        contentTypeMeta +
+        (document.encodingType().isEmpty() ? QStringLiteral("UTF-8") : document.encodingType()) +
+        contentTypeMetaClose + u'\n' + compatibilityMeta + u'\n';
+    const QString metaBlock = metas + u'\n' + contentType + u'\n' + includeBlock();
+    const QString viewport = document.webPageWidth() > 0
+                                 ? viewportMeta.written(QString::number(document.webPageWidth()))
+                                 : QString();
+    const QString generator = generatorMetaStart + orEmpty(profile.productDisplayName) + generatorMetaJoin +
+                              orEmpty(profile.appVersion) + generatorMetaEnd;
 
     document.setCustomHeaderCode(withLineFeeds(document.customHeaderCode().trimmed()));
     if (document.inheritCustomHeaderCodeFlag() == 0)
@@ -137,13 +141,16 @@ QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
     const QString popupScript =
         document.needImagePopupScript() ? QString::fromLatin1(kImagePopupScript) : QString();
 
-    const QString opening = format(
-        kHeadTemplate, {escapedLine(orEmpty(document.pageOfficialName())), orEmpty(viewport), generator,
-                        metaBlock, QString(""), QString(""), QString(""),
-                        orEmpty(page.pieces.slideshowScript), TextElementCode::calculateNumOfLines(baseCode),
-                        orEmpty(baseCode), TextElementCode::calculateNumOfLines(ownCode), orEmpty(ownCode),
-                        orEmpty(webFontLink()), orEmpty(popupScript)});
-    return opening + filled(backgroundImage ? kInlineStyleWithBackground : kInlineStyle, style);
+    using namespace PageFile::Frame;
+    const QString opening = headOpen + u'\n' + titleOpen + escapedLine(orEmpty(document.pageOfficialName())) +
+                            titleClose + u'\n' + viewport + u'\n' + generator + u'\n' + metaBlock +
+                            QLatin1String("\n\n\n\n") + page.pieces.slideshowScript + u'\n' +
+                            baseTemplateHeaderCode.written(TextElementCode::calculateNumOfLines(baseCode)) +
+                            u'\n' + baseCode + u'\n' +
+                            customHeaderCode.written(TextElementCode::calculateNumOfLines(ownCode)) + u'\n' +
+                            ownCode + QLatin1String("\n\n") + webFontLink() + u'\n' + popupScript + u'\n';
+    // The page without a background picture has a line feed more after the first piece.
+    return opening + styleBlock(style, !backgroundImage, styleAndHeadClose);
 }
 
 } // namespace PageHead

@@ -1,8 +1,8 @@
 #include "document/writing/PageTrailer.h"
 
 #include "codegen/CodeText.h"
-#include "document/format/PageFileFormat.h"
 #include "document/core/SKTDocument.h"
+#include "document/format/PageFileFormat.h"
 #include "platform/Format.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"

@@ -1,7 +1,8 @@
 #include "codegen/CodeTemplate.h"
+#include "codegen/RuleWriter.h"
+#include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
-#include "document/writing/RuleWriter.h"
 #include "model/SKTGalleryGrid.h"
 
 namespace Property = PageFile::Property;
@@ -15,9 +16,9 @@ void writeLines(PageAssembly& page)
         SKTGraphic& line = *graphic;
         const QPointF begin = line.beginPoint();
         const QPointF end = line.endPoint();
-        const QString templateName = page.settleTemplateName(line);
+        const QString templateName = page.settleTemplateNameOrMain(line);
         page.pieces.lineCss += QLatin1Char('\n') +
-                               RuleWriter(QStringLiteral(".line") + QString::number(number++))
+                               RuleWriter(PageFile::Rule::line + QString::number(number++))
                                    .text(Property::position, PageAssembly::positionOf(line.scrollFlag()))
                                    .integer(Property::lineOriginX, int(begin.x()))
                                    .integer(Property::lineOriginY, int(begin.y()))
@@ -48,9 +49,9 @@ void writeGalleryGrids(PageAssembly& page)
         SKTGraphic& gallery = **it;
         const auto* grid = qobject_cast<const SKTGalleryGrid*>(&gallery);
         const QRectF b = gallery.bounds();
-        const QString templateName = page.settleTemplateName(gallery);
+        const QString templateName = page.settleTemplateNameOrMain(gallery);
         page.pieces.galleryCss += QLatin1Char('\n') +
-                                  RuleWriter(QStringLiteral(".galleryGrid") + QString::number(number))
+                                  RuleWriter(PageFile::Rule::galleryGrid + QString::number(number))
                                       .text(Property::position, QStringLiteral("absolute"))
                                       .pixels(Property::left, int(b.x()))
                                       .pixels(Property::top, int(b.y()))

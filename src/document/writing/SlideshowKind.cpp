@@ -1,10 +1,11 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
+#include "codegen/RuleWriter.h"
+#include "document/core/SKTDocument.h"
+#include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
-#include "document/writing/RuleWriter.h"
-#include "document/core/SKTDocument.h"
 #include "model/SKTSlideshow.h"
 
 using CodeTemplate::format;
@@ -94,10 +95,10 @@ void writeSlideshows(PageAssembly& page)
         const int n = number;
         const int width = int(b.width());
         const int height = int(b.height());
-        const QString templateName = page.settleTemplateName(slideshow);
+        const QString templateName = page.settleTemplateNameOrMain(slideshow);
 
         page.pieces.slideshowCss += QLatin1Char('\n') +
-                                    RuleWriter(QStringLiteral(".slideshow") + QString::number(n))
+                                    RuleWriter(PageFile::Rule::slideshow + QString::number(n))
                                         .text(Property::position, QStringLiteral("absolute"))
                                         .pixels(Property::left, int(b.x()))
                                         .pixels(Property::top, int(b.y()))

@@ -1,14 +1,15 @@
 #include "document/writing/TextBoxCode.h"
 
-#include "codegen/CodeTemplate.h"
 #include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
+#include "codegen/RuleWriter.h"
 #include "codegen/TextElementCode.h"
+#include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
-#include "document/writing/RuleWriter.h"
 #include "model/NoNumber.h"
 #include "model/SKTText.h"
 #include "model/text/TextStorage.h"
+#include "platform/Format.h"
 #include "profile/DataCentre.h"
 #include "profile/services/HexColor.h"
 
@@ -16,7 +17,6 @@
 
 #include <algorithm>
 
-using CodeTemplate::format;
 using ElementCodeParts::alignmentWord;
 namespace Property = PageFile::Property;
 
@@ -74,7 +74,7 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
     const QString plain = plainText(box);
     const TextLook look = lookOf(box, plain);
     ElementCodeParts::markWebFontUsed(look.family);
-    const QString templateName = page.settleTemplateName(box);
+    const QString templateName = page.settleTemplateNameOrMain(box);
     GenerationPreparation::populateTextViewMarginType(box);
     const QString textColor = PageAssembly::settleTextColor(box);
     const QString borderColor = PageAssembly::settleBorderColor(box);
@@ -84,15 +84,13 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
     const ElementCodeParts::RuleShadow shadow = ElementCodeParts::ruleShadow(
         box.shadowFlag() == 1, box.shadowRadius(), box.shadowHorizontalOffset(), box.shadowVerticalOffset());
 
-    const QString selector = QLatin1Char('.') +
-                             (textBox ? QStringLiteral("text") : QStringLiteral("snippet")) +
-                             QString::number(number);
+    const QString selector =
+        (textBox ? PageFile::Rule::text : PageFile::Rule::snippet) + QString::number(number);
     RuleWriter rule(selector);
-    rule.text(Property::position, PageAssembly::positionOf(box.scrollFlag()))
-        .declarations(background == DataCentre::kClearColorString
-                          ? QString()
-                          : format("background-color:#%@;", {background}))
-        .pixels(Property::left, int(b.x()))
+    rule.text(Property::position, PageAssembly::positionOf(box.scrollFlag()));
+    if (background != DataCentre::kClearColorString)
+        rule.text(Property::backgroundColor, u'#' + background);
+    rule.pixels(Property::left, int(b.x()))
         .pixels(Property::top, int(b.y()))
         .integer(Property::zIndex, page.layerOf(box))
         .pixels(Property::fontSize, look.fontSize)
@@ -112,11 +110,14 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         .text(Property::textAlign, look.alignment)
         .pixels(Property::borderRadius, int(box.cornerRadius()))
         .pixels(Property::mozBorderRadius, int(box.cornerRadius()))
-        .integer(Property::fixed, box.moveLock())
-        .declarations(opacity < 1.0 ? format("opacity:%f;filter:alpha(opacity=%f);", {opacity, 100 * opacity})
-                                    : QString())
-        .declarations(shadow.css.isEmpty() ? QString() : format("box-shadow: %@;", {shadow.css}))
-        .real(Property::shadowOpacity, shadow.opacity)
+        .integer(Property::fixed, box.moveLock());
+    if (opacity < 1.0)
+        rule.real(Property::opacity, opacity)
+            .text(Property::filter, QLatin1String("alpha(opacity=") + Format::decimal(100 * opacity) + u')');
+    // The page file has always carried a blank after this colon.
+    if (!shadow.css.isEmpty())
+        rule.text(Property::boxShadow, u' ' + shadow.css);
+    rule.real(Property::shadowOpacity, shadow.opacity)
         .real(Property::shadowRadius, shadow.radius)
         .integer(Property::shadowOffSetY, int(shadow.verticalOffset))
         .real(Property::textAlpha, opacity)
@@ -173,9 +174,10 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         writeBoxModel();
         rule.integer(Property::verticalAlignment, box.verticalAlignment());
         const double lineSpacing = box.lineSpacing();
+        // The stray semicolon before "!important" is how pages have always stored it; readers expect it.
         if (lineSpacing > 0)
-            rule.declarations(
-                format("line-height:%f; !important;lineSpacingMultiple:%f;", {lineSpacing, lineSpacing}));
+            rule.text(Property::lineHeight, Format::decimal(lineSpacing) + QLatin1String("; !important"))
+                .real(Property::lineSpacingMultiple, lineSpacing);
     } else {
         rule.integer(Property::snippetFormattingFlag, 1)
             .integer(Property::sectionNumber, box.sectionNumber())

@@ -1,12 +1,13 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
+#include "codegen/RuleWriter.h"
 #include "codegen/SnippetCode.h"
 #include "codegen/TextElementCode.h"
+#include "document/core/SKTDocument.h"
+#include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
-#include "document/writing/RuleWriter.h"
-#include "document/core/SKTDocument.h"
 #include "document/writing/TextBoxCode.h"
 #include "model/SKTText.h"
 #include "profile/DataCentre.h"
@@ -22,8 +23,8 @@ const QString kSelf = QStringLiteral("_self");
 QString plainSnippetRule(PageAssembly& page, SKTGraphic& snippet, int number, const QString& text)
 {
     const QRectF b = snippet.bounds();
-    const QString templateName = page.settleTemplateName(snippet);
-    return RuleWriter(QStringLiteral(".snippet") + QString::number(number))
+    const QString templateName = page.settleTemplateNameOrMain(snippet);
+    return RuleWriter(PageFile::Rule::snippet + QString::number(number))
                .text(Property::position, PageAssembly::positionOf(snippet.scrollFlag()))
                .pixels(Property::left, int(b.x()))
                .pixels(Property::top, int(b.y()))
@@ -54,13 +55,14 @@ QString settleLinkOption(SKTGraphic& box)
 QString textBoxBody(SKTGraphic& box, int number, bool escape)
 {
     const QString text = CodeText::bodyMarkup(TextBoxCode::plainText(box), box.indentFlag(), escape);
+    const QString div = PageFile::Body::textDiv + QString::number(number) + u'>';
     if (!PageAssembly::isLink(box.link()))
-        return format("<div class=text%d>%@</div>\n", {number, text});
+        return div + text + QLatin1String("</div>\n");
     const QString link = PageAssembly::writtenLink(box.link());
     const QString target = CodeText::safeWindowTarget(settleLinkOption(box));
     if (box.shapeFlag() == 1)
-        return format("<a href=%@ target=%@><div class=text%d>%@</div></a>\n", {link, target, number, text});
-    return format("<div class=text%d><a href=%@ target=%@>%@</a></div>\n", {number, link, target, text});
+        return format("<a href=%@ target=%@>%@%@</div></a>\n", {link, target, div, text});
+    return format("%@<a href=%@ target=%@>%@</a></div>\n", {div, link, target, text});
 }
 
 } // namespace
@@ -94,7 +96,8 @@ void writeSnippets(PageAssembly& page)
             snippet.snippetFormatFlag()
                 ? TextBoxCode::ruleLine(page, snippet, number, TextBoxCode::Form::FormattedSnippet)
                 : plainSnippetRule(page, snippet, number, html);
-        page.pieces.snippetBody += format("<div class=snippet%d>\n%@\n</div>\n", {number, html});
+        page.pieces.snippetBody += PageFile::Body::snippetDiv + QString::number(number) +
+                                   QLatin1String(">\n") + html + QLatin1String("\n</div>\n");
     }
 }
 
