@@ -5,10 +5,12 @@
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
 #include "profile/ShapeSelectionView.h"
+#include "profile/services/WebFonts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 
 namespace {
 
@@ -89,6 +91,26 @@ TEST_F(LaunchInitialisationTest, PrintProductsHaveTheirLabelGridSizedFromLaunchO
         EXPECT_EQ(profile.printSheetWidthPoints, scaled.printSheetWidthPoints);
         EXPECT_EQ(profile.printSheetHeightPoints, scaled.printSheetHeightPoints);
     }
+}
+
+TEST_F(LaunchInitialisationTest, EveryWebFontIsShownOnTheCanvasAfterLaunch)
+{
+    // The one family that neither Debian nor the npm registry's font packages carry.
+    const QString unpackaged = QStringLiteral("Tulpen One");
+    initializeAs("HTML Velk Pro");
+    DataCentre::prepCustomFont();
+    const QStringList families = QFontDatabase::families();
+    int shown = 0;
+    for (const std::shared_ptr<CustomFont>& font : DataCentre::webFontList()) {
+        // The family as the web-font service is asked for it: "Passion" is "Passion One", "Lato:300" is
+        // "Lato".
+        const QString family = font->sourceCodeName().section(u':', 0, 0).replace(u'+', u' ');
+        if (family == unpackaged)
+            continue;
+        EXPECT_TRUE(families.contains(family)) << family.toStdString();
+        shown += families.contains(family) ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 48);
 }
 
 TEST_F(LaunchInitialisationTest, TheDefaultConfigurationHasNoTextStylesButAllShapes)
