@@ -132,7 +132,6 @@ public:
     bool rulersShown() const;
     // Names the undo step of the current gesture by its key in the strings table "UndoStrings".
     void nameUndoStep(const char* key);
-    bool isTrackingMouse() const { return m_gesture != nullptr; }
 
     // ---- Table cells, in products whose clicks mark them
     // Whether the selection is one table that is no section; that table becomes selectedTable.
@@ -144,8 +143,7 @@ public:
     // of the page.
     void markSelectedTableCell();
 
-    // ---- Keyboard: the arrow keys nudge the selection by one point with its groups, the delete keys delete
-    // it
+    // ---- Keyboard: the arrow keys nudge the selection and its groups by one point; the delete keys delete.
     void moveLeft();
     void moveRight();
     void moveUp();

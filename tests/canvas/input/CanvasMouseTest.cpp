@@ -137,6 +137,7 @@ TEST_F(CanvasMouseTest, ShiftClickTogglesAndOnlyAStillSelectedGraphicIsDragged)
 TEST_F(CanvasMouseTest, AClickOnAnotherGraphicSelectsItAloneAndAClickOnNothingClearsTheSelection)
 {
     view->changeSelectionIndexes({0, 1});
+    EXPECT_FALSE(view->acceptsFirstMouse()) << "a click into the inactive window only activates it";
     press(QPointF(30, 130));
     release(QPointF(30, 130));
     EXPECT_EQ(selected(), IndexSet({2}));
@@ -144,6 +145,7 @@ TEST_F(CanvasMouseTest, AClickOnAnotherGraphicSelectsItAloneAndAClickOnNothingCl
     release(QPointF(300, 250));
     EXPECT_TRUE(selected().empty());
     EXPECT_TRUE(view->marqueeSelectionBounds().isNull());
+    EXPECT_TRUE(view->acceptsFirstMouse());
 }
 
 TEST_F(CanvasMouseTest, TheFrontmostGraphicIsHitAndOnlySelectedGraphicsOfferHandles)
