@@ -1,6 +1,7 @@
 #include "canvas/view/SKTGraphicView.h"
 
 #include "canvas/InternalInconsistencyError.h"
+#include "canvas/input/CanvasGesture.h"
 #include "document/core/GraphicSelection.h"
 #include "model/SKTGrid.h"
 #include "model/geometry/Handles.h"
@@ -37,6 +38,7 @@ SKTGraphicView::SKTGraphicView(QWidget* parent)
 
 SKTGraphicView::~SKTGraphicView()
 {
+    endGesture();
     stopEditing();
     setGrid(nullptr);
     unbindGraphics();

@@ -7,6 +7,7 @@
 
 #include <QBrush>
 #include <QHash>
+#include <QMenu>
 #include <QPointer>
 #include <QRectF>
 #include <QSet>
@@ -17,7 +18,9 @@
 #include <memory>
 #include <optional>
 
+class CanvasGesture;
 class DrawingView;
+class QTimer;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -97,6 +100,69 @@ public:
     std::shared_ptr<SKTGraphic> editingGraphic() const { return m_editingGraphic; }
     QWidget* editingView() const { return m_editingView; }
 
+    // ---- Mouse (canvas points). A press ends in-place editing; a double click on a graphic edits it in
+    // place; otherwise a click selects and the drag that follows moves the selection with its groups, resizes
+    // by a handle, or draws a marquee. Each gesture that changes the page is one undo step of its own name.
+    // The canvas point of the last press, context click or drag-move end; the window answers it to the page.
+    QPointF lastTouchPoint() const { return m_lastTouchPoint; }
+    void setLastTouchPoint(const QPointF& point) { m_lastTouchPoint = point; }
+    // How far the selection has been dragged since the paste cascade last started over; pasting reads and
+    // resets it.
+    QPointF pasteCascadeDelta() const { return m_pasteCascadeDelta; }
+    void setPasteCascadeDelta(const QPointF& delta) { m_pasteCascadeDelta = delta; }
+    // A click into an inactive window acts on the canvas only while nothing is selected.
+    bool acceptsFirstMouse() const { return selectionIndexes().empty(); }
+    // The menu of a context click; the canvas keeps no ownership.
+    QMenu* menu() const { return m_menu; }
+    void setMenu(QMenu* menu) { m_menu = menu; }
+    // Sets lastTouchPoint, then answers the menu, so its commands see where the click was.
+    QMenu* menuForEvent(const QPointF& point);
+    void mouseDown(const QPointF& point, int clickCount, bool shift);
+    // The frontmost graphic whose drawing bounds hold the point and whose handle (selected graphics only) or
+    // contents are under it; null for none. The out arguments are written only for a result.
+    std::shared_ptr<SKTGraphic> graphicUnderPoint(const QPointF& point, int* index = nullptr,
+                                                  bool* isSelected = nullptr, int* handle = nullptr) const;
+    // Selectable graphics other than radio and checkbox options whose drawing bounds meet the rectangle.
+    IndexSet indexesOfGraphicsIntersectingRect(const QRectF& rect) const;
+    // The graphics of groupable kinds, other than the graphic, that carry its group number.
+    GraphicList findMatchingGroupObjects(const SKTGraphic& graphic) const;
+    // The graphics followed by the other members of their groups, each once.
+    GraphicList graphicsWithGroupMembers(const GraphicList& graphics) const;
+    // Whether the enclosing scroll view shows its rulers, which then echo a moving or resizing rectangle.
+    bool rulersShown() const;
+    // Names the undo step of the current gesture by its key in the strings table "UndoStrings".
+    void nameUndoStep(const char* key);
+
+    // ---- Table cells, in products whose clicks mark them
+    // Whether the selection is one table that is no section; that table becomes selectedTable.
+    bool tableControlShown();
+    std::shared_ptr<SKTGraphic> selectedTable() const { return m_selectedTable; }
+    GraphicList tables() const;
+    // Run on a single click before it selects: on the selected table it toggles the mark of the cell under
+    // the last touch point (a newly marked cell lends the table its style); otherwise it clears every mark
+    // of the page.
+    void markSelectedTableCell();
+
+    // ---- Keyboard: the arrow keys nudge the selection and its groups by one point; the delete keys delete.
+    void moveLeft();
+    void moveRight();
+    void moveUp();
+    void moveDown();
+    void deleteBackward();
+    void deleteForward();
+    // The delete command: the selection with the partner buttons of its option labels leaves the page in one
+    // undo step "Delete".
+    void delete_();
+    // Adds to the selection the option button of every selected option label.
+    void fetchAllPartnerViews();
+    // The first other text graphic with the same form tag and option tag; null for none.
+    std::shared_ptr<SKTGraphic> findMatchingOption(const SKTGraphic& graphic) const;
+    void moveSelectedGraphicsByX(double dx, double dy);
+    // Hides the handles until half a second after the last call.
+    void hideHandlesMomentarily();
+    void unhideHandlesForTimer();
+    QTimer* handleShowingTimer() const { return m_handleShowingTimer; }
+
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
@@ -107,10 +173,18 @@ Q_SIGNALS:
     void graphicTouched();
     // The rectangle the rulers echo changed; the zero rectangle erases the echo.
     void rulerEchoChanged(const QRectF& bounds);
+    // Graphics left the page by the delete command; the window lists the layers again.
+    void refreshLayerListing();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // What the canvas keeps of each graphic it observes: the connection, and the drawing bounds it was last
@@ -136,6 +210,15 @@ private:
     void setNeedsDisplayInGraphicBounds(const QSet<const SKTGraphic*>& graphics);
     void echoToRulers(const QRectF& rect);
     void resizeToCanvas();
+
+    // Option buttons of a web-form choice sit with their labels: a click or a marquee never picks them.
+    static bool isFormOption(const SKTGraphic& graphic);
+    // Mouse gestures: one runs from a press to its release, as one undo grouping.
+    QPointF canvasPoint(const QMouseEvent& event) const;
+    void selectAndTrackMouseWithEvent(const QPointF& point, bool shift);
+    void startGesture(std::unique_ptr<CanvasGesture> gesture);
+    void endGesture();
+    void autoscroll(const QPointF& point);
 
     // Drawing, in paint order.
     void drawBackground(QPainter& painter, const QRegion& dirty);
@@ -164,6 +247,13 @@ private:
     bool m_hidingHandles = false;
     QRectF m_marqueeSelectionBounds;
     QRectF m_rulerEchoedBounds;
+
+    QPointF m_lastTouchPoint;
+    QPointF m_pasteCascadeDelta;
+    QPointer<QMenu> m_menu;
+    std::shared_ptr<SKTGraphic> m_selectedTable;
+    std::unique_ptr<CanvasGesture> m_gesture;
+    QTimer* m_handleShowingTimer = nullptr;
 
     std::shared_ptr<SKTGraphic> m_editingGraphic;
     QPointer<QWidget> m_editingView;

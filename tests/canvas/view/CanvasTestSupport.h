@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainterPath>
 #include <QRegion>
@@ -145,6 +146,44 @@ protected:
         view->render(&picture);
         return picture;
     }
+
+    // ---- The left mouse button on the canvas, at canvas points. The events go straight to the canvas, as
+    // the window hands them on, so quick presses at one place are not taken for double clicks.
+    void mouse(QEvent::Type type, const QPointF& point, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QPointF local = view->canvasTransform().map(point);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, view->mapToGlobal(local), button, held, modifiers);
+        QCoreApplication::sendEvent(view.get(), &event);
+    }
+    void press(const QPointF& point, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        mouse(QEvent::MouseButtonPress, point, modifiers);
+    }
+    void dragTo(const QPointF& point, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        mouse(QEvent::MouseMove, point, modifiers);
+    }
+    void release(const QPointF& point, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        mouse(QEvent::MouseButtonRelease, point, modifiers);
+    }
+    void drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        press(from, modifiers);
+        dragTo(to, modifiers);
+        release(to, modifiers);
+    }
+    // Two clicks in quick succession, as the platform reports them.
+    void doubleClick(const QPointF& point)
+    {
+        press(point);
+        release(point);
+        mouse(QEvent::MouseButtonDblClick, point);
+        release(point);
+    }
+    QPoint pixel(const QPointF& point) const { return view->canvasTransform().map(point).toPoint(); }
 
     // The area a graphic's repaint covers, in the canvas's pixels.
     QRect pixelArea(SKTGraphic& graphic) const
