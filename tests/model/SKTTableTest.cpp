@@ -360,6 +360,25 @@ TEST(SKTTableTest, CellsAreFilledAndOutlinedAndTheirPlacesRecorded)
     EXPECT_EQ(t->borderWidth(), 1) << "a drawn border style is at least one pixel wide";
 }
 
+TEST(SKTTableTest, AMarkedCellShowsACheckMarkInItsTopRightCorner)
+{
+    ScopedProfile profile;
+    const auto t = table(1, 2, 60, 40, 0, 0);
+    t->grabSelectedTableCellHelper(0, 1)->setSelected(1);
+    const QImage drawn = drawnOnWhite(*t, 120, 40);
+    const auto inkIn = [&](const QRect& area) {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += isNear(drawn.pixel(x, y), Qt::white, 30) ? 0 : 1;
+        }
+        return ink;
+    };
+    EXPECT_GT(inkIn(QRect(100, 0, 20, 16)), 40) << "the marked cell";
+    EXPECT_EQ(inkIn(QRect(40, 0, 20, 16)), 0) << "the unmarked cell";
+    EXPECT_EQ(inkIn(QRect(100, 18, 20, 20)), 0) << "below the mark";
+}
+
 TEST(SKTTableTest, CellTextWithoutAnAlignmentIsDrawnLeftAligned)
 {
     ScopedProfile profile;
