@@ -97,6 +97,9 @@ SnippetFacts factsOf(myTextView& cell, const SKTGraphic& table, const myTextView
     facts.defaultLayer = page.layerOf(nullptr);
     const QTextDocument* storage = cell.textStorage().get();
     facts.text = storage ? storage->toPlainText() : cell.textView() ? cell.textView()->string() : QString();
+    // What is typed into a cell is text, not markup, unless the product's text boxes hold HTML.
+    if (!DataCentre::profile().htmlTextBoxes)
+        facts.text = CodeText::escapedText(facts.text);
     facts.familyName = cell.familyName();
     facts.fontSize = cell.fontSize();
     facts.alignment =

@@ -7,6 +7,7 @@
 #include "model/SKTLine.h"
 #include "model/SKTRectangle.h"
 #include "model/SKTSlideshow.h"
+#include "model/SKTTable.h"
 #include "model/SKTText.h"
 
 #include <QHash>
@@ -27,6 +28,7 @@ QHash<QString, Factory> builtInKinds()
     kinds.insert(QStringLiteral("SKTImage"), [] { return std::make_shared<SKTImage>(); });
     kinds.insert(QStringLiteral("SKTSlideshow"), [] { return std::make_shared<SKTSlideshow>(); });
     kinds.insert(QStringLiteral("SKTGalleryGrid"), [] { return std::make_shared<SKTGalleryGrid>(); });
+    kinds.insert(QStringLiteral("SKTTable"), [] { return std::make_shared<SKTTable>(); });
     return kinds;
 }
 

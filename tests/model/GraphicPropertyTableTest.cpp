@@ -4,6 +4,7 @@
 #include "model/records/GalleryGridView.h"
 #include "model/records/LineView.h"
 #include "model/records/OuterSlideShow.h"
+#include "model/records/TableGridView.h"
 #include "model/records/TransformView.h"
 #include "model/records/myTextView.h"
 
@@ -124,6 +125,7 @@ TEST(GraphicPropertyTableTest, EveryKeyARecordConvertsIntoIsReadByItsKind)
     LineView line;
     OuterSlideShow slideshow;
     GalleryGridView gallery;
+    TableGridView table;
     const struct {
         GraphicPropertyDictionary converted;
         // Keys the conversion writes though the kind keeps nothing of them.
@@ -135,6 +137,7 @@ TEST(GraphicPropertyTableTest, EveryKeyARecordConvertsIntoIsReadByItsKind)
         {RecordConversion::slideshowProperties(slideshow, {}, {}),
          {"imageLastModDate", "textString", "totalNumofSlide"}},
         {RecordConversion::galleryProperties(gallery, {}, {}), {}},
+        {RecordConversion::tableProperties(table, {}, {}), {"reflection"}},
     };
     for (const auto& c : cases) {
         const QString kind = c.converted.value(QStringLiteral("className")).toString();

@@ -25,6 +25,7 @@
 class CodeWidgetHelper;
 class DocumentWindow;
 class PageImage;
+class SKTTable;
 class SKTText;
 struct PageCodeContext;
 struct PageWorkLists;
@@ -294,12 +295,16 @@ public:
     // Whether an image of the list (or the page background) uses the file of the page folder.
     bool isImageInUse(const QString& fileName, const QString& extension, const PageImageList& images) const;
     void populateGalleryImageDimensions();
+    // Numbers the tables from the last (0) to the first, and gives each table's number to its background
+    // picture and cells, and under table pictures to its pictures.
+    void populateTableNumbers();
     // The element generators, as the page's own operations.
     static QString verifyLink(const QString& link);
     static int calculateNumOfLines(const QString& text);
     CodeWidgetHelper generateTextViewCodeStatic(SKTText& text, int elementNumber, bool responsiveOutput);
     CodeWidgetHelper generateSnippetCode(SKTText& snippet);
     CodeWidgetHelper generateImageCode(SKTGraphic& image, bool responsiveOutput);
+    CodeWidgetHelper generateTableCode(SKTTable& table, bool responsiveOutput);
     PageCodeContext pageCodeContext() const;
 
     // ---- Saving the page document: page file, style sheet, images and screenshots into the page's working

@@ -30,6 +30,8 @@ QString ruleOf(PageImage& image, int layer, const QString& templateName)
 {
     const QRectF b = image.frame();
     const double opacity = image.opacity();
+    // The pictures of galleries and tables keep their cell.
+    const bool inGrid = image.galleryNumber() != kNoNumber || image.tableNumber() != kNoNumber;
     const bool shadow = image.shadowFlag() == 1;
     QString border = image.borderHexColorString();
     if (border == DataCentre::kClearColorString)
@@ -67,9 +69,8 @@ QString ruleOf(PageImage& image, int layer, const QString& templateName)
         .integer(Property::groupNumber, image.groupNumber())
         .integer(Property::enlarge, image.imageEnlargeFlag())
         .integer(Property::galleryNumber, image.galleryNumber())
-        .integer(Property::galleryRowSpot, image.galleryNumber() == kNoNumber ? kNoNumber : image.rowSpot())
-        .integer(Property::galleryColumnSpot,
-                 image.galleryNumber() == kNoNumber ? kNoNumber : image.columnSpot())
+        .integer(Property::galleryRowSpot, inGrid ? image.rowSpot() : kNoNumber)
+        .integer(Property::galleryColumnSpot, inGrid ? image.columnSpot() : kNoNumber)
         .integer(Property::tableNumber, image.tableNumber())
         .freeText(Property::templateName, templateName)
         .integer(Property::backdrop, image.backdropLightingFlag())

@@ -25,12 +25,13 @@ const QString kWhite = QStringLiteral("FFFFFF");
 const QString kTextType = QStringLiteral("Text");
 const QString kSnippetType = QStringLiteral("HTMLSnippet");
 
-// The kinds in the order they are written; the numbers of each kind follow this order. Tables, sections
-// and web components take their place after the gallery grids.
+// The kinds in the order they are written; the numbers of each kind follow this order. Tables hand their
+// cells on to the snippet and text box passes that follow them.
 using KindPass = void (*)(PageAssembly&);
 constexpr KindPass kKindPasses[] = {
-    PageKinds::writeSlideshows, PageKinds::writeGalleryGrids, PageKinds::writeSnippets,
-    PageKinds::writeLines,      PageKinds::writeImages,       PageKinds::writeTextBoxes,
+    PageKinds::writeSlideshows, PageKinds::writeGalleryGrids, PageKinds::writeTables,
+    PageKinds::writeSnippets,   PageKinds::writeLines,        PageKinds::writeImages,
+    PageKinds::writeTextBoxes,
 };
 
 void sortIntoLists(PageAssembly& page)
@@ -142,6 +143,7 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     PageAssembly page(*this, pageName, quint8(publishFlag) != 0);
 
     populateGalleryImageDimensions();
+    populateTableNumbers();
     DataCentre::prepCustomFont();
     if (!m_webPageWidthManualFlag)
         m_webPageWidth = findMaxScreenWidth();

@@ -5,9 +5,11 @@
 #include "document/writing/PageImage.h"
 #include "model/SKTGraphic.h"
 
+#include <QHash>
 #include <QString>
 
 class SKTDocument;
+class myTextView;
 
 // The objects of one page generation sorted by what they become, rebuilt empty at the start of every run
 // and left in the document afterwards for the save, image and mail code.
@@ -21,6 +23,9 @@ struct PageWorkLists {
     GraphicList lineArray;
     // The code records the responsive page is arranged from.
     QList<CodeWidgetHelper> sourceCodeArray;
+    // Table cells are written as text boxes: the cell each such box of textViewArray or htmlSnippetArray
+    // stands for.
+    QHash<const SKTGraphic*, std::shared_ptr<myTextView>> tableCellOfBox;
 };
 
 // The text of the page being built, by the place it takes in the page; empty, never none, while a kind

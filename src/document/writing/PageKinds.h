@@ -8,6 +8,8 @@ namespace PageKinds {
 
 void writeSlideshows(PageAssembly& page);
 void writeGalleryGrids(PageAssembly& page);
+// Tables, sections and web components: their rules, and their cells as text boxes or snippets.
+void writeTables(PageAssembly& page);
 void writeSnippets(PageAssembly& page);
 void writeLines(PageAssembly& page);
 void writeImages(PageAssembly& page);

@@ -8,6 +8,7 @@
 #include "document/writing/PageAssembly.h"
 #include "model/NoNumber.h"
 #include "model/SKTText.h"
+#include "model/records/myTextView.h"
 #include "model/text/TextStorage.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
@@ -81,6 +82,7 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
     const QString background = PageAssembly::backgroundColorOf(box);
     const QRectF b = box.bounds();
     const double opacity = box.opacity();
+    const std::shared_ptr<myTextView> cell = page.lists.tableCellOfBox.value(&box);
     const ElementCodeParts::RuleShadow shadow = ElementCodeParts::ruleShadow(
         box.shadowFlag() == 1, box.shadowRadius(), box.shadowHorizontalOffset(), box.shadowVerticalOffset());
 
@@ -126,9 +128,9 @@ QString ruleLine(PageAssembly& page, SKTGraphic& box, int number, Form form)
         .integer(Property::shapeFlag, box.shapeFlag())
         .integer(Property::groupNumber, box.groupNumber())
         .text(Property::lineHeight, QStringLiteral("normal"))
-        .integer(Property::tableNumber, kNoNumber)
-        .integer(Property::tableRowSpot, kNoNumber)
-        .integer(Property::tableColumnSpot, kNoNumber)
+        .integer(Property::tableNumber, cell ? cell->tableNumber() : kNoNumber)
+        .integer(Property::tableRowSpot, cell ? cell->rowSpot() : kNoNumber)
+        .integer(Property::tableColumnSpot, cell ? cell->columnSpot() : kNoNumber)
         .freeText(Property::templateName, templateName)
         .integer(Property::manualLayerIndex, box.manualLayerIndex())
         .freeText(Property::linkType, box.linkType())

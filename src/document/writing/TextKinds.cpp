@@ -10,6 +10,7 @@
 #include "document/writing/PageKinds.h"
 #include "document/writing/TextBoxCode.h"
 #include "model/SKTText.h"
+#include "model/records/myTextView.h"
 #include "profile/DataCentre.h"
 
 using CodeTemplate::format;
@@ -77,6 +78,16 @@ void writeSnippets(PageAssembly& page)
     for (auto it = snippets.crbegin(); it != snippets.crend(); ++it, ++number) {
         SKTGraphic& snippet = **it;
         auto* text = qobject_cast<SKTText*>(&snippet);
+        const std::shared_ptr<myTextView> cell = page.lists.tableCellOfBox.value(&snippet);
+        if (responsive && cell) {
+            // A table cell is written from its own record, which knows its table and spot; the published
+            // page shows it through its table.
+            const CodeWidgetHelper code = TextElementCode::generateTextViewCodeStatic(
+                *cell, number, page.publish, page.codeContext());
+            page.pieces.snippetCss += code.headerString();
+            page.pieces.snippetBody += code.bodyString();
+            continue;
+        }
         if (responsive && text) {
             // The responsive designer stores its snippets (and table cells) the way its static view
             // writes them, and arranges the published page from their records.
