@@ -1,10 +1,11 @@
 #include "codegen/ElementCodeParts.h"
 #include "codegen/PageCodeContext.h"
 #include "codegen/TableGridCode.h"
-#include "document/PageAssembly.h"
-#include "document/PageKinds.h"
-#include "document/RuleWriter.h"
-#include "document/SKTDocument.h"
+#include "document/writing/PageAssembly.h"
+#include "document/writing/PageKinds.h"
+#include "codegen/RuleWriter.h"
+#include "document/format/PageFileFormat.h"
+#include "document/core/SKTDocument.h"
 #include "model/GraphicKinds.h"
 #include "model/NoNumber.h"
 #include "model/RecordConversion.h"
@@ -34,7 +35,7 @@ const QStringList kWebComponentTypes = {QStringLiteral("photo_hover_caption"),
 QString tableGridRule(PageAssembly& page, SKTTable& table, int number)
 {
     const QRectF b = table.bounds();
-    const QString templateName = page.settleTemplateName(table);
+    const QString templateName = page.settleTemplateNameOrMain(table);
     RuleWriter rule(QStringLiteral(".tableGrid") + QString::number(number));
     rule.text(Property::position, PageAssembly::positionOf(table.scrollFlag()))
         .pixels(Property::left, int(b.x()))
