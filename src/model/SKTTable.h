@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SKTGraphic.h"
+#include "model/TableCellMarks.h"
 #include "model/records/TransformView.h"
 #include "model/records/myTextView.h"
 
@@ -13,7 +14,7 @@ class SharedTextLayout;
 // spot (row, column), with pictures placed in cells and an optional background picture. Every grid-shaped
 // web component is a table; its `gridType` says which one. A column is as wide as its row-0 cell and a row
 // as high as its column-0 cell; cells are drawn `padding` + `borderWidth` apart. -99 stands for no cell.
-class SKTTable : public SKTGraphic {
+class SKTTable : public SKTGraphic, public TableCellMarks {
     Q_OBJECT
 
 public:
@@ -28,7 +29,7 @@ public:
     // ---- Own fields
     QString gridType() const override { return m_gridType; }
     void setGridType(QString gridType);
-    myTextViewList cellHelperArray() const { return m_cellHelperArray; }
+    myTextViewList cellHelperArray() const override { return m_cellHelperArray; }
     void setCellHelperArray(const myTextViewList& cells);
     TransformViewList imageArray() const { return m_imageArray; }
     void setImageArray(const TransformViewList& images);
@@ -64,7 +65,7 @@ public:
     QRect grabSelectedCellRect(int row, int column) const;
     QRect grabCurrentCellRect(double x, double y) const;
     // The cell under the last touch point of the window, and its text.
-    std::shared_ptr<myTextView> grabCurrentTableCellHelper() const;
+    std::shared_ptr<myTextView> grabCurrentTableCellHelper() const override;
     std::shared_ptr<QTextDocument> grabCurrentTextStorage() const;
     // The next spot in reading order as (row, column); rows are not bounded.
     QPoint grabNextSpot(int row, int column) const;
@@ -112,7 +113,7 @@ public:
     void refreshStyle();
     void refreshLayout();
     // The table takes the style of a cell the user marked, so that the inspector shows it; no redraw.
-    void reflectSelectedCellProperties(const myTextView& cell);
+    void reflectSelectedCellProperties(const myTextView& cell) override;
 
     // ---- Drawing and editing
     QRectF drawingBounds() override;

@@ -12,7 +12,7 @@ public:
     // One record per cell; a cell's `selected` flag is its mark.
     virtual myTextViewList cellHelperArray() const = 0;
     // The cell under the last touch point; null when none is.
-    virtual std::shared_ptr<myTextView> grabCurrentTableCellHelper() = 0;
+    virtual std::shared_ptr<myTextView> grabCurrentTableCellHelper() const = 0;
     // Copies the cell's style into the table's own style properties, which the inspector shows.
-    virtual void reflectSelectedCellProperties(myTextView& cell) = 0;
+    virtual void reflectSelectedCellProperties(const myTextView& cell) = 0;
 };

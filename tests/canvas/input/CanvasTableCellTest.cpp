@@ -20,14 +20,14 @@ public:
     QString className() const override { return QStringLiteral("SKTTable"); }
     QString gridType() const override { return m_gridType; }
     myTextViewList cellHelperArray() const override { return m_cells; }
-    std::shared_ptr<myTextView> grabCurrentTableCellHelper() override
+    std::shared_ptr<myTextView> grabCurrentTableCellHelper() const override
     {
         const QPointF point = m_view.lastTouchPoint();
         if (!bounds().contains(point))
             return nullptr;
         return m_cells[point.x() < bounds().center().x() ? 0 : 1];
     }
-    void reflectSelectedCellProperties(myTextView& cell) override
+    void reflectSelectedCellProperties(const myTextView& cell) override
     {
         setBackgroundHexColorString(cell.backgroundHexColorString());
     }
