@@ -1,6 +1,7 @@
 #include "platform/Bundle.h"
 #include "profile/DataCentre.h"
 #include "profile/LaunchInitialisation.h"
+#include "profile/services/WebFonts.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    DataCentre::loadCustomFontBeforeLaunch();
     QApplication application(argc, argv);
     // Qt adopts the user's locale for the C library; numbers in files must not follow it.
     std::setlocale(LC_NUMERIC, "C");

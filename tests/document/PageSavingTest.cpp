@@ -4,6 +4,7 @@
 #include "platform/NotificationCenter.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <cstring>
 
@@ -146,6 +147,45 @@ TEST_F(PageSavingTest, SavingAgainWithoutChangesWritesNothing)
     EXPECT_TRUE(document.saveThisPage(location, 0));
     EXPECT_NE(readBytes(location), QByteArray("untouched"));
     EXPECT_TRUE(PageText::read(pageFile()).contains(QStringLiteral("more")));
+}
+
+TEST_F(PageSavingTest, ASaveAfterATextEditRewritesThePageButNoImageFile)
+{
+    buildPage();
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    const QDir pageFolder(document.pageFolderPath());
+    const QString retina = pageFolder.filePath(QStringLiteral("image1@2x.PNG"));
+    const QDateTime retinaTime = QFileInfo(retina).lastModified();
+    const QByteArray retinaBytes = readBytes(retina);
+    // Far enough apart that a rewrite would show in the file's time.
+    QThread::msleep(30);
+
+    edit();
+    const QByteArray packageBefore = readBytes(location);
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    EXPECT_TRUE(PageText::read(pageFile()).contains(QStringLiteral("more")));
+    EXPECT_NE(readBytes(location), packageBefore);
+    EXPECT_EQ(QFileInfo(retina).lastModified(), retinaTime);
+    EXPECT_EQ(readBytes(retina), retinaBytes);
+
+    // A changed picture is written again. (Its original is written only once, so it goes too, as when a
+    // picture is replaced.)
+    QFile::remove(pageFolder.filePath(QStringLiteral("image1o.PNG")));
+    for (const auto& graphic : document.graphics())
+        if (auto* picture = qobject_cast<SKTImage*>(graphic.get())) {
+            QImage other(40, 30, QImage::Format_ARGB32);
+            other.fill(Qt::blue);
+            picture->set_contents(other);
+        }
+    document.setDocumentChangedCounter(1);
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    EXPECT_NE(readBytes(retina), retinaBytes);
+
+    // A file that went missing behind the document's back is written again.
+    QFile::remove(retina);
+    edit();
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    EXPECT_FALSE(readBytes(retina).isEmpty());
 }
 
 TEST_F(PageSavingTest, SavingToANewPlaceWritesThePackageAndTellsTheWebsite)

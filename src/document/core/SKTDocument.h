@@ -2,6 +2,7 @@
 
 #include "document/core/DocumentResult.h"
 #include "document/core/DocumentUndoManager.h"
+#include "document/core/ImageFileLedger.h"
 #include "document/core/PageCanvasState.h"
 #include "model/GraphicContext.h"
 #include "model/SKTGraphic.h"
@@ -467,4 +468,12 @@ private:
     std::shared_ptr<PageWorkLists> m_generatedLists;
     QString m_windowTitle;
     QString m_lastSaveError;
+    ImageFileLedger m_writtenImageFiles;
+    // The page a save has generated already, while that save writes it.
+    struct GeneratedPage {
+        QString pageName;
+        int mode = 0;
+        QString source;
+    };
+    std::optional<GeneratedPage> m_generatedForSave;
 };

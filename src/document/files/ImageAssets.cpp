@@ -1,8 +1,8 @@
 #include "document/files/ImageAssets.h"
 
 #include "document/core/DocumentWindow.h"
-#include "document/files/PageFolderFiles.h"
 #include "document/core/SKTDocument.h"
+#include "document/files/PageFolderFiles.h"
 #include "model/SKTGraphic.h"
 #include "model/records/TransformView.h"
 #include "platform/Bundle.h"
@@ -129,6 +129,17 @@ const QString kBackgroundQualityKey = QStringLiteral("backgroundQualityPercentag
 // Pictures written to files get exactly the pixels of their size, whatever the screen.
 constexpr int kFileBackingScale = 1;
 
+// What an image file is made from: the picture (a picture keeps its key until its pixels change), the size
+// it is drawn at and the type it is encoded in, and whatever else shapes that file.
+QString recipeOf(const QImage& picture, QSizeF size, const QString& type, const QString& more = {})
+{
+    return QStringLiteral("%1 %2x%3 %4 %5")
+        .arg(picture.cacheKey())
+        .arg(size.width())
+        .arg(size.height())
+        .arg(type, more);
+}
+
 } // namespace
 
 QString SKTDocument::pageFolderPath() const
@@ -168,9 +179,10 @@ void SKTDocument::saveImage(const ImageAsset& image)
         QFile::remove(pageFilePath(ImageFiles::retinaFileName(image)));
     else
         createRetinaVersion(image);
-    QFile::remove(pageFilePath(ImageFiles::ownSizeFileName(image)));
     if (!image.isSlide() && image.forceNonRetinaFlag)
         createNonRetinaVersion(image);
+    else
+        QFile::remove(pageFilePath(ImageFiles::ownSizeFileName(image)));
     checkAndSaveOriginalImage(image);
 }
 
@@ -179,28 +191,39 @@ void SKTDocument::createRetinaVersion(const ImageAsset& image)
     const QString path = pageFilePath(ImageFiles::retinaFileName(image));
     if (path.isNull())
         return;
-    const QImage scaled =
-        DataCentre::imageWithImage(image.picture, image.contentSize() * 2, kFileBackingScale);
-    ImageFiles::write(path, ImageFiles::encoded(scaled, image.imageType));
-
     // A responsive slideshow shows the top band of each slide at the slideshow's height.
     const int number = image.slideShowNumber;
-    if (DataCentre::profile().responsiveDesign && image.isSlide() && number >= 0 &&
-        number < m_slideshowArray.size() && m_slideshowArray.at(number)) {
+    const bool band = DataCentre::profile().responsiveDesign && image.isSlide() && number >= 0 &&
+                      number < m_slideshowArray.size() && m_slideshowArray.at(number);
+    const double bandHeight = band ? m_slideshowArray.at(number)->bounds().height() : -1;
+    const QString originalPath = pageFilePath(ImageFiles::originalFileName(image));
+    // The original takes the copy's place when it is the smaller file, so the copy depends on it too.
+    const QString recipe = recipeOf(
+        image.picture, image.contentSize() * 2, image.imageType,
+        QStringLiteral("band %1 original %2").arg(bandHeight).arg(DataCentre::grabFileSize(originalPath)));
+    if (m_writtenImageFiles.isCurrent(path, recipe))
+        return;
+
+    QImage scaled = DataCentre::imageWithImage(image.picture, image.contentSize() * 2, kFileBackingScale);
+    if (band) {
         const QSizeF size = scaled.deviceIndependentSize();
-        const double height = m_slideshowArray.at(number)->bounds().height();
-        const QImage band =
-            DataCentre::cropImage(scaled, QRectF(0, size.height() - height, size.width(), height),
-                                  QRectF(0, 0, size.width(), height));
-        ImageFiles::write(path, ImageFiles::encoded(band, image.imageType));
+        scaled =
+            DataCentre::cropImage(scaled, QRectF(0, size.height() - bandHeight, size.width(), bandHeight),
+                                  QRectF(0, 0, size.width(), bandHeight));
     }
-    ImageFiles::keepSmallerCopy(path, pageFilePath(ImageFiles::originalFileName(image)));
+    ImageFiles::write(path, ImageFiles::encoded(scaled, image.imageType));
+    ImageFiles::keepSmallerCopy(path, originalPath);
+    m_writtenImageFiles.record(path, recipe);
 }
 
 void SKTDocument::createNonRetinaVersion(const ImageAsset& image)
 {
-    ImageFiles::write(pageFilePath(ImageFiles::ownSizeFileName(image)),
-                      ImageFiles::encoded(image.picture, image.imageType));
+    const QString path = pageFilePath(ImageFiles::ownSizeFileName(image));
+    const QString recipe = recipeOf(image.picture, image.picture.size(), image.imageType);
+    if (path.isNull() || m_writtenImageFiles.isCurrent(path, recipe))
+        return;
+    ImageFiles::write(path, ImageFiles::encoded(image.picture, image.imageType));
+    m_writtenImageFiles.record(path, recipe);
 }
 
 void SKTDocument::checkAndSaveOriginalImage(const ImageAsset& image)
@@ -213,8 +236,12 @@ void SKTDocument::checkAndSaveOriginalImage(const ImageAsset& image)
 
 void SKTDocument::saveMaskImage(const ImageAsset& image)
 {
-    ImageFiles::write(pageFilePath(ImageFiles::maskFileName(image)),
-                      DataCentre::PNGRepresentationOfImage(image.maskImage));
+    const QString path = pageFilePath(ImageFiles::maskFileName(image));
+    const QString recipe = recipeOf(image.maskImage, image.maskImage.size(), QStringLiteral("png"));
+    if (path.isNull() || m_writtenImageFiles.isCurrent(path, recipe))
+        return;
+    ImageFiles::write(path, DataCentre::PNGRepresentationOfImage(image.maskImage));
+    m_writtenImageFiles.record(path, recipe);
 }
 
 void SKTDocument::saveBackgroundImage()

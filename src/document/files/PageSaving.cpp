@@ -1,6 +1,6 @@
 #include "document/core/DocumentWindow.h"
-#include "document/format/PageText.h"
 #include "document/core/SKTDocument.h"
+#include "document/format/PageText.h"
 #include "platform/FilePanel.h"
 #include "platform/NotificationCenter.h"
 #include "platform/transfer/UploadFTPS.h"
@@ -129,7 +129,8 @@ DocumentResult SKTDocument::writePageDocument(const QString& location, int mode)
     // in the page folder that is packed.
     if (m_pageName.isEmpty() && !location.isEmpty())
         m_pageName = QFileInfo(location).completeBaseName();
-    const bool unchanged = compareSource(generateSourceCode(m_pageName, mode));
+    const QString source = generateSourceCode(m_pageName, mode);
+    const bool unchanged = compareSource(source);
     const bool sameLocation = absolutePath(location) == absolutePath(m_fileLocation);
     DocumentResult result;
     if (!profile.neverEdited && !(unchanged && sameLocation && m_documentChangedCounter < 1)) {
@@ -144,16 +145,22 @@ DocumentResult SKTDocument::writePageDocument(const QString& location, int mode)
         if (!pageFolder.isEmpty() && !QFileInfo::exists(pageFolder))
             QDir().mkdir(pageFolder);
 
-        if (pageFolder.isEmpty() || !QFileInfo(pageFolder).isDir())
+        if (pageFolder.isEmpty() || !QFileInfo(pageFolder).isDir()) {
             m_lastSaveError = kNoPageFolder;
-        else if (savePagePreparation() && !location.isEmpty()) {
-            UploadFTPS transfer;
-            const bool packed = profile.responsiveDesign
-                                    ? transfer.zipDocument_mailchimp(pageFolder, location)
-                                    : transfer.zipDocument(pageFolder, location);
-            if (!packed)
-                m_lastSaveError = QStringLiteral("The page document could not be written: ") +
-                                  transfer.textLog().value(transfer.textLog().size() - 1);
+        } else {
+            // The page the comparison generated is the one written: a save generates it once.
+            m_generatedForSave = GeneratedPage{m_pageName, mode, source};
+            const bool prepared = savePagePreparation();
+            m_generatedForSave.reset();
+            if (prepared && !location.isEmpty()) {
+                UploadFTPS transfer;
+                const bool packed = profile.responsiveDesign
+                                        ? transfer.zipDocument_mailchimp(pageFolder, location)
+                                        : transfer.zipDocument(pageFolder, location);
+                if (!packed)
+                    m_lastSaveError = QStringLiteral("The page document could not be written: ") +
+                                      transfer.textLog().value(transfer.textLog().size() - 1);
+            }
         }
         // Without a file there is nothing to pack into: the working folder is written, the page stays
         // unsaved.
@@ -199,7 +206,9 @@ bool SKTDocument::savePagePreparation()
 
 bool SKTDocument::savePageFile(int mode)
 {
-    const QString source = generateSourceCode(m_pageName, mode);
+    const bool generated =
+        m_generatedForSave && m_generatedForSave->pageName == m_pageName && m_generatedForSave->mode == mode;
+    const QString source = generated ? m_generatedForSave->source : generateSourceCode(m_pageName, mode);
     const bool unchanged = compareSource(source);
     // Images are written when the page changed or was changed since its last save.
     bool written = writePageFiles(m_pageName, !unchanged || m_documentChangedCounter >= 1);

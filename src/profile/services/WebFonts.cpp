@@ -1,6 +1,7 @@
 #include "profile/services/WebFonts.h"
 
 #include "platform/Bundle.h"
+#include "platform/FontFolders.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -80,6 +81,8 @@ int loadCustomFont()
     const QString folder = Bundle::main().pathForResource(QStringLiteral("fonts"));
     if (folder.isNull())
         return 0;
+    if (FontFolders::wasAdded(folder))
+        return int(FontFolders::familiesAddedFrom(folder).size());
     QSet<QString> families;
     const QDir dir(folder);
     for (const QString& file : dir.entryList({"*.ttf", "*.otf", "*.ttc"}, QDir::Files, QDir::Name)) {
@@ -90,6 +93,11 @@ int loadCustomFont()
         }
     }
     return int(families.size());
+}
+
+void loadCustomFontBeforeLaunch()
+{
+    FontFolders::addBeforeLaunch(QDir(Bundle::defaultResourcesPath()).filePath(QStringLiteral("fonts")));
 }
 
 void prepCustomFont()

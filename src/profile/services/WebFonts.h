@@ -15,6 +15,11 @@ QList<std::shared_ptr<CustomFont>>& webFontList();
 // were activated. Families without a file are simply not there.
 int loadCustomFont();
 
+// Called before the application object exists: the bundle's fonts folder joins the system's font
+// configuration, whose cache spares reading every font file at each launch. loadCustomFont then finds the
+// families there.
+void loadCustomFontBeforeLaunch();
+
 // Rebuilds webFontList from scratch: the 49 web fonts, none marked as used.
 void prepCustomFont();
 
