@@ -1,5 +1,7 @@
 #include "platform/NotificationCenter.h"
 
+#include <algorithm>
+
 NotificationCenter& NotificationCenter::defaultCenter()
 {
     static NotificationCenter center;
@@ -58,4 +60,12 @@ void NotificationCenter::post(const QString& name, QObject* object, const QVaria
         }
         o->handler(notification);
     }
+}
+
+int NotificationCenter::observerCount(const QString& name) const
+{
+    QMutexLocker lock(&m_mutex);
+    return int(std::count_if(m_observations.begin(), m_observations.end(), [&](const auto& o) {
+        return (o->name.isEmpty() || o->name == name) && !(o->tiedToObject && o->observer.isNull());
+    }));
 }

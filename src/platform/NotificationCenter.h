@@ -32,6 +32,9 @@ public:
 
     void post(const QString& name, QObject* object = nullptr, const QVariantMap& userInfo = {});
 
+    // How many live observations a notification of the name would reach.
+    int observerCount(const QString& name) const;
+
 private:
     struct Observation {
         int token;

@@ -1,0 +1,48 @@
+#include "window/SKTWindowController.h"
+
+#include "document/SKTDocument.h"
+#include "model/SKTGrid.h"
+#include "profile/DataCentre.h"
+
+#include <QAction>
+
+WindowMenuState SKTWindowController::menuState() const
+{
+    const ProductProfile& profile = DataCentre::profile();
+    WindowMenuState s;
+    s.documentDisplayName = documentDisplayName();
+    s.gridUsable = m_grid->isUsable();
+    s.gridConstraining = m_grid->isConstraining();
+    s.gridAlwaysShown = m_grid->isAlwaysShown();
+    s.pageTileCount = int(siteIconArray().size());
+    s.pageClicked = determinePageClicked();
+    s.formPage = showAddFormObjects();
+    s.selectedTableHasBackgroundPattern = doesSelectedTableContainBackgroundPattern();
+    s.showProfilePopoverOnOpen = profile.showProfilePopoverOnOpen;
+    s.hideDuplicatePage = profile.hideDuplicatePage;
+    s.hideRemoveTablePattern = profile.hideRemoveTablePattern;
+    s.hideTotalRefreshWebsite = profile.hideTotalRefreshWebsite;
+    s.hideGrabPageLink = profile.hideGrabPageLink;
+    s.allowInsertPage = profile.allowInsertPage;
+    return s;
+}
+
+bool SKTWindowController::validateMenuItem(QAction& item) const
+{
+    return WindowMenuValidation::apply(WindowMenuValidation::validate(item.objectName(), menuState()), item);
+}
+
+bool SKTWindowController::showAddFormObjects() const
+{
+    return m_document && m_document->isFormPage();
+}
+
+void SKTWindowController::toggleGridConstraining()
+{
+    m_grid->setConstraining(!m_grid->isConstraining());
+}
+
+void SKTWindowController::toggleGridShowing()
+{
+    m_grid->setAlwaysShown(!m_grid->isAlwaysShown());
+}
