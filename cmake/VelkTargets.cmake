@@ -1,8 +1,12 @@
-# One static library per source folder, named velk_<folder>; its sources are every file of the folder.
+# One static library per source folder, named velk_<folder>; its sources are every file of the folder but
+# those named after EXCLUDE (a program's main file).
 function(velk_library name)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    foreach(excluded IN LISTS ARG_EXCLUDE)
+        list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+    endforeach()
     add_library(velk_${name} STATIC ${sources})
     target_include_directories(velk_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(velk_${name} PUBLIC ${ARG_DEPS})

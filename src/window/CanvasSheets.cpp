@@ -1,7 +1,7 @@
 #include "window/SKTWindowController.h"
 
-#include "document/DocumentAlerts.h"
-#include "document/SKTDocument.h"
+#include "document/core/DocumentAlerts.h"
+#include "document/core/SKTDocument.h"
 #include "platform/Alert.h"
 #include "profile/DataCentre.h"
 #include "window/controls/SegmentedControl.h"

@@ -3,7 +3,7 @@
 #include "canvas/view/CanvasRuler.h"
 #include "canvas/view/SKTGraphicView.h"
 #include "canvas/view/SKTZoomingScrollView.h"
-#include "document/SKTDocument.h"
+#include "document/core/SKTDocument.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
 #include "window/controls/SegmentedControl.h"

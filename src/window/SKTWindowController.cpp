@@ -2,9 +2,9 @@
 
 #include "canvas/view/SKTGraphicView.h"
 #include "canvas/view/SKTZoomingScrollView.h"
-#include "document/DocumentAlerts.h"
-#include "document/GraphicSelection.h"
-#include "document/SKTDocument.h"
+#include "document/core/DocumentAlerts.h"
+#include "document/core/GraphicSelection.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTGrid.h"
 #include "model/geometry/Handles.h"
 #include "platform/Bundle.h"

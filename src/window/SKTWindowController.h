@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DocumentWindow.h"
+#include "document/core/DocumentWindow.h"
 #include "window/menu/WindowMenuValidation.h"
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
 #include "window/sheets/PageNumberWindowController.h"

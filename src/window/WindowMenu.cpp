@@ -1,6 +1,6 @@
 #include "window/SKTWindowController.h"
 
-#include "document/SKTDocument.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTGrid.h"
 #include "profile/DataCentre.h"
 

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "document/GraphicSelection.h"
+#include "document/core/GraphicSelection.h"
 #include "platform/NotificationCenter.h"
 
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 
 #include "canvas/view/SKTGraphicView.h"
 #include "canvas/view/SKTZoomingScrollView.h"
-#include "document/SKTDocument.h"
+#include "document/core/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "profile/DataCentre.h"
 #include "support/VelkTest.h"
