@@ -28,11 +28,12 @@ constexpr QLatin1StringView kHighlightColour{"F5F5F5"};
 constexpr QLatin1StringView kZoomBubblePicture{"flower_square"};
 constexpr QLatin1StringView kTitleTable{"Localizable"};
 
+// Sizes in pixels: the layout's points are pixels of the screen.
 QString labelString(const QString& title, const QString& description)
 {
-    return QStringLiteral("<span style=\"font-family:'Helvetica Neue'; font-size:12pt; font-weight:bold; "
+    return QStringLiteral("<span style=\"font-family:'Helvetica Neue'; font-size:12px; font-weight:bold; "
                           "color:#000000\">%1</span> <span style=\"font-family:'Helvetica Neue'; "
-                          "font-size:10pt; color:#555555\">%2</span>")
+                          "font-size:10px; color:#555555\">%2</span>")
         .arg(title.toHtmlEscaped(), description.toHtmlEscaped());
 }
 

@@ -29,13 +29,10 @@ constexpr const char* kFootnoteText =
     "Text box styled as a footnote.  Customizable font color, style and size.";
 constexpr const char* kPhotoGrid = "Grid of photos, customizable number of rows and columns.";
 constexpr const char* kTable = "Grid of text boxes, customizable number of rows and columns.";
-constexpr const char* kShape = "Shape with customizable fill color, border, shadow and rotation.  Can hold "
-                               "text or be filled with a photo.";
-constexpr const char* kMarkupText =
-    "Colored text box for notes on an image.  Customizable font style and size.";
+constexpr const char* kShape = "Shape with customizable fill color, border, shadow and rotation.";
+constexpr const char* kMarkupText = "Colored text box for notes on an image.  Customizable font style.";
 constexpr const char* kZoomBubble = "Bubble that magnifies a selected area of an image.  Drag onto an image, "
-                                    "open the context menu and choose "
-                                    "\"Create Zoom Bubble\".";
+                                    "open the context menu and choose \"Create Zoom Bubble\".";
 constexpr const char* kDashedOutline = "Dashed outline for marking an area of an image.  Customizable color.";
 constexpr const char* kBubbleOutline =
     "Bubble outline for pointing at an area of an image.  Customizable color.";

@@ -19,7 +19,7 @@ constexpr int kListExtraHeight = 60;
 
 constexpr QLatin1StringView kHeaderText{"Drag and drop to add"};
 constexpr QLatin1StringView kHeaderFont{"Heiti TC"};
-constexpr int kHeaderPointSize = 15;
+constexpr int kHeaderPixelSize = 15;
 constexpr QLatin1StringView kHeaderTable{"Localizable"};
 
 QLabel* newHeader(int width, QWidget* parent)
@@ -28,7 +28,10 @@ QLabel* newHeader(int width, QWidget* parent)
         new QLabel(StringsTable::localizedString(QString(kHeaderText), {}, QString(kHeaderTable)), parent);
     header->setObjectName(QStringLiteral("dragObjectsHeader"));
     header->setGeometry(0, 0, width, kHeaderHeight);
-    header->setFont(QFont(QString(kHeaderFont), kHeaderPointSize));
+    // The layout's points are pixels of the screen, so the font is sized in pixels as well.
+    QFont font{QString(kHeaderFont)};
+    font.setPixelSize(kHeaderPixelSize);
+    header->setFont(font);
     header->setStyleSheet(QStringLiteral("color: #555555"));
     header->setAlignment(Qt::AlignCenter);
     header->setTextInteractionFlags(Qt::NoTextInteraction);
