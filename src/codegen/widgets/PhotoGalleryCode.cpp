@@ -113,19 +113,20 @@ constexpr const char* kModal =
 )~";
 
 // The viewer: a click on a thumbnail opens the modal with that picture; its controls step through the
-// list's pictures, the next one hidden on the last picture and the previous one on the first.
+// list's pictures, the next one hidden on the last picture and the previous one on the first. Markup in
+// its strings closes its tags as "<\/", which ends no script for any HTML reader.
 constexpr const char* kScript = R"~(<script>$(document).ready(function(){
 $('.galleryGrid%d li img').on('click',function(){
 var src = $(this).attr('src');
 var img = '<img src="' + src + '" class="img-responsive"/>';
 var index = $(this).parent('li').index();
 var html = '';
-html +='<button type="button" class="close" data-dismiss="modal" style="color:#fff;margin-bottom:-20px;margin-right:-15px;"><span style="font-size:1.5em;" class="glyphicon glyphicon-remove-circle" aria-hidden="true"></span></button>';
+html +='<button type="button" class="close" data-dismiss="modal" style="color:#fff;margin-bottom:-20px;margin-right:-15px;"><span style="font-size:1.5em;" class="glyphicon glyphicon-remove-circle" aria-hidden="true"><\/span><\/button>';
 html += img;
 html += '<div style="height:0px;clear:both;display:block;">';
-html += '<a class="controls galleryGrid%d next" href="'+ (index+2) + '"><span style="font-size:3em;" class="glyphicon glyphicon-chevron-right" aria-hidden="true"></span></a>';
-html += '<a class="controls galleryGrid%d previous" href="' + (index) + '"><span style="font-size:3em;" class="glyphicon glyphicon-chevron-left" aria-hidden="true"></span></a>';
-html += '</div>';
+html += '<a class="controls galleryGrid%d next" href="'+ (index+2) + '"><span style="font-size:3em;" class="glyphicon glyphicon-chevron-right" aria-hidden="true"><\/span><\/a>';
+html += '<a class="controls galleryGrid%d previous" href="' + (index) + '"><span style="font-size:3em;" class="glyphicon glyphicon-chevron-left" aria-hidden="true"><\/span><\/a>';
+html += '<\/div>';
 $('#myModal%d').modal();
 $('#myModal%d').on('shown.bs.modal', function(){
 $('#myModal%d .modal-body').html(html);
