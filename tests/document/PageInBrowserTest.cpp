@@ -1,41 +1,17 @@
+#include "Chromium.h"
 #include "PageAssemblyTestSupport.h"
 
-#include <QProcess>
 #include <QUrl>
 
 namespace {
 
 using namespace PageObjects;
 
-const QString kChromium = QStringLiteral("/usr/bin/chromium");
-
-// Headless Chromium on a file of this machine only: no network, no profile of its own but a fresh one.
-QByteArray runChromium(const QString& profileFolder, const QStringList& arguments)
-{
-    QProcess chromium;
-    chromium.setProcessChannelMode(QProcess::SeparateChannels);
-    chromium.start(kChromium,
-                   QStringList{QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                               QStringLiteral("--disable-gpu"), QStringLiteral("--disable-quic"),
-                               QStringLiteral("--no-first-run"),
-                               QStringLiteral("--disable-background-networking"),
-                               QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-                               QStringLiteral("--host-resolver-rules=MAP * ~NOTFOUND"),
-                               QStringLiteral("--user-data-dir=") + profileFolder} +
-                       arguments);
-    if (!chromium.waitForFinished(90000)) {
-        chromium.kill();
-        chromium.waitForFinished();
-        return {};
-    }
-    return chromium.readAllStandardOutput();
-}
-
 class PageInBrowserTest : public PageDocumentTest {};
 
 TEST_F(PageInBrowserTest, TheSavedPageShowsItsTextAndPicture)
 {
-    if (!QFileInfo::exists(kChromium))
+    if (!QFileInfo::exists(Chromium::kPath))
         GTEST_SKIP() << "Chromium is not installed";
     auto box = textBox(QStringLiteral("Hello from Velk"), QRectF(40, 30, 300, 60));
     box->setBackgroundHexColorString(QStringLiteral("00AA00"));
@@ -48,15 +24,15 @@ TEST_F(PageInBrowserTest, TheSavedPageShowsItsTextAndPicture)
     const QString url =
         QUrl::fromLocalFile(QDir(workFolder).filePath(QStringLiteral("home.html"))).toString();
 
-    const QString dom = QString::fromUtf8(runChromium(pathInHome(QStringLiteral("chromium/dom/x")).chopped(2),
-                                                      {QStringLiteral("--dump-dom"), url}));
+    const QString dom = QString::fromUtf8(Chromium::run(
+        pathInHome(QStringLiteral("chromium/dom/x")).chopped(2), {QStringLiteral("--dump-dom"), url}));
     EXPECT_TRUE(dom.contains(QStringLiteral("<div class=\"text0\">Hello from Velk</div>")))
         << dom.toStdString();
     EXPECT_TRUE(dom.contains(QStringLiteral("<b id=\"snip\">Snippet text</b>")));
 
     const QString shot = pathInHome(QStringLiteral("shot.png"));
-    runChromium(pathInHome(QStringLiteral("chromium/shot/x")).chopped(2),
-                {QStringLiteral("--screenshot=") + shot, QStringLiteral("--window-size=800,400"), url});
+    Chromium::run(pathInHome(QStringLiteral("chromium/shot/x")).chopped(2),
+                  {QStringLiteral("--screenshot=") + shot, QStringLiteral("--window-size=800,400"), url});
     const QImage picture(shot);
     ASSERT_FALSE(picture.isNull());
     // The text box's green stands where the page placed it, and the picture's blue and red below it.

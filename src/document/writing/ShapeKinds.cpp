@@ -1,9 +1,11 @@
 #include "codegen/CodeTemplate.h"
+#include "codegen/widgets/PhotoGalleryCode.h"
 #include "codegen/RuleWriter.h"
 #include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
 #include "model/SKTGalleryGrid.h"
+#include "profile/DataCentre.h"
 
 namespace Property = PageFile::Property;
 
@@ -75,6 +77,10 @@ void writeGalleryGrids(PageAssembly& page)
                                   QStringLiteral("\n\n");
         if (!grid)
             continue;
+        // The responsive page shows the gallery as a grid of thumbnails.
+        if (DataCentre::profile().responsiveDesign)
+            page.lists.sourceCodeArray.append(
+                PhotoGalleryCode::grabPhotoGalleryCode(*grid, page.codeContext()));
         // The pictures are written with the page's images; the gallery shows them on the published page.
         const TransformViewList pictures = grid->imageArray();
         for (qsizetype i = 0; i < pictures.size(); ++i) {

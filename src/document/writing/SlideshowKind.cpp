@@ -1,6 +1,7 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
+#include "codegen/widgets/CarouselCode.h"
 #include "codegen/RuleWriter.h"
 #include "document/core/SKTDocument.h"
 #include "document/format/PageFileFormat.h"
@@ -137,7 +138,12 @@ void writeSlideshows(PageAssembly& page)
                                      format("%@</div><div id=\"previousButton%d\">&lt;</div>\n<div "
                                             "id=\"nextButton%d\">&gt;</div></div>\n",
                                             {slideDivs, n, n});
-        // The published responsive page shows the slideshow as a carousel, built with that page.
+        // The published responsive page shows the slideshow as a carousel.
+        if (show && page.responsiveOutput()) {
+            if (std::optional<CodeWidgetHelper> carousel =
+                    CarouselCode::generateCarousel(*show, page.codeContext()))
+                page.lists.sourceCodeArray.append(*carousel);
+        }
     }
 }
 
