@@ -7,9 +7,9 @@
 #include "model/records/TransformView.h"
 #include "model/records/myTextView.h"
 #include "profile/DataCentre.h"
-#include "profile/services/HexColor.h"
 #include "profile/ProductSelection.h"
 #include "profile/services/FileServices.h"
+#include "profile/services/HexColor.h"
 
 using CodeTemplate::format;
 
@@ -56,9 +56,9 @@ QString boxModel(const SKTTable& s)
 
 // What one column gathers of the records placed in it, and of the whole section.
 struct Gathered {
-    QString script;
-    QString formResponse;
-    QString formMessage;
+    QString script = QStringLiteral("");
+    QString formResponse = QStringLiteral("");
+    QString formMessage = QStringLiteral("");
 };
 
 void appendOnce(QString& text, const QString& piece)

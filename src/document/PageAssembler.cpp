@@ -8,6 +8,7 @@
 #include "document/PageKinds.h"
 #include "document/PageLibraries.h"
 #include "document/PageTrailer.h"
+#include "document/ResponsivePage.h"
 #include "document/SKTDocument.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
@@ -141,6 +142,7 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     PageAssembly page(*this, pageName, quint8(publishFlag) != 0);
 
     populateGalleryImageDimensions();
+    populateTableNumbers();
     DataCentre::prepCustomFont();
     if (!m_webPageWidthManualFlag)
         m_webPageWidth = findMaxScreenWidth();
@@ -172,12 +174,14 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     applyProfileTitle(*this);
     const QString body = format("<body bgcolor=#%@ leftmargin=0 topmargin=0>", {pageColor});
 
-    // Form pages wrap the fields in their form, and the published responsive page is rebuilt from the
-    // section rows; both come with those pages. Every other page is the page of placed objects.
+    // Form pages wrap the fields in their form; they come with those pages. The published page of the
+    // responsive designers is rebuilt from the section rows in place of the page of placed objects.
     QString source = format("%@<html>%@\n%@\n<div id=content>\n%@\n%@\n%@\n%@</div></body></html>\n",
                             {doctype, head, body, page.pieces.textBody, page.pieces.imageBody,
                              page.pieces.snippetBody, page.pieces.slideshowBody}) +
                      PageTrailer::trailer(*this);
+    if (page.responsiveOutput())
+        source = ResponsivePage::page(page, pageColor);
     source = PageTrailer::withKeyedBlocks(source, *this);
     m_generatedLists = std::make_shared<PageWorkLists>(std::move(page.lists));
     return PageEntities::withEntities(source);

@@ -21,6 +21,8 @@ struct PageWorkLists {
     GraphicList lineArray;
     // The code records the responsive page is arranged from.
     QList<CodeWidgetHelper> sourceCodeArray;
+    // Records that stand on the responsive page beside the arranged sections, in a section of their own.
+    QList<CodeWidgetHelper> sectionRecordArray;
 };
 
 // The text of the page being built, by the place it takes in the page; empty, never none, while a kind

@@ -26,6 +26,7 @@ class CodeWidgetHelper;
 class DocumentWindow;
 class PageImage;
 class SKTText;
+class SKTTable;
 struct PageCodeContext;
 struct PageWorkLists;
 using PageImageList = QList<PageImage>;
@@ -294,11 +295,25 @@ public:
     // Whether an image of the list (or the page background) uses the file of the page folder.
     bool isImageInUse(const QString& fileName, const QString& extension, const PageImageList& images) const;
     void populateGalleryImageDimensions();
+    // Numbers the tables from the last (0) to the first, onto their background pictures and cells, and under
+    // the product's table pictures onto their pictures as well.
+    void populateTableNumbers();
+    // Stamps the template name on every text box, image, slideshow and gallery (and their pictures), table
+    // and line of the page.
+    void resetTemplateName(const QString& templateName);
+    // Whether the page needs the slideshow scripts: it has a slideshow.
+    bool needJqueryScripts() const;
+    // The section's row of the responsive page, with the element records that lie in its columns moved into
+    // it (see ResponsiveArrangement).
+    CodeWidgetHelper arrangeResponsiveElements(const SKTTable& section,
+                                               QList<CodeWidgetHelper>& sourceCodeArray);
     // The element generators, as the page's own operations.
     static QString verifyLink(const QString& link);
     static int calculateNumOfLines(const QString& text);
     CodeWidgetHelper generateTextViewCodeStatic(SKTText& text, int elementNumber, bool responsiveOutput);
     CodeWidgetHelper generateSnippetCode(SKTText& snippet);
+    CodeWidgetHelper generateTextViewCode(SKTText& text);
+    CodeWidgetHelper generateTextViewCode(myTextView& cell, const SKTTable& table);
     CodeWidgetHelper generateImageCode(SKTGraphic& image, bool responsiveOutput);
     PageCodeContext pageCodeContext() const;
 
@@ -378,8 +393,8 @@ public:
     // A web-form page: its file type is "quarnel" or its page file a PHP one.
     bool isFormPage() const;
     // Every save asks first: why it must not write over the page, which failed to load or holds elements
-    // of kinds this version cannot edit that a save would drop (a form page is one of those until form pages are
-    // written); empty when it may.
+    // of kinds this version cannot edit that a save would drop (a form page is one of those until form pages
+    // are written); empty when it may.
     QString savingRefusal() const;
     void setPrintInfo(const std::optional<QPageLayout>& printInfo);
     std::optional<QPageLayout> printInfo() const { return m_printInfo; }
