@@ -299,11 +299,22 @@ public:
     // Numbers the tables from the last (0) to the first, and gives each table's number to its background
     // picture and cells, and under table pictures to its pictures.
     void populateTableNumbers();
+    // Stamps the template name on every text box, image, slideshow and gallery (and their pictures), table
+    // and line of the page.
+    void resetTemplateName(const QString& templateName);
+    // Whether the page needs the slideshow scripts: it has a slideshow.
+    bool needJqueryScripts() const;
+    // The section's row of the responsive page, with the element records that lie in its columns moved into
+    // it (see ResponsiveArrangement).
+    CodeWidgetHelper arrangeResponsiveElements(const SKTTable& section,
+                                               QList<CodeWidgetHelper>& sourceCodeArray);
     // The element generators, as the page's own operations.
     static QString verifyLink(const QString& link);
     static int calculateNumOfLines(const QString& text);
     CodeWidgetHelper generateTextViewCodeStatic(SKTText& text, int elementNumber, bool responsiveOutput);
     CodeWidgetHelper generateSnippetCode(SKTText& snippet);
+    CodeWidgetHelper generateTextViewCode(SKTText& text);
+    CodeWidgetHelper generateTextViewCode(myTextView& cell, const SKTTable& table);
     CodeWidgetHelper generateImageCode(SKTGraphic& image, bool responsiveOutput);
     CodeWidgetHelper generateTableCode(SKTTable& table, bool responsiveOutput);
     PageCodeContext pageCodeContext() const;
@@ -384,8 +395,8 @@ public:
     // A web-form page: its file type is "quarnel" or its page file a PHP one.
     bool isFormPage() const;
     // Every save asks first: why it must not write over the page, which failed to load or holds elements
-    // of kinds this version cannot edit that a save would drop (a form page is one of those until form pages are
-    // written); empty when it may.
+    // of kinds this version cannot edit that a save would drop (a form page is one of those until form pages
+    // are written); empty when it may.
     QString savingRefusal() const;
     void setPrintInfo(const std::optional<QPageLayout>& printInfo);
     std::optional<QPageLayout> printInfo() const { return m_printInfo; }

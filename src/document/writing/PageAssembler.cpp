@@ -9,6 +9,7 @@
 #include "document/writing/PageKinds.h"
 #include "document/writing/PageLibraries.h"
 #include "document/writing/PageTrailer.h"
+#include "document/writing/ResponsivePage.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
 #include "platform/Format.h"
@@ -180,6 +181,8 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     QString source = doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + u'\n' +
                      page.pieces.textBody + u'\n' + page.pieces.imageBody + u'\n' + page.pieces.snippetBody +
                      u'\n' + page.pieces.slideshowBody + documentClose + u'\n' + PageTrailer::trailer(*this);
+    if (page.responsiveOutput())
+        source = ResponsivePage::page(page, pageColor);
     source = PageTrailer::withKeyedBlocks(source, *this);
     m_generatedLists = std::make_shared<PageWorkLists>(std::move(page.lists));
     return PageEntities::withEntities(source);

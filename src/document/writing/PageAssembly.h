@@ -26,6 +26,8 @@ struct PageWorkLists {
     // Table cells are written as text boxes: the cell each such box of textViewArray or htmlSnippetArray
     // stands for.
     QHash<const SKTGraphic*, std::shared_ptr<myTextView>> tableCellOfBox;
+    // Records that stand on the responsive page beside the arranged sections, in a section of their own.
+    QList<CodeWidgetHelper> sectionRecordArray;
 };
 
 // The text of the page being built, by the place it takes in the page; empty, never none, while a kind

@@ -2,6 +2,7 @@
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
 #include "codegen/RuleWriter.h"
+#include "codegen/ResponsiveTextCode.h"
 #include "codegen/SnippetCode.h"
 #include "codegen/TextElementCode.h"
 #include "document/core/SKTDocument.h"
@@ -115,6 +116,7 @@ void writeSnippets(PageAssembly& page)
 void writeTextBoxes(PageAssembly& page)
 {
     const bool escape = ElementCodeParts::escapesTypedMarkup(page.publish);
+    const bool responsive = DataCentre::profile().responsiveDesign;
     const GraphicList& boxes = page.lists.textViewArray;
     int number = 0;
     for (auto it = boxes.crbegin(); it != boxes.crend(); ++it, ++number) {
@@ -123,6 +125,14 @@ void writeTextBoxes(PageAssembly& page)
         // Form fields take their own markup on form pages, and the responsive page its own records of
         // the boxes; both are built with those pages.
         page.pieces.textBody += textBoxBody(box, number, escape);
+        auto* text = qobject_cast<SKTText*>(&box);
+        if (responsive && text) {
+            CodeWidgetHelper record = ResponsiveTextCode::generateTextViewCode(*text, page.codeContext());
+            const QRectF b = box.bounds();
+            record.setRect(b.x(), b.y(), b.width(), b.height());
+            record.setResponsiveResizeFlag(box.responsiveResizeFlag());
+            page.lists.sourceCodeArray.append(record);
+        }
     }
 }
 
