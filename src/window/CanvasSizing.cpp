@@ -195,5 +195,5 @@ void SKTWindowController::applyRulerUnits(const QString& units)
 void SKTWindowController::adjustViewColumn(int columns)
 {
     UserDefaults::standard().setInteger(columns, kColumnListingsDefault);
-    Q_EMIT refreshPageIcons(QString());
+    refreshPageIcons(QString());
 }

@@ -13,12 +13,14 @@
 #include "window/controls/SegmentedControl.h"
 #include "window/views/CustomSplitView.h"
 #include "window/views/FlippedNSView.h"
+#include "window/pages/ProjectFolder.h"
+#include "window/pages/VelkNSButton.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -107,6 +109,7 @@ void SKTWindowController::buildPanes()
     m_pageListingClipView = new FlippedNSView;
     m_pageListingClipView->setObjectName(QStringLiteral("pageListingClipView"));
     m_pageListingView->setWidget(m_pageListingClipView);
+    m_pageListingClipView->installEventFilter(this);
     // Resizing the window resizes the tiles, never the top bar; the pane's divider stays put.
     m_sidebarSplitView->setStretchFactor(0, 0);
     m_sidebarSplitView->setStretchFactor(1, 1);
@@ -143,7 +146,10 @@ void SKTWindowController::buildPanes()
     m_searchField = new QLineEdit(this);
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setGeometry(kSearchFieldFrame);
+    m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->hide();
+    connect(m_searchField, &QLineEdit::textChanged, this, &SKTWindowController::refreshPageIcons);
+    buildPageListingMenu();
     m_refreshButton = new QToolButton(this);
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
     m_refreshButton->setFixedSize(kRefreshButtonSide, kRefreshButtonSide);
@@ -332,6 +338,15 @@ bool SKTWindowController::eventFilter(QObject* watched, QEvent* event)
         resetZoomScrollViewSize();
     } else if (watched == m_sidebarSplitView && event->type() == QEvent::Resize) {
         m_pageIconRebuild->start();
+    } else if (watched == m_pageListingClipView && event->type() == QEvent::ContextMenu) {
+        // Clicks on a tile reach the list too; the point in the list finds the tile.
+        const auto* click = static_cast<QContextMenuEvent*>(event);
+        m_pageListingClipView->setLastTouchPoint(click->pos());
+        determinePageClicked();
+        for (QAction* item : m_pageListingMenu->actions())
+            validateMenuItem(*item);
+        m_pageListingMenu->popup(click->globalPos());
+        return true;
     } else if (watched == m_graphicView &&
                (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ContextMenu)) {
         const QPointF at = event->type() == QEvent::ContextMenu
@@ -344,7 +359,7 @@ bool SKTWindowController::eventFilter(QObject* watched, QEvent* event)
 
 void SKTWindowController::respondToSubviewChange()
 {
-    Q_EMIT refreshPageIcons(m_searchField->text());
+    refreshPageIcons(m_searchField->text());
 }
 
 // ---- Zoom
@@ -364,43 +379,15 @@ void SKTWindowController::setZoomFactor(double factor)
 void SKTWindowController::setOpenWebsiteFolderPath(const QString& path)
 {
     m_openWebsiteFolderPath = path;
-    m_openWebsiteFolder = path.isEmpty() ? QString() : QFileInfo(path).fileName();
+    m_openWebsiteFolder = ProjectFolder::folderNameWithoutBlanks(path);
+    m_openWebsiteFolderTempPath = ProjectFolder::workingFolderFor(path);
     resetZoomScrollViewSize();
-}
-
-QList<QAbstractButton*> SKTWindowController::siteIconArray() const
-{
-    QList<QAbstractButton*> tiles;
-    for (const QPointer<QAbstractButton>& tile : m_siteIconArray) {
-        if (tile)
-            tiles.append(tile);
-    }
-    return tiles;
-}
-
-void SKTWindowController::setSiteIconArray(const QList<QAbstractButton*>& tiles)
-{
-    m_siteIconArray.clear();
-    for (QAbstractButton* tile : tiles)
-        m_siteIconArray.append(tile);
-}
-
-QAbstractButton* SKTWindowController::findCurrentlySelectedVelkButton(const QString& pageFileName) const
-{
-    const QList<QAbstractButton*> tiles = siteIconArray();
-    for (QAbstractButton* tile : tiles) {
-        if (tile->property("pageName").toString() == pageFileName)
-            return tile;
-    }
-    return tiles.isEmpty() ? nullptr : tiles.first();
 }
 
 QImage SKTWindowController::findCurrentlySelectedVelkButtonImage(const QString& pageFileName)
 {
-    const QAbstractButton* tile = findCurrentlySelectedVelkButton(pageFileName);
-    if (!tile || tile->icon().isNull())
-        return {};
-    return tile->icon().pixmap(tile->iconSize()).toImage();
+    const VelkNSButton* tile = findCurrentlySelectedVelkButton(pageFileName);
+    return tile ? tile->image() : QImage();
 }
 
 // ---- Colour

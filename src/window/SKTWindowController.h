@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/core/DocumentResult.h"
 #include "document/core/DocumentWindow.h"
 #include "window/menu/WindowMenuValidation.h"
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
@@ -14,6 +15,10 @@
 
 class CustomSplitView;
 class FlippedNSView;
+class ListingIconView;
+class QLabel;
+class QMenu;
+class VelkNSButton;
 class GraphicSelection;
 class QAbstractButton;
 class QAction;
@@ -83,16 +88,79 @@ public:
 
     // ---- The website folder shown in the page list
     QString openWebsiteFolderPath() const { return m_openWebsiteFolderPath; }
-    // Set by the application shell when it opens a website; the canvas pane is fitted from then on.
+    // Set by the application shell when it opens a website; the canvas pane is fitted from then on. The
+    // page list follows with refreshWebsite.
     void setOpenWebsiteFolderPath(const QString& path);
+    // The folder's name without blanks.
     QString openWebsiteFolder() const { return m_openWebsiteFolder; }
     QString openWebsiteFolderTempPath() const override { return m_openWebsiteFolderTempPath; }
-    void setOpenWebsiteFolderTempPath(const QString& path) { m_openWebsiteFolderTempPath = path; }
-    // The page tiles of the page list, which the page list sets after every rebuild.
-    QList<QAbstractButton*> siteIconArray() const;
-    void setSiteIconArray(const QList<QAbstractButton*>& tiles);
+    QString websitePageFileName(const QString& documentFileName) const override;
+    // The page tiles in page order; rebuilt by every rescan.
+    QList<VelkNSButton*> siteIconArray() const;
+    void setSiteIconArray(const QList<VelkNSButton*>& tiles);
+    // The tiles that pass the search filter, in page order.
+    QList<VelkNSButton*> siteIconArrayLocal() const;
+    QStringList pageNameArray() const { return m_pageNameArray; }
+    QList<ListingIconView*> pageListingIconViews() const;
+    QLabel* websiteSummaryLabel() const { return m_websiteSummaryLabel; }
+    QMenu* pageListingMenu() const { return m_pageListingMenu; }
+    QString sortListingBy() const { return m_sortListingBy; }
+    VelkNSButton* selectedVelkPageButton() const;
+    QString selectedPageName() const { return m_selectedPageName; }
+    bool loopThroughFlag() const { return m_loopThroughFlag; }
     // The first tile whose "pageName" is the page file name, else the first tile, else none.
-    QAbstractButton* findCurrentlySelectedVelkButton(const QString& pageFileName) const;
+    VelkNSButton* findCurrentlySelectedVelkButton(const QString& pageFileName) const;
+    // The last tile whose document name is the name.
+    VelkNSButton* grabVelkButtonWithPageName(const QString& documentName) const;
+    bool existInSiteIconArray(const QString& pageName) const;
+    bool baseTemplateExists() const;
+    QString generateDefaultPageName() const;
+
+    // ---- Page list: scan, order file, layout, opening a page
+    // Makes the project's working folder afresh; answers the project folder.
+    QString resetAndGrabCurrentWebsiteFolderPath();
+    void pickUpFileList(const QString& projectPath);
+    QString migratePage(const QString& documentPath) const;
+    static QString grabPageWidth(const QString& text);
+    void grabPageOrderIndexFile();
+    void writePageOrderIndexFile() const;
+    void refreshPageListingDisplay();
+    void refreshPageIcons(const QString& searchText);
+    // Saves the open page and opens the tile's page in its place; a page that cannot be opened leaves the
+    // previous one open.
+    void launchSelected(VelkNSButton* tile);
+    void resetAllButtons();
+    // The tile under the page list's last context click becomes the selected page; false when none lies
+    // there, which leaves the selected page as it was.
+    bool determinePageClicked();
+    ListingIconView* grabPageClicked(const QPointF& point) const;
+
+    // ---- New pages and the page loop
+    // What the new-page sheet hands over: the template chosen and how the page is to be made.
+    struct NewPageChoice {
+        QString selectedTemplateCategoryFolder;
+        QString selectedTemplateName;
+        QString pageFileType;
+        // The sheet's file-name field; null when the sheet has none.
+        QString pageFileName;
+        QString directlySelectFileName;
+        bool applyBaseTemplate = false;
+        QString pageTitle;
+    };
+    // Opens a page file as a document of its own and shows it; the application installs it.
+    using DocumentOpener = std::function<SKTDocument*(const QString& path)>;
+    static void setDocumentOpener(DocumentOpener opener);
+    // Answers whether the page was added.
+    bool addBlankPage(const QString& fileName);
+    void launchUsingBaseTemplate(const NewPageChoice& choice);
+    QString prepAndRenameDoc(const QString& sourcePath, const QString& newFileName) const;
+    // Unpacks the page document into the temporary folder; answers its page file path with the extension.
+    QString prepTempDocPath(const QString& documentPath, const QString& sourceExtension) const;
+    // Packs the page file's page into the document; false, with the document as it was, on failure.
+    bool zipDoc(const QString& documentPath, const QString& sourcePath) const;
+    void loopThroughPages(bool force);
+    bool needToForceRefresh() const;
+    static bool isFirstFileNewer(const QString& a, const QString& b);
 
     // ---- Layout
     void resetZoomScrollViewSize();
@@ -108,9 +176,8 @@ public:
     WindowMenuState menuState() const;
     // Validates the item by its object name (the action's name) and answers whether it is enabled.
     bool validateMenuItem(QAction& item) const;
-    // What the page list answers: whether a tile lay under its last context click.
-    void setDeterminePageClicked(std::function<bool()> query) { m_determinePageClicked = std::move(query); }
-    bool determinePageClicked() const { return m_determinePageClicked && m_determinePageClicked(); }
+    // The same, for the responder chain of the menus.
+    Q_INVOKABLE bool validateMenuItem(QAction* item) { return item && validateMenuItem(*item); }
     // What the canvas answers: whether its selected table has a background pattern.
     void setSelectedTablePatternQuery(std::function<bool()> query) { m_tablePatternQuery = std::move(query); }
     bool doesSelectedTableContainBackgroundPattern() const
@@ -184,6 +251,18 @@ public:
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
 
+public Q_SLOTS:
+    // ---- Page-list actions (menus and the page list's context menu)
+    void refreshWebsite();
+    void sortByDate();
+    void sortByFileName();
+    void directlyAddBlankPage();
+    void insertBlankPage();
+    void totalRefreshWebsite();
+    void forceRefreshWebsite();
+    void packageAllWebsiteDocuments();
+    void updateCurrentButtonColor();
+
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.
     void documentWindowClosed(SKTDocument* document);
@@ -193,10 +272,11 @@ Q_SIGNALS:
 
     // What notifications and the window's own operations ask of the page list, the inspector and the
     // toolbar, which connect to them.
-    void refreshWebsite();
-    void totalRefreshWebsite();
+    // The page list was rebuilt from the folder.
+    void websiteRefreshed();
+    // The tiles were placed again, filtered by the search text.
+    void pageIconsPlaced(const QString& searchText);
     void updateCurrentlySelectedVelkButton();
-    void updateCurrentButtonColor();
     void displayProfilePopover();
     void hideProfilePopover();
     void resetProfilePopoverPosition();
@@ -207,8 +287,6 @@ Q_SIGNALS:
     void switchSideBarView();
     void unbindEverything();
     void createInspectorPanel();
-    // The page icons are to be rebuilt with the search text.
-    void refreshPageIcons(const QString& searchText);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -231,6 +309,17 @@ private:
     void turnPrintCanvas(int rotation);
     void applyRulerUnits(const QString& units);
     void closeSheet(QDialog* sheet);
+    void buildPageListingMenu();
+    // Points the document at the page document and reads it from the project's working folder.
+    DocumentResult openWebsitePage(const QString& documentPath);
+    bool saveOpenPage();
+    // Packs the prepared page into the project and opens it: the common end of every way of adding one.
+    bool finishNewPage(const QString& sourcePath, const QString& target);
+    // Saves, rescans and runs the page loop.
+    void rebuildWebsite(bool force);
+    void moveTile(const QString& documentName, qsizetype position);
+    // Tells the user that a new page name is refused or a new page could not be written.
+    void alertNewPageFailure(const QString& message, const QString& informative);
 
     SKTDocument* m_document = nullptr;
     QList<QMetaObject::Connection> m_documentConnections;
@@ -260,11 +349,20 @@ private:
     QString m_openWebsiteFolderPath;
     QString m_openWebsiteFolder;
     QString m_openWebsiteFolderTempPath;
-    QList<QPointer<QAbstractButton>> m_siteIconArray;
+    QStringList m_pageNameArray;
+    QList<QPointer<VelkNSButton>> m_siteIconArray;
+    QList<QPointer<VelkNSButton>> m_siteIconArrayLocal;
+    QList<QPointer<ListingIconView>> m_pageListingIconViews;
+    QLabel* m_websiteSummaryLabel = nullptr;
+    QMenu* m_pageListingMenu = nullptr;
+    QString m_sortListingBy;
+    QPointer<VelkNSButton> m_selectedVelkPageButton;
+    QString m_selectedPageName;
+    bool m_loopThroughFlag = false;
+    bool m_baseTemplateExistFlag = false;
     QList<QPointer<QWidget>> m_docPanels;
     QString m_pageColorHexString;
     QPointF m_lastTouchPoint;
-    std::function<bool()> m_determinePageClicked;
     std::function<bool()> m_tablePatternQuery;
     bool m_savingOnResign = false;
     bool m_released = false;

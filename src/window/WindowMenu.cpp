@@ -3,6 +3,7 @@
 #include "document/core/SKTDocument.h"
 #include "model/SKTGrid.h"
 #include "profile/DataCentre.h"
+#include "window/views/FlippedNSView.h"
 
 #include <QAction>
 
@@ -15,7 +16,7 @@ WindowMenuState SKTWindowController::menuState() const
     s.gridConstraining = m_grid->isConstraining();
     s.gridAlwaysShown = m_grid->isAlwaysShown();
     s.pageTileCount = int(siteIconArray().size());
-    s.pageClicked = determinePageClicked();
+    s.pageClicked = grabPageClicked(m_pageListingClipView->lastTouchPoint()) != nullptr;
     s.formPage = showAddFormObjects();
     s.selectedTableHasBackgroundPattern = doesSelectedTableContainBackgroundPattern();
     s.showProfilePopoverOnOpen = profile.showProfilePopoverOnOpen;

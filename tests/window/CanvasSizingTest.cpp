@@ -171,8 +171,8 @@ TEST_F(CanvasSizingTest, TheRulerUnitIsTheNextWindowsToo)
 TEST_F(CanvasSizingTest, AColumnChoiceIsStoredAndRebuildsThePageIconsUnfiltered)
 {
     SKTWindowController& window = openWindow();
-    QSignalSpy rebuilt(&window, &SKTWindowController::refreshPageIcons);
     window.searchField()->setText(QStringLiteral("about"));
+    QSignalSpy rebuilt(&window, &SKTWindowController::pageIconsPlaced);
     window.view2Column();
     EXPECT_EQ(UserDefaults::standard().integerForKey(QStringLiteral("numOfColumnListings")), 2);
     ASSERT_EQ(rebuilt.count(), 1);

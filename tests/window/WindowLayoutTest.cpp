@@ -93,8 +93,8 @@ TEST_F(WindowLayoutTest, RapidResizesOfThePageListRebuildThePageIconsOnce)
 {
     SKTWindowController& window = openWindow(true);
     QTest::qWait(150);
-    QSignalSpy rebuilt(&window, &SKTWindowController::refreshPageIcons);
     window.searchField()->setText(QStringLiteral("contact"));
+    QSignalSpy rebuilt(&window, &SKTWindowController::pageIconsPlaced);
     for (const QSize size : {QSize(1300, 860), QSize(1250, 870), QSize(1200, 880)}) {
         window.resize(size);
         QTest::qWait(10);

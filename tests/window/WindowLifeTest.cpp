@@ -36,8 +36,8 @@ TEST_F(WindowLifeTest, DocumentNotificationsReachOnlyTheWindowOfTheirDocument)
     SKTWindowController& second = openWindow();
     QSignalSpy firstTile(&first, &SKTWindowController::updateCurrentlySelectedVelkButton);
     QSignalSpy secondTile(&second, &SKTWindowController::updateCurrentlySelectedVelkButton);
-    QSignalSpy firstSite(&first, &SKTWindowController::refreshWebsite);
-    QSignalSpy secondSite(&second, &SKTWindowController::refreshWebsite);
+    QSignalSpy firstSite(&first, &SKTWindowController::websiteRefreshed);
+    QSignalSpy secondSite(&second, &SKTWindowController::websiteRefreshed);
 
     NotificationCenter& center = NotificationCenter::defaultCenter();
     center.post(QStringLiteral("refreshDocIcon"), second.document());
@@ -95,7 +95,7 @@ TEST_F(WindowLifeTest, CancellingTheCloseQuestionKeepsTheWindowObserving)
     EXPECT_EQ(observers(), before - int(kObservedNotifications.size()));
     // The closed window lets its document and canvas go.
     EXPECT_TRUE(window.graphicView()->graphics().isEmpty());
-    QSignalSpy refreshed(&window, &SKTWindowController::refreshWebsite);
+    QSignalSpy refreshed(&window, &SKTWindowController::websiteRefreshed);
     NotificationCenter::defaultCenter().post(QStringLiteral("websiteUpdated"));
     EXPECT_EQ(refreshed.count(), 0);
 }

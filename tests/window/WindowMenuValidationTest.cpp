@@ -3,7 +3,7 @@
 #include "window/menu/WindowMenuValidation.h"
 
 #include <QAction>
-#include <QPushButton>
+#include "window/pages/VelkNSButton.h"
 
 namespace {
 
@@ -106,8 +106,8 @@ TEST_F(WindowMenuTest, AnItemHiddenForAWindowWithoutTilesShowsAgainForAWindowWit
 {
     SKTWindowController& bare = openWindow(true);
     SKTWindowController& listed = openWindow(true);
-    QPushButton tile;
-    tile.setProperty("pageName", QStringLiteral("index"));
+    VelkNSButton tile;
+    tile.setPageName(QStringLiteral("index"));
     listed.setSiteIconArray({&tile});
 
     QAction item;
@@ -141,15 +141,15 @@ TEST_F(WindowMenuTest, FormItemsFollowThePageAndTheGridItemsTheWindowsGrid)
 TEST_F(WindowMenuTest, TilesAreFoundByPageNameAndDestroyedTilesLeaveTheList)
 {
     SKTWindowController& window = openWindow(true);
-    auto first = std::make_unique<QPushButton>();
-    first->setProperty("pageName", QStringLiteral("index"));
-    QPushButton second;
-    second.setProperty("pageName", QStringLiteral("about"));
+    auto first = std::make_unique<VelkNSButton>();
+    first->setPageName(QStringLiteral("index"));
+    VelkNSButton second;
+    second.setPageName(QStringLiteral("about"));
     window.setSiteIconArray({first.get(), &second});
     EXPECT_EQ(window.findCurrentlySelectedVelkButton(QStringLiteral("about")), &second);
     EXPECT_EQ(window.findCurrentlySelectedVelkButton(QStringLiteral("missing")), first.get());
     first.reset();
-    EXPECT_EQ(window.siteIconArray(), QList<QAbstractButton*>({&second}));
+    EXPECT_EQ(window.siteIconArray(), QList<VelkNSButton*>({&second}));
 }
 
 } // namespace

@@ -28,6 +28,13 @@ public:
     // What reading a page asks of the window; a window without the control concerned does nothing.
     // The working folder of the website shown in the window; none for a single page.
     virtual QString openWebsiteFolderTempPath() const { return {}; }
+    // The name of the page file of the website's page document in that folder; empty when the window
+    // lists no such page, which then goes by the document's own name.
+    virtual QString websitePageFileName(const QString& documentFileName) const
+    {
+        Q_UNUSED(documentFileName);
+        return {};
+    }
     virtual void setConfirmedCanvasSize(int width, int height)
     {
         Q_UNUSED(width);

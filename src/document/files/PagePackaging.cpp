@@ -64,9 +64,17 @@ QString migrateWebsitePage(const QString& pageDocumentPath, const QString& unpac
     if (!transfer.unzipDocument(pageDocumentPath, unpackFolderPath))
         return {};
 
+    // A name is taken by a page file of either kind or by a page folder: "a.velkpage" and "a.quarnel" of
+    // one folder must not share their pictures.
+    const auto taken = [&](const QString& candidate) {
+        return QFileInfo::exists(parent.filePath(withExtension(candidate, extension))) ||
+               QFileInfo::exists(parent.filePath(candidate + QStringLiteral(".html"))) ||
+               QFileInfo::exists(parent.filePath(candidate + QStringLiteral(".php"))) ||
+               (parent.filePath(candidate) != unpackFolder.absolutePath() &&
+                QFileInfo(parent.filePath(candidate)).isDir());
+    };
     QString base = name;
-    for (int counter = kFirstCounter; QFileInfo::exists(parent.filePath(withExtension(base, extension)));
-         ++counter)
+    for (int counter = kFirstCounter; taken(base); ++counter)
         base = name + QString::number(counter);
 
     const QStringList pageFiles =

@@ -234,6 +234,11 @@ DocumentResult SKTDocument::refreshDocument()
     setOpenWebsiteFolderTempPath(website);
     bool located = false;
     if (!website.isEmpty() && m_openingFromWebsiteFlag) {
+        // The working copy may carry another name than the document when two documents share one.
+        const QString listed =
+            windowController() ? windowController()->websitePageFileName(location.fileName()) : QString();
+        if (!listed.isEmpty())
+            page.pageFileName = listed;
         setPagePath(QDir(website).filePath(page.pageFileName));
         setTempSavePathLocal(website);
         setPageName(QFileInfo(page.pageFileName).completeBaseName());
