@@ -79,7 +79,7 @@ int main(int argc, char** argv)
 
     BenchPage::Times shows;
     BenchPage::Times unzips;
-    const QString loop = QStringLiteral("for f in *.%1; do unzip -q -o \"$f\" -d \"$0/$f\" || exit 1; done")
+    const QString loop = QStringLiteral("mkdir -p \"$0\" && for f in *.%1; do unzip -q -o \"$f\" -d \"$0/$f\" || exit 1; done")
                              .arg(profile.documentExtension);
     for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
@@ -87,16 +87,17 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         shows.add(BenchPage::millisecondsSince(start));
         if (window->siteIconArray().size() != pages || document.pageLoadFailed()) {
-            std::fprintf(stderr, "the page list shows %lld of %d pages\n", qlonglong(window->siteIconArray().size()),
-                         pages);
+            std::fprintf(stderr, "the page list shows %lld of %d pages\n",
+                         qlonglong(window->siteIconArray().size()), pages);
             return 1;
         }
         const QString out = QDir(work.path()).filePath(QStringLiteral("unzipped%1").arg(run));
         unzips.add(BenchPage::timedTool(QStringLiteral("sh"), {QStringLiteral("-c"), loop, out}, site));
     }
-    std::printf("PageListBench: %d pages of 20 text boxes and 2 photo-like images, %d runs, page document %lld "
-                "bytes\n",
-                pages, runs, qlonglong(QFileInfo(first).size()));
+    std::printf(
+        "PageListBench: %d pages of 20 text boxes and 2 photo-like images, %d runs, page document %lld "
+        "bytes\n",
+        pages, runs, qlonglong(QFileInfo(first).size()));
     BenchPage::printRow("scan and show", shows, unzips, "unzip");
     if (!screenshot.isEmpty())
         window->grab().save(screenshot);

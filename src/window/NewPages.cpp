@@ -35,8 +35,8 @@ const QString kResponsiveFileType = QStringLiteral("kyv");
 const QString kFullStyleSheet = QStringLiteral("full.css");
 const QString kRetina = QStringLiteral("@2x");
 const QString kCommaRefused = QStringLiteral("Invalid Page Name");
-const QString kCommaRefusedText =
-    QStringLiteral("The name \"%1\" holds a comma, which a page name cannot hold. Please choose another name.");
+const QString kCommaRefusedText = QStringLiteral(
+    "The name \"%1\" holds a comma, which a page name cannot hold. Please choose another name.");
 const QString kPageNotAdded = QStringLiteral("Could Not Add Page");
 const QString kPageNotAddedText = QStringLiteral("The new page could not be written to\n%1");
 
@@ -86,7 +86,8 @@ void SKTWindowController::alertNewPageFailure(const QString& message, const QStr
 
 // ---- Temporary pages
 
-QString SKTWindowController::prepTempDocPath(const QString& documentPath, const QString& sourceExtension) const
+QString SKTWindowController::prepTempDocPath(const QString& documentPath,
+                                             const QString& sourceExtension) const
 {
     const QString folder = QDir(DataCentre::profile().workingFolderPath).filePath(kTemporaryFolder);
     QDir(folder).removeRecursively();
@@ -229,8 +230,9 @@ void SKTWindowController::launchUsingBaseTemplate(const NewPageChoice& choice)
         alertNewPageFailure(kCommaRefused, kCommaRefusedText.arg(fileName));
         return;
     }
-    const QString sourceExtension =
-        choice.pageFileType == ProjectFolder::kFormDocumentExtension ? QStringLiteral("php") : QStringLiteral("html");
+    const QString sourceExtension = choice.pageFileType == ProjectFolder::kFormDocumentExtension
+                                        ? QStringLiteral("php")
+                                        : QStringLiteral("html");
     const int flag = choice.applyBaseTemplate ? 1 : 0;
 
     if (!m_openWebsiteFolderPath.isEmpty() && m_document) {
@@ -330,6 +332,7 @@ bool SKTWindowController::needToForceRefresh() const
 {
     const QList<VelkNSButton*> tiles = siteIconArray();
     return std::any_of(tiles.begin(), tiles.end(), [&](const VelkNSButton* tile) {
-        return !DataCentre::isBootStrapBeingUsed(QDir(m_openWebsiteFolderTempPath).filePath(tile->pageLocalFileName()));
+        return !DataCentre::isBootStrapBeingUsed(
+            QDir(m_openWebsiteFolderTempPath).filePath(tile->pageLocalFileName()));
     });
 }

@@ -161,7 +161,8 @@ VelkNSButton* SKTWindowController::grabVelkButtonWithPageName(const QString& doc
 bool SKTWindowController::existInSiteIconArray(const QString& pageName) const
 {
     const QList<VelkNSButton*> tiles = siteIconArray();
-    return std::any_of(tiles.begin(), tiles.end(), [&](VelkNSButton* tile) { return tile->pageName() == pageName; });
+    return std::any_of(tiles.begin(), tiles.end(),
+                       [&](VelkNSButton* tile) { return tile->pageName() == pageName; });
 }
 
 bool SKTWindowController::baseTemplateExists() const
@@ -215,7 +216,8 @@ void SKTWindowController::pickUpFileList(const QString& projectPath)
     m_pageNameArray.clear();
     m_siteIconArray.clear();
     m_siteIconArrayLocal.clear();
-    const QList<PageTileRecord> records = ProjectFolder::scan(projectPath, m_openWebsiteFolderTempPath, m_sortListingBy);
+    const QList<PageTileRecord> records =
+        ProjectFolder::scan(projectPath, m_openWebsiteFolderTempPath, m_sortListingBy);
     for (const PageTileRecord& record : records) {
         m_pageNameArray.append(record.documentName);
         auto* tile = new VelkNSButton(m_pageListingClipView);
@@ -248,8 +250,9 @@ void SKTWindowController::grabPageOrderIndexFile()
     QStringList names;
     for (const VelkNSButton* tile : tiles)
         names.append(tile->documentName());
-    const ProjectFolder::PageOrder order = ProjectFolder::pageOrder(
-        names, ProjectFolder::readOrderIndex(m_openWebsiteFolderPath), DataCentre::profile().baseTemplateFile);
+    const ProjectFolder::PageOrder order =
+        ProjectFolder::pageOrder(names, ProjectFolder::readOrderIndex(m_openWebsiteFolderPath),
+                                 DataCentre::profile().baseTemplateFile);
     m_siteIconArray.clear();
     for (qsizetype position : order.positions) {
         tiles[position]->setPageNumber(order.pageNumbers[position]);
@@ -325,8 +328,8 @@ void SKTWindowController::sortByFileName()
 void SKTWindowController::packageAllWebsiteDocuments()
 {
     for (const VelkNSButton* tile : siteIconArray()) {
-        const QString pageFolder =
-            QDir(m_openWebsiteFolderTempPath).filePath(QFileInfo(tile->pageLocalFileName()).completeBaseName());
+        const QString pageFolder = QDir(m_openWebsiteFolderTempPath)
+                                       .filePath(QFileInfo(tile->pageLocalFileName()).completeBaseName());
         DataCentre::packageDocument(pageFolder, QDir(m_openWebsiteFolderPath).filePath(tile->documentName()));
     }
 }
@@ -409,9 +412,9 @@ void SKTWindowController::refreshPageIcons(const QString& searchText)
     for (VelkNSButton* tile : siteIconArray()) {
         tile->hide();
         tile->setParent(m_pageListingClipView);
-        for (QWidget* label : {static_cast<QWidget*>(tile->pageNameLabel()),
-                               static_cast<QWidget*>(tile->pageTitleLabel()),
-                               static_cast<QWidget*>(tile->fileTimeLabel())}) {
+        for (QWidget* label :
+             {static_cast<QWidget*>(tile->pageNameLabel()), static_cast<QWidget*>(tile->pageTitleLabel()),
+              static_cast<QWidget*>(tile->fileTimeLabel())}) {
             if (label) {
                 label->hide();
                 label->setParent(nullptr);
@@ -431,8 +434,8 @@ void SKTWindowController::refreshPageIcons(const QString& searchText)
             m_siteIconArrayLocal.append(tile);
     }
     const QList<VelkNSButton*> shown = siteIconArrayLocal();
-    const int columns = ProjectFolder::columnCount(
-        int(UserDefaults::standard().integerForKey(kColumnsKey)), profile.pageIconColumns);
+    const int columns = ProjectFolder::columnCount(int(UserDefaults::standard().integerForKey(kColumnsKey)),
+                                                   profile.pageIconColumns);
     const int listWidth = m_pageListingView->viewport()->width();
     int listHeight = 0;
     int column = -1;
@@ -447,12 +450,12 @@ void SKTWindowController::refreshPageIcons(const QString& searchText)
             tile->setImage(QImage(tile->imagePath()));
         auto* cell = new ListingIconView(tile, m_pageListingClipView);
         const int side = int(slot.width * kTileShare);
-        const QSize picture = tile->image().isNull()
-                                  ? QSize(side, side)
-                                  : DataCentre::returnNewSizeWithWidth(
-                                        DataCentre::returnNewSizeWithWidth(tile->image().size(), kThumbnailSide),
-                                        side)
-                                        .toSize();
+        const QSize picture =
+            tile->image().isNull()
+                ? QSize(side, side)
+                : DataCentre::returnNewSizeWithWidth(
+                      DataCentre::returnNewSizeWithWidth(tile->image().size(), kThumbnailSide), side)
+                      .toSize();
         tile->setParent(cell);
         tile->setGeometry(int(slot.width * kTileInset), kTileTop, picture.width(), picture.height());
         tile->show();
@@ -501,7 +504,8 @@ void SKTWindowController::updateCurrentButtonColor()
     resetAllButtons();
     if (!m_document)
         return;
-    if (VelkNSButton* tile = findCurrentlySelectedVelkButton(QFileInfo(m_document->fileLocation()).fileName()))
+    if (VelkNSButton* tile =
+            findCurrentlySelectedVelkButton(QFileInfo(m_document->fileLocation()).fileName()))
         tile->setBorderFlag(true);
 }
 

@@ -11,10 +11,10 @@
 #include "platform/NotificationCenter.h"
 #include "profile/DataCentre.h"
 #include "window/controls/SegmentedControl.h"
-#include "window/views/CustomSplitView.h"
-#include "window/views/FlippedNSView.h"
 #include "window/pages/ProjectFolder.h"
 #include "window/pages/VelkNSButton.h"
+#include "window/views/CustomSplitView.h"
+#include "window/views/FlippedNSView.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

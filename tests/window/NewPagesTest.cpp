@@ -129,7 +129,8 @@ TEST_F(NewPagesTest, WithoutAProjectATemplateOpensAsAnUntitledCopyUnderAFreeName
     for (int i = 0; i < 3; ++i)
         window.launchUsingBaseTemplate(choice);
 
-    const QDir received(QDir(DataCentre::profile().workingFolderPath).filePath(QStringLiteral("0000Received_Pages")));
+    const QDir received(
+        QDir(DataCentre::profile().workingFolderPath).filePath(QStringLiteral("0000Received_Pages")));
     EXPECT_EQ(opened, QStringList({received.filePath(QStringLiteral("Shop.velkpage")),
                                    received.filePath(QStringLiteral("Shop0.velkpage")),
                                    received.filePath(QStringLiteral("Shop1.velkpage"))}));
@@ -153,7 +154,8 @@ TEST_F(NewPagesTest, RenamingATemporaryPageMovesItsFilesAndFolder)
     EXPECT_EQ(window.prepAndRenameDoc(source, QStringLiteral("old.kyv")), source);
     EXPECT_TRUE(QFileInfo::exists(source));
 
-    EXPECT_EQ(window.prepAndRenameDoc(source, QStringLiteral("new.kyv")), QDir(dir).filePath(QStringLiteral("new.html")));
+    EXPECT_EQ(window.prepAndRenameDoc(source, QStringLiteral("new.kyv")),
+              QDir(dir).filePath(QStringLiteral("new.html")));
     EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({"new", "new.html", "new.png", "new@2x.png"}));
     EXPECT_EQ(QDir(dir + QStringLiteral("/new")).entryList(QDir::Files), QStringList({"image1o.png"}));
@@ -172,8 +174,8 @@ TEST_F(NewPagesTest, ThePageLoopReopensThePagesThatFollowANewerBaseTemplate)
     // Leaving the base template saves it; the times are set once it is left.
     window.launchSelected(window.grabVelkButtonWithPageName(QStringLiteral("own.velkpage")));
     const QDateTime moment = QDateTime::currentDateTime().addSecs(-600);
-    for (const auto& [path, time] : {std::pair{base, moment}, std::pair{follows, moment}, std::pair{own, moment},
-                                     std::pair{newer, moment.addSecs(60)}}) {
+    for (const auto& [path, time] : {std::pair{base, moment}, std::pair{follows, moment},
+                                     std::pair{own, moment}, std::pair{newer, moment.addSecs(60)}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));

@@ -60,8 +60,8 @@ TEST_F(ProjectFolderTest, UnknownNamesAreSkippedUnlistedPagesGetZeroAndTheBaseTe
     QStringList ordered;
     for (qsizetype position : order.positions)
         ordered.append(scanned[position]);
-    EXPECT_EQ(ordered, QStringList({"basetemplate.velkpage", "new.velkpage", "about.velkpage", "index.velkpage",
-                                    "a,b.velkpage"}));
+    EXPECT_EQ(ordered, QStringList({"basetemplate.velkpage", "new.velkpage", "about.velkpage",
+                                    "index.velkpage", "a,b.velkpage"}));
     EXPECT_EQ(order.pageNumbers, QList<int>({2, 3, 0, 1, 5}));
 
     // Without the file the scan order stands.
@@ -97,13 +97,15 @@ TEST_F(ProjectFolderTest, TextsOfTheList)
     EXPECT_EQ(ProjectFolder::summaryText(3, site), QStringLiteral("3 Documents\nMy Site"));
     EXPECT_EQ(ProjectFolder::summaryText(0, {}), QStringLiteral("0 Documents\n"));
 
-    EXPECT_EQ(ProjectFolder::grabPageWidth(QStringLiteral("<head>\n<meta name='viewport' content='width=1024'>\n")),
-              QStringLiteral("1024"));
+    EXPECT_EQ(
+        ProjectFolder::grabPageWidth(QStringLiteral("<head>\n<meta name='viewport' content='width=1024'>\n")),
+        QStringLiteral("1024"));
     EXPECT_EQ(ProjectFolder::grabPageWidth(QStringLiteral("<meta name='viewport' content='width=800'>\n"
                                                           "  <meta name='viewport' content='width=640'>")),
               QStringLiteral("640"));
-    EXPECT_EQ(ProjectFolder::grabPageWidth(QStringLiteral("<meta name='viewport' content='initial-scale=1'>")),
-              QString());
+    EXPECT_EQ(
+        ProjectFolder::grabPageWidth(QStringLiteral("<meta name='viewport' content='initial-scale=1'>")),
+        QString());
 
     EXPECT_TRUE(ProjectFolder::passesFilter(QStringLiteral("Café Menu"), QStringLiteral("menu.velkpage"),
                                             QStringLiteral("CAFE")));
@@ -125,10 +127,13 @@ TEST_F(ProjectFolderTest, DefaultNamesAndFreeNames)
               QStringLiteral("page5"));
 
     writeFile(QDir(site).filePath(QStringLiteral("Shop.velkpage")), "x");
-    EXPECT_EQ(ProjectFolder::freeFileName(site, QStringLiteral("Shop.velkpage")), QStringLiteral("Shop0.velkpage"));
+    EXPECT_EQ(ProjectFolder::freeFileName(site, QStringLiteral("Shop.velkpage")),
+              QStringLiteral("Shop0.velkpage"));
     writeFile(QDir(site).filePath(QStringLiteral("Shop0.velkpage")), "x");
-    EXPECT_EQ(ProjectFolder::freeFileName(site, QStringLiteral("Shop.velkpage")), QStringLiteral("Shop1.velkpage"));
-    EXPECT_EQ(ProjectFolder::freeFileName(site, QStringLiteral("New.velkpage")), QStringLiteral("New.velkpage"));
+    EXPECT_EQ(ProjectFolder::freeFileName(site, QStringLiteral("Shop.velkpage")),
+              QStringLiteral("Shop1.velkpage"));
+    EXPECT_EQ(ProjectFolder::freeFileName(site, QStringLiteral("New.velkpage")),
+              QStringLiteral("New.velkpage"));
 }
 
 TEST_F(ProjectFolderTest, EqualModificationTimesCountAsNewer)
@@ -162,9 +167,11 @@ TEST_F(ProjectFolderTest, WorkingFoldersAreKeyedByTheWholeProjectPath)
 TEST_F(ProjectFolderTest, TheScanReadsEachPageFromAWorkingCopyOfItsOwn)
 {
     page(QStringLiteral("a"), QStringLiteral("Home"),
-         {QStringLiteral("<meta name='viewport' content='width=1024'>"), QStringLiteral("<!--USE BASE TEMPLATE-->"),
+         {QStringLiteral("<meta name='viewport' content='width=1024'>"),
+          QStringLiteral("<!--USE BASE TEMPLATE-->"),
           QStringLiteral("<!--PUBLISHEXTSTART==php==PUBLISHEXTEND-->")});
-    makePageDocument(site, QStringLiteral("a"), QStringLiteral("Form"), {}, QStringLiteral("quarnel"), Qt::red);
+    makePageDocument(site, QStringLiteral("a"), QStringLiteral("Form"), {}, QStringLiteral("quarnel"),
+                     Qt::red);
     writeFile(QDir(site).filePath(QStringLiteral("notes.txt")), "not a page");
     const QString working = ProjectFolder::workingFolderFor(site);
     ASSERT_TRUE(ProjectFolder::resetFolder(working));
@@ -188,8 +195,10 @@ TEST_F(ProjectFolderTest, TheScanReadsEachPageFromAWorkingCopyOfItsOwn)
     EXPECT_FALSE(home.fileTime.isEmpty());
 
     // Each page keeps the pictures of its own folder.
-    EXPECT_EQ(QImage(QDir(working).filePath(QStringLiteral("a/image1o.png"))).pixelColor(0, 0), QColor(Qt::red));
-    EXPECT_EQ(QImage(QDir(working).filePath(QStringLiteral("a4/image1o.png"))).pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(QImage(QDir(working).filePath(QStringLiteral("a/image1o.png"))).pixelColor(0, 0),
+              QColor(Qt::red));
+    EXPECT_EQ(QImage(QDir(working).filePath(QStringLiteral("a4/image1o.png"))).pixelColor(0, 0),
+              QColor(Qt::blue));
     EXPECT_EQ(QDir(working).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList({"a", "a4"}));
 }

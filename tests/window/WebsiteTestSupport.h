@@ -43,9 +43,10 @@ protected:
         bundle = pathInHome(QStringLiteral("bundle"));
         QDir().mkpath(bundle);
         Bundle::main().load(bundle);
-        makePageDocument(QDir(bundle).filePath(QStringLiteral("templates/blank")), QStringLiteral("Blank"),
-                         QStringLiteral("Starter"), {QStringLiteral("<!--INHERIT METADATA-->"),
-                                                     QStringLiteral("<!--INHERIT CUSTOM HEADER-->")});
+        makePageDocument(
+            QDir(bundle).filePath(QStringLiteral("templates/blank")), QStringLiteral("Blank"),
+            QStringLiteral("Starter"),
+            {QStringLiteral("<!--INHERIT METADATA-->"), QStringLiteral("<!--INHERIT CUSTOM HEADER-->")});
     }
 
     void TearDown() override
@@ -58,14 +59,17 @@ protected:
     // The text of a page file with its title marker and the given lines after the page.
     static QString pageText(const QString& title, const QStringList& extra = {})
     {
-        QStringList lines = {QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html><head>"),
+        QStringList lines = {QStringLiteral("<!DOCTYPE html>"),
+                             QStringLiteral("<html><head>"),
                              QStringLiteral("<title>") + title + QStringLiteral("</title>"),
                              QStringLiteral("<style type=text/css>"),
                              QStringLiteral("body{background-color:#FFFFFF;}"),
                              QStringLiteral("</style></head>"),
                              QStringLiteral("<body bgcolor=#FFFFFF leftmargin=0 topmargin=0>"),
-                             QStringLiteral("<div id=content>"), QStringLiteral("</div></body></html>"),
-                             QStringLiteral("<!--PAGETITLESTART==") + title + QStringLiteral("==PAGETITLEEND-->")};
+                             QStringLiteral("<div id=content>"),
+                             QStringLiteral("</div></body></html>"),
+                             QStringLiteral("<!--PAGETITLESTART==") + title +
+                                 QStringLiteral("==PAGETITLEEND-->")};
         return (lines + extra).join(u'\n');
     }
 
@@ -81,8 +85,8 @@ protected:
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(colour);
         picture.save(QDir(page).filePath(QStringLiteral("image1o.png")));
-        const QString pageExtension = extension == QLatin1String("quarnel") ? QStringLiteral("php")
-                                                                            : QStringLiteral("html");
+        const QString pageExtension =
+            extension == QLatin1String("quarnel") ? QStringLiteral("php") : QStringLiteral("html");
         PageText::write(page + u'.' + pageExtension, pageText(title, extra));
         picture.save(page + QStringLiteral(".png"));
         picture.scaled(80, 60).save(page + QStringLiteral("@2x.png"));
@@ -103,9 +107,10 @@ protected:
         QTemporaryDir unpacked;
         UploadFTPS().unzipDocument(document, unpacked.path());
         const QFileInfo info(document);
-        const QString extension = info.suffix() == QLatin1String("quarnel") ? QStringLiteral("php")
-                                                                              : QStringLiteral("html");
-        const QStringList files = QDir(unpacked.path()).entryList({QStringLiteral("*.") + extension}, QDir::Files);
+        const QString extension =
+            info.suffix() == QLatin1String("quarnel") ? QStringLiteral("php") : QStringLiteral("html");
+        const QStringList files =
+            QDir(unpacked.path()).entryList({QStringLiteral("*.") + extension}, QDir::Files);
         return files.isEmpty() ? QString() : PageText::read(QDir(unpacked.path()).filePath(files.first()));
     }
 

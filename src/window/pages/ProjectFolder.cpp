@@ -65,8 +65,8 @@ QString workingFolderFor(const QString& projectPath)
     if (name.isEmpty() || profile.workingFolderPath.isEmpty())
         return {};
     const QByteArray full = QDir::cleanPath(QFileInfo(projectPath).absoluteFilePath()).toUtf8();
-    const QString key =
-        QString::fromLatin1(QCryptographicHash::hash(full, QCryptographicHash::Sha1).toHex().left(kPathKeyLength));
+    const QString key = QString::fromLatin1(
+        QCryptographicHash::hash(full, QCryptographicHash::Sha1).toHex().left(kPathKeyLength));
     return QDir(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName))
         .filePath(name + u'-' + key);
 }
@@ -91,7 +91,8 @@ QStringList listPageDocuments(const QString& projectPath, const QString& sortBy)
     if (projectPath.isEmpty())
         return {};
     QFileInfoList files;
-    for (const QFileInfo& entry : QDir(projectPath).entryInfoList(QDir::Files | QDir::Hidden, QDir::Unsorted)) {
+    for (const QFileInfo& entry :
+         QDir(projectPath).entryInfoList(QDir::Files | QDir::Hidden, QDir::Unsorted)) {
         if (isPageDocumentName(entry.fileName()))
             files.append(entry);
     }
@@ -158,7 +159,8 @@ PageTileRecord readPage(const QString& projectPath, const QString& workingFolder
     QString sourceExtension = sourceExtensionOf(documentName);
     const QString stem = pageStem(record.imagePath);
     if (profile.responsiveDesign)
-        sourceExtension = QFileInfo::exists(stem + QStringLiteral(".html")) ? QStringLiteral("html") : QStringLiteral("php");
+        sourceExtension = QFileInfo::exists(stem + QStringLiteral(".html")) ? QStringLiteral("html")
+                                                                            : QStringLiteral("php");
     const QString base = document.completeBaseName();
     record.pageLocalFileName = base + u'.' + sourceExtension;
     QString publishExtension = sourceExtension;
@@ -168,7 +170,8 @@ PageTileRecord readPage(const QString& projectPath, const QString& workingFolder
         const QString text = PageText::read(sourcePath);
         if (!text.isNull()) {
             if (DataCentre::oldDovrinprofileFlag(text)) {
-                const DataCentre::ProfileDataMigration migration = DataCentre::migrateOldProfileData(sourcePath);
+                const DataCentre::ProfileDataMigration migration =
+                    DataCentre::migrateOldProfileData(sourcePath);
                 record.pageTitle = migration.pageTitle;
                 record.oldDovrinprofileFlag = migration.oldProfile;
             } else {
@@ -177,7 +180,8 @@ PageTileRecord readPage(const QString& projectPath, const QString& workingFolder
             record.pageWidth = grabPageWidth(text);
             record.useBaseTemplateFlag = DataCentre::grabBaseTemplateStatusFlag(sourcePath) ? 1 : 0;
             record.inheritMetadataFlag = DataCentre::grabInheritMetadataFlag(sourcePath) ? 1 : 0;
-            record.inheritCustomHeaderCodeFlag = DataCentre::grabInheritCustomHeadercodeFlag(sourcePath) ? 1 : 0;
+            record.inheritCustomHeaderCodeFlag =
+                DataCentre::grabInheritCustomHeadercodeFlag(sourcePath) ? 1 : 0;
             const QString recorded = DataCentre::grabPublishExt(sourcePath);
             if (!recorded.isEmpty())
                 publishExtension = recorded;
@@ -312,7 +316,8 @@ QList<TileSlot> layoutTiles(int count, int columns, int listWidth)
 
 QString summaryText(int count, const QString& projectPath)
 {
-    const QString folder = projectPath.isEmpty() ? QString() : QFileInfo(QDir::cleanPath(projectPath)).fileName();
+    const QString folder =
+        projectPath.isEmpty() ? QString() : QFileInfo(QDir::cleanPath(projectPath)).fileName();
     return (count == 1 ? QStringLiteral("%1 Document\n%2") : QStringLiteral("%1 Documents\n%2"))
         .arg(count)
         .arg(folder);

@@ -66,9 +66,11 @@ QString migratePage(const QString& documentPath, const QString& workingFolder);
 // The width of the last "<meta name='viewport' content='width=" line, as decimal digits; empty without one.
 QString grabPageWidth(const QString& text);
 // The tile record of one page document of the project, its working copy made in the working folder.
-PageTileRecord readPage(const QString& projectPath, const QString& workingFolder, const QString& documentName);
+PageTileRecord readPage(const QString& projectPath, const QString& workingFolder,
+                        const QString& documentName);
 // Every page of the project in scan order (`sortBy` as above), numbered by its scan position.
-QList<PageTileRecord> scan(const QString& projectPath, const QString& workingFolder, const QString& sortBy = {});
+QList<PageTileRecord> scan(const QString& projectPath, const QString& workingFolder,
+                           const QString& sortBy = {});
 
 // The text of "order.index" for the page names in order: "name,position\n" per page.
 QString orderIndexText(const QStringList& documentNames);

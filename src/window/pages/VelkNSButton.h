@@ -50,7 +50,10 @@ public:
     VELK_NS_BUTTON_FIELDS(VELK_ACCESSORS)
 
     // The picture shown, scaled to the tile.
-    QImage image() const { return m_image; }
+    QImage image() const
+    {
+        return m_image;
+    }
     void setImage(const QImage& image);
 
     QLabel* pageNameLabel() const;
