@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
@@ -57,6 +58,8 @@ const QString kUntitled = QStringLiteral("Untitled");
 constexpr int kPageIconRebuildDelayMs = 100;
 constexpr int kRefreshButtonSide = 28;
 const QRect kSearchFieldFrame(0, 0, 300, 30);
+// A new window opens this large, or as large as the screen allows.
+constexpr QSize kInitialWindowSize(1400, 900);
 
 } // namespace
 
@@ -66,6 +69,7 @@ SKTWindowController::SKTWindowController(SKTDocument& document, QWidget* parent)
     , m_zoomFactor(Handles::canvasScale())
 {
     setObjectName(QStringLiteral("documentWindow"));
+    resize(kInitialWindowSize.boundedTo(screen()->availableGeometry().size()));
     buildPanes();
     setDocument(&document);
     windowDidLoad();
@@ -180,16 +184,6 @@ void SKTWindowController::buildInspectorPane()
     m_inspectorView->setMinimumHeight(inspectorPanelHeight);
     auto* column = new QVBoxLayout(m_inspectorView);
     column->setContentsMargins(0, 0, 0, 0);
-    // The object library's list, which grows with the pane.
-    m_dragObjectsClipView = new FlippedNSView;
-    m_dragObjectsClipView->setObjectName(QStringLiteral("dragObjectsClipView"));
-    m_dragObjectsScrollView = new QScrollArea(m_inspectorView);
-    m_dragObjectsScrollView->setObjectName(QStringLiteral("dragObjectsScrollView"));
-    m_dragObjectsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dragObjectsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_dragObjectsScrollView->setWidgetResizable(true);
-    m_dragObjectsScrollView->setWidget(m_dragObjectsClipView);
-    column->addWidget(m_dragObjectsScrollView);
 }
 
 void SKTWindowController::windowDidLoad()
@@ -425,6 +419,24 @@ void SKTWindowController::deSelectAllObjects()
 void SKTWindowController::stopEditingInGraphicView()
 {
     m_graphicView->stopEditing();
+}
+
+void SKTWindowController::undo()
+{
+    if (m_document)
+        m_graphicView->undo();
+}
+
+void SKTWindowController::redo()
+{
+    if (m_document)
+        m_graphicView->redo();
+}
+
+void SKTWindowController::deleteSelection()
+{
+    if (m_document)
+        m_graphicView->delete_();
 }
 
 void SKTWindowController::hideAllDocPanels()

@@ -74,9 +74,8 @@ public:
     QScrollArea* pageListingView() const { return m_pageListingView; }
     FlippedNSView* pageListingClipView() const { return m_pageListingClipView; }
     QWidget* mainCanvasView() const { return m_mainCanvasView; }
+    // The inspector pane, 270 wide, whose column layout the inspector and the object library fill.
     QWidget* inspectorView() const { return m_inspectorView; }
-    QScrollArea* dragObjectsScrollView() const { return m_dragObjectsScrollView; }
-    FlippedNSView* dragObjectsClipView() const { return m_dragObjectsClipView; }
     QLineEdit* searchField() const { return m_searchField; }
     QToolButton* refreshButton() const { return m_refreshButton; }
     SegmentedControl* canvasSizeToolbarItem() const { return m_canvasSizeToolbarItem; }
@@ -165,7 +164,7 @@ public:
     // ---- Layout
     void resetZoomScrollViewSize();
     bool isInspectorShown() const;
-    void toggleInspector();
+    Q_INVOKABLE void toggleInspector();
     void toggleSidebarDrawer() { toggleInspector(); }
     void collapseInspector();
     void reopenInspector();
@@ -214,20 +213,20 @@ public:
     void rotateCanvas0();
 
     // ---- Rulers and page-list columns
-    void updateRulers_points();
-    void updateRulers_centimeters();
-    void updateRulers_inches();
+    Q_INVOKABLE void updateRulers_points();
+    Q_INVOKABLE void updateRulers_centimeters();
+    Q_INVOKABLE void updateRulers_inches();
     void view1Column() { adjustViewColumn(1); }
     void view2Column() { adjustViewColumn(2); }
     void view3Column() { adjustViewColumn(3); }
     void adjustViewColumn(int columns);
 
     // ---- Sheets (window-modal; each opening makes a new sheet, kept until the next opening)
-    void showAdjustCanvasSheet();
+    Q_INVOKABLE void showAdjustCanvasSheet();
     void saveAdjustCanvasWindowControllerSheet();
     void cancelAdjustCanvasWindowControllerSheet();
     AdjustCanvasSizeWindowController* adjustCanvasSizeWindowController() const { return m_adjustCanvasSheet; }
-    void showAdjustPageNumberSheet();
+    Q_INVOKABLE void showAdjustPageNumberSheet();
     void saveAdjustPageNumberWindowControllerSheet();
     void cancelAdjustPageNumberWindowControllerSheet();
     PageNumberWindowController* pageNumberWindowController() const { return m_pageNumberSheet; }
@@ -240,6 +239,10 @@ public:
     // ---- Canvas forwarders
     void deSelectAllObjects() override;
     void stopEditingInGraphicView();
+    // The Edit menu's commands on the canvas.
+    Q_INVOKABLE void undo();
+    Q_INVOKABLE void redo();
+    Q_INVOKABLE void deleteSelection();
 
     // ---- What the document asks of its window
     void hideAllDocPanels() override;
@@ -336,8 +339,6 @@ private:
     FlippedNSView* m_pageListingClipView = nullptr;
     QWidget* m_mainCanvasView = nullptr;
     QWidget* m_inspectorView = nullptr;
-    QScrollArea* m_dragObjectsScrollView = nullptr;
-    FlippedNSView* m_dragObjectsClipView = nullptr;
     QLineEdit* m_searchField = nullptr;
     QToolButton* m_refreshButton = nullptr;
     SegmentedControl* m_canvasSizeToolbarItem = nullptr;

@@ -1,5 +1,8 @@
 #include "window/SKTWindowController.h"
 
+#include "canvas/view/CanvasRuler.h"
+#include "canvas/view/SKTGraphicView.h"
+#include "canvas/view/SKTZoomingScrollView.h"
 #include "document/core/SKTDocument.h"
 #include "model/SKTGrid.h"
 #include "profile/DataCentre.h"
@@ -19,6 +22,12 @@ WindowMenuState SKTWindowController::menuState() const
     s.pageClicked = grabPageClicked(m_pageListingClipView->lastTouchPoint()) != nullptr;
     s.formPage = showAddFormObjects();
     s.selectedTableHasBackgroundPattern = doesSelectedTableContainBackgroundPattern();
+    if (m_document) {
+        s.canUndo = m_document->undoManager().canUndo();
+        s.canRedo = m_document->undoManager().canRedo();
+    }
+    s.hasSelection = !m_graphicView->selectionIndexes().empty();
+    s.rulerUnits = m_zoomingScrollView->horizontalRuler()->measurementUnits();
     s.showProfilePopoverOnOpen = profile.showProfilePopoverOnOpen;
     s.hideDuplicatePage = profile.hideDuplicatePage;
     s.hideRemoveTablePattern = profile.hideRemoveTablePattern;

@@ -1,17 +1,24 @@
 #include "AppTestSupport.h"
 
-#include "app/documents/PlainDocumentWindow.h"
 #include "app/documents/RecentDocuments.h"
 #include "app/launch/ApplicationLaunch.h"
+#include "canvas/drop/DragCodePasteboard.h"
 #include "canvas/view/SKTGraphicView.h"
 #include "document/core/SKTDocument.h"
+#include "inspector/library/DragIconView.h"
+#include "inspector/library/ObjectLibraryView.h"
 #include "model/SKTText.h"
 #include "platform/Format.h"
 #include "profile/LaunchInitialisation.h"
+#include "window/SKTWindowController.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 
 // Page documents opened through the application: from the command line, the File menu and the recent list.
@@ -69,14 +76,26 @@ protected:
         return path;
     }
 
-    QList<PlainDocumentWindow*> documentWindows() const
+    QList<SKTWindowController*> documentWindows() const
     {
-        QList<PlainDocumentWindow*> windows;
+        QList<SKTWindowController*> windows;
         for (QWidget* window : visibleWindows()) {
-            if (auto* documentWindow = qobject_cast<PlainDocumentWindow*>(window))
+            if (auto* documentWindow = qobject_cast<SKTWindowController*>(window))
                 windows << documentWindow;
         }
         return windows;
+    }
+
+    // Makes the window the active one and chooses View > Style Editor.
+    void openInspector(SKTWindowController& window)
+    {
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        delegate->validateAllMenuItems();
+        QAction* styleEditor = delegate->mainMenu().item(QStringLiteral("styleEditorMenuItem"));
+        ASSERT_TRUE(styleEditor->isEnabled());
+        styleEditor->trigger();
+        ASSERT_TRUE(window.isInspectorShown());
     }
 
     QString pagePath;
@@ -92,13 +111,25 @@ TEST_F(DocumentControllerTest, APageGivenAtStartUpOpensInADocumentWindowShowingI
     ASSERT_EQ(delegate->documentController().documents().size(), 1);
     SKTDocument* document = delegate->documentController().documents().first();
     ASSERT_EQ(document->graphics().size(), 1);
-    const QList<PlainDocumentWindow*> windows = documentWindows();
+    const QList<SKTWindowController*> windows = documentWindows();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(delegate->documentController().windowForDocument(document), windows.first());
+    // The document reaches its window, and the window shows the page with the menus and the library.
+    EXPECT_EQ(document->windowController(), static_cast<DocumentWindow*>(windows.first()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(windows.first()));
     auto* canvas = windows.first()->findChild<SKTGraphicView*>(QStringLiteral("graphicView"));
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->graphics().size(), 1);
+    EXPECT_TRUE(canvas->isVisible());
+    EXPECT_EQ(windows.first()->menuBar()->actions().size(),
+              delegate->mainMenu().overAllTopMenu()->actions().size());
+    // The product starts with the inspector closed; View > Style Editor opens it on the object library.
+    auto* library = windows.first()->findChild<ObjectLibraryView*>();
+    ASSERT_NE(library, nullptr);
+    EXPECT_FALSE(library->isVisible());
+    openInspector(*windows.first());
+    EXPECT_TRUE(library->isVisible());
+    EXPECT_EQ(library->objectCatalogue().size(), 17);
     EXPECT_TRUE(alerts.records().isEmpty());
     EXPECT_EQ(RecentDocuments::paths(), QStringList{QFileInfo(pagePath).absoluteFilePath()});
 }
@@ -179,4 +210,78 @@ TEST_F(DocumentControllerTest, SaveAsWritesTheDocumentToTheChosenFile)
     copyRead.setFileLocation(copy);
     ASSERT_TRUE(copyRead.refreshDocument());
     EXPECT_EQ(copyRead.graphics().size(), 1);
+}
+
+namespace {
+
+// Drops the drag data on the canvas at the widget point, as the platform delivers a drop.
+bool dropOn(SKTGraphicView& canvas, const QMimeData& data, const QPoint& at)
+{
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&canvas, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&canvas, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+TEST_F(DocumentControllerTest, AnItemDraggedFromTheLibraryOntoTheCanvasBecomesItsObjectAndUndoTakesItBack)
+{
+    DataCentre::mutableProfile().dragInspector = true;
+    launchApplication(*delegate, {pagePath});
+    SKTWindowController* window = documentWindows().first();
+    openInspector(*window);
+    SKTGraphicView* canvas = window->graphicView();
+    auto* library = window->findChild<ObjectLibraryView*>();
+    DragIconView* textBoxItem = nullptr;
+    for (DragIconView* item : library->objectCatalogue()) {
+        if (item->dragAndDropCodeName() == QLatin1String("velk_textbox"))
+            textBoxItem = item;
+    }
+    ASSERT_NE(textBoxItem, nullptr);
+
+    const std::unique_ptr<QMimeData> data(newDragCodeMimeData(textBoxItem->dragAndDropCodeName()));
+    const QPoint at = canvas->canvasTransform().map(QPointF(120, 300)).toPoint();
+    ASSERT_TRUE(dropOn(*canvas, *data, at));
+    ASSERT_EQ(canvas->graphics().size(), 2);
+    const std::shared_ptr<SKTGraphic> dropped = canvas->graphics().first();
+    EXPECT_EQ(dropped->className(), QStringLiteral("SKTText"));
+    EXPECT_EQ(dropped->textString(), QStringLiteral("New text box"));
+    EXPECT_EQ(dropped->bounds(), QRectF(120, 300, 300, 150));
+
+    // Edit > Undo reaches the window along the responder chain.
+    QAction* undo = nullptr;
+    for (QAction* item : delegate->mainMenu().menu(QStringLiteral("editMenu"))->actions()) {
+        if (MainMenu::actionName(item) == QLatin1String("undo"))
+            undo = item;
+    }
+    ASSERT_NE(undo, nullptr);
+    delegate->validateAllMenuItems();
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(canvas->graphics().size(), 1);
+
+    // Anything that is no library item is refused.
+    QMimeData other;
+    other.setText(QStringLiteral("velk_textbox"));
+    EXPECT_FALSE(dropOn(*canvas, other, at));
+    EXPECT_EQ(canvas->graphics().size(), 1);
+}
+
+TEST_F(DocumentControllerTest, TheCanvasSizeItemOpensTheWindowsSheet)
+{
+    launchApplication(*delegate, {pagePath});
+    SKTWindowController* window = documentWindows().first();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QAction* canvasSize = delegate->mainMenu().item(QStringLiteral("canvasSizeMenuItem"));
+    delegate->validateAllMenuItems();
+    ASSERT_TRUE(canvasSize->isEnabled());
+    canvasSize->trigger();
+    ASSERT_NE(window->adjustCanvasSizeWindowController(), nullptr);
+    EXPECT_TRUE(window->adjustCanvasSizeWindowController()->isVisible());
+    window->cancelAdjustCanvasWindowControllerSheet();
 }

@@ -1,5 +1,5 @@
 #include "inspector/library/ObjectLibraryView.h"
-#include "inspector/library/DragCodePasteboard.h"
+#include "canvas/drop/DragCodePasteboard.h"
 #include "inspector/library/DragIconView.h"
 #include "profile/DataCentre.h"
 
@@ -88,6 +88,19 @@ TEST_F(ObjectLibraryViewTest, HeaderAloneForAProductWithoutItems)
     EXPECT_EQ(header->text(), "Drag and drop to add");
     EXPECT_EQ(header->geometry(), QRect(0, 0, list->width(), 30));
     EXPECT_EQ(library.dragObjectsScrollView()->widget(), list);
+}
+
+TEST_F(ObjectLibraryViewTest, ALibraryNotYetOnScreenBuildsWhenShownAtItsWidth)
+{
+    ObjectLibraryView hidden;
+    hidden.resize(270, 510);
+    DataCentre::mutableProfile().objectCatalogName = QStringLiteral("Velk");
+    hidden.showObjectsList(QStringLiteral("php"));
+    EXPECT_TRUE(hidden.objectCatalogue().isEmpty());
+    hidden.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&hidden));
+    ASSERT_EQ(hidden.objectCatalogue().size(), 24);
+    EXPECT_EQ(hidden.objectCatalogue().first()->width(), hidden.dragObjectsScrollView()->viewport()->width());
 }
 
 TEST_F(ObjectLibraryViewTest, ItemShowsIconTitleAndDescription)

@@ -53,6 +53,10 @@ TEST(WindowMenuValidationTest, EachRuleReadsItsOwnCondition)
     s.hideGrabPageLink = true;
     s.allowInsertPage = false;
     s.selectedTableHasBackgroundPattern = false;
+    s.canUndo = true;
+    s.canRedo = false;
+    s.hasSelection = false;
+    s.rulerUnits = QStringLiteral("Centimeters");
     const struct {
         const char* action;
         bool enabled;
@@ -72,6 +76,12 @@ TEST(WindowMenuValidationTest, EachRuleReadsItsOwnCondition)
         {"removeTableBackgroundPattern", false, true, std::nullopt},
         {"setMobileCanvasSize", true, std::nullopt, std::nullopt},
         {"toggleInspector", true, std::nullopt, std::nullopt},
+        {"undo", true, std::nullopt, std::nullopt},
+        {"redo", false, std::nullopt, std::nullopt},
+        {"deleteSelection", false, std::nullopt, std::nullopt},
+        {"updateRulers_points", true, std::nullopt, false},
+        {"updateRulers_centimeters", true, std::nullopt, true},
+        {"updateRulers_inches", true, std::nullopt, false},
         {"someOtherAction", true, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {

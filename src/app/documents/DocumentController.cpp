@@ -7,10 +7,10 @@
 #include "platform/Alert.h"
 #include "platform/FilePanel.h"
 #include "profile/DataCentre.h"
+#include "window/SKTWindowController.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
@@ -20,7 +20,7 @@
 
 struct DocumentController::Entry {
     std::unique_ptr<SKTDocument> document;
-    QPointer<QWidget> window;
+    QPointer<SKTWindowController> window;
 };
 
 namespace {
@@ -57,9 +57,8 @@ DocumentController::DocumentController(QObject* parent)
 
 DocumentController::~DocumentController()
 {
-    // Windows go before the documents they show.
-    for (const auto& entry : m_entries)
-        delete entry->window.data();
+    while (!m_entries.empty())
+        discard(m_entries.back()->document.get());
 }
 
 QStringList DocumentController::documentExtensions() const
@@ -89,10 +88,12 @@ SKTDocument* DocumentController::openDocumentWithContentsOfURL(const QString& pa
     SKTDocument* opened = entry->document.get();
     if (m_windowMaker)
         entry->window = m_windowMaker(*opened);
-    QWidget* window = entry->window;
+    SKTWindowController* window = entry->window;
     m_entries.push_back(std::move(entry));
     if (window) {
-        window->installEventFilter(this);
+        // The window is still inside its close; the document and the window go once that has returned.
+        connect(window, &SKTWindowController::documentWindowClosed, this,
+                [this, opened] { QTimer::singleShot(0, this, [this, opened] { discard(opened); }); });
         showWindow(window);
     }
     Q_EMIT documentOpened(opened);
@@ -136,7 +137,7 @@ SKTDocument* DocumentController::documentForWindow(const QWidget* window) const
     return nullptr;
 }
 
-QWidget* DocumentController::windowForDocument(const SKTDocument* document) const
+SKTWindowController* DocumentController::windowForDocument(const SKTDocument* document) const
 {
     const Entry* entry = entryForDocument(document);
     return entry ? entry->window.data() : nullptr;
@@ -152,29 +153,13 @@ bool DocumentController::closeDocument(SKTDocument* document)
     const Entry* entry = entryForDocument(document);
     if (!entry)
         return false;
-    // The window's close asks the document (eventFilter).
+    // The window's close asks the document.
     if (entry->window)
         return entry->window->close();
     if (!document->canCloseDocumentWithDelegate())
         return false;
     discard(document);
     return true;
-}
-
-bool DocumentController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::Close)
-        return QObject::eventFilter(watched, event);
-    SKTDocument* document = documentForWindow(qobject_cast<QWidget*>(watched));
-    if (!document)
-        return QObject::eventFilter(watched, event);
-    if (!document->canCloseDocumentWithDelegate()) {
-        event->ignore();
-        return true;
-    }
-    // The window is still inside its close; it goes once that has returned.
-    QTimer::singleShot(0, this, [this, document] { discard(document); });
-    return false;
 }
 
 void DocumentController::discard(SKTDocument* document)
@@ -186,7 +171,12 @@ void DocumentController::discard(SKTDocument* document)
         return;
     std::unique_ptr<Entry> entry = std::move(*found);
     m_entries.erase(found);
-    delete entry->window.data();
+    // The window lets go of the document before the document takes the window with it.
+    if (entry->window) {
+        entry->window->setDocument(nullptr);
+        if (entry->document->windowController() != static_cast<DocumentWindow*>(entry->window.data()))
+            delete entry->window.data();
+    }
     entry->document.reset();
     Q_EMIT documentClosed();
 }

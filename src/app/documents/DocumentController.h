@@ -13,6 +13,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class SKTDocument;
+class SKTWindowController;
 
 // Opens, saves, reverts and closes page documents, one window per document, and keeps the list of recent
 // documents. Its actions (openDocument, saveDocument, ...) are reached through the responder chain; they work
@@ -21,10 +22,10 @@ class DocumentController : public QObject, public CurrentInstance<DocumentContro
     Q_OBJECT
 
 public:
-    // Makes the window that shows a document. The controller shows it, raises it when the document is
-    // opened again, asks the document before the window closes, and deletes the window, then the document,
-    // once it has closed.
-    using WindowMaker = std::function<QWidget*(SKTDocument&)>;
+    // Makes the window that shows a document; the document owns it. The controller shows it, raises it
+    // when the document is opened again, and lets the document (and with it the window) go once the
+    // window has closed, which asks the document first.
+    using WindowMaker = std::function<SKTWindowController*(SKTDocument&)>;
 
     explicit DocumentController(QObject* parent = nullptr);
     ~DocumentController() override;
@@ -40,7 +41,7 @@ public:
 
     QList<SKTDocument*> documents() const;
     SKTDocument* documentForWindow(const QWidget* window) const;
-    QWidget* windowForDocument(const SKTDocument* document) const;
+    SKTWindowController* windowForDocument(const SKTDocument* document) const;
     // The document of the active window; null when the active window shows none.
     SKTDocument* currentDocument() const;
 
@@ -64,9 +65,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     void documentOpened(SKTDocument* document);
     void documentClosed();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Entry;

@@ -1,16 +1,29 @@
 #include "app/launch/ApplicationLaunch.h"
 
 #include "app/documents/DocumentController.h"
-#include "app/documents/PlainDocumentWindow.h"
 #include "app/launch/PlainWelcomeWindow.h"
 #include "app/launch/SKTAppDelegate.h"
+#include "app/menus/MainMenu.h"
+#include "document/core/SKTDocument.h"
+#include "inspector/library/WindowObjectLibrary.h"
+#include "window/SKTWindowController.h"
+
+#include <QMenuBar>
 
 void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
 {
     delegate.setWelcomeWindowMaker([](SKTAppDelegate& owner) { return new PlainWelcomeWindow(owner); });
+    SKTWindowController::installAsWindowMaker();
     const MainMenu& menu = delegate.mainMenu();
-    delegate.documentController().setWindowMaker(
-        [&menu](SKTDocument& document) { return new PlainDocumentWindow(document, menu); });
+    delegate.documentController().setWindowMaker([&menu](SKTDocument& document) {
+        document.makeWindowControllers();
+        auto* window = dynamic_cast<SKTWindowController*>(document.windowController());
+        if (!window)
+            return window;
+        menu.installInto(window->menuBar());
+        showObjectsList(*window);
+        return window;
+    });
     delegate.applicationWillFinishLaunching();
     delegate.applicationDidFinishLaunching();
     for (const QString& path : documents)

@@ -89,6 +89,10 @@ const QList<Item>& items()
         {"viewMenu", "sourcecodeMenuItem", "Source Code", "showSourceCode", ""},
         {"viewMenu", "showProfileBadgeMenuItem", "Profile Badge", "showProfileBadge", ""},
         {"viewMenu", "rotateCanvasMenuItem", "Rotate Canvas", "rotateCanvas", ""},
+        {"viewMenu", "", "Ruler Units", "", "rulerUnitsMenu"},
+        {"rulerUnitsMenu", "", "Points", "updateRulers_points", ""},
+        {"rulerUnitsMenu", "", "Centimeters", "updateRulers_centimeters", ""},
+        {"rulerUnitsMenu", "", "Inches", "updateRulers_inches", ""},
 
         // Format
         {"formatMenu", "", "Bring To Front", "bringToFront", ""},
@@ -147,7 +151,8 @@ const QList<Item>& items()
         {"settingsMenu", "pagePreferencesMenuItem", "Page Settings...", "showPageSettings", ""},
         {"settingsMenu", "formPreferencesMenuItem", "Form Settings...", "showFormSettings", ""},
         {"settingsMenu", "websitePreferencesMenuItem", "Website Settings...", "showWebsiteSettings", ""},
-        {"settingsMenu", "canvasSizeMenuItem", "Canvas Size...", "showCanvasSize", ""},
+        {"settingsMenu", "canvasSizeMenuItem", "Canvas Size...", "showAdjustCanvasSheet", ""},
+        {"settingsMenu", "", "Page Title...", "showAdjustPageNumberSheet", ""},
         {"settingsMenu", "mailCanvasSizeMenuItem", "Email Width...", "showMailCanvasSize", ""},
         {"settingsMenu", "customizeCategoriesMenuItem", "Customize Text Categories...", "showCustomizeCategories", ""},
 

@@ -33,6 +33,7 @@ SKTGraphicView::SKTGraphicView(QWidget* parent)
     m_canvasSize = QSizeF(profile.canvasWidth, profile.canvasHeight);
     setObjectName(QStringLiteral("graphicView"));
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     resizeToCanvas();
 }
 

@@ -20,7 +20,9 @@
 
 class CanvasGesture;
 class DrawingView;
+class QMimeData;
 class QTimer;
+struct TextBoxArguments;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -163,6 +165,20 @@ public:
     void unhideHandlesForTimer();
     QTimer* handleShowingTimer() const { return m_handleShowingTimer; }
 
+    // ---- Drops from the object library: the drag carries an item's code, and the canvas makes the object it
+    // names at the drop point.
+    // Copy for a library code (on a responsive page only over empty space inside a section, sections aside);
+    // nothing for anything else.
+    Qt::DropAction dragOperationForDraggingInfo(const QMimeData& data, const QPointF& point) const;
+    // Runs the action of each dropped name in turn, at the drop point (snapped to the text-box lattice where
+    // the product asks for it), until an action ends the drop.
+    void concludeDragOperation(const QStringList& names, const QPointF& point);
+
+    // ---- Object factories
+    // A text box made of the arguments goes in front of every other graphic, as one undo step of the
+    // document; the selection stays as it is.
+    void addTextBox(const TextBoxArguments& arguments);
+
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
@@ -185,6 +201,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // What the canvas keeps of each graphic it observes: the connection, and the drawing bounds it was last

@@ -1,6 +1,6 @@
 #include "inspector/library/DragIconView.h"
 
-#include "inspector/library/DragCodePasteboard.h"
+#include "canvas/drop/DragCodePasteboard.h"
 #include "inspector/library/LibraryImages.h"
 #include "platform/NotificationCenter.h"
 #include "platform/StringsTable.h"

@@ -58,6 +58,23 @@ ObjectLibraryView::ObjectLibraryView(QWidget* parent)
 
 void ObjectLibraryView::showObjectsList(const QString& pageFileExtension)
 {
+    if (!isVisible()) {
+        m_pendingBuild = pageFileExtension;
+        return;
+    }
+    m_pendingBuild.reset();
+    buildObjectsList(pageFileExtension);
+}
+
+void ObjectLibraryView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_pendingBuild)
+        showObjectsList(*m_pendingBuild);
+}
+
+void ObjectLibraryView::buildObjectsList(const QString& pageFileExtension)
+{
     // Items and list keep the width they are built with; only the scroll view follows later resizes.
     const int width = m_dragObjectsScrollView->viewport()->width();
     auto* list = new QWidget;

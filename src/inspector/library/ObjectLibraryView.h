@@ -3,6 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
 class DragIconView;
 class QScrollArea;
 
@@ -15,7 +17,8 @@ public:
     explicit ObjectLibraryView(QWidget* parent = nullptr);
 
     // Builds the list anew for the product's catalogue key and the page's file extension ("html" pages
-    // leave out the form items); the previous items and their highlight go.
+    // leave out the form items); the previous items and their highlight go. Items take the width of the
+    // list's view, so a library not yet on screen builds when it is first shown.
     void showObjectsList(const QString& pageFileExtension);
     // Clears the highlight of every item.
     void clearDragAndDropIcons();
@@ -25,8 +28,15 @@ public:
     QWidget* dragObjectsClipView() const { return m_dragObjectsClipView; }
     QScrollArea* dragObjectsScrollView() const { return m_dragObjectsScrollView; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void buildObjectsList(const QString& pageFileExtension);
+
     QScrollArea* m_dragObjectsScrollView;
+    // The page extension of a build asked for while the library was not on screen.
+    std::optional<QString> m_pendingBuild;
     QWidget* m_dragObjectsClipView = nullptr;
     QList<DragIconView*> m_objectCatalogue;
 };

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QSet>
 
+#include <utility>
+
 namespace {
 
 const QString kNewWindowTitle = QStringLiteral("New window for '%@'");
@@ -23,6 +25,13 @@ const QSet<QString> kPageListActions = {
     QStringLiteral("showViewOptions"),
     QStringLiteral("exportAllFileTo"),
     QStringLiteral("showWebsitePreferences"),
+};
+
+// The ruler unit items tick the unit the rulers show.
+const std::pair<QLatin1StringView, QLatin1StringView> kRulerUnitActions[] = {
+    {QLatin1StringView("updateRulers_points"), QLatin1StringView("Points")},
+    {QLatin1StringView("updateRulers_centimeters"), QLatin1StringView("Centimeters")},
+    {QLatin1StringView("updateRulers_inches"), QLatin1StringView("Inches")},
 };
 
 MenuItemValidation enabledWhen(bool enabled)
@@ -80,6 +89,19 @@ MenuItemValidation validate(const QString& action, const WindowMenuState& s)
         return shownWhen(!s.hideGrabPageLink);
     if (action == u"insertBlankPage")
         return shownWhen(s.allowInsertPage);
+    for (const auto& [rulerAction, unit] : kRulerUnitActions) {
+        if (action == rulerAction) {
+            MenuItemValidation v;
+            v.checked = s.rulerUnits == unit;
+            return v;
+        }
+    }
+    if (action == u"undo")
+        return enabledWhen(s.canUndo);
+    if (action == u"redo")
+        return enabledWhen(s.canRedo);
+    if (action == u"deleteSelection")
+        return enabledWhen(s.hasSelection);
     if (action == u"removeTableBackgroundPattern")
         return shownWhen(s.selectedTableHasBackgroundPattern);
     return {};

@@ -18,6 +18,11 @@ struct WindowMenuState {
     // The page is a form page.
     bool formPage = false;
     bool selectedTableHasBackgroundPattern = false;
+    bool canUndo = false;
+    bool canRedo = false;
+    bool hasSelection = false;
+    // The unit the rulers show ("Points", "Centimeters", "Inches").
+    QString rulerUnits;
     // Product flags
     bool showProfilePopoverOnOpen = false;
     bool hideDuplicatePage = false;

@@ -1,4 +1,4 @@
-#include "inspector/library/DragCodePasteboard.h"
+#include "canvas/drop/DragCodePasteboard.h"
 
 #include <QMimeData>
 

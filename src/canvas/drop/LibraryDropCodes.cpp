@@ -1,0 +1,261 @@
+#include "canvas/drop/LibraryDropCodes.h"
+
+#include "canvas/factories/TextBoxArguments.h"
+#include "canvas/view/SKTGraphicView.h"
+#include "profile/DataCentre.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <algorithm>
+#include <functional>
+
+// The library items whose objects are text boxes: texts, lists, placeholders, tags, stamps, markup outlines
+// and plain shapes. Sizes marked zoom-scaled are divided by the zoom, so the object looks the same size on
+// screen at any zoom.
+
+namespace {
+
+// The drop as the actions see it: the point, and the zoom the sizes are scaled by.
+struct DropSpot {
+    QPointF point;
+    double zoom = 1;
+
+    // n divided by the zoom, in whole points.
+    int zs(int n) const { return int(n / zoom); }
+    // A line or border width that stays visible when zoomed out: 2 / zoom, at least 1.
+    int zoomStep() const { return int(std::max(1.0, 2.0 / zoom)); }
+};
+
+struct Row {
+    QString code;
+    std::function<TextBoxArguments(const DropSpot&)> make;
+    DropFlow flow = DropFlow::Ends;
+};
+
+const QString kHelveticaNeue = QStringLiteral("Helvetica Neue");
+const QString kTitleText = QStringLiteral("Placeholder text for title.  Double click me to edit.");
+const QString kSubtitleText = QStringLiteral("Placeholder text for subtitle.  Double click me to edit.");
+
+QFont fontOf(const QString& family, int size)
+{
+    QFont font(family);
+    font.setPointSizeF(size);
+    return font;
+}
+
+// A box at the drop point with the common preset.
+TextBoxArguments box(const DropSpot& at, const QString& text, int width, int height, const QString& family,
+                     int fontSize)
+{
+    TextBoxArguments a;
+    a.text = text;
+    a.frame = QRectF(at.point, QSizeF(width, height));
+    a.font = fontOf(family, fontSize);
+    return a;
+}
+
+// A box as wide as the canvas at the drop's height, white on grey.
+TextBoxArguments divider(const DropSpot& at, const QString& text, int height, int fontSize)
+{
+    TextBoxArguments a = box(at, text, 0, height, kHelveticaNeue, fontSize);
+    a.frame = QRectF(0, at.point.y(), DataCentre::profile().canvasWidth, height);
+    a.fillColor = QStringLiteral("555555");
+    a.textColor = QStringLiteral("FFFFFF");
+    return a;
+}
+
+QString now(const QString& format)
+{
+    return QLocale::c().toString(QDateTime::currentDateTime(), format);
+}
+
+QString bodyText()
+{
+    const QString text = QStringLiteral("Placeholder paragraph body text\n\nLorem ipsum dolor sit amet, "
+                                        "consectetur adipiscing elit. Phasellus at tincidunt dolor.\n\n"
+                                        "Double click me to edit.");
+    if (!DataCentre::profile().dateStampNewText)
+        return text;
+    return now(QStringLiteral("MMM dd yyyy,  dddd h:mm AP")) + u'\n' + text;
+}
+
+// A markup object: one blank of text, zoom-scaled, outlined or filled.
+TextBoxArguments markup(const DropSpot& at, int width, int height)
+{
+    return box(at, QStringLiteral(" "), at.zs(width), at.zs(height), kHelveticaNeue, at.zs(20));
+}
+
+TextBoxArguments dashed(const DropSpot& at, int width, int height, const char* colour, bool round)
+{
+    TextBoxArguments a = markup(at, width, height);
+    a.borderStyle = QStringLiteral("dashed");
+    a.borderWidth = at.zoomStep();
+    a.borderColor = QString::fromLatin1(colour);
+    if (round)
+        a.cornerRadius = at.zs(100);
+    return a;
+}
+
+TextBoxArguments cover(const DropSpot& at, int width, int height, const char* fill, const char* text,
+                       float opacity, bool round)
+{
+    TextBoxArguments a = markup(at, width, height);
+    a.fillColor = QString::fromLatin1(fill);
+    a.textColor = QString::fromLatin1(text);
+    a.opacity = opacity;
+    a.font = fontOf(kHelveticaNeue, at.zs(40));
+    if (round)
+        a.cornerRadius = at.zs(100);
+    return a;
+}
+
+TextBoxArguments shape(const DropSpot& at, int width, int height, int cornerRadius)
+{
+    TextBoxArguments a = markup(at, width, height);
+    a.borderStyle = QStringLiteral("solid");
+    a.borderColor = QStringLiteral("555555");
+    a.cornerRadius = cornerRadius;
+    return a;
+}
+
+TextBoxArguments stamp(const DropSpot& at, const QString& text, int width, int fontSize)
+{
+    TextBoxArguments a = box(at, text, width, 50, kHelveticaNeue, fontSize);
+    a.cornerRadius = 15;
+    return a;
+}
+
+QList<Row> rows()
+{
+    QList<Row> table;
+    const struct {
+        const char* code;
+        const char* colour;
+    } coloured[] = {{"velk_textbox", "555555"},        {"velk_textbox_red", "EE0000"},
+                    {"velk_textbox_yellow", "FFC125"}, {"velk_textbox_blue", "00B2EE"},
+                    {"velk_textbox_green", "00CD00"},  {"velk_textbox_black", "000000"}};
+    for (const auto& c : coloured) {
+        table.append({c.code, [colour = c.colour](const DropSpot& at) {
+                          TextBoxArguments a =
+                              box(at, QStringLiteral("New text box"), 300, 150, kHelveticaNeue, 20);
+                          a.textColor = QString::fromLatin1(colour);
+                          return a;
+                      }});
+    }
+    const auto list = [](const char* text) {
+        return [text](const DropSpot& at) {
+            return box(at, QString::fromUtf8(text), at.zs(300), at.zs(150), kHelveticaNeue, at.zs(25));
+        };
+    };
+    table.append(
+        {"velk_bulletedlist", list("\u2022 Item number 1\n\u2022 Item number 2\n\u2022 Item number 3")});
+    table.append({"velk_numberedlist", list("1. First item\n2. Second item\n3. Third item")});
+    table.append({"velk_textbox_title",
+                  [](const DropSpot& at) { return box(at, kTitleText, 1000, 200, kHelveticaNeue, 80); }});
+    table.append({"velk_textbox_subtitle",
+                  [](const DropSpot& at) { return box(at, kSubtitleText, 800, 150, kHelveticaNeue, 50); }});
+    table.append(
+        {"velk_textbox_section_title", [](const DropSpot& at) { return divider(at, kTitleText, 80, 60); }});
+    table.append({"velk_textbox_section_subtitle",
+                  [](const DropSpot& at) { return divider(at, kSubtitleText, 50, 30); }});
+    table.append({"velk_textbox_body",
+                  [](const DropSpot& at) { return box(at, bodyText(), 500, 350, kHelveticaNeue, 18); }});
+    table.append({"velk_textbox_footnote", [](const DropSpot& at) {
+                      return box(at,
+                                 QStringLiteral("Placeholder text for footnote.\n\nDouble click me to edit."),
+                                 400, 75, kHelveticaNeue, 10);
+                  }});
+    table.append({"velk_textbox_label", [](const DropSpot& at) {
+                      const ProductProfile& profile = DataCentre::profile();
+                      return box(at, QStringLiteral("New text box.  Double click me to edit."),
+                                 int(profile.canvasWidth * 0.75), int(profile.canvasHeight * 0.75),
+                                 kHelveticaNeue, 30 * int(profile.canvasWidth / 500));
+                  }});
+    table.append({"velk_markup_watermark", [](const DropSpot& at) {
+                      TextBoxArguments a = box(at, QStringLiteral("Watermark"), at.zs(325), at.zs(70),
+                                               kHelveticaNeue, at.zs(40));
+                      a.opacity = 0.4f;
+                      return a;
+                  }});
+    table.append({"velk_pagenumber", [](const DropSpot& at) {
+                      return box(at, QStringLiteral("Page [PAGE_NUMBER]"), 250, 30, kHelveticaNeue, 25);
+                  }});
+    for (const auto& [code, tag] : {std::pair{"velk_personaltag_firstname", "[FIRST_NAME]"},
+                                    std::pair{"velk_personaltag_lastname", "[LAST_NAME]"}}) {
+        table.append({code, [tag](const DropSpot& at) {
+                          return box(at, QString::fromLatin1(tag), at.zs(300), at.zs(50), kHelveticaNeue,
+                                     at.zs(40));
+                      }});
+    }
+
+    const struct {
+        const char* word;
+        const char* colour;
+    } markupColours[] = {{"red", "EE0000"},
+                         {"yellow", "FFC125"},
+                         {"blue", "00B2EE"},
+                         {"green", "00CD00"},
+                         {"black", "000000"}};
+    for (const auto& c : markupColours) {
+        const bool red = QLatin1String(c.word) == QLatin1String("red");
+        const QByteArray square = QByteArray("velk_square_markup_") + c.word + "_dashed";
+        const QByteArray circle = QByteArray("velk_circle_markup_") + c.word + "_dashed";
+        table.append({QString::fromLatin1(square), [colour = c.colour, red](const DropSpot& at) {
+                          return dashed(at, red ? 200 : 100, 100, colour, false);
+                      }});
+        table.append({QString::fromLatin1(circle), [colour = c.colour](const DropSpot& at) {
+                          return dashed(at, 100, 100, colour, true);
+                      }});
+    }
+    table.append({"velk_markup_blackout",
+                  [](const DropSpot& at) { return cover(at, 200, 70, "000000", "FFFFFF", 1.0f, false); }});
+    table.append({"velk_markup_blackout_circle",
+                  [](const DropSpot& at) { return cover(at, 100, 100, "000000", "FFFFFF", 1.0f, true); }});
+    table.append({"velk_markup_dim",
+                  [](const DropSpot& at) { return cover(at, 200, 100, "000000", "FFFFFF", 0.5f, false); }});
+    table.append({"velk_markup_dim_circle",
+                  [](const DropSpot& at) { return cover(at, 200, 200, "000000", "FFFFFF", 0.5f, true); }});
+    table.append({"velk_markup_whiten",
+                  [](const DropSpot& at) { return cover(at, 200, 100, "FFFFFF", "000000", 0.5f, false); }});
+    table.append({"velk_markup_whiten_circle",
+                  [](const DropSpot& at) { return cover(at, 200, 200, "FFFFFF", "000000", 0.5f, true); }});
+    table.append({"velk_square", [](const DropSpot& at) { return shape(at, 100, 100, 0); }});
+    table.append({"velk_square_rounded", [](const DropSpot& at) { return shape(at, 100, 100, 10); }});
+    table.append({"velk_rectangle", [](const DropSpot& at) { return shape(at, 100, 80, 0); }});
+    table.append({"velk_rectangle_rounded", [](const DropSpot& at) { return shape(at, 100, 80, 10); }});
+    table.append({"velk_circle", [](const DropSpot& at) { return shape(at, 100, 100, at.zs(100)); }});
+
+    for (int digit = 1; digit <= 9; ++digit) {
+        const QByteArray code = "velk_numbertag_" + QByteArray::number(digit);
+        table.append({QString::fromLatin1(code), [digit](const DropSpot& at) {
+                          TextBoxArguments a =
+                              box(at, QString::number(digit), 40, 50, QStringLiteral("Arial Black"), 30);
+                          a.fillColor = QStringLiteral("4F94CD");
+                          a.textColor = QStringLiteral("FFFFFF");
+                          a.cornerRadius = 5;
+                          return a;
+                      }});
+    }
+    table.append({"velk_markup_datestamp",
+                  [](const DropSpot& at) { return stamp(at, now(QStringLiteral("MMM dd yyyy")), 270, 30); },
+                  DropFlow::GoesOn});
+    table.append(
+        {"velk_markup_timestamp",
+         [](const DropSpot& at) { return stamp(at, now(QStringLiteral("MMM dd yyyy HH:mm AP")), 300, 20); },
+         DropFlow::GoesOn});
+    return table;
+}
+
+} // namespace
+
+std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
+{
+    static const QList<Row> table = rows();
+    const auto row = std::find_if(table.cbegin(), table.cend(),
+                                  [&](const Row& candidate) { return code == candidate.code; });
+    if (row == table.cend())
+        return std::nullopt;
+    view.addTextBox(row->make(DropSpot{point, view.canvasScale()}));
+    return row->flow;
+}
