@@ -13,12 +13,16 @@
 class SKTGraphic;
 using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
 
-// What graphics ask of the document window they are shown in. The window controller of the main window
-// provides it as the current context; headless runs and tests install a PlainGraphicContext. With no
-// current context the model behaves as without a main window.
+// What graphics ask of the document they belong to and its window. A document is the context of every
+// graphic it holds (SKTGraphic::graphicContext); a loose graphic asks the current context, which tests and
+// headless tools may install (a PlainGraphicContext). With no context the model behaves as without a
+// window.
 class GraphicContext : public CurrentInstance<GraphicContext> {
 public:
     virtual ~GraphicContext() = default;
+
+    // The scale the canvas shows the graphics at; by default the product's (Handles::canvasScale).
+    virtual float handleScale() const;
 
     // The page name of the current page document; null when no document is current.
     virtual QString getDocumentPageName() const = 0;

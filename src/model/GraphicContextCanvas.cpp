@@ -1,6 +1,13 @@
 #include "model/GraphicContext.h"
 
+#include "model/geometry/Handles.h"
+
 // What a document window without a canvas or an inspector answers: an empty page.
+
+float GraphicContext::handleScale() const
+{
+    return Handles::canvasScale();
+}
 
 bool GraphicContext::isThereGraphicAtNewLocation(const SKTGraphic&, const QRectF&)
 {

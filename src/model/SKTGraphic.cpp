@@ -2,6 +2,7 @@
 
 #include "model/GraphicContext.h"
 #include "model/GraphicPropertyTable.h"
+#include "model/geometry/Handles.h"
 #include "platform/StringsTable.h"
 
 #include <QImage>
@@ -159,20 +160,31 @@ QString SKTGraphic::description()
     return GraphicProperties::description(properties());
 }
 
+GraphicContext* SKTGraphic::graphicContext() const
+{
+    return m_documentContext ? m_documentContext : GraphicContext::current();
+}
+
+float SKTGraphic::handleScale() const
+{
+    const GraphicContext* context = graphicContext();
+    return context ? context->handleScale() : Handles::canvasScale();
+}
+
 QString SKTGraphic::getNextImageName() const
 {
-    const GraphicContext* context = GraphicContext::current();
+    const GraphicContext* context = graphicContext();
     return context ? context->grabNextImageName() : QString();
 }
 
 QString SKTGraphic::getCurrentDocPath() const
 {
-    const GraphicContext* context = GraphicContext::current();
+    const GraphicContext* context = graphicContext();
     return context ? context->grabCurrentDocPath() : QString();
 }
 
 QPointF SKTGraphic::getLastTouchPoint() const
 {
-    const GraphicContext* context = GraphicContext::current();
+    const GraphicContext* context = graphicContext();
     return context ? context->grabLastTouchPoint() : QPointF();
 }

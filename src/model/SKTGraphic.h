@@ -19,6 +19,7 @@
 #include <optional>
 
 class DrawingView;
+class GraphicContext;
 class QCursor;
 class QImage;
 class QWidget;
@@ -336,6 +337,16 @@ public:
     QSet<QString> keyPathsForValuesAffectingDrawingContents() const;
     QSet<QString> keyPathsForValuesAffectingDrawingBounds() const;
 
+    // ---- The document the graphic belongs to
+    // Set by the document that inserts the graphic and cleared when it removes it, so that graphics of
+    // several open documents each ask their own. A loose graphic asks the current context, if any.
+    void setDocumentContext(GraphicContext* context) { m_documentContext = context; }
+    // An object of the website's base template is not selectable on any other page of the site.
+    void applyBaseTemplateLock();
+    GraphicContext* graphicContext() const;
+    // The scale its canvas shows the graphic at, which sizes the handles in screen points.
+    float handleScale() const;
+
     // ---- Questions to the document window (null or the zero point when there is none)
     QString getNextImageName() const;
     QString getCurrentDocPath() const;
@@ -422,6 +433,7 @@ protected:
     QString m_textString;
 
 private:
+    GraphicContext* m_documentContext = nullptr;
     QRectF m_bounds;
     QPointF m_beginPoint;
     QPointF m_endPoint;

@@ -30,7 +30,8 @@ QColor colorOfString(const QString& text)
 QRectF SKTGraphic::drawingBounds()
 {
     // A line's arrow heads and thick strokes reach far past its bounds.
-    const double outset = className() == QLatin1String("SKTLine") ? 50.0 : Handles::drawnSize() / 2.0;
+    const double outset =
+        className() == QLatin1String("SKTLine") ? 50.0 : Handles::drawnSize(handleScale()) / 2.0;
     const QRectF grown = bounds().adjusted(-outset - 2, -outset - 2, outset + 2, outset + 2);
     QPainterPath path;
     path.addRect(grown);
@@ -71,7 +72,7 @@ void SKTGraphic::refreshSelectedColors()
         shapeColor = Qt::transparent;
         setBackgroundHexColorString(DataCentre::kClearColorString);
     }
-    GraphicContext* context = GraphicContext::current();
+    GraphicContext* context = graphicContext();
     if (!context)
         return;
     context->setSelectedTextColor(colorOfString(textHexColorString()));

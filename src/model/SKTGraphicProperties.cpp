@@ -271,11 +271,19 @@ const GraphicPropertyTable& SKTGraphic::propertyTable() const
 bool SKTGraphic::initWithProperties(const GraphicPropertyDictionary& properties)
 {
     propertyTable().read(*this, properties);
-    // Objects of the website's base template can be selected only on the base template page itself.
-    const GraphicContext* context = GraphicContext::current();
-    setSelectable(templateName() != DataCentre::kBaseTemplateName || !context ||
-                  context->getDocumentPageName() == DataCentre::kBaseTemplateName);
+    // Objects of the website's base template can be selected only on the base template page itself; a
+    // graphic made for no document yet learns its page when a document inserts it (applyBaseTemplateLock).
+    setSelectable(true);
+    applyBaseTemplateLock();
     return true;
+}
+
+void SKTGraphic::applyBaseTemplateLock()
+{
+    const GraphicContext* context = graphicContext();
+    if (templateName() == DataCentre::kBaseTemplateName && context &&
+        context->getDocumentPageName() != DataCentre::kBaseTemplateName)
+        setSelectable(false);
 }
 
 GraphicPropertyDictionary SKTGraphic::properties()

@@ -156,4 +156,44 @@ TEST_F(DocumentGraphicsTest, AMovedGraphicStaysObservedAndItsChangesJoinTheMoves
     EXPECT_EQ(graphics.at(3)->fillColor(), QColor(Qt::transparent));
 }
 
+// Two pages open at once: each graphic asks the document that holds it, and no longer once it is removed.
+TEST_F(DocumentGraphicsTest, EachGraphicAsksItsOwnDocumentWhileItHoldsIt)
+{
+    SKTDocument other;
+    document.setPageName(QStringLiteral("home"));
+    other.setPageName(QStringLiteral("about"));
+    auto elsewhere = graphicAt(QRectF(0, 0, 10, 10));
+    other.insertGraphics({elsewhere}, {0});
+    EXPECT_EQ(graphics.at(0)->graphicContext(), &document);
+    EXPECT_EQ(elsewhere->graphicContext(), &other);
+    document.setHandleScale(2);
+    other.setHandleScale(0.5f);
+    EXPECT_EQ(graphics.at(0)->handleScale(), 2.0f);
+    EXPECT_EQ(elsewhere->handleScale(), 0.5f);
+
+    document.removeGraphicsAtIndexes({0});
+    EXPECT_EQ(graphics.at(0)->graphicContext(), nullptr);
+    document.undoManager().undo();
+    EXPECT_EQ(graphics.at(0)->graphicContext(), &document) << "undoing the removal gives it back";
+}
+
+TEST_F(DocumentGraphicsTest, ABaseTemplateObjectIsSelectableOnlyOnTheBaseTemplatePage)
+{
+    const struct {
+        const char* pageName;
+        const char* templateName;
+        bool selectable;
+    } cases[] = {
+        {"about", "basetemplate", false}, {"basetemplate", "basetemplate", true}, {"about", "about", true}};
+    for (const auto& c : cases) {
+        SKTDocument page;
+        page.setPageName(QString::fromLatin1(c.pageName));
+        auto graphic = graphicAt(QRectF(0, 0, 10, 10));
+        graphic->setTemplateName(QString::fromLatin1(c.templateName));
+        graphic->setSelectable(true);
+        page.insertGraphics({graphic}, {0});
+        EXPECT_EQ(graphic->selectable(), c.selectable) << c.pageName << " " << c.templateName;
+    }
+}
+
 } // namespace

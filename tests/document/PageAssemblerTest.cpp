@@ -1,9 +1,9 @@
 #include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 
-#include "document/writing/PageAssembly.h"
 #include "document/format/PageFileFormat.h"
 #include "document/format/PageObjectRules.h"
+#include "document/writing/PageAssembly.h"
 #include "model/SKTSlideshow.h"
 #include "profile/services/WebFonts.h"
 
@@ -243,6 +243,39 @@ TEST_F(PageAssemblerTest, ObjectsStackByTheirPlaceUnlessGivenALayer)
         PageObjectRule(lineStartingWith(page, QStringLiteral(".text0{"))).value(QStringLiteral("z-index")),
         QStringLiteral("5"));
     EXPECT_TRUE(page.contains(QStringLiteral("<div class=text2>front</div>")));
+}
+
+TEST_F(PageAssemblerTest, TheTextRuleTellsTheBoxsOwnShadow)
+{
+    auto plain = textBox(QStringLiteral("plain"), QRectF(0, 0, 50, 20));
+    // Values without the flag are no shown shadow: the rule tells none.
+    plain->setShadowRadius(4);
+    plain->setShadowVerticalOffset(3);
+    auto shadowed = textBox(QStringLiteral("shadowed"), QRectF(0, 40, 50, 20));
+    shadowed->setShadowFlag(1);
+    shadowed->setShadowRadius(4);
+    shadowed->setShadowHorizontalOffset(2);
+    shadowed->setShadowVerticalOffset(3);
+    auto faint = textBox(QStringLiteral("faint"), QRectF(0, 80, 50, 20));
+    faint->setShadowFlag(1);
+    for (const auto& box : {plain, shadowed, faint})
+        add(box);
+    const QString page = storedPage();
+    const struct {
+        const char* selector;
+        const char* shadow;
+    } cases[] = {
+        {".text2{", ";fixed:0;shadowOpacity:0.000000;shadowRadius:0.000000;shadowOffSetY:0;"},
+        {".text1{", ";fixed:0;box-shadow: 2px 3px 4.000000px #000000;shadowOpacity:1.000000;"
+                    "shadowRadius:4.000000;shadowOffSetY:3;"},
+        // A shown shadow keeps a radius a reader takes it from.
+        {".text0{", ";fixed:0;box-shadow: 0px 0px 1.000000px #000000;shadowOpacity:1.000000;"
+                    "shadowRadius:1.000000;shadowOffSetY:0;"},
+    };
+    for (const auto& c : cases) {
+        const QString rule = lineStartingWith(page, QString::fromLatin1(c.selector));
+        EXPECT_TRUE(rule.contains(QLatin1String(c.shadow))) << rule.toStdString();
+    }
 }
 
 TEST_F(PageAssemblerTest, ImagesAreWrittenInTheOrderOfTheirNumbers)

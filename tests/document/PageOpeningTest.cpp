@@ -1,8 +1,8 @@
 #include "PageOpeningTestSupport.h"
 
+#include "document/files/ReceivedPages.h"
 #include "document/format/PageMarkers.h"
 #include "document/reading/ProfileDataMigration.h"
-#include "document/files/ReceivedPages.h"
 #include "model/SKTText.h"
 #include "platform/NotificationCenter.h"
 #include "support/LogCapture.h"
@@ -251,10 +251,14 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
 {
     const QString website = pathInHome(QStringLiteral("site"));
     StoredPage base;
-    base.rules << boxRule(0, 1, QStringLiteral("templateName:basetemplate;"));
+    base.rules << boxRule(0, 1, QStringLiteral("templateName:basetemplate;"))
+               << QStringLiteral(".image5{position:absolute;left:200px;top:10px;z-index:2;imagename:image5;"
+                                 "imagetype:png;width:4px;height:4px;templateName:basetemplate;}");
     base.body << QStringLiteral("<div class=text0>header</div>");
     base.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->") << QStringLiteral("<!--INHERIT METADATA-->");
     base.write(website, QStringLiteral("basetemplate"));
+    writePicture(QDir(website).filePath(QStringLiteral("basetemplate/image5.png")), QSize(4, 4), Qt::red,
+                 "PNG");
     StoredPage page = twoBoxes();
     page.trailer << QStringLiteral("<!--USE BASE TEMPLATE-->") << QStringLiteral("<!--INHERIT METADATA-->");
     page.write(website, QStringLiteral("about"));
@@ -273,7 +277,10 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
     ASSERT_TRUE(baseDocument.refreshDocument());
     EXPECT_EQ(baseDocument.useBaseTemplateFlag(), 0);
     EXPECT_EQ(baseDocument.inheritMetadataFlag(), 0);
-    EXPECT_EQ(texts(baseDocument), QStringList{"header"});
+    // The base template's picture, in front, has no text.
+    EXPECT_EQ(texts(baseDocument), (QStringList{"", "header"}));
+    for (const auto& graphic : baseDocument.graphics())
+        EXPECT_TRUE(graphic->selectable()) << "on its own page " << graphic->className().toStdString();
     EXPECT_TRUE(posted.contains(QStringLiteral("hideProfilePopover")));
 
     posted.clear();
@@ -284,8 +291,19 @@ TEST_F(PageOpeningTest, TheBaseTemplatePageNeverInheritsAndItsObjectsLieBehindAP
     ASSERT_TRUE(pageDocument.refreshDocument());
     EXPECT_EQ(pageDocument.useBaseTemplateFlag(), 1);
     EXPECT_EQ(pageDocument.inheritMetaKeywordsFlag(), 1);
-    EXPECT_EQ(texts(pageDocument), (QStringList{"first box", "second", "header"}));
+    EXPECT_EQ(texts(pageDocument), (QStringList{"first box", "second", "", "header"}));
     EXPECT_EQ(pageDocument.graphics().last()->templateName(), QStringLiteral("basetemplate"));
+    // The base template's objects are locked on the page, and its picture stays in its own folder.
+    int inherited = 0;
+    for (const auto& graphic : pageDocument.graphics()) {
+        if (graphic->templateName() != u"basetemplate")
+            continue;
+        ++inherited;
+        EXPECT_FALSE(graphic->selectable()) << graphic->className().toStdString();
+    }
+    EXPECT_EQ(inherited, 2);
+    EXPECT_TRUE(pageDocument.generateSourceCode(pageDocument.pageName(), 0)
+                    .contains(QStringLiteral("src=\"basetemplate/image5")));
     EXPECT_FALSE(pageDocument.undoManager().canUndo());
     EXPECT_TRUE(posted.contains(QStringLiteral("displayProfilePopover")));
     EXPECT_TRUE(posted.contains(QStringLiteral("updateCurrentButtonColor")));

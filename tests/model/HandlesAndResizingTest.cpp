@@ -32,10 +32,8 @@ TEST(HandlesTest, HandleSizesFollowTheCanvasScale)
         float scale, drawn, hit;
     } cases[] = {{1, 10, 10}, {0.5f, 20, 20}, {2, 5, 5}, {4, 5, 2.5f}, {0, 10, 10}};
     for (const auto& c : cases) {
-        ScopedProfile profile;
-        profile->canvasScale = c.scale;
-        EXPECT_FLOAT_EQ(Handles::drawnSize(), c.drawn) << c.scale;
-        EXPECT_FLOAT_EQ(Handles::hitSize(), c.hit) << c.scale;
+        EXPECT_FLOAT_EQ(Handles::drawnSize(c.scale), c.drawn) << c.scale;
+        EXPECT_FLOAT_EQ(Handles::hitSize(c.scale), c.hit) << c.scale;
     }
 }
 

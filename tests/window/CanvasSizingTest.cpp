@@ -37,7 +37,8 @@ TEST_F(CanvasSizingTest, ChoosingAZoomStepScalesTheCanvasAndShowsLessOfThePage)
     Q_EMIT popUp->activated(step);
     EXPECT_EQ(window.zoomFactor(), 1.25);
     EXPECT_EQ(window.graphicView()->canvasScale(), 1.25);
-    EXPECT_EQ(DataCentre::profile().canvasScale, 1.25f);
+    EXPECT_EQ(window.document()->handleScale(), 1.25f);
+    EXPECT_EQ(DataCentre::profile().canvasScale, 1.0f) << "the product's scale stays as launched";
     const QSize port = scrollView.viewport()->size();
     EXPECT_EQ(scrollView.clipBoundsSize(), QSizeF(port) / 1.25);
     EXPECT_EQ(window.graphicView()->width(), 1250);

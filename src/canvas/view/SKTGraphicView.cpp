@@ -54,6 +54,8 @@ void SKTGraphicView::bindGraphics(SKTDocument* document)
     if (!document)
         return;
     m_document = document;
+    // The document's handles are sized for the canvas that shows it.
+    document->setHandleScale(float(m_canvasScale));
     m_documentConnections = {
         connect(document, &SKTDocument::graphicsInserted, this, &SKTGraphicView::graphicsInserted),
         connect(document, &SKTDocument::graphicsRemoved, this,
@@ -296,9 +298,9 @@ void SKTGraphicView::setCanvasScale(double scale)
 {
     if (scale <= 0)
         return;
-    // The handles are sized by the product's scale: a canvas that sets its own keeps them at their screen
-    // size. Until handle sizes take the view's scale, this is the one window write to the profile.
-    DataCentre::mutableProfile().canvasScale = float(scale);
+    // The handles of the document's graphics keep their screen size at the scale it is shown at.
+    if (m_document)
+        m_document->setHandleScale(float(scale));
     if (scale == m_canvasScale)
         return;
     m_canvasScale = scale;

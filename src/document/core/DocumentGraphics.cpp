@@ -56,6 +56,11 @@ void SKTDocument::insertGraphics(const GraphicList& graphics, const IndexSet& in
     auto graphic = graphics.cbegin();
     for (int index : indexes)
         m_graphics.insert(index, *graphic++);
+    // Before observing: what the page makes of its new graphics is no step to undo.
+    for (const std::shared_ptr<SKTGraphic>& inserted : graphics) {
+        inserted->setDocumentContext(this);
+        inserted->applyBaseTemplateLock();
+    }
     try {
         m_undoManager.registerUndo([this, indexes] { removeGraphicsAtIndexes(indexes); },
                                    [this, graphics, indexes] { insertGraphics(graphics, indexes); });
@@ -88,6 +93,7 @@ void SKTDocument::removeGraphicsAtIndexes(const IndexSet& indexes)
         qWarning() << "no need to remove" << error.what();
         return;
     }
+    leaveGraphics(removed);
     if (!indexes.empty())
         Q_EMIT graphicsRemoved(indexes, removed);
 }
@@ -110,6 +116,15 @@ void SKTDocument::moveGraphicsAtIndexes(const IndexSet& indexes, const IndexSet&
     m_undoManager.registerUndo([this, indexes, newIndexes] { moveGraphicsAtIndexes(newIndexes, indexes); },
                                [this, indexes, newIndexes] { moveGraphicsAtIndexes(indexes, newIndexes); });
     Q_EMIT graphicsMoved(indexes, newIndexes);
+}
+
+void SKTDocument::leaveGraphics(const GraphicList& graphics)
+{
+    // A graphic another document took meanwhile keeps that one.
+    for (const std::shared_ptr<SKTGraphic>& graphic : graphics) {
+        if (graphic->graphicContext() == this)
+            graphic->setDocumentContext(nullptr);
+    }
 }
 
 void SKTDocument::startObservingGraphics(const GraphicList& graphics)

@@ -2,8 +2,8 @@
 
 #include "document/core/DocumentAlerts.h"
 #include "document/core/DocumentWindow.h"
-#include "document/format/PageRecords.h"
 #include "document/core/SKTMapTableOwner.h"
+#include "document/format/PageRecords.h"
 #include "platform/Alert.h"
 #include "platform/StringsTable.h"
 #include "profile/DataCentre.h"
@@ -39,6 +39,7 @@ SKTDocument::SKTDocument()
 SKTDocument::~SKTDocument()
 {
     stopObservingGraphics(m_graphics);
+    leaveGraphics(m_graphics);
     disconnect(&m_undoManager, nullptr, this, nullptr);
 }
 
@@ -159,4 +160,9 @@ QString SKTDocument::grabNextImageName() const
 QPointF SKTDocument::grabLastTouchPoint() const
 {
     return m_windowController ? m_windowController->grabLastTouchPoint() : QPointF();
+}
+
+float SKTDocument::handleScale() const
+{
+    return m_handleScale > 0 ? m_handleScale : GraphicContext::handleScale();
 }

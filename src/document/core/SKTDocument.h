@@ -258,6 +258,9 @@ public:
     QString grabCurrentDocPath() const override;
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override;
+    // The scale the document's canvas shows it at, set by the canvas; the product's until then.
+    float handleScale() const override;
+    void setHandleScale(float scale) { m_handleScale = scale; }
 
     // ---- Page geometry, in whole canvas points
     int findMaxScreenWidth() const;
@@ -438,6 +441,8 @@ private:
     void observeValueForKeyPath(const QString& keyPath, const std::shared_ptr<SKTGraphic>& graphic,
                                 const QVariant& oldValue, const QVariant& newValue);
     void nameUndoGroup(const SKTGraphic& graphic, const QString& keyPath);
+    // The graphics are this document's no more.
+    void leaveGraphics(const GraphicList& graphics);
     // Fills an empty page name and makes the page folder; answers its path, null without a save folder.
     QString preparePageFolder();
     // The file in the page folder; null without a save folder or for a name that is not a plain file name.
@@ -458,6 +463,7 @@ private:
 #undef SKT_DOCUMENT_MEMBER
 
     PageCanvasState m_canvasState;
+    float m_handleScale = 0;
     GraphicList m_graphics;
     QHash<const SKTGraphic*, Observation> m_observations;
     // The undo group between two checkpoints.

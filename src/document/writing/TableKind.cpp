@@ -1,11 +1,11 @@
 #include "codegen/ElementCodeParts.h"
 #include "codegen/PageCodeContext.h"
+#include "codegen/RuleWriter.h"
 #include "codegen/TableGridCode.h"
+#include "document/core/SKTDocument.h"
+#include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
-#include "codegen/RuleWriter.h"
-#include "document/format/PageFileFormat.h"
-#include "document/core/SKTDocument.h"
 #include "model/GraphicKinds.h"
 #include "model/NoNumber.h"
 #include "model/RecordConversion.h"
@@ -36,7 +36,7 @@ QString tableGridRule(PageAssembly& page, SKTTable& table, int number)
 {
     const QRectF b = table.bounds();
     const QString templateName = page.settleTemplateNameOrMain(table);
-    RuleWriter rule(QStringLiteral(".tableGrid") + QString::number(number));
+    RuleWriter rule(PageFile::Rule::tableGrid + QString::number(number));
     rule.text(Property::position, PageAssembly::positionOf(table.scrollFlag()))
         .pixels(Property::left, int(b.x()))
         .pixels(Property::top, int(b.y()))

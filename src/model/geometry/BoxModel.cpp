@@ -158,7 +158,7 @@ void SKTGraphic::applyPaddingAndMargin()
     const double height = topMarginInPx() + topPaddingInPx() + contentHeight + bottomMarginInPx() +
                           bottomPaddingInPx() + 2.0 * borderWidth();
     const int growth = int((b.y() + height) - (b.y() + b.height()));
-    GraphicContext* context = GraphicContext::current();
+    GraphicContext* context = graphicContext();
     if (growth > 0 && isSectionContainer() && context)
         context->identifyAndPushSectionsDownwardByDifference(QRectF(b.x(), b.bottom(), b.width(), growth));
     setBounds(QRectF(b.x(), b.y(), b.width(), height));

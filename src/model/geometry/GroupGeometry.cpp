@@ -65,9 +65,9 @@ QRectF SKTGraphic::drawingBoundsOfGraphics(const GraphicList& graphics)
 void SKTGraphic::translateGraphics(const GraphicList& graphics, double dx, double dy)
 {
     const ProductProfile& profile = DataCentre::profile();
-    GraphicContext* context = GraphicContext::current();
     // Once a rule zeroes a distance it stays zero for the rest of the list.
     for (const std::shared_ptr<SKTGraphic>& graphic : graphics) {
+        GraphicContext* context = graphic->graphicContext();
         if (profile.preventOverlap) {
             if (!context || !context->isThereGraphicAtNewLocation(*graphic, graphic->bounds()))
                 graphic->setLastNoOverlapRect(graphic->bounds());
@@ -100,7 +100,7 @@ void SKTGraphic::translateGraphics(const GraphicList& graphics, double dx, doubl
 
 bool SKTGraphic::isGraphicOutsideOfSection(SKTGraphic& graphic, int dy)
 {
-    GraphicContext* context = GraphicContext::current();
+    GraphicContext* context = graphic.graphicContext();
     const std::shared_ptr<SKTGraphic> section =
         context ? context->grabMySection(graphic.sectionNumber()) : nullptr;
     if (!section || section.get() == &graphic)
@@ -115,7 +115,7 @@ bool SKTGraphic::isGraphicOutsideOfSection(SKTGraphic& graphic, int dy)
 
 bool SKTGraphic::isGraphicContainedWithinSection(SKTGraphic& graphic, const QRectF& rect)
 {
-    GraphicContext* context = GraphicContext::current();
+    GraphicContext* context = graphic.graphicContext();
     const std::shared_ptr<SKTGraphic> section =
         context ? context->grabMySection(graphic.sectionNumber()) : nullptr;
     const QRectF content = section ? sectionContent(*section) : QRectF();
@@ -124,7 +124,7 @@ bool SKTGraphic::isGraphicContainedWithinSection(SKTGraphic& graphic, const QRec
 
 void SKTGraphic::checkforOverlap(SKTGraphic& graphic)
 {
-    GraphicContext* context = GraphicContext::current();
+    GraphicContext* context = graphic.graphicContext();
     if (context && context->isThereGraphicAtNewLocation(graphic, graphic.bounds())) {
         const int shift = int(graphic.lastNoOverlapRect().y() - graphic.bounds().y());
         graphic.setBounds(graphic.lastNoOverlapRect());

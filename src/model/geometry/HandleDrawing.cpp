@@ -42,8 +42,7 @@ void SKTGraphic::drawHandlesInView(DrawingView& view)
         if (isHandleShown(handle))
             drawHandleInView(view, Handles::point(b, handle));
     }
-    const float width =
-        std::max(DataCentre::profile().selectionHandleLineWidth / Handles::canvasScale(), 1.0f);
+    const float width = std::max(DataCentre::profile().selectionHandleLineWidth / handleScale(), 1.0f);
     QPainterPath outline;
     outline.addRect(b);
     view.strokePath(outline, dashedPen(Qt::black, width, 7, 7, 5));
@@ -53,7 +52,7 @@ void SKTGraphic::drawHandleInView(DrawingView& view, const QPointF& point)
 {
     // Handles cast no shadow, whatever the graphic drew before them.
     view.setShadow(Shadow::none());
-    const double size = Handles::drawnSize();
+    const double size = Handles::drawnSize(handleScale());
     const QRectF square = view.centerScanRect(Handles::area(point, size, false));
     QPainterPath oval;
     oval.addEllipse(square);
@@ -80,5 +79,6 @@ int SKTGraphic::handleUnderPoint(const QPointF& point)
 
 bool SKTGraphic::isHandleAtPoint(const QPointF& handlePoint, const QPointF& point) const
 {
-    return Rects::pointIn(point, Handles::area(handlePoint, Handles::hitSize(), isSectionContainer()));
+    return Rects::pointIn(point,
+                          Handles::area(handlePoint, Handles::hitSize(handleScale()), isSectionContainer()));
 }

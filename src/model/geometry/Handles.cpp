@@ -32,12 +32,16 @@ bool isHandle(int handle)
     return handle >= kFirst && handle <= kLast;
 }
 
+float positiveScale(float scale)
+{
+    return scale > 0 ? scale : 1.0f;
+}
+
 } // namespace
 
 float canvasScale()
 {
-    const float scale = DataCentre::profile().canvasScale;
-    return scale > 0 ? scale : 1.0f;
+    return positiveScale(DataCentre::profile().canvasScale);
 }
 
 QPointF point(const QRectF& bounds, int handle)
@@ -76,14 +80,14 @@ bool isBottomSide(int handle)
     return isHandle(handle) && kHandles[handle].fy == 1.0;
 }
 
-float drawnSize()
+float drawnSize(float scale)
 {
-    return float(std::max(10.0 / canvasScale(), 5.0));
+    return float(std::max(10.0 / positiveScale(scale), 5.0));
 }
 
-float hitSize()
+float hitSize(float scale)
 {
-    return 10.0f / canvasScale();
+    return 10.0f / positiveScale(scale);
 }
 
 QRectF area(const QPointF& handlePoint, double size, bool sectionBar)

@@ -24,13 +24,15 @@ bool isRightSide(int handle);  // 3, 5, 8
 bool isTopSide(int handle);    // 1, 2, 3
 bool isBottomSide(int handle); // 6, 7, 8
 
-// The canvas scale of the profile; a profile that was never configured (scale 0) draws at scale 1.
+// The canvas scale of the profile, which a new window starts at; a profile that was never configured
+// (scale 0) draws at scale 1.
 float canvasScale();
-// Side of the square a handle is drawn as, in canvas points: 10 screen points, never below 5.
-float drawnSize();
+// Side of the square a handle is drawn as, in canvas points at the canvas's scale: 10 screen points, never
+// below 5. A scale of 0 or less counts as 1.
+float drawnSize(float scale);
 // Side of the square that answers a click on a handle: 10 screen points, with no lower bound, so at a
 // canvas scale above 2 it is smaller than the drawn square.
-float hitSize();
+float hitSize(float scale);
 
 // Where a handle is drawn and hit: a square of side `size` centred on the point; for a section container
 // a long bar reaching to the right, which is easier to catch.

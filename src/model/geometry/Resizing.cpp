@@ -118,7 +118,7 @@ int SKTGraphic::resizeByMovingHandle(int handle, const QPointF& p)
         }
     }
 
-    GraphicContext* context = GraphicContext::current();
+    GraphicContext* context = graphicContext();
     if (isSectionContainer()) {
         if (context && isSectionResizeRefused(*this, *context, handle, p, r, current))
             r.reset(current);

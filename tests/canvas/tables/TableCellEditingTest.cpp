@@ -1,7 +1,7 @@
 #include "../view/CanvasTestSupport.h"
 
 #include "canvas/TextEditingView.h"
-#include "model/PlainGraphicContext.h"
+#include "document/core/DocumentWindow.h"
 #include "model/SKTTable.h"
 #include "model/records/MTextView.h"
 #include "platform/Format.h"
@@ -25,6 +25,22 @@ int inkIn(const QImage& picture, const QRect& area)
     return ink;
 }
 
+// The document's window as far as the table asks it: where the mouse went down last.
+class TouchWindow : public DocumentWindow {
+public:
+    void hideAllDocPanels() override {}
+    void deSelectAllObjects() override {}
+    QBrush getDocumentColor() const override { return QBrush(Qt::white); }
+    QImage renderCanvas(const QRectF&) override { return {}; }
+    QImage findCurrentlySelectedVelkButtonImage(const QString&) override { return {}; }
+    QString grabNextImageName() const override { return {}; }
+    QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
+    void setLastTouchPoint(const QPointF& point) { m_lastTouchPoint = point; }
+
+private:
+    QPointF m_lastTouchPoint;
+};
+
 // A shown canvas holding one table of 2 x 2 empty cells 120 x 50, with the window's last touch point
 // standing in for the mouse-down that starts editing.
 class TableCellEditingTest : public CanvasTest {
@@ -33,7 +49,14 @@ protected:
     {
         CanvasTest::SetUp();
         TextEditingViewFactory::install();
-        GraphicContext::setCurrent(&context);
+        SKTDocument::setWindowControllerFactory([this](SKTDocument&) {
+            auto made = std::make_unique<TouchWindow>();
+            window = made.get();
+            return made;
+        });
+        document.makeWindowControllers();
+        SKTDocument::setWindowControllerFactory({});
+        ASSERT_TRUE(window);
         myTextViewList cells;
         for (int i = 0; i < 4; ++i) {
             auto cell = myTextView::initWithFrame(QRectF(0, 0, 120, 50));
@@ -60,13 +83,7 @@ protected:
         showCanvas();
         view->activateWindow();
     }
-    void TearDown() override
-    {
-        GraphicContext::setCurrent(nullptr);
-        CanvasTest::TearDown();
-    }
-
-    PlainGraphicContext context;
+    TouchWindow* window = nullptr;
     std::shared_ptr<SKTTable> table;
 };
 
@@ -76,7 +93,7 @@ TEST_F(TableCellEditingTest, TypingIntoTheEditorWritesTheTouchedCellWhichIsDrawn
 {
     table->drawBoxModel();
     const QRect cellArea = table->grabSelectedCellRect(1, 0);
-    context.setLastTouchPoint(cellArea.center());
+    window->setLastTouchPoint(cellArea.center());
     const auto cell = table->grabSelectedTableCellHelper(1, 0);
 
     view->startEditingGraphic(table);
@@ -108,7 +125,7 @@ TEST_F(TableCellEditingTest, ASectionIsNotEditedInPlace)
 {
     table->setGridType(QStringLiteral("section"));
     table->drawBoxModel();
-    context.setLastTouchPoint(table->grabSelectedCellRect(0, 0).center());
+    window->setLastTouchPoint(table->grabSelectedCellRect(0, 0).center());
     view->startEditingGraphic(table);
     EXPECT_FALSE(view->editingView());
 }

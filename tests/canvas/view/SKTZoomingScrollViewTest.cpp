@@ -39,11 +39,13 @@ protected:
     std::unique_ptr<SKTZoomingScrollView> scrollView;
 };
 
-TEST_F(SKTZoomingScrollViewTest, TheFactorIsTheCanvasScaleAndTheProductsScale)
+TEST_F(SKTZoomingScrollViewTest, TheFactorIsTheCanvasScaleAndSizesTheDocumentsHandles)
 {
+    const float productScale = DataCentre::profile().canvasScale;
     scrollView->setFactor(0.5);
     EXPECT_EQ(canvas().canvasScale(), 0.5);
-    EXPECT_EQ(DataCentre::profile().canvasScale, 0.5f);
+    EXPECT_EQ(document.handleScale(), 0.5f);
+    EXPECT_EQ(DataCentre::profile().canvasScale, productScale) << "the product's scale stays as launched";
     EXPECT_EQ(canvas().size(), QSize(200, 150));
     EXPECT_EQ(horizontal().echoPositions(), QList<double>());
 }
