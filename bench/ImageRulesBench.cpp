@@ -54,7 +54,7 @@ Timing timeReading(const BenchPage::Process& process, int rules, int runs)
         const auto start = std::chrono::steady_clock::now();
         const ElementRecordList records =
             document.presentObjects(text, QStringLiteral("bench"), {}, QStringLiteral("bench"), path);
-        times.push_back(BenchPage::millisecondsSince(start));
+        times.push_back(Bench::millisecondsSince(start));
         if (records.size() != rules) {
             std::fprintf(stderr, "read %lld records of %d\n", qlonglong(records.size()), rules);
             std::exit(1);

@@ -28,15 +28,15 @@ int main(int argc, char** argv)
         }
     }
 
-    BenchPage::Times opens;
-    BenchPage::Times unzips;
+    Bench::Times opens;
+    Bench::Times unzips;
     qsizetype objects = 0;
     for (int run = 0; run < size.runs; ++run) {
         SKTDocument document;
         document.setFileLocation(location);
         const auto start = std::chrono::steady_clock::now();
         const DocumentResult opened = document.refreshDocument();
-        opens.add(BenchPage::millisecondsSince(start));
+        opens.add(Bench::millisecondsSince(start));
         if (!opened) {
             std::fprintf(stderr, "open failed: %s\n", qPrintable(opened.error));
             return 1;
@@ -44,13 +44,13 @@ int main(int argc, char** argv)
         objects = document.graphics().size();
 
         const QString folder = process.filePath(QStringLiteral("unzipped%1").arg(run));
-        unzips.add(BenchPage::timedTool(QStringLiteral("unzip"),
+        unzips.add(Bench::timedTool(QStringLiteral("unzip"),
                                         {QStringLiteral("-q"), QStringLiteral("-o"), location, QStringLiteral("-d"),
                                          folder}));
     }
     std::printf("OpenPageBench: %d text boxes, %d photo-like images of 1200 x 800, %d runs, %lld objects, "
                 "package %lld bytes\n",
                 size.textBoxes, size.images, size.runs, qlonglong(objects), qlonglong(QFileInfo(location).size()));
-    BenchPage::printRow("open", opens, unzips, "unzip");
+    Bench::printRow("open", opens, unzips, "unzip");
     return 0;
 }

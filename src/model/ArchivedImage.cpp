@@ -11,6 +11,8 @@ QByteArray archivedImage(const QImage& image)
 
 QImage unarchivedImage(const QVariant& value)
 {
+    if (value.typeId() == QMetaType::QImage)
+        return value.value<QImage>();
     return unarchivedValue(value, QImage());
 }
 

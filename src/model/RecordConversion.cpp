@@ -1,6 +1,5 @@
 #include "model/RecordConversion.h"
 
-#include "model/ArchivedImage.h"
 #include "model/NoNumber.h"
 #include "model/RecordKeyTable.h"
 #include "model/drawing/Reflection.h"
@@ -174,8 +173,8 @@ const RecordKeyTable<TransformView>& imageKeyTable()
             flagWhenSet<R>("retinaFlag", &R::retinaFlag),
             string<R>("imageName", &R::imageName),
             string<R>("imageType", &R::imageType),
-            custom<R>("contents", [](R& r) { return archivedImage(r.image()); }),
-            custom<R>("maskImage", [](R& r) { return archivedImage(r.maskImage()); }),
+            custom<R>("contents", [](R& r) { return QVariant(r.image()); }),
+            custom<R>("maskImage", [](R& r) { return QVariant(r.maskImage()); }),
             custom<R>("imageLastModDate",
                       [](R& r) {
                           return r.imageLastModDate().isValid() ? QVariant(r.imageLastModDate())

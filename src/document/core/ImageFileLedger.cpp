@@ -2,10 +2,18 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 bool ImageFileLedger::isCurrent(const QString& path, const QString& recipe) const
 {
-    const auto entry = m_files.constFind(path);
-    if (entry == m_files.cend() || entry->recipe != recipe)
+    std::optional<Entry> entry;
+    {
+        const QMutexLocker locked(&m_lock);
+        const auto found = m_files.constFind(path);
+        if (found != m_files.cend())
+            entry = *found;
+    }
+    if (!entry || entry->recipe != recipe)
         return false;
     const QFileInfo file(path);
     return file.exists() && file.size() == entry->size && file.lastModified() == entry->modified;
@@ -14,6 +22,7 @@ bool ImageFileLedger::isCurrent(const QString& path, const QString& recipe) cons
 void ImageFileLedger::record(const QString& path, const QString& recipe)
 {
     const QFileInfo file(path);
+    const QMutexLocker locked(&m_lock);
     if (!file.exists()) {
         m_files.remove(path);
         return;
@@ -23,5 +32,6 @@ void ImageFileLedger::record(const QString& path, const QString& recipe)
 
 void ImageFileLedger::forget(const QString& path)
 {
+    const QMutexLocker locked(&m_lock);
     m_files.remove(path);
 }

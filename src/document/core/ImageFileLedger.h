@@ -2,11 +2,13 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QMutex>
 #include <QString>
 
 // What the document last wrote into each image file of its page folder, so that a save rewrites only the
 // files whose picture or encoding changed. A file that was changed or removed behind the document's back
-// (another size or time than it left) is written again.
+// (another size or time than it left) is written again. The files of several pictures are written at once,
+// so every use holds the ledger's lock.
 class ImageFileLedger {
 public:
     // `recipe` stands for everything the file is made from: the picture's identity, its size and type.
@@ -21,5 +23,6 @@ private:
         qint64 size = -1;
         QDateTime modified;
     };
+    mutable QMutex m_lock;
     QHash<QString, Entry> m_files;
 };

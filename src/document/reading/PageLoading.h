@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/format/PageObjectRules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,8 @@ struct PageLoad {
     bool formPage = false;
     // A background picture was read for the page: its colour then stays.
     bool backgroundImageRead = false;
+    // The image rules of the style part, read together once the part is scanned.
+    QList<PageObjectRule> imageRules = {};
 };
 
 namespace PageLoading {

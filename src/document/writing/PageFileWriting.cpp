@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QtConcurrent/QtConcurrentMap>
 
 // The files a generated page refers to, written beside it by the save and publish paths.
 
@@ -43,18 +45,40 @@ bool SKTDocument::writePageFiles(const QString& pageName, bool storeImages)
     const PageImageList& images = m_generatedLists->imageViewArray;
     if (storeImages && !m_loopThroughFlag) {
         const bool writesImages = !DataCentre::profile().keepUnnamedPage;
+        struct Picture {
+            ImageAsset asset;
+            bool hasMask;
+        };
+        // Pictures that share a name share their files, so they are written one after another, in page
+        // order; the files of different names are apart.
+        QList<QList<Picture>> byName;
+        QHash<QString, qsizetype> nameIndex;
         for (const PageImage& image : images) {
             if (!image.selectable())
                 continue;
-            const ImageAsset asset = image.asset();
-            // A picture has its original from the moment it is added to a page; one that has none yet gets
-            // it first, so that its double-resolution copy is measured against it.
-            if (writesImages)
-                checkAndSaveOriginalImage(asset);
-            saveImage(asset);
-            if (image.hasMask())
-                saveMaskImage(asset);
+            Picture picture{image.asset(), image.hasMask()};
+            const auto found = nameIndex.constFind(picture.asset.imageName);
+            if (found == nameIndex.cend()) {
+                nameIndex.insert(picture.asset.imageName, byName.size());
+                byName.append({picture});
+            } else {
+                byName[*found].append(picture);
+            }
         }
+        if (writesImages && !byName.isEmpty())
+            preparePageFolder();
+        // Encoding is most of a save that writes pictures: the names are written side by side.
+        QtConcurrent::blockingMap(byName, [this, writesImages](const QList<Picture>& pictures) {
+            for (const Picture& picture : pictures) {
+                // A picture has its original from the moment it is added to a page; one that has none yet
+                // gets it first, so that its double-resolution copy is measured against it.
+                if (writesImages)
+                    checkAndSaveOriginalImage(picture.asset);
+                saveImage(picture.asset);
+                if (picture.hasMask)
+                    saveMaskImage(picture.asset);
+            }
+        });
     }
     const bool styleSheetWritten = saveCSSFile();
     transferJquery();

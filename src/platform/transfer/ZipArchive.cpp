@@ -10,6 +10,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -25,6 +26,18 @@ const QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System
 // The smallest valid archive: an end-of-central-directory record for zero entries. libzip writes no file
 // at all for an archive without entries, yet an empty archive must still be a readable archive.
 const QByteArray kEmptyArchive = QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0');
+
+// Files whose own format is compressed already: deflating them again takes time and saves next to nothing,
+// so they are stored as they are.
+bool isCompressedAlready(const QString& entryName)
+{
+    static const QStringList kSuffixes = {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                          QStringLiteral("gif"), QStringLiteral("zip")};
+    const QString suffix = QFileInfo(entryName).suffix();
+    return std::any_of(kSuffixes.begin(), kSuffixes.end(), [&](const QString& known) {
+        return suffix.compare(known, Qt::CaseInsensitive) == 0;
+    });
+}
 
 QByteArray encoded(const QString& path)
 {
@@ -258,6 +271,9 @@ bool ZipArchive::writeEntries(const QString& archivePath)
             added = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
             if (added < 0)
                 zip_source_free(source);
+            else if (isCompressedAlready(entry.name) &&
+                     zip_set_file_compression(archive, zip_uint64_t(added), ZIP_CM_STORE, 0) != 0)
+                added = -1;
         }
         if (added < 0) {
             const QString reason = libzipText(archive);
