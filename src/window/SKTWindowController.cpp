@@ -11,6 +11,7 @@
 #include "platform/NotificationCenter.h"
 #include "profile/DataCentre.h"
 #include "window/controls/SegmentedControl.h"
+#include "window/menu/CanvasContextMenu.h"
 #include "window/views/CustomSplitView.h"
 #include "window/views/FlippedNSView.h"
 
@@ -199,6 +200,7 @@ void SKTWindowController::windowDidLoad()
         Q_EMIT graphicTouched();
     });
     connect(m_graphicView, &SKTGraphicView::graphicTouched, this, &SKTWindowController::graphicTouched);
+    m_graphicView->setMenu(CanvasContextMenu::build(*m_graphicView, this));
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
     if (!profile.inspectorInitiallyOpen)
@@ -438,6 +440,11 @@ void SKTWindowController::deSelectAllObjects()
 void SKTWindowController::stopEditingInGraphicView()
 {
     m_graphicView->stopEditing();
+}
+
+void SKTWindowController::launchPrintSettings()
+{
+    m_graphicView->launchPrintSettings();
 }
 
 void SKTWindowController::hideAllDocPanels()

@@ -184,6 +184,10 @@ public:
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
 
+public Q_SLOTS:
+    // The canvas's print settings sheet, for the menu bar wherever the window's focus is.
+    void launchPrintSettings();
+
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.
     void documentWindowClosed(SKTDocument* document);
