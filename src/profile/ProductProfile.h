@@ -173,6 +173,10 @@ using LabelTemplateList = QList<std::shared_ptr<LabelTemplateHelper>>;
     X(bool, presentationExportFlag)  /* set while a page is generated for preview or presentation export */      \
     X(bool, codeEditorForAllTextBoxes) /* the code editor edits any text box, not only HTML snippets */          \
     X(bool, htmlTextBoxes)           /* text boxes hold raw HTML */                                               \
+    /* The 1-based row and column of the first label to print on a partly used sheet, set in the print */         \
+    /* settings sheet; kept while the program runs, never stored. 0 and below print from the first label. */      \
+    X(int, printStartingRowSpot)                                                                                  \
+    X(int, printStartingColumnSpot)                                                                               \
     /* The launch sheet (lengths in inches), and its label grid in print points */                                \
     X(int, printRowsPerSheet)                                                                                     \
     X(int, printColumnsPerSheet)                                                                                  \

@@ -13,6 +13,7 @@
 #include "window/controls/SegmentedControl.h"
 #include "window/pages/ProjectFolder.h"
 #include "window/pages/VelkNSButton.h"
+#include "window/menu/CanvasContextMenu.h"
 #include "window/views/CustomSplitView.h"
 #include "window/views/FlippedNSView.h"
 
@@ -199,6 +200,7 @@ void SKTWindowController::windowDidLoad()
         Q_EMIT graphicTouched();
     });
     connect(m_graphicView, &SKTGraphicView::graphicTouched, this, &SKTWindowController::graphicTouched);
+    m_graphicView->setMenu(CanvasContextMenu::build(*m_graphicView, this));
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
     if (!profile.inspectorInitiallyOpen)
@@ -437,6 +439,11 @@ void SKTWindowController::deleteSelection()
 {
     if (m_document)
         m_graphicView->delete_();
+}
+
+void SKTWindowController::launchPrintSettings()
+{
+    m_graphicView->launchPrintSettings();
 }
 
 void SKTWindowController::hideAllDocPanels()

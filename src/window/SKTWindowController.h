@@ -265,6 +265,8 @@ public Q_SLOTS:
     void forceRefreshWebsite();
     void packageAllWebsiteDocuments();
     void updateCurrentButtonColor();
+    // The canvas's print settings sheet, for the menu bar wherever the window's focus is.
+    void launchPrintSettings();
 
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.

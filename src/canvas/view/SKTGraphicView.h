@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/view/CanvasWorkingState.h"
 #include "canvas/view/DrawingCache.h"
 #include "document/core/GraphicSelection.h"
 #include "document/core/SKTDocument.h"
@@ -21,6 +22,9 @@
 class CanvasGesture;
 class DrawingView;
 class QMimeData;
+class ElementRecord;
+class PrintSettingsWindowController;
+class QAction;
 class QTimer;
 struct TextBoxArguments;
 
@@ -126,19 +130,54 @@ public:
                                                   bool* isSelected = nullptr, int* handle = nullptr) const;
     // Selectable graphics other than radio and checkbox options whose drawing bounds meet the rectangle.
     IndexSet indexesOfGraphicsIntersectingRect(const QRectF& rect) const;
-    // The graphics of groupable kinds, other than the graphic, that carry its group number.
-    GraphicList findMatchingGroupObjects(const SKTGraphic& graphic) const;
-    // The graphics followed by the other members of their groups, each once.
-    GraphicList graphicsWithGroupMembers(const GraphicList& graphics) const;
     // Whether the enclosing scroll view shows its rulers, which then echo a moving or resizing rectangle.
     bool rulersShown() const;
     // Names the undo step of the current gesture by its key in the strings table "UndoStrings".
     void nameUndoStep(const char* key);
 
+    // ---- Working references the commands share (see CanvasWorkingState)
+    CanvasWorkingState& workingState() { return m_workingState; }
+    const CanvasWorkingState& workingState() const { return m_workingState; }
+    std::shared_ptr<SKTGraphic> selectedTable() const { return m_workingState.selectedTable; }
+
+    // ---- Menu validation: an item is enabled unless the rule of its action says otherwise; most rules also
+    // hide the items of commands that do not fit the selection or the product.
+    Q_INVOKABLE bool validateMenuItem(QAction* item);
+
+    // ---- Print settings of the label products: the sheet is made on first use and kept for the canvas's
+    // life; its save button stores the start row and column for the run of the program.
+    PrintSettingsWindowController* printSettingsWindowController() const;
+
+    // ---- Groups: graphics of groupable kinds that share a group number other than -99
+    // The graphics of groupable kinds, other than the graphic, that carry its group number.
+    GraphicList findMatchingGroupObjects(const SKTGraphic& graphic) const;
+    // The graphics followed by the other members of their groups, each once.
+    GraphicList graphicsWithGroupMembers(const GraphicList& graphics) const;
+    // Whether an element of the list of decimal texts has the number as its integer value.
+    static bool existInArray(int number, const QStringList& array);
+    // What the context menu offers for the selection.
+    bool groupShown() const;
+    bool ungroupShown() const;
+    bool lockShown() const;
+    bool unLockShown() const;
+    bool scrollShown() const;
+    bool unScrollShown() const;
+    bool positionSettingsShown() const;
+    bool matchScreenWidthShown() const;
+    bool unMatchScreenWidthShown() const;
+    bool centerGroupShown() const;
+    bool addBranchShown() const;
+
+    // ---- Section membership, in page order (sections themselves never count as members)
+    // The members of a section container, each marked as moving with its section unless it is selected;
+    // none for any other graphic.
+    GraphicList findObjectsInSection(const SKTGraphic& section) const;
+    // The graphics in the section cell of a cell record; none for a record of another kind.
+    GraphicList findObjectsInSectionCell(const ElementRecord* record) const;
+
     // ---- Table cells, in products whose clicks mark them
     // Whether the selection is one table that is no section; that table becomes selectedTable.
     bool tableControlShown();
-    std::shared_ptr<SKTGraphic> selectedTable() const { return m_selectedTable; }
     GraphicList tables() const;
     // Run on a single click before it selects: on the selected table it toggles the mark of the cell under
     // the last touch point (a newly marked cell lends the table its style); otherwise it clears every mark
@@ -183,6 +222,31 @@ public:
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
     void redo();
+
+public Q_SLOTS:
+    // ---- Commands of the context menu and the menu bar, sent by their action names. With nothing selected
+    // the selection commands change nothing; none of them names an undo step of its own.
+    void launchPrintSettings();
+    void savePrintSettings();
+    // The selected graphics of groupable kinds join a new group, or leave theirs.
+    void groupObjects();
+    void unGroupObjects();
+    // Locks act on the selection widened to whole groups.
+    void lockObjects();
+    void unLockObjects();
+    void scrollLockObjects();
+    void unScrollLockObjects();
+    // The parent item of the position submenu: nothing to do.
+    void positionSettingActions();
+    // Selected text boxes span the browser window's width (x 0, width 9999), or stop doing so (x 200,
+    // width 200).
+    void matchScreenWidth();
+    void unMatchScreenWidth();
+    // Horizontal centring of the selection: on the page's content, within the rest of the first selected
+    // graphic's group, or on the canvas.
+    void centerGroup();
+    void centerWithinGroup();
+    void centerOnCanvas();
 
 Q_SIGNALS:
     // The canvas changed the selection; the window refreshes its layer list and inspector.
@@ -270,7 +334,8 @@ private:
     QPointF m_lastTouchPoint;
     QPointF m_pasteCascadeDelta;
     QPointer<QMenu> m_menu;
-    std::shared_ptr<SKTGraphic> m_selectedTable;
+    CanvasWorkingState m_workingState;
+    QPointer<PrintSettingsWindowController> m_printSettingsWindowController;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;
 

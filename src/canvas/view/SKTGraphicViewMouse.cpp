@@ -3,28 +3,15 @@
 #include "canvas/input/CanvasGesture.h"
 #include "canvas/view/CanvasRuler.h"
 #include "canvas/view/SKTZoomingScrollView.h"
-#include "document/core/GraphicClasses.h"
-#include "model/NoNumber.h"
 #include "platform/StringsTable.h"
 #include "profile/DataCentre.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
-#include <algorithm>
-
 namespace {
 
 const QString kUndoStrings = QStringLiteral("UndoStrings");
-
-bool isGroupable(const SKTGraphic& graphic)
-{
-    static const QStringList kinds = {GraphicClasses::text,      GraphicClasses::image,
-                                      GraphicClasses::slideshow, GraphicClasses::gallery,
-                                      GraphicClasses::table,     GraphicClasses::line};
-    return std::any_of(kinds.cbegin(), kinds.cend(),
-                       [&](const QString& kind) { return GraphicClasses::isKindOfClass(graphic, kind); });
-}
 
 } // namespace
 
@@ -229,35 +216,4 @@ IndexSet SKTGraphicView::indexesOfGraphicsIntersectingRect(const QRectF& rect) c
             hits.insert(int(i));
     }
     return hits;
-}
-
-// ---- Groups
-
-GraphicList SKTGraphicView::findMatchingGroupObjects(const SKTGraphic& graphic) const
-{
-    GraphicList members;
-    for (const std::shared_ptr<SKTGraphic>& other : graphics()) {
-        if (other.get() != &graphic && other->groupNumber() == graphic.groupNumber() && isGroupable(*other))
-            members.append(other);
-    }
-    return members;
-}
-
-GraphicList SKTGraphicView::graphicsWithGroupMembers(const GraphicList& graphics) const
-{
-    GraphicList members;
-    for (const std::shared_ptr<SKTGraphic>& graphic : graphics) {
-        if (graphic->groupNumber() == kNoNumber || members.contains(graphic))
-            continue;
-        for (const std::shared_ptr<SKTGraphic>& member : findMatchingGroupObjects(*graphic)) {
-            if (!members.contains(member))
-                members.append(member);
-        }
-    }
-    GraphicList all = graphics;
-    for (const std::shared_ptr<SKTGraphic>& member : std::as_const(members)) {
-        if (!all.contains(member))
-            all.append(member);
-    }
-    return all;
 }

@@ -26,7 +26,7 @@ bool SKTGraphicView::tableControlShown()
     if (selection.size() != 1 || !GraphicClasses::isKindOfClass(*selection.first(), GraphicClasses::table) ||
         selection.first()->gridType() == kSectionGridType)
         return false;
-    m_selectedTable = selection.first();
+    m_workingState.selectedTable = selection.first();
     return true;
 }
 
@@ -38,7 +38,7 @@ GraphicList SKTGraphicView::tables() const
 void SKTGraphicView::markSelectedTableCell()
 {
     if (tableControlShown()) {
-        TableCellMarks* table = cellMarksOf(m_selectedTable);
+        TableCellMarks* table = cellMarksOf(m_workingState.selectedTable);
         if (const std::shared_ptr<myTextView> cell = table ? table->grabCurrentTableCellHelper() : nullptr) {
             if (cell->selected()) {
                 cell->setSelected(false);
@@ -47,7 +47,7 @@ void SKTGraphicView::markSelectedTableCell()
                 table->reflectSelectedCellProperties(*cell);
             }
         }
-        refreshTable(*m_selectedTable);
+        refreshTable(*m_workingState.selectedTable);
         return;
     }
     for (const std::shared_ptr<SKTGraphic>& graphic : tables()) {

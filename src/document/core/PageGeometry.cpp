@@ -24,6 +24,18 @@ bool isFullWidthText(const SKTGraphic& graphic)
     return GraphicClasses::isKindOfClass(graphic, GraphicClasses::text) && graphic.matchScreenFlag();
 }
 
+bool skippedByRightEdge(const SKTGraphic& graphic)
+{
+    return isSlideOrGalleryPicture(graphic) || isFullWidthText(graphic);
+}
+
+template <class Skip> bool anyMeasured(const GraphicList& graphics, Skip skip)
+{
+    return std::any_of(graphics.cbegin(), graphics.cend(), [&](const std::shared_ptr<SKTGraphic>& graphic) {
+        return graphic && !skip(*graphic);
+    });
+}
+
 // The extreme of the measure over the graphics the filter lets through.
 template <class Measure, class Skip>
 int extreme(const GraphicList& graphics, int whenNone, bool largest, Measure measure, Skip skip)
@@ -53,7 +65,7 @@ int maxRightEdge(const GraphicList& graphics, int whenNone)
 {
     return extreme(
         graphics, whenNone, true, [](const QRectF& r) { return cut(r.x()) + cut(r.width()); },
-        [](const SKTGraphic& g) { return isSlideOrGalleryPicture(g) || isFullWidthText(g); });
+        skippedByRightEdge);
 }
 
 int maxBottomEdge(const GraphicList& graphics, int whenNone)
@@ -67,6 +79,16 @@ int minLeftEdge(const GraphicList& graphics, int whenNone)
 {
     return extreme(
         graphics, whenNone, false, [](const QRectF& r) { return cut(r.x()); }, isSlideOrGalleryPicture);
+}
+
+bool hasLeftEdge(const GraphicList& graphics)
+{
+    return anyMeasured(graphics, isSlideOrGalleryPicture);
+}
+
+bool hasRightEdge(const GraphicList& graphics)
+{
+    return anyMeasured(graphics, skippedByRightEdge);
 }
 
 void shiftLeft(int offset, const GraphicList& graphics)

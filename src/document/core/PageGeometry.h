@@ -17,6 +17,9 @@ int maxRightEdge(const GraphicList& graphics, int whenNone);
 int maxBottomEdge(const GraphicList& graphics, int whenNone);
 // Smallest cut(x); full-width texts count. `whenNone` when none is measured.
 int minLeftEdge(const GraphicList& graphics, int whenNone);
+// Whether one of the graphics counts for the smallest left edge, or for the largest right edge.
+bool hasLeftEdge(const GraphicList& graphics);
+bool hasRightEdge(const GraphicList& graphics);
 // Moves every graphic that may move left by `offset`, giving it whole-number bounds in one change.
 void shiftLeft(int offset, const GraphicList& graphics);
 

@@ -1,0 +1,51 @@
+#include "canvas/view/SKTGraphicView.h"
+
+#include <QAction>
+#include <QHash>
+
+namespace {
+
+using Predicate = bool (SKTGraphicView::*)() const;
+
+// An item shown and enabled exactly when its predicates answer yes, and hidden otherwise.
+struct ShownWhen {
+    Predicate shown;
+    Predicate alsoShown = nullptr;
+};
+
+const QHash<QString, ShownWhen>& shownWhenRules()
+{
+    static const QHash<QString, ShownWhen> rules = {
+        {QStringLiteral("groupObjects"), {&SKTGraphicView::groupShown}},
+        {QStringLiteral("unGroupObjects"), {&SKTGraphicView::ungroupShown}},
+        {QStringLiteral("lockObjects"), {&SKTGraphicView::lockShown}},
+        {QStringLiteral("unLockObjects"), {&SKTGraphicView::unLockShown}},
+        {QStringLiteral("scrollLockObjects"), {&SKTGraphicView::scrollShown}},
+        {QStringLiteral("unScrollLockObjects"), {&SKTGraphicView::unScrollShown}},
+        {QStringLiteral("positionSettingActions"), {&SKTGraphicView::positionSettingsShown}},
+        // Only a scroll-locked text box spans the window's width.
+        {QStringLiteral("matchScreenWidth"),
+         {&SKTGraphicView::matchScreenWidthShown, &SKTGraphicView::unScrollShown}},
+        {QStringLiteral("unMatchScreenWidth"),
+         {&SKTGraphicView::unMatchScreenWidthShown, &SKTGraphicView::unScrollShown}},
+        {QStringLiteral("centerGroup"), {&SKTGraphicView::centerGroupShown}},
+        {QStringLiteral("centerWithinGroup"), {&SKTGraphicView::centerGroupShown}},
+        {QStringLiteral("multiplyNewShapes"), {&SKTGraphicView::addBranchShown}},
+    };
+    return rules;
+}
+
+} // namespace
+
+bool SKTGraphicView::validateMenuItem(QAction* item)
+{
+    const auto rule = shownWhenRules().constFind(item->objectName());
+    if (rule == shownWhenRules().constEnd()) {
+        item->setEnabled(true);
+        return true;
+    }
+    const bool shown = (this->*rule->shown)() && (!rule->alsoShown || (this->*rule->alsoShown)());
+    item->setVisible(shown);
+    item->setEnabled(shown);
+    return shown;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+class QMenu;
+class QWidget;
+class SKTGraphicView;
+
+// The canvas's context menu of per-object commands. Each item is named after the canvas action it sends;
+// as the menu opens, the canvas validates every item, its submenus' included, so that only the commands
+// that fit the selection and the product show.
+namespace CanvasContextMenu {
+
+// A menu owned by `owner` that sends its actions to the canvas.
+QMenu* build(SKTGraphicView& canvas, QWidget* owner);
+
+} // namespace CanvasContextMenu
