@@ -52,6 +52,12 @@ const ObservedNotification kObservedNotifications[] = {
 };
 
 const QString kUntitled = QStringLiteral("Untitled");
+
+SKTWindowController::InspectorMaker& inspectorMaker()
+{
+    static SKTWindowController::InspectorMaker maker;
+    return maker;
+}
 constexpr int kPageIconRebuildDelayMs = 100;
 constexpr int kRefreshButtonSide = 28;
 const QRect kSearchFieldFrame(0, 0, 300, 30);
@@ -174,16 +180,12 @@ void SKTWindowController::buildInspectorPane()
     m_inspectorView->setMinimumHeight(inspectorPanelHeight);
     auto* column = new QVBoxLayout(m_inspectorView);
     column->setContentsMargins(0, 0, 0, 0);
-    // The object library's list, which grows with the pane.
-    m_dragObjectsClipView = new FlippedNSView;
-    m_dragObjectsClipView->setObjectName(QStringLiteral("dragObjectsClipView"));
-    m_dragObjectsScrollView = new QScrollArea(m_inspectorView);
-    m_dragObjectsScrollView->setObjectName(QStringLiteral("dragObjectsScrollView"));
-    m_dragObjectsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dragObjectsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_dragObjectsScrollView->setWidgetResizable(true);
-    m_dragObjectsScrollView->setWidget(m_dragObjectsClipView);
-    column->addWidget(m_dragObjectsScrollView);
+    column->setSpacing(0);
+}
+
+void SKTWindowController::setInspectorMaker(InspectorMaker maker)
+{
+    inspectorMaker() = std::move(maker);
 }
 
 void SKTWindowController::windowDidLoad()
@@ -201,6 +203,8 @@ void SKTWindowController::windowDidLoad()
     connect(m_graphicView, &SKTGraphicView::graphicTouched, this, &SKTWindowController::graphicTouched);
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
+    if (inspectorMaker())
+        inspectorMaker()(*this);
     if (!profile.inspectorInitiallyOpen)
         collapseInspector();
     observeNotifications();

@@ -48,6 +48,10 @@ public:
 
     // Every document made from now on gets a window of this class.
     static void installAsWindowMaker();
+    // What fills the inspector pane of every window made from now on; it runs while the window loads, before
+    // the window decides whether its inspector starts collapsed. None leaves the pane empty.
+    using InspectorMaker = std::function<void(SKTWindowController&)>;
+    static void setInspectorMaker(InspectorMaker maker);
 
     // ---- Life cycle
     SKTDocument* document() const { return m_document; }
@@ -69,9 +73,8 @@ public:
     QScrollArea* pageListingView() const { return m_pageListingView; }
     FlippedNSView* pageListingClipView() const { return m_pageListingClipView; }
     QWidget* mainCanvasView() const { return m_mainCanvasView; }
+    // The inspector's pane: a column that the inspector, once made for the window, fills.
     QWidget* inspectorView() const { return m_inspectorView; }
-    QScrollArea* dragObjectsScrollView() const { return m_dragObjectsScrollView; }
-    FlippedNSView* dragObjectsClipView() const { return m_dragObjectsClipView; }
     QLineEdit* searchField() const { return m_searchField; }
     QToolButton* refreshButton() const { return m_refreshButton; }
     SegmentedControl* canvasSizeToolbarItem() const { return m_canvasSizeToolbarItem; }
@@ -171,6 +174,9 @@ public:
     void refreshPageBackgroundColor() override;
 
     // ---- Canvas forwarders
+    // Adds a text box in the inspector's default style ("Actor" 15, text "555555", no fill, no border) at
+    // the front of the page, as one undo step; the group number -99 is none.
+    void addGraphicViewTextBox(const QString& text, const QString& link, int groupNumber, const QRectF& frame);
     void deSelectAllObjects() override;
     void stopEditingInGraphicView();
 
@@ -247,8 +253,6 @@ private:
     FlippedNSView* m_pageListingClipView = nullptr;
     QWidget* m_mainCanvasView = nullptr;
     QWidget* m_inspectorView = nullptr;
-    QScrollArea* m_dragObjectsScrollView = nullptr;
-    FlippedNSView* m_dragObjectsClipView = nullptr;
     QLineEdit* m_searchField = nullptr;
     QToolButton* m_refreshButton = nullptr;
     SegmentedControl* m_canvasSizeToolbarItem = nullptr;
