@@ -10,6 +10,7 @@
 #include "window/views/FlippedNSView.h"
 
 #include <QBoxLayout>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,6 +53,9 @@ void InspectorPanel::buildSidebar()
         new SegmentedControl({tr("Add"), tr("Format"), tr("Layers")}, &panel);
     m_sidebarSwitchSegmentedControl->setObjectName(QStringLiteral("sidebarSwitchSegmentedControl"));
     m_sidebarSwitchSegmentedControl->setFixedHeight(kTabStripHeight);
+    // Each tab takes a third of the panel's width.
+    for (QToolButton* segment : m_sidebarSwitchSegmentedControl->findChildren<QToolButton*>())
+        segment->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_sidebarSwitchSegmentedControl->setSelectedSegment(AddTab);
     // The Format and Layers tabs have no rows yet: they stay closed rather than show an empty list.
     m_sidebarSwitchSegmentedControl->setSegmentEnabled(FormatTab, false);
@@ -132,23 +136,26 @@ void InspectorPanel::graphicTouched()
 void InspectorPanel::showPopover(QWidget* content, QWidget& anchor, const QRect& anchorRect)
 {
     closeVelkPopOver();
-    auto* popover = new QWidget(&m_window, Qt::Popup);
-    popover->setObjectName(QStringLiteral("velkPopOver"));
-    popover->setAttribute(Qt::WA_DeleteOnClose);
-    auto* column = new QVBoxLayout(popover);
-    column->addWidget(content);
-    popover->adjustSize();
+    if (!m_velkPopOver) {
+        m_velkPopOver = new QWidget(&m_window, Qt::Popup);
+        m_velkPopOver->setObjectName(QStringLiteral("velkPopOver"));
+        new QVBoxLayout(m_velkPopOver);
+    }
+    // The popover holds one picker at a time.
+    delete m_popoverContent;
+    m_popoverContent = content;
+    m_velkPopOver->layout()->addWidget(content);
+    m_velkPopOver->adjustSize();
     // Beside the anchor, on its left edge, centred on it.
     const QPoint left = anchor.mapToGlobal(QPoint(anchorRect.left(), anchorRect.center().y()));
-    popover->move(left.x() - popover->width(), left.y() - popover->height() / 2);
-    m_velkPopOver = popover;
-    popover->show();
+    m_velkPopOver->move(left.x() - m_velkPopOver->width(), left.y() - m_velkPopOver->height() / 2);
+    m_velkPopOver->show();
 }
 
 void InspectorPanel::closeVelkPopOver()
 {
     if (m_velkPopOver)
-        m_velkPopOver->close();
+        m_velkPopOver->hide();
 }
 
 FloatWindowController* InspectorPanel::runFloatSheet(QWidget* content)

@@ -48,8 +48,8 @@ public:
     // The selection changed: the Format tab follows it; the classic panel binds again while it is shown.
     void graphicTouched();
 
-    // Shows the picker's view in the window's popover, next to the anchor's rectangle, closing the one
-    // shown before.
+    // Shows the picker's view in the window's popover, next to the anchor's rectangle, in place of the
+    // picker shown before, which goes.
     void showPopover(QWidget* content, QWidget& anchor, const QRect& anchorRect);
     void closeVelkPopOver();
     QWidget* velkPopOver() const { return m_velkPopOver; }
@@ -66,5 +66,6 @@ private:
     SegmentedControl* m_sidebarSwitchSegmentedControl = nullptr;
     ObjectLibraryView* m_objectLibrary = nullptr;
     QPointer<QWidget> m_velkPopOver;
+    QPointer<QWidget> m_popoverContent;
     QPointer<FloatWindowController> m_floatWindowController;
 };
