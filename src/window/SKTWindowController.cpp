@@ -56,6 +56,12 @@ const ObservedNotification kObservedNotifications[] = {
 };
 
 const QString kUntitled = QStringLiteral("Untitled");
+
+SKTWindowController::InspectorMaker& inspectorMaker()
+{
+    static SKTWindowController::InspectorMaker maker;
+    return maker;
+}
 constexpr int kPageIconRebuildDelayMs = 100;
 constexpr int kRefreshButtonSide = 28;
 const QRect kSearchFieldFrame(0, 0, 300, 30);
@@ -185,6 +191,12 @@ void SKTWindowController::buildInspectorPane()
     m_inspectorView->setMinimumHeight(inspectorPanelHeight);
     auto* column = new QVBoxLayout(m_inspectorView);
     column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+}
+
+void SKTWindowController::setInspectorMaker(InspectorMaker maker)
+{
+    inspectorMaker() = std::move(maker);
 }
 
 void SKTWindowController::windowDidLoad()
@@ -203,6 +215,8 @@ void SKTWindowController::windowDidLoad()
     m_graphicView->setMenu(CanvasContextMenu::build(*m_graphicView, this));
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
+    if (inspectorMaker())
+        inspectorMaker()(*this);
     if (!profile.inspectorInitiallyOpen)
         collapseInspector();
     observeNotifications();

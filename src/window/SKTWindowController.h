@@ -53,6 +53,10 @@ public:
 
     // Every document made from now on gets a window of this class.
     static void installAsWindowMaker();
+    // What fills the inspector pane of every window made from now on; it runs while the window loads, before
+    // the window decides whether its inspector starts collapsed. None leaves the pane empty.
+    using InspectorMaker = std::function<void(SKTWindowController&)>;
+    static void setInspectorMaker(InspectorMaker maker);
 
     // ---- Life cycle
     SKTDocument* document() const { return m_document; }
@@ -75,6 +79,7 @@ public:
     FlippedNSView* pageListingClipView() const { return m_pageListingClipView; }
     QWidget* mainCanvasView() const { return m_mainCanvasView; }
     // The inspector pane, 270 wide, whose column layout the inspector and the object library fill.
+    // The inspector's pane: a column that the inspector, once made for the window, fills.
     QWidget* inspectorView() const { return m_inspectorView; }
     QLineEdit* searchField() const { return m_searchField; }
     QToolButton* refreshButton() const { return m_refreshButton; }
@@ -237,6 +242,9 @@ public:
     void refreshPageBackgroundColor() override;
 
     // ---- Canvas forwarders
+    // Adds a text box in the inspector's default style ("Actor" 15, text "555555", no fill, no border) at
+    // the front of the page, as one undo step; the group number -99 is none.
+    void addGraphicViewTextBox(const QString& text, const QString& link, int groupNumber, const QRectF& frame);
     void deSelectAllObjects() override;
     void stopEditingInGraphicView();
     // The Edit menu's commands on the canvas.

@@ -106,6 +106,7 @@ protected:
 
 TEST_F(DocumentControllerTest, APageGivenAtStartUpOpensInADocumentWindowShowingItsCanvas)
 {
+    DataCentre::mutableProfile().dragInspector = true;
     launchApplication(*delegate, {pagePath});
 
     ASSERT_EQ(delegate->documentController().documents().size(), 1);

@@ -5,7 +5,7 @@
 #include "app/launch/SKTAppDelegate.h"
 #include "app/menus/MainMenu.h"
 #include "document/core/SKTDocument.h"
-#include "inspector/library/WindowObjectLibrary.h"
+#include "inspector/panel/InspectorPanel.h"
 #include "window/SKTWindowController.h"
 
 #include <QMenuBar>
@@ -14,6 +14,7 @@ void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
 {
     delegate.setWelcomeWindowMaker([](SKTAppDelegate& owner) { return new PlainWelcomeWindow(owner); });
     SKTWindowController::installAsWindowMaker();
+    InspectorPanel::installInDocumentWindows();
     const MainMenu& menu = delegate.mainMenu();
     delegate.documentController().setWindowMaker([&menu](SKTDocument& document) {
         document.makeWindowControllers();
@@ -21,7 +22,6 @@ void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
         if (!window)
             return window;
         menu.installInto(window->menuBar());
-        showObjectsList(*window);
         return window;
     });
     delegate.applicationWillFinishLaunching();

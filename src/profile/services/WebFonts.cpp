@@ -100,16 +100,24 @@ void loadCustomFontBeforeLaunch()
     FontFolders::addBeforeLaunch(QDir(Bundle::defaultResourcesPath()).filePath(QStringLiteral("fonts")));
 }
 
+QList<CustomFont> webFonts()
+{
+    QList<CustomFont> fonts;
+    fonts.reserve(std::size(kWebFonts));
+    for (const WebFontName& name : kWebFonts) {
+        CustomFont font;
+        font.setFontName(QString::fromLatin1(name.displayName));
+        font.setSourceCodeName(QString::fromLatin1(name.cssName));
+        fonts.append(font);
+    }
+    return fonts;
+}
+
 void prepCustomFont()
 {
     QList<std::shared_ptr<CustomFont>> fonts;
-    fonts.reserve(std::size(kWebFonts));
-    for (const WebFontName& name : kWebFonts) {
-        auto font = std::make_shared<CustomFont>();
-        font->setFontName(QString::fromLatin1(name.displayName));
-        font->setSourceCodeName(QString::fromLatin1(name.cssName));
-        fonts.append(font);
-    }
+    for (const CustomFont& font : webFonts())
+        fonts.append(std::make_shared<CustomFont>(font));
     webFontList() = fonts;
 }
 

@@ -23,4 +23,8 @@ void loadCustomFontBeforeLaunch();
 // Rebuilds webFontList from scratch: the 49 web fonts, none marked as used.
 void prepCustomFont();
 
+// The 49 web fonts as new entries, display name and source name paired, none marked as used; the shared
+// webFontList is left alone.
+QList<CustomFont> webFonts();
+
 } // namespace DataCentre

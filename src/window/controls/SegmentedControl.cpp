@@ -26,6 +26,33 @@ int SegmentedControl::segmentCount() const
     return int(m_group->buttons().size());
 }
 
+QString SegmentedControl::segmentLabel(int segment) const
+{
+    const QAbstractButton* button = m_group->button(segment);
+    return button ? button->text() : QString();
+}
+
+int SegmentedControl::segmentWithLabel(const QString& label) const
+{
+    for (QAbstractButton* button : m_group->buttons()) {
+        if (button->text() == label)
+            return m_group->id(button);
+    }
+    return -1;
+}
+
+void SegmentedControl::setSegmentEnabled(int segment, bool enabled)
+{
+    if (QAbstractButton* button = m_group->button(segment))
+        button->setEnabled(enabled);
+}
+
+bool SegmentedControl::isSegmentEnabled(int segment) const
+{
+    const QAbstractButton* button = m_group->button(segment);
+    return button && button->isEnabled();
+}
+
 int SegmentedControl::selectedSegment() const
 {
     return m_group->checkedId();

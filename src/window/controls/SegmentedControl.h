@@ -14,6 +14,12 @@ public:
     explicit SegmentedControl(const QStringList& labels, QWidget* parent = nullptr);
 
     int segmentCount() const;
+    // The label of the segment; null beyond the segments.
+    QString segmentLabel(int segment) const;
+    // The segment whose label it is, -1 for none.
+    int segmentWithLabel(const QString& label) const;
+    void setSegmentEnabled(int segment, bool enabled);
+    bool isSegmentEnabled(int segment) const;
     int selectedSegment() const;
     void setSelectedSegment(int segment);
 

@@ -1,0 +1,39 @@
+#include "inspector/controls/ValueSlider.h"
+
+#include <cmath>
+
+ValueSlider::ValueSlider(QWidget* parent)
+    : QSlider(Qt::Horizontal, parent)
+{
+    connect(this, &QSlider::valueChanged, this, [this] {
+        if (!m_settingValue)
+            Q_EMIT valueMoved(doubleValue());
+    });
+}
+
+void ValueSlider::setValueRange(double minimum, double maximum, double step, int ticks)
+{
+    m_minimum = minimum;
+    m_step = step;
+    const int steps = int(std::lround((maximum - minimum) / step));
+    m_settingValue = true;
+    setRange(0, steps);
+    m_settingValue = false;
+    setPageStep(std::max(1, steps / 10));
+    if (ticks > 1) {
+        setTickPosition(QSlider::TicksBelow);
+        setTickInterval(std::max(1, steps / (ticks - 1)));
+    }
+}
+
+double ValueSlider::doubleValue() const
+{
+    return m_minimum + value() * m_step;
+}
+
+void ValueSlider::setDoubleValue(double value)
+{
+    m_settingValue = true;
+    setValue(int(std::lround((value - m_minimum) / m_step)));
+    m_settingValue = false;
+}

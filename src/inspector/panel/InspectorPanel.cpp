@@ -1,0 +1,170 @@
+#include "inspector/panel/InspectorPanel.h"
+
+#include "document/core/SKTDocument.h"
+#include "inspector/bindings/InspectorBindings.h"
+#include "inspector/library/ObjectLibraryView.h"
+#include "inspector/panel/FloatWindowController.h"
+#include "profile/DataCentre.h"
+#include "window/SKTWindowController.h"
+#include "window/controls/SegmentedControl.h"
+#include "window/views/FlippedNSView.h"
+
+#include <QBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTabStripHeight = 30;
+
+} // namespace
+
+InspectorPanel::InspectorPanel(SKTWindowController& window)
+    : QObject(&window)
+    , m_window(window)
+    , m_controls(InspectorControls::initializeInspectorElements(*window.inspectorView()))
+    , m_bindings(new InspectorBindings(window))
+{
+    setObjectName(QStringLiteral("inspectorPanel"));
+    connect(&window, &SKTWindowController::createInspectorPanel, this, &InspectorPanel::createInspectorPanel);
+    connect(&window, &SKTWindowController::switchSideBarView, this, &InspectorPanel::switchSideBarView);
+    connect(&window, &SKTWindowController::unbindEverything, this, &InspectorPanel::unbindEverything);
+    connect(&window, &SKTWindowController::graphicTouched, this, &InspectorPanel::graphicTouched);
+    if (DataCentre::profile().dragInspector) {
+        buildSidebar();
+        createInspectorPanel();
+    }
+}
+
+void InspectorPanel::installInDocumentWindows()
+{
+    SKTWindowController::setInspectorMaker([](SKTWindowController& window) { new InspectorPanel(window); });
+}
+
+InspectorPanel* InspectorPanel::of(const SKTWindowController& window)
+{
+    return window.findChild<InspectorPanel*>(QStringLiteral("inspectorPanel"), Qt::FindDirectChildrenOnly);
+}
+
+void InspectorPanel::buildSidebar()
+{
+    QWidget& panel = *m_window.inspectorView();
+    m_sidebarSwitchSegmentedControl =
+        new SegmentedControl({tr("Add"), tr("Format"), tr("Layers")}, &panel);
+    m_sidebarSwitchSegmentedControl->setObjectName(QStringLiteral("sidebarSwitchSegmentedControl"));
+    m_sidebarSwitchSegmentedControl->setFixedHeight(kTabStripHeight);
+    // Each tab takes a third of the panel's width.
+    for (QToolButton* segment : m_sidebarSwitchSegmentedControl->findChildren<QToolButton*>())
+        segment->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_sidebarSwitchSegmentedControl->setSelectedSegment(AddTab);
+    // The Format and Layers tabs have no rows yet: they stay closed rather than show an empty list.
+    m_sidebarSwitchSegmentedControl->setSegmentEnabled(FormatTab, false);
+    m_sidebarSwitchSegmentedControl->setSegmentEnabled(LayersTab, false);
+    connect(m_sidebarSwitchSegmentedControl, &SegmentedControl::activated, this,
+            &InspectorPanel::switchSideBarView);
+    m_objectLibrary = new ObjectLibraryView(&panel);
+    m_objectLibrary->setObjectName(QStringLiteral("objectLibrary"));
+    auto* column = static_cast<QBoxLayout*>(panel.layout());
+    column->addWidget(m_sidebarSwitchSegmentedControl);
+    column->addWidget(m_objectLibrary, 1);
+}
+
+void InspectorPanel::createInspectorPanel()
+{
+    QWidget& panel = *m_window.inspectorView();
+    panel.setFixedWidth(SKTWindowController::inspectorPanelWidth);
+    panel.setMinimumHeight(SKTWindowController::inspectorPanelHeight);
+    if (m_sidebarSwitchSegmentedControl)
+        switchSideBarView();
+}
+
+void InspectorPanel::switchSideBarView()
+{
+    if (m_sidebarSwitchSegmentedControl)
+        showTab(m_sidebarSwitchSegmentedControl->selectedSegment());
+}
+
+void InspectorPanel::showTab(int tab)
+{
+    if (!m_sidebarSwitchSegmentedControl)
+        return;
+    switch (tab) {
+    case AddTab:
+        showObjectsList();
+        break;
+    case FormatTab:
+        showFormattingOptions();
+        break;
+    default:
+        // The Layers tab and values that name no tab leave the sidebar as it is.
+        break;
+    }
+}
+
+void InspectorPanel::showObjectsList()
+{
+    m_sidebarSwitchSegmentedControl->setSelectedSegment(AddTab);
+    const SKTDocument* document = m_window.document();
+    m_objectLibrary->showObjectsList(document ? document->pageFileExtension() : QString());
+}
+
+void InspectorPanel::showFormattingOptions()
+{
+    restoreBinding();
+}
+
+void InspectorPanel::restoreBinding()
+{
+    m_bindings->restoreBinding(m_window.graphicsController(), m_window.document());
+}
+
+void InspectorPanel::unbindEverything()
+{
+    m_bindings->unbindEverything();
+}
+
+void InspectorPanel::graphicTouched()
+{
+    if (DataCentre::profile().dragInspector) {
+        if (m_sidebarSwitchSegmentedControl && m_sidebarSwitchSegmentedControl->selectedSegment() == FormatTab)
+            showFormattingOptions();
+    } else if (m_window.isInspectorShown()) {
+        restoreBinding();
+    }
+}
+
+void InspectorPanel::showPopover(QWidget* content, QWidget& anchor, const QRect& anchorRect)
+{
+    closeVelkPopOver();
+    if (!m_velkPopOver) {
+        m_velkPopOver = new QWidget(&m_window, Qt::Popup);
+        m_velkPopOver->setObjectName(QStringLiteral("velkPopOver"));
+        new QVBoxLayout(m_velkPopOver);
+    }
+    // The popover holds one picker at a time.
+    delete m_popoverContent;
+    m_popoverContent = content;
+    m_velkPopOver->layout()->addWidget(content);
+    m_velkPopOver->adjustSize();
+    // Beside the anchor, on its left edge, centred on it.
+    const QPoint left = anchor.mapToGlobal(QPoint(anchorRect.left(), anchorRect.center().y()));
+    m_velkPopOver->move(left.x() - m_velkPopOver->width(), left.y() - m_velkPopOver->height() / 2);
+    m_velkPopOver->show();
+}
+
+void InspectorPanel::closeVelkPopOver()
+{
+    if (m_velkPopOver)
+        m_velkPopOver->hide();
+}
+
+FloatWindowController* InspectorPanel::runFloatSheet(QWidget* content)
+{
+    if (m_floatWindowController)
+        m_floatWindowController->deleteLater();
+    m_floatWindowController = new FloatWindowController(&m_window);
+    m_floatWindowController->mainView()->setLayout(new QVBoxLayout);
+    m_floatWindowController->mainView()->layout()->addWidget(content);
+    m_floatWindowController->open();
+    return m_floatWindowController;
+}

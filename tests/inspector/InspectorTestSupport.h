@@ -1,0 +1,59 @@
+#pragma once
+
+#include "window/WindowTestSupport.h"
+
+#include "document/core/GraphicSelection.h"
+#include "inspector/bindings/InspectorBindings.h"
+#include "inspector/panel/InspectorPanel.h"
+#include "model/SKTRectangle.h"
+
+#include <QLineEdit>
+
+// Document windows with their inspectors, on a product with the tabbed sidebar, and rectangles to select.
+class InspectorTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        DataCentre::mutableProfile().dragInspector = true;
+        InspectorPanel::installInDocumentWindows();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        SKTWindowController::setInspectorMaker({});
+    }
+
+    // A window whose inspector is bound to its selection.
+    SKTWindowController& openBoundWindow()
+    {
+        SKTWindowController& window = openWindow();
+        panel(window).restoreBinding();
+        return window;
+    }
+    static InspectorPanel& panel(const SKTWindowController& window) { return *InspectorPanel::of(window); }
+
+    // A rectangle appended behind the page's other objects.
+    static std::shared_ptr<SKTGraphic> addRectangle(SKTWindowController& window, const QRectF& bounds)
+    {
+        auto rectangle = std::make_shared<SKTRectangle>();
+        rectangle->setBounds(bounds);
+        SKTDocument& document = *window.document();
+        document.insertGraphics({rectangle}, {int(document.graphics().size())});
+        document.undoManager().checkpoint();
+        return rectangle;
+    }
+    static void select(SKTWindowController& window, const IndexSet& indexes)
+    {
+        window.graphicsController()->changeSelectionIndexes(indexes);
+    }
+
+    // Types the text into the field as a user does and ends the edit with Return.
+    static void typeInto(QLineEdit& field, const QString& text)
+    {
+        field.setFocus();
+        field.selectAll();
+        QTest::keyClicks(&field, text);
+        QTest::keyClick(&field, Qt::Key_Return);
+    }
+};
