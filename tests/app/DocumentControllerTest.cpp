@@ -8,6 +8,7 @@
 #include "model/SKTText.h"
 #include "platform/Format.h"
 #include "profile/LaunchInitialisation.h"
+#include "window/source/SourceCodeWindowController.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,4 +180,25 @@ TEST_F(DocumentControllerTest, SaveAsWritesTheDocumentToTheChosenFile)
     copyRead.setFileLocation(copy);
     ASSERT_TRUE(copyRead.refreshDocument());
     EXPECT_EQ(copyRead.graphics().size(), 1);
+}
+
+TEST_F(DocumentControllerTest, TheSourceCodeItemShowsTheCodeOfTheActiveDocument)
+{
+    launchApplication(*delegate, {pagePath});
+    QWidget* window = documentWindows().first();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+    delegate->validateAllMenuItems();
+    QAction* source = delegate->mainMenu().item(QStringLiteral("sourcecodeMenuItem"));
+    ASSERT_TRUE(source->isEnabled());
+    source->trigger();
+
+    SourceCodeWindowController* viewer = nullptr;
+    for (QWidget* shown : visibleWindows())
+        viewer = viewer ? viewer : qobject_cast<SourceCodeWindowController*>(shown);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Source Code"));
+    EXPECT_TRUE(viewer->code().contains(QStringLiteral("Hello from the page")));
 }

@@ -86,7 +86,8 @@ const QList<Item>& items()
         {"viewMenu", "displayListingPanelMenuItem", "Page List", "toggleListingPanel", ""},
         {"viewMenu", "displayColumnOptionMenuItem", "Page List Columns", "switchDisplayColumns", ""},
         {"viewMenu", "webPreviewMenuItem", "Web Preview", "showWebPreview", ""},
-        {"viewMenu", "sourcecodeMenuItem", "Source Code", "showSourceCode", ""},
+        {"viewMenu", "sourcecodeMenuItem", "Source Code", "showOrHideSourceCode", ""},
+        {"viewMenu", "", "Static Source Code", "showOrHideSourceCodeStatic", ""},
         {"viewMenu", "showProfileBadgeMenuItem", "Profile Badge", "showProfileBadge", ""},
         {"viewMenu", "rotateCanvasMenuItem", "Rotate Canvas", "rotateCanvas", ""},
 

@@ -2,6 +2,7 @@
 
 #include "canvas/InternalInconsistencyError.h"
 #include "canvas/input/CanvasGesture.h"
+#include "canvas/media/SlideShowWindow.h"
 #include "document/core/GraphicSelection.h"
 #include "model/SKTGrid.h"
 #include "model/geometry/Handles.h"
@@ -34,12 +35,14 @@ SKTGraphicView::SKTGraphicView(QWidget* parent)
     setObjectName(QStringLiteral("graphicView"));
     setFocusPolicy(Qt::StrongFocus);
     resizeToCanvas();
+    buildContextMenu();
 }
 
 SKTGraphicView::~SKTGraphicView()
 {
     endGesture();
     stopEditing();
+    delete m_slideShowWindow;
     setGrid(nullptr);
     unbindGraphics();
     unbindSelectionIndexes();

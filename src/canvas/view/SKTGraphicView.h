@@ -21,6 +21,8 @@
 class CanvasGesture;
 class DrawingView;
 class QTimer;
+class SlideShowWindow;
+class TableGridEditor;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -115,8 +117,11 @@ public:
     // The menu of a context click; the canvas keeps no ownership.
     QMenu* menu() const { return m_menu; }
     void setMenu(QMenu* menu) { m_menu = menu; }
-    // Sets lastTouchPoint, then answers the menu, so its commands see where the click was.
+    // Sets lastTouchPoint, then answers the menu, so its commands see where the click was. The canvas's own
+    // menu shows only the commands that apply to the selection.
     QMenu* menuForEvent(const QPointF& point);
+    // Shows and hides the items of the canvas's own menu for the selection.
+    void validateMenuItems();
     void mouseDown(const QPointF& point, int clickCount, bool shift);
     // The frontmost graphic whose drawing bounds hold the point and whose handle (selected graphics only) or
     // contents are under it; null for none. The out arguments are written only for a result.
@@ -142,6 +147,17 @@ public:
     // the last touch point (a newly marked cell lends the table its style); otherwise it clears every mark
     // of the page.
     void markSelectedTableCell();
+    // Opens the table grid window on the selected table (see tableControlShown).
+    void configureTableGrid();
+    TableGridEditor& tableGridEditor();
+
+    // ---- Slideshows
+    // Whether the selection is one slideshow; it becomes selectedSlideshow.
+    bool slideshowEditorShown();
+    std::shared_ptr<SKTGraphic> selectedSlideshow() const { return m_selectedSlideshow; }
+    // Opens the slide editor on the selected slideshow; one editor window at a time.
+    void editSlideshow();
+    SlideShowWindow* slideShowWindow() const;
 
     // ---- Keyboard: the arrow keys nudge the selection and its groups by one point; the delete keys delete.
     void moveLeft();
@@ -224,6 +240,8 @@ private:
     void drawBackground(QPainter& painter, const QRegion& dirty);
     void drawGraphics(DrawingView& view, const QRegion& dirty);
     void drawMarquee(QPainter& painter);
+    // The canvas's own context menu, of the commands of the selected object.
+    void buildContextMenu();
 
     QPointer<SKTDocument> m_document;
     QPointer<GraphicSelection> m_selection;
@@ -252,6 +270,9 @@ private:
     QPointF m_pasteCascadeDelta;
     QPointer<QMenu> m_menu;
     std::shared_ptr<SKTGraphic> m_selectedTable;
+    TableGridEditor* m_tableGridEditor = nullptr;
+    std::shared_ptr<SKTGraphic> m_selectedSlideshow;
+    QPointer<SlideShowWindow> m_slideShowWindow;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;
 
