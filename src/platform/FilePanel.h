@@ -13,6 +13,7 @@ struct FilePanelRequest {
     Kind kind = Open;
     QString title;
     QString message;
+    QString prompt;               // the title of the button that accepts; empty for the platform's own
     QString directory;
     QString nameFieldValue;       // save panels: the proposed file name
     QStringList allowedFileTypes; // extensions without the dot; empty allows every file

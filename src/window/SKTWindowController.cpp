@@ -13,7 +13,6 @@
 #include "window/controls/SegmentedControl.h"
 #include "window/pages/ProjectFolder.h"
 #include "window/pages/VelkNSButton.h"
-#include "window/menu/CanvasContextMenu.h"
 #include "window/views/CustomSplitView.h"
 #include "window/views/FlippedNSView.h"
 
@@ -212,7 +211,6 @@ void SKTWindowController::windowDidLoad()
         Q_EMIT graphicTouched();
     });
     connect(m_graphicView, &SKTGraphicView::graphicTouched, this, &SKTWindowController::graphicTouched);
-    m_graphicView->setMenu(CanvasContextMenu::build(*m_graphicView, this));
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
     if (inspectorMaker())

@@ -11,6 +11,7 @@
 #include "platform/Format.h"
 #include "profile/LaunchInitialisation.h"
 #include "window/SKTWindowController.h"
+#include "window/source/SourceCodeWindowController.h"
 
 #include <QDialog>
 #include <QDir>
@@ -285,4 +286,25 @@ TEST_F(DocumentControllerTest, TheCanvasSizeItemOpensTheWindowsSheet)
     ASSERT_NE(window->adjustCanvasSizeWindowController(), nullptr);
     EXPECT_TRUE(window->adjustCanvasSizeWindowController()->isVisible());
     window->cancelAdjustCanvasWindowControllerSheet();
+}
+
+TEST_F(DocumentControllerTest, TheSourceCodeItemShowsTheCodeOfTheActiveDocument)
+{
+    launchApplication(*delegate, {pagePath});
+    QWidget* window = documentWindows().first();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+    delegate->validateAllMenuItems();
+    QAction* source = delegate->mainMenu().item(QStringLiteral("sourcecodeMenuItem"));
+    ASSERT_TRUE(source->isEnabled());
+    source->trigger();
+
+    SourceCodeWindowController* viewer = nullptr;
+    for (QWidget* shown : visibleWindows())
+        viewer = viewer ? viewer : qobject_cast<SourceCodeWindowController*>(shown);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Source Code"));
+    EXPECT_TRUE(viewer->code().contains(QStringLiteral("Hello from the page")));
 }

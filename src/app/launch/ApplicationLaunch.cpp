@@ -9,9 +9,11 @@
 #include "window/SKTWindowController.h"
 
 #include <QMenuBar>
+#include "window/source/SourceCodeWindowController.h"
 
 void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
 {
+    SourceCodeWindowController::install();
     delegate.setWelcomeWindowMaker([](SKTAppDelegate& owner) { return new PlainWelcomeWindow(owner); });
     SKTWindowController::installAsWindowMaker();
     InspectorPanel::installInDocumentWindows();

@@ -55,6 +55,11 @@ void runAppSpecificMenuSetups(MainMenu& menu, ProductProfile& profile)
         else
             MainMenu::setActionName(item, change.value);
     }
+    // The code of the page as placed, beside the responsive code, only where the page has both.
+    if (auto* staticSource = menu.menu(QStringLiteral("viewMenu"))
+                                 ->findChild<QAction*>(QStringLiteral("showOrHideSourceCodeStatic")))
+        staticSource->setVisible(profile.responsiveDesign &&
+                                 menu.item(QStringLiteral("sourcecodeMenuItem"))->isVisible());
     if (profile.videoTutorialsURL.isEmpty())
         menu.item(QStringLiteral("videoTutorialMenuItem"))->setVisible(false);
     prepareToLocalizeMenuItems(menu);

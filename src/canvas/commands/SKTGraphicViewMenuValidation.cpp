@@ -35,16 +35,31 @@ const QHash<QString, ShownWhen>& shownWhenRules()
     return rules;
 }
 
+// Items whose predicate also picks the table or slideshow that the command then acts on.
+const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
+{
+    static const QHash<QString, bool (SKTGraphicView::*)()> rules = {
+        {QStringLiteral("configureTableGrid"), &SKTGraphicView::tableControlShown},
+        {QStringLiteral("editSlideshow"), &SKTGraphicView::slideshowEditorShown},
+    };
+    return rules;
+}
+
 } // namespace
 
 bool SKTGraphicView::validateMenuItem(QAction* item)
 {
-    const auto rule = shownWhenRules().constFind(item->objectName());
-    if (rule == shownWhenRules().constEnd()) {
+    bool shown = false;
+    if (const auto picking = pickingRules().constFind(item->objectName());
+        picking != pickingRules().constEnd()) {
+        shown = (this->*picking.value())();
+    } else if (const auto rule = shownWhenRules().constFind(item->objectName());
+               rule != shownWhenRules().constEnd()) {
+        shown = (this->*rule->shown)() && (!rule->alsoShown || (this->*rule->alsoShown)());
+    } else {
         item->setEnabled(true);
         return true;
     }
-    const bool shown = (this->*rule->shown)() && (!rule->alsoShown || (this->*rule->alsoShown)());
     item->setVisible(shown);
     item->setEnabled(shown);
     return shown;

@@ -1,7 +1,10 @@
 #include "canvas/view/SKTGraphicView.h"
 
+#include "canvas/view/CanvasContextMenu.h"
+
 #include "canvas/InternalInconsistencyError.h"
 #include "canvas/input/CanvasGesture.h"
+#include "canvas/media/SlideShowWindow.h"
 #include "document/core/GraphicSelection.h"
 #include "model/SKTGrid.h"
 #include "model/geometry/Handles.h"
@@ -35,12 +38,14 @@ SKTGraphicView::SKTGraphicView(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     resizeToCanvas();
+    m_menu = CanvasContextMenu::build(*this, this);
 }
 
 SKTGraphicView::~SKTGraphicView()
 {
     endGesture();
     stopEditing();
+    delete m_slideShowWindow;
     setGrid(nullptr);
     unbindGraphics();
     unbindSelectionIndexes();

@@ -27,6 +27,8 @@ class PrintSettingsWindowController;
 class QAction;
 class QTimer;
 struct TextBoxArguments;
+class SlideShowWindow;
+class TableGridEditor;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -121,8 +123,11 @@ public:
     // The menu of a context click; the canvas keeps no ownership.
     QMenu* menu() const { return m_menu; }
     void setMenu(QMenu* menu) { m_menu = menu; }
-    // Sets lastTouchPoint, then answers the menu, so its commands see where the click was.
+    // Sets lastTouchPoint, then answers the menu, so its commands see where the click was. The canvas's own
+    // menu shows only the commands that apply to the selection.
     QMenu* menuForEvent(const QPointF& point);
+    // Shows and hides the items of the canvas's own menu for the selection.
+    void validateMenuItems();
     void mouseDown(const QPointF& point, int clickCount, bool shift);
     // The frontmost graphic whose drawing bounds hold the point and whose handle (selected graphics only) or
     // contents are under it; null for none. The out arguments are written only for a result.
@@ -183,6 +188,17 @@ public:
     // the last touch point (a newly marked cell lends the table its style); otherwise it clears every mark
     // of the page.
     void markSelectedTableCell();
+    // Opens the table grid window on the selected table (see tableControlShown).
+    Q_INVOKABLE void configureTableGrid();
+    TableGridEditor& tableGridEditor();
+
+    // ---- Slideshows
+    // Whether the selection is one slideshow; it becomes selectedSlideshow.
+    bool slideshowEditorShown();
+    std::shared_ptr<SKTGraphic> selectedSlideshow() const { return m_workingState.selectedSlideshow; }
+    // Opens the slide editor on the selected slideshow; one editor window at a time.
+    Q_INVOKABLE void editSlideshow();
+    SlideShowWindow* slideShowWindow() const;
 
     // ---- Keyboard: the arrow keys nudge the selection and its groups by one point; the delete keys delete.
     void moveLeft();
@@ -307,6 +323,7 @@ private:
     void drawBackground(QPainter& painter, const QRegion& dirty);
     void drawGraphics(DrawingView& view, const QRegion& dirty);
     void drawMarquee(QPainter& painter);
+    // The canvas's own context menu, of the commands of the selected object.
 
     QPointer<SKTDocument> m_document;
     QPointer<GraphicSelection> m_selection;
@@ -336,6 +353,8 @@ private:
     QPointer<QMenu> m_menu;
     CanvasWorkingState m_workingState;
     QPointer<PrintSettingsWindowController> m_printSettingsWindowController;
+    TableGridEditor* m_tableGridEditor = nullptr;
+    QPointer<SlideShowWindow> m_slideShowWindow;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;
 

@@ -69,13 +69,19 @@ void SKTGraphicView::mouseReleaseEvent(QMouseEvent* event)
 
 void SKTGraphicView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (QMenu* menu = menuForEvent(canvasTransform().inverted().map(QPointF(event->pos()))))
+    QMenu* menu = menuForEvent(canvasTransform().inverted().map(QPointF(event->pos())));
+    if (!menu)
+        return;
+    const QList<QAction*> items = menu->actions();
+    // A menu with nothing to offer for the selection is not opened.
+    if (std::any_of(items.cbegin(), items.cend(), [](const QAction* item) { return item->isVisible(); }))
         menu->popup(event->globalPos());
 }
 
 QMenu* SKTGraphicView::menuForEvent(const QPointF& point)
 {
     m_lastTouchPoint = point;
+    validateMenuItems();
     return m_menu;
 }
 

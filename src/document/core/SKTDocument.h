@@ -4,6 +4,7 @@
 #include "document/core/DocumentUndoManager.h"
 #include "document/core/ImageFileLedger.h"
 #include "document/core/PageCanvasState.h"
+#include "document/core/SourceCodeViewer.h"
 #include "model/GraphicContext.h"
 #include "model/SKTGraphic.h"
 #include "platform/Accessors.h"
@@ -351,6 +352,24 @@ public:
     // Why the last save step failed; empty after a success.
     QString lastSaveError() const { return m_lastSaveError; }
 
+    // ---- Viewing the generated code: one viewer per document, made at first use by the installed maker
+    // (none headless) and kept for the document's life.
+    using SourceCodeViewerFactory = std::function<std::unique_ptr<SourceCodeViewer>(SKTDocument&)>;
+    static void setSourceCodeViewerFactory(SourceCodeViewerFactory factory);
+    SourceCodeViewer* sourceCodeController() const { return m_sourceCodeController.get(); }
+    // Generates the page as for publishing (FTPUploadFlag 999 meanwhile), on the responsive path when asked
+    // and the product is responsive, under the page name (taken from the file name, else "untitled", when
+    // the page has none), and shows the code in the viewer. Answers the code.
+    QString showSourceCode(bool responsiveOutput);
+
+public Q_SLOTS:
+    // The menu commands: the page's code as published, or as placed on the canvas.
+    void showOrHideSourceCode() { showSourceCode(true); }
+    void showOrHideSourceCodeStatic() { showSourceCode(false); }
+    // The viewer's copy button: its whole text to the clipboard as plain text, confirmed by an alert.
+    void grabSourceCode();
+
+public:
     // ---- Reading a stored page back (the loader throws PageReadError for a page it cannot read)
     // The element records of the page text, highest stacking number first; fills pageRecords() and the
     // page settings it reads, and notSupportedFontSet with the families this machine lacks.
@@ -474,6 +493,7 @@ private:
     DocumentUndoManager m_undoManager;
 
     std::unique_ptr<DocumentWindow> m_windowController;
+    std::unique_ptr<SourceCodeViewer> m_sourceCodeController;
     SaveOperation m_saveOperation;
     QString m_fileLocation;
     bool m_draft = false;

@@ -1,4 +1,4 @@
-#include "window/menu/CanvasContextMenu.h"
+#include "canvas/view/CanvasContextMenu.h"
 
 #include "canvas/view/SKTGraphicView.h"
 
@@ -32,23 +32,26 @@ const Entry kEntries[] = {
     {"Center On Page", "centerGroup"},
     {"Center Within Group", "centerWithinGroup"},
     {"Center On Canvas", "centerOnCanvas"},
+    {"", ""},
+    {"Configure Table Grid...", "configureTableGrid"},
+    {"Edit Slideshow...", "editSlideshow"},
 };
 // clang-format on
 
-void validateItems(const QMenu& menu, SKTGraphicView& canvas)
+} // namespace
+
+namespace CanvasContextMenu {
+
+void validate(const QMenu& menu, SKTGraphicView& canvas)
 {
     for (QAction* item : menu.actions()) {
         if (item->isSeparator())
             continue;
         canvas.validateMenuItem(item);
         if (const QMenu* submenu = item->menu())
-            validateItems(*submenu, canvas);
+            validate(*submenu, canvas);
     }
 }
-
-} // namespace
-
-namespace CanvasContextMenu {
 
 QMenu* build(SKTGraphicView& canvas, QWidget* owner)
 {
@@ -73,7 +76,7 @@ QMenu* build(SKTGraphicView& canvas, QWidget* owner)
                              [&canvas, method] { QMetaObject::invokeMethod(&canvas, method.constData()); });
         }
     }
-    QObject::connect(menu, &QMenu::aboutToShow, &canvas, [menu, &canvas] { validateItems(*menu, canvas); });
+    QObject::connect(menu, &QMenu::aboutToShow, &canvas, [menu, &canvas] { validate(*menu, canvas); });
     return menu;
 }
 

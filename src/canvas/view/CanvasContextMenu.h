@@ -11,5 +11,7 @@ namespace CanvasContextMenu {
 
 // A menu owned by `owner` that sends its actions to the canvas.
 QMenu* build(SKTGraphicView& canvas, QWidget* owner);
+// Shows and enables each item of the menu and its submenus as the canvas decides for its selection.
+void validate(const QMenu& menu, SKTGraphicView& canvas);
 
 } // namespace CanvasContextMenu
