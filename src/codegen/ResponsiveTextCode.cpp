@@ -82,10 +82,12 @@ TextFacts factsOf(myTextView& cell, const SKTTable& table, const PageCodeContext
 }
 
 // The text as HTML lines: every line end is a break, so a CR LF pair gives two. Typed markup is escaped
-// where the product's pages keep text boxes as typed text.
-QString htmlLines(const QString& text)
+// where the product's pages keep text boxes as typed text; what is typed into a cell is text everywhere
+// but in products whose text boxes hold HTML, as the table grid writes it.
+QString htmlLines(const QString& text, bool isCell)
 {
-    const bool escape = ElementCodeParts::escapesTypedMarkup(true);
+    const bool escape =
+        isCell ? !DataCentre::profile().htmlTextBoxes : ElementCodeParts::escapesTypedMarkup(true);
     QStringList lines;
     QString line;
     for (const QChar c : text) {
@@ -292,7 +294,7 @@ template <class Element> CodeWidgetHelper generate(Element& e, const TextFacts& 
 
     CodeWidgetHelper code;
     code.setHeaderString(header);
-    code.setBodyString(html(e, p, n, htmlLines(facts.text), inlineStyle));
+    code.setBodyString(html(e, p, n, htmlLines(facts.text, facts.isCell), inlineStyle));
     if (clickable)
         code.setJavaScriptString(clickScript(p, n, e.onClickShowString(), e.onClickHideString()));
     code.setRect(facts.bounds.x(), facts.bounds.y(), facts.bounds.width(), facts.bounds.height());

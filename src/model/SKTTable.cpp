@@ -2,6 +2,7 @@
 
 #include "model/GraphicPropertyTable.h"
 #include "model/text/SharedTextLayout.h"
+#include "profile/DataCentre.h"
 
 #include <QTextDocument>
 
@@ -251,6 +252,25 @@ void SKTTable::addIntoImageArray(const std::shared_ptr<TransformView>& picture)
     if (picture->rowSpot() != kNoNumber && picture->columnSpot() != kNoNumber)
         m_imageArray.append(picture);
     didChangeValueForKey(kImageArrayKey);
+}
+
+QRect SKTTable::grabOverLappingSectionCell(const GraphicList& graphics, const QPointF& point)
+{
+    for (const std::shared_ptr<SKTGraphic>& graphic : graphics) {
+        const auto* section = qobject_cast<const SKTTable*>(graphic.get());
+        if (!section || !section->isSectionContainer())
+            continue;
+        const std::optional<CellSpot> spot = section->spotAt(point.x(), point.y());
+        if (!spot)
+            continue;
+        QRect cell = section->grabSelectedCellRect(spot->row, spot->column);
+        if (DataCentre::profile().responsiveDesign) {
+            cell.translate(0, int(section->topMarginInPx() + section->topPaddingInPx()));
+            cell.setHeight(cell.height() - int(section->bottomPaddingInPx() + section->bottomMarginInPx()));
+        }
+        return cell;
+    }
+    return {};
 }
 
 // ---- Geometry

@@ -74,6 +74,10 @@ public:
     // Puts the picture at its spot, replacing the one there; a picture without a row or column only
     // removes the one at its spot.
     void addIntoImageArray(const std::shared_ptr<TransformView>& picture);
+    // The cell rectangle of the first section of the list whose grid holds the point; on the responsive
+    // designers it starts below the section's top margin and padding and ends above its bottom ones. The
+    // zero rectangle under every section.
+    static QRect grabOverLappingSectionCell(const GraphicList& graphics, const QPointF& point);
 
     // ---- Geometry
     // The width of all columns with the gaps and the box paddings and margins; the same for the rows.

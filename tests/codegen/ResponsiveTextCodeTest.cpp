@@ -266,3 +266,16 @@ TEST_F(ResponsiveTextCodeTest, InlineStylesGoIntoTheDivForMail)
                        "color:#112233;background-color:#FFFFFF;font-family:\"Bob&#39;s Hand\";")))
         << body.toStdString();
 }
+
+TEST_F(ResponsiveTextCodeTest, WhatIsTypedIntoACellIsWrittenAsTextUnlessBoxesHoldHtml)
+{
+    CellOnPage onPage(page);
+    onPage.cell->textStorage()->setPlainText(QStringLiteral("Fish & <b>chips</b>"));
+    const auto body = [&] {
+        return ResponsiveTextCode::generateTextViewCode(*onPage.cell, *onPage.table, page).bodyString();
+    };
+    EXPECT_EQ(body(), QStringLiteral("<div class=tableGrid3text2 id=tableGrid3text2>Fish &amp; "
+                                     "&lt;b&gt;chips&lt;/b&gt;</div>\n"));
+    DataCentre::mutableProfile().htmlTextBoxes = true;
+    EXPECT_TRUE(body().contains(QStringLiteral(">Fish & <b>chips</b></div>")));
+}

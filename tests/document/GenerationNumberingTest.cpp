@@ -1,4 +1,5 @@
 #include "DocumentTestSupport.h"
+#include "document/writing/PageImage.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTLine.h"
 #include "model/SKTSlideshow.h"
@@ -105,4 +106,43 @@ TEST_F(GenerationNumberingTest, OnlyASlideshowNeedsTheScripts)
     EXPECT_FALSE(document.needJqueryScripts());
     add(std::make_shared<SKTSlideshow>());
     EXPECT_TRUE(document.needJqueryScripts());
+}
+
+TEST_F(GenerationNumberingTest, AFileIsInUseWhileAnImageOfThePageNamesIt)
+{
+    document.setPageName(QStringLiteral("home"));
+    const auto named = [](const QString& name, const QString& templateName, bool masked = false) {
+        auto record = TransformView::initWithFrame(QRectF());
+        record->setImageName(name);
+        record->setImageType(QStringLiteral("png"));
+        record->setTemplateName(templateName);
+        if (masked) {
+            QImage mask(2, 2, QImage::Format_ARGB32);
+            mask.fill(Qt::black);
+            record->setMaskImage(mask);
+        }
+        return PageImage(record);
+    };
+    const PageImageList images = {named(QStringLiteral("image1"), QStringLiteral("home")),
+                                  named(QStringLiteral("image2"), QStringLiteral("basetemplate"), true)};
+    struct Case {
+        const char* file;
+        const char* extension;
+        bool inUse;
+    };
+    const Case cases[] = {
+        {"image1", "png", true},         {"image1@2x", "png", true}, {"image1o", "png", true},
+        {"image1", "jpg", false},        {"image1x", "png", false},  {"image2", "png", false},
+        {"image2_mask", "png", true},    {"background", "png", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(document.isImageInUse(QString::fromLatin1(c.file), QString::fromLatin1(c.extension), images),
+                  c.inUse)
+            << c.file << "." << c.extension;
+    }
+    document.setBackgroundImageFlag(1);
+    EXPECT_TRUE(document.isImageInUse(QStringLiteral("backgroundo"), QStringLiteral("JPG"), images));
+    document.setUseBaseTemplateFlag(1);
+    EXPECT_FALSE(document.isImageInUse(QStringLiteral("background"), QStringLiteral("PNG"), images))
+        << "a page on the base template shows the template's background";
 }

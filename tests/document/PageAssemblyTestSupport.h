@@ -5,8 +5,12 @@
 #include "document/format/PageText.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
+#include "model/SKTTable.h"
 #include "model/SKTText.h"
+#include "platform/Bundle.h"
 #include "platform/Format.h"
+#include "profile/ProductSelection.h"
+#include "profile/print/PrintSheetCatalogue.h"
 #include "platform/transfer/ZipArchive.h"
 
 #include <QDir>
@@ -63,6 +67,50 @@ inline std::shared_ptr<SKTLine> line(const QPointF& begin, const QPointF& end)
     made->initWithProperties(properties);
     made->setBeginPoint(begin);
     made->setEndPoint(end);
+    return made;
+}
+
+// A column of a section: its place on the canvas and its Bootstrap counts (xs, sm, md, lg).
+inline std::shared_ptr<myTextView> sectionColumn(const QRectF& r, int xs, int sm, int md, int lg,
+                                                 const QString& color)
+{
+    auto column = myTextView::initWithFrame(r);
+    column->setOriginX(int(r.x()));
+    column->setOriginY(int(r.y()));
+    column->setWidth(int(r.width()));
+    column->setHeight(int(r.height()));
+    column->setXsGridColumns(xs);
+    column->setSmallGridColumns(sm);
+    column->setMediumGridColumns(md);
+    column->setLargeGridColumns(lg);
+    column->setBackgroundHexColorString(color);
+    column->setTextHexColorString(QStringLiteral("000000"));
+    column->setTextColorString(QStringLiteral("000000"));
+    return column;
+}
+
+// A section of one row of the columns, left to right.
+inline std::shared_ptr<SKTTable> section(const QRectF& bounds, const myTextViewList& columns)
+{
+    auto made = std::make_shared<SKTTable>();
+    made->setGridType(QStringLiteral("section"));
+    made->setBackgroundHexColorString(QStringLiteral("FFFFFF"));
+    // The box-model levels a section starts with on the canvas.
+    for (void (SKTGraphic::*setLevel)(QString) :
+         {&SKTGraphic::setTopPaddingLevelString, &SKTGraphic::setBottomPaddingLevelString,
+          &SKTGraphic::setLeftPaddingLevelString, &SKTGraphic::setRightPaddingLevelString,
+          &SKTGraphic::setTopMarginLevelString, &SKTGraphic::setBottomMarginLevelString,
+          &SKTGraphic::setLeftMarginLevelString, &SKTGraphic::setRightMarginLevelString})
+        (made.get()->*setLevel)(QStringLiteral("None"));
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        columns.at(i)->setRowSpot(0);
+        columns.at(i)->setColumnSpot(int(i));
+    }
+    made->setNumOfRows(1);
+    made->setNumOfColumns(int(columns.size()));
+    made->setCellHelperArray(columns);
+    // With its cells in place the resize rule keeps bounds that equal the cells' total.
+    made->setBounds(bounds);
     return made;
 }
 
@@ -157,3 +205,44 @@ protected:
 
     QString location; // the page document
 };
+
+// A page of one of the responsive designers (the website designer unless the test launches another), with
+// the test's working folders; the profile and print sheets of the default product come back afterwards.
+class ResponsiveDesignerTest : public ReopenedPageTest {
+protected:
+    void SetUp() override
+    {
+        ReopenedPageTest::SetUp();
+        launchAs(QStringLiteral("Brevold Responsive Website Designer"));
+        document.setEncodingType(QStringLiteral("UTF-8"));
+    }
+    void TearDown() override
+    {
+        Bundle::main().load(Bundle::defaultResourcesPath());
+        DataCentre::loadPrintLabels();
+        ReopenedPageTest::TearDown();
+    }
+
+    void launchAs(const QString& displayName)
+    {
+        const ProductProfile before = DataCentre::profile();
+        Bundle::main().setInfoValue(QStringLiteral("CFBundleDisplayName"), displayName);
+        DataCentre::runAppSpecificSetups();
+        ProductProfile& profile = DataCentre::mutableProfile();
+        profile.workingFolderPath = before.workingFolderPath;
+        profile.tempSaveFolder = before.tempSaveFolder;
+        profile.receivedPagesFolderName = before.receivedPagesFolderName;
+        profile.screenshotSize = before.screenshotSize;
+    }
+
+    // The published page as publishing writes it, at `path` in the test's home.
+    QByteArray publishedPage(const QString& path = QStringLiteral("published/home.html"))
+    {
+        const QString file = pathInHome(path);
+        QDir().mkpath(QFileInfo(file).path());
+        EXPECT_TRUE(document.exportPublishVersion(file));
+        QFile read(file);
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    }
+};
+

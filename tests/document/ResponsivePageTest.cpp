@@ -3,11 +3,9 @@
 #include "PageAssemblyTestSupport.h"
 #include "document/writing/PageLibraries.h"
 #include "model/SKTTable.h"
-#include "platform/Bundle.h"
-#include "profile/ProductSelection.h"
-#include "profile/print/PrintSheetCatalogue.h"
 
 #include <QCoreApplication>
+#include <QTextDocument>
 
 #include <QProcess>
 #include <QUrl>
@@ -17,35 +15,7 @@ namespace {
 using namespace PageObjects;
 
 const QString kChromium = QStringLiteral("/usr/bin/chromium");
-const QString kWebsiteDesigner = QStringLiteral("Brevold Responsive Website Designer");
 const QString kEmailDesigner = QStringLiteral("Brevold Responsive Email Designer");
-
-// A column of a section: its place on the canvas and its Bootstrap counts (xs, sm, md, lg).
-std::shared_ptr<myTextView> sectionColumn(const QRectF& r, int xs, int sm, int md, int lg,
-                                          const QString& color)
-{
-    auto column = myTextView::initWithFrame(r);
-    column->setOriginX(int(r.x()));
-    column->setOriginY(int(r.y()));
-    column->setWidth(int(r.width()));
-    column->setHeight(int(r.height()));
-    column->setXsGridColumns(xs);
-    column->setSmallGridColumns(sm);
-    column->setMediumGridColumns(md);
-    column->setLargeGridColumns(lg);
-    column->setBackgroundHexColorString(color);
-    return column;
-}
-
-std::shared_ptr<SKTTable> section(const QRectF& bounds, const myTextViewList& columns)
-{
-    auto made = std::make_shared<SKTTable>();
-    made->setGridType(QStringLiteral("section"));
-    made->setBounds(bounds);
-    made->setBackgroundHexColorString(QStringLiteral("FFFFFF"));
-    made->setCellHelperArray(columns);
-    return made;
-}
 
 // Headless Chromium on a file of this machine only.
 QByteArray runChromium(const QString& profileFolder, const QStringList& arguments)
@@ -76,34 +46,8 @@ int firstRowOf(const QImage& picture, int x, const QColor& color)
     return -1;
 }
 
-class ResponsivePageTest : public ReopenedPageTest {
+class ResponsivePageTest : public ResponsiveDesignerTest {
 protected:
-    void SetUp() override
-    {
-        ReopenedPageTest::SetUp();
-        launchAs(kWebsiteDesigner);
-        document.setEncodingType(QStringLiteral("UTF-8"));
-    }
-    void TearDown() override
-    {
-        Bundle::main().load(Bundle::defaultResourcesPath());
-        DataCentre::loadPrintLabels();
-        ReopenedPageTest::TearDown();
-    }
-
-    // The product's own profile, with this test's working folders.
-    void launchAs(const QString& displayName)
-    {
-        const ProductProfile before = DataCentre::profile();
-        Bundle::main().setInfoValue(QStringLiteral("CFBundleDisplayName"), displayName);
-        DataCentre::runAppSpecificSetups();
-        ProductProfile& profile = DataCentre::mutableProfile();
-        profile.workingFolderPath = before.workingFolderPath;
-        profile.tempSaveFolder = before.tempSaveFolder;
-        profile.receivedPagesFolderName = before.receivedPagesFolderName;
-        profile.screenshotSize = before.screenshotSize;
-    }
-
     // A page of two sections: a title row of one column, and a row of three coloured columns with a text in
     // each; a text outside every section is not on the published page.
     void addTwoSections()
@@ -119,16 +63,6 @@ protected:
                     {sectionColumn(QRectF(0, 100, 300, 200), 12, 12, 4, 4, QStringLiteral("FF0000")),
                      sectionColumn(QRectF(300, 100, 300, 200), 12, 12, 4, 4, QStringLiteral("00FF00")),
                      sectionColumn(QRectF(600, 100, 300, 200), 12, 12, 4, 4, QStringLiteral("0000FF"))}));
-    }
-
-    // The published page as publishing writes it.
-    QByteArray publishedPage()
-    {
-        const QString path = pathInHome(QStringLiteral("published/home.html"));
-        QDir().mkpath(QFileInfo(path).path());
-        EXPECT_TRUE(document.exportPublishVersion(path));
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
@@ -252,6 +186,57 @@ TEST_F(ResponsivePageTest, ThePageRoundTrips)
     const QString copy = pathInHome(QStringLiteral("documents/copy.velk"));
     ASSERT_TRUE(opened.saveThisPage(copy, 0));
     EXPECT_EQ(pageTextIn(copy, QStringLiteral("home.html")), saved);
+}
+
+TEST_F(ResponsivePageTest, APageOfSectionsRoundTrips)
+{
+    addTwoSections();
+    const QString published = document.generateSourceCode(QStringLiteral("home"), 1);
+    ASSERT_TRUE(document.saveThisPage(location, 0));
+    const QString saved = pageTextIn(location, QStringLiteral("home.html"));
+    ASSERT_FALSE(saved.isEmpty());
+
+    SKTDocument opened;
+    opened.setFileLocation(location);
+    ASSERT_TRUE(opened.refreshDocument());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(opened.savingRefusal().isEmpty());
+    ASSERT_EQ(opened.graphics().size(), document.graphics().size());
+    EXPECT_EQ(opened.generateSourceCode(opened.pageName(), 1), published);
+    const QString copy = pathInHome(QStringLiteral("documents/copy.velk"));
+    ASSERT_TRUE(opened.saveThisPage(copy, 0));
+    const QStringList again = pageTextIn(copy, QStringLiteral("home.html")).split(QLatin1Char('\n'));
+    const QStringList first = saved.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < std::min(again.size(), first.size()); ++i)
+        ASSERT_EQ(again.at(i).toStdString(), first.at(i).toStdString()) << "line " << i;
+    EXPECT_EQ(again.size(), first.size());
+}
+
+TEST_F(ResponsivePageTest, ATableInASectionShowsItsCellsOnlyThroughItsGrid)
+{
+    myTextViewList cells;
+    for (int column = 0; column < 2; ++column) {
+        auto cell = myTextView::initWithFrame(QRectF(0, 0, 100, 30));
+        cell->setRowSpot(0);
+        cell->setColumnSpot(column);
+        cell->setWidth(100);
+        cell->setHeight(30);
+        cell->setTextStorage(std::make_shared<QTextDocument>(QStringLiteral("Cell <%1>").arg(column)));
+        cell->setTextColorString(QStringLiteral("000000"));
+        cell->setBackgroundHexColorString(QStringLiteral("CLEAR0"));
+        cells << cell;
+    }
+    auto table = std::make_shared<SKTTable>();
+    table->initWithProperties({{QStringLiteral("bounds"), QStringLiteral("{{20, 20}, {200, 30}}")},
+                               {QStringLiteral("numOfColumns"), QStringLiteral("2")},
+                               {QStringLiteral("numOfRows"), QStringLiteral("1")},
+                               {QStringLiteral("cellArray"), QVariant::fromValue(cells)}});
+    add(table);
+    add(section(QRectF(0, 0, 900, 100),
+                {sectionColumn(QRectF(0, 0, 900, 100), 12, 12, 12, 12, QStringLiteral("FFFFFF"))}));
+    const QByteArray page = publishedPage();
+    EXPECT_EQ(page.count("Cell &lt;0&gt;"), 1) << page.toStdString();
+    EXPECT_EQ(htmlTexts(page, "//div[contains(@class,'col-md-12')]//td").size(), 2);
 }
 
 TEST(ColumnClearing, EachBreakpointClearsItsOwnClassOnly)

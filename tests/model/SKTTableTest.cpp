@@ -458,3 +458,42 @@ TEST(SKTTableTest, TheCellUnderTheTouchIsEditedExceptInSections)
     refused(QStringLiteral("outside every cell"));
     TextEditorFactory::setCurrent(nullptr);
 }
+
+TEST(SKTTableTest, TheSectionCellUnderAPointIsTheFirstSectionsInListOrder)
+{
+    ScopedProfile profile;
+    const auto plain = table(1, 2, 100, 40, 0, 0, QPointF(0, 0));
+    const auto first = table(1, 2, 100, 40, 0, 0, QPointF(0, 0));
+    first->setGridType(QStringLiteral("section"));
+    const auto second = table(1, 1, 300, 80, 0, 0, QPointF(0, 0));
+    second->setGridType(QStringLiteral("sectionTemplate"));
+    const GraphicList graphics = {plain, first, second};
+
+    EXPECT_EQ(SKTTable::grabOverLappingSectionCell(graphics, QPointF(150, 10)), QRect(100, 0, 100, 40));
+    EXPECT_EQ(SKTTable::grabOverLappingSectionCell(graphics, QPointF(250, 60)), QRect(0, 0, 300, 80))
+        << "a point the first section does not hold";
+    EXPECT_TRUE(SKTTable::grabOverLappingSectionCell(graphics, QPointF(400, 10)).isNull());
+    EXPECT_TRUE(SKTTable::grabOverLappingSectionCell({plain}, QPointF(10, 10)).isNull())
+        << "only sections count";
+
+    profile->responsiveDesign = true;
+    first->setTopMarginInPx(5);
+    first->setTopPaddingInPx(3);
+    first->setBottomPaddingInPx(4);
+    EXPECT_EQ(SKTTable::grabOverLappingSectionCell(graphics, QPointF(150, 10)), QRect(100, 8, 100, 36))
+        << "below the top margin and padding, above the bottom ones";
+}
+
+TEST(SKTTableTest, TheBackgroundPictureShowsTheBoxSizedPartOfItUnscaled)
+{
+    ScopedProfile profile;
+    const auto t = table(1, 1, 40, 40, 0, 0, QPointF(10, 10));
+    auto background = pictureRecord(200, 200);
+    background->setImage(splitPicture(200, 200, Qt::red, Qt::blue));
+    t->setTableBackgroundArray({background});
+    t->setTableBackgroundImage(background);
+    const QImage drawn = drawnOnWhite(*t, 80, 80);
+    EXPECT_TRUE(isNear(drawn.pixel(30, 45), Qt::red)) << "scaled to the box it would be blue here";
+    EXPECT_TRUE(isNear(drawn.pixel(5, 5), Qt::white)) << "nothing outside the box";
+    EXPECT_TRUE(isNear(drawn.pixel(55, 30), Qt::white));
+}

@@ -3,6 +3,9 @@
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
 #include "codegen/GenerationPreparation.h"
+#include "codegen/PageCodeContext.h"
+#include "codegen/ResponsiveTextCode.h"
+#include "model/SKTTable.h"
 
 #include <QTextDocument>
 
@@ -13,6 +16,23 @@ std::shared_ptr<myTextView> WidgetTable::grabSelectedTableCellHelper(int row, in
             return cell;
     }
     return nullptr;
+}
+
+WidgetTable WidgetTable::of(const SKTTable& table, const PageCodeContext& page)
+{
+    WidgetTable widget;
+    widget.elementNumber = page.layerOf(&table);
+    widget.numOfRows = table.numOfRows();
+    widget.numOfColumns = table.numOfColumns();
+    widget.padding = table.padding();
+    widget.bounds = table.bounds();
+    widget.cellHelperArray = table.cellHelperArray();
+    widget.imageArray = table.imageArray();
+    widget.pageName = page.pageName;
+    widget.cellTextCode = [&table, page](myTextView& cell) {
+        return ResponsiveTextCode::generateTextViewCode(cell, table, page);
+    };
+    return widget;
 }
 
 namespace WidgetParts {

@@ -9,6 +9,9 @@
 
 #include <functional>
 
+class SKTTable;
+struct PageCodeContext;
+
 // What the generator of a grid web component (a navigation bar, the drop-down menu, a panel, the text
 // carousel, a photo with hover caption) reads of its table graphic. The page document fills it from the
 // table; the generators sit below the document and see nothing else of it.
@@ -31,6 +34,10 @@ struct WidgetTable {
 
     // The cell at the spot (both from 0); none when the table has no cell there.
     std::shared_ptr<myTextView> grabSelectedTableCellHelper(int row, int column) const;
+
+    // What the widget generators read of a table of the page; its cells are written by the responsive
+    // text code. The table must outlive the result.
+    static WidgetTable of(const SKTTable& table, const PageCodeContext& page);
 };
 
 // Pieces the widget generators share.

@@ -2,6 +2,7 @@
 #include "codegen/PageCodeContext.h"
 #include "codegen/RuleWriter.h"
 #include "codegen/TableGridCode.h"
+#include "codegen/widgets/WidgetCode.h"
 #include "document/core/SKTDocument.h"
 #include "document/format/PageFileFormat.h"
 #include "document/writing/PageAssembly.h"
@@ -19,18 +20,8 @@ namespace Property = PageFile::Property;
 
 namespace {
 
-// Grid types that are not plain tables: sections are arranged by the responsive page, and each web
-// component has a generator of its own.
+// Sections are arranged with the responsive page; each web component has a generator of its own.
 const QStringList kSectionTypes = {QStringLiteral("section"), QStringLiteral("sectionTemplate")};
-const QStringList kWebComponentTypes = {QStringLiteral("photo_hover_caption"),
-                                        QStringLiteral("text_carousel"),
-                                        QStringLiteral("collapsible_text_panel"),
-                                        QStringLiteral("collapsible_image_panel"),
-                                        QStringLiteral("navbar"),
-                                        QStringLiteral("navbar_centered"),
-                                        QStringLiteral("dropdownmenu"),
-                                        QStringLiteral("navbar_fixed"),
-                                        QStringLiteral("navbar_fixed_centered")};
 
 QString tableGridRule(PageAssembly& page, SKTTable& table, int number)
 {
@@ -107,6 +98,22 @@ void handOnCells(PageAssembly& page, const SKTTable& table, GraphicList& list)
     }
 }
 
+// A web component stands on the responsive page only inside a section cell, where the arrangement places
+// it by the table's own frame.
+void writeWebComponent(PageAssembly& page, const SKTTable& table, WidgetCode::Generator generate)
+{
+    const PageCodeContext context = page.codeContext();
+    const QRect cell = SKTTable::grabOverLappingSectionCell(context.graphics, table.bounds().topLeft());
+    if (!cell.isNull()) {
+        if (std::optional<CodeWidgetHelper> record = generate(WidgetTable::of(table, context))) {
+            const QRectF b = table.bounds();
+            record->setRect(b.x(), b.y(), b.width(), b.height());
+            page.lists.sourceCodeArray.append(*record);
+        }
+    }
+    handOnCells(page, table, page.lists.textViewArray);
+}
+
 } // namespace
 
 void SKTDocument::populateTableNumbers()
@@ -148,13 +155,17 @@ void writeTables(PageAssembly& page)
 {
     const ProductProfile& profile = DataCentre::profile();
     const GraphicList& tables = page.lists.tableArray;
+    // The cells are written where the tables place them, drawn or not; a web component asks for the
+    // section cell it lies in, so every section is laid out before any table is written.
+    for (const std::shared_ptr<SKTGraphic>& graphic : tables) {
+        if (auto* table = qobject_cast<SKTTable*>(graphic.get()))
+            table->layOutCells();
+    }
     int number = 0;
     for (auto it = tables.crbegin(); it != tables.crend(); ++it, ++number) {
         auto* table = qobject_cast<SKTTable*>(it->get());
         if (!table)
             continue;
-        // The cells are written where the table places them, drawn or not.
-        table->layOutCells();
         // The background picture is written with the page's images.
         if (table->tableBackgroundImage() && table->selectable())
             page.lists.imageViewArray.append(PageImage(table->tableBackgroundImage()));
@@ -175,9 +186,12 @@ void writeTables(PageAssembly& page)
         }
 
         if (page.responsiveOutput()) {
-            // Sections are arranged with the responsive page, web components by their own generators.
-            if (kSectionTypes.contains(table->gridType()) || kWebComponentTypes.contains(table->gridType()))
+            if (kSectionTypes.contains(table->gridType()))
                 continue;
+            if (const WidgetCode::Generator generate = WidgetCode::generatorForGridType(table->gridType())) {
+                writeWebComponent(page, *table, generate);
+                continue;
+            }
             handOnCells(page, *table, page.lists.textViewArray);
             page.lists.sourceCodeArray.append(page.document.generateTableCode(*table, page.publish));
         } else {

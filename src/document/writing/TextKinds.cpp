@@ -126,7 +126,8 @@ void writeTextBoxes(PageAssembly& page)
         // the boxes; both are built with those pages.
         page.pieces.textBody += textBoxBody(box, number, escape);
         auto* text = qobject_cast<SKTText*>(&box);
-        if (responsive && text) {
+        // A table cell is on the responsive page through its table's record already.
+        if (responsive && text && !page.lists.tableCellOfBox.contains(&box)) {
             CodeWidgetHelper record = ResponsiveTextCode::generateTextViewCode(*text, page.codeContext());
             const QRectF b = box.bounds();
             record.setRect(b.x(), b.y(), b.width(), b.height());
