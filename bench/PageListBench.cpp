@@ -77,28 +77,28 @@ int main(int argc, char** argv)
     window->show();
     window->setOpenWebsiteFolderPath(site);
 
-    BenchPage::Times shows;
-    BenchPage::Times unzips;
+    Bench::Times shows;
+    Bench::Times unzips;
     const QString loop = QStringLiteral("mkdir -p \"$0\" && for f in *.%1; do unzip -q -o \"$f\" -d \"$0/$f\" || exit 1; done")
                              .arg(profile.documentExtension);
     for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         window->refreshWebsite();
         QApplication::processEvents();
-        shows.add(BenchPage::millisecondsSince(start));
+        shows.add(Bench::millisecondsSince(start));
         if (window->siteIconArray().size() != pages || document.pageLoadFailed()) {
             std::fprintf(stderr, "the page list shows %lld of %d pages\n",
                          qlonglong(window->siteIconArray().size()), pages);
             return 1;
         }
         const QString out = QDir(work.path()).filePath(QStringLiteral("unzipped%1").arg(run));
-        unzips.add(BenchPage::timedTool(QStringLiteral("sh"), {QStringLiteral("-c"), loop, out}, site));
+        unzips.add(Bench::timedTool(QStringLiteral("sh"), {QStringLiteral("-c"), loop, out}, site));
     }
     std::printf(
         "PageListBench: %d pages of 20 text boxes and 2 photo-like images, %d runs, page document %lld "
         "bytes\n",
         pages, runs, qlonglong(QFileInfo(first).size()));
-    BenchPage::printRow("scan and show", shows, unzips, "unzip");
+    Bench::printRow("scan and show", shows, unzips, "unzip");
     if (!screenshot.isEmpty())
         window->grab().save(screenshot);
     return 0;

@@ -159,8 +159,8 @@ protected:
         gallery->setBounds(QRectF(0, 380, 600, 160));
         gallery->setNumOfRows(1);
         gallery->setNumOfColumns(3);
-        gallery->setImageArray({paintedPicture(QStringLiteral("image3"), 0, 0),
-                                paintedPicture(QStringLiteral("image4"), 0, 1)});
+        gallery->setImageArray(
+            {paintedPicture(QStringLiteral("image3"), 0, 0), paintedPicture(QStringLiteral("image4"), 0, 1)});
         add(gallery);
         for (const int x : {0, 450}) {
             add(widget(QStringLiteral("collapsible_text_panel"), 2, 1, QPointF(x, 580), QSize(300, 40),
@@ -283,7 +283,8 @@ TEST_F(WidgetPageTest, NavigationCarouselGalleryAndPanelsWorkInABrowser)
     EXPECT_EQ(probe.first(), QStringLiteral("0 1 true #clicked 10 home/image4o.PNG")) << dom.toStdString();
 }
 
-// Crashes while reopening the saved page; left off until the crash is found.
+// Fails today: the hover caption comes back with three pictures instead of one, so the page is not written
+// the same; off until the reading of widget pictures is mended.
 TEST_F(WidgetPageTest, DISABLED_APageWithWebComponentsOpensEditableAndWritesTheSamePages)
 {
     addWidgetPage();
@@ -292,7 +293,8 @@ TEST_F(WidgetPageTest, DISABLED_APageWithWebComponentsOpensEditableAndWritesTheS
     caption->setImageArray({paintedPicture(QStringLiteral("image6"), 0, 0)});
     add(caption);
     const QString published = document.generateSourceCode(QStringLiteral("home"), 1);
-    ASSERT_TRUE(published.contains(QStringLiteral("<img src=\"home/image6o.PNG\">"))) << qPrintable(published);
+    ASSERT_TRUE(published.contains(QStringLiteral("<img src=\"home/image6o.PNG\">")))
+        << qPrintable(published);
     ASSERT_TRUE(document.saveThisPage(location, 0));
     const QString saved = pageTextIn(location, QStringLiteral("home.html"));
     ASSERT_FALSE(saved.isEmpty());
@@ -314,7 +316,11 @@ TEST_F(WidgetPageTest, DISABLED_APageWithWebComponentsOpensEditableAndWritesTheS
         for (const auto& cell : before->cellHelperArray()) {
             const auto reopened = after->grabSelectedTableCellHelper(cell->rowSpot(), cell->columnSpot());
             ASSERT_TRUE(reopened) << i;
-            EXPECT_EQ(reopened->textStorage()->toPlainText(), cell->textStorage()->toPlainText()) << i;
+            // A cell that holds only a picture has no text.
+            const auto plainText = [](const auto& c) {
+                return c->textStorage() ? c->textStorage()->toPlainText() : QString();
+            };
+            EXPECT_EQ(plainText(reopened), plainText(cell)) << i;
             if (before->gridType() != u"section")
                 EXPECT_EQ(reopened->link(), cell->link()) << i;
         }

@@ -141,7 +141,7 @@ const QList<Item>& items()
         {"photoMenu", "selectPhotosInputFolderMenuItem", "Select Photos Folder...", "selectPhotosInputFolder", ""},
         {"printMenu", "", "Print Same Labels...", "printSheetWithSameLabels", ""},
         {"printMenu", "", "Print Different Labels...", "printSheetWithDifferentLabels", ""},
-        {"printMenu", "printSettingsMenuItem", "Print Settings...", "launchPrintSettings", ""},
+        {"printMenu", "", "Print Settings...", "launchPrintSettings", ""},
         {"profileMenu", "addNewPatientMenuItem", "Add New Patient", "addNewPatient", ""},
         {"profileMenu", "updateProfileMenuItem", "Update Profile", "updateProfile", ""},
 
