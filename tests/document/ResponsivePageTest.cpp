@@ -1,4 +1,5 @@
 #include "document/writing/ResponsivePage.h"
+#include "Chromium.h"
 #include "HtmlParsing.h"
 #include "PageAssemblyTestSupport.h"
 #include "document/writing/PageLibraries.h"
@@ -7,34 +8,13 @@
 #include <QCoreApplication>
 #include <QTextDocument>
 
-#include <QProcess>
 #include <QUrl>
 
 namespace {
 
 using namespace PageObjects;
 
-const QString kChromium = QStringLiteral("/usr/bin/chromium");
 const QString kEmailDesigner = QStringLiteral("Brevold Responsive Email Designer");
-
-// Headless Chromium on a file of this machine only.
-QByteArray runChromium(const QString& profileFolder, const QStringList& arguments)
-{
-    QProcess chromium;
-    chromium.start(kChromium, QStringList{QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                                          QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
-                                          QStringLiteral("--disable-background-networking"),
-                                          QStringLiteral("--host-resolver-rules=MAP * ~NOTFOUND"),
-                                          QStringLiteral("--hide-scrollbars"),
-                                          QStringLiteral("--user-data-dir=") + profileFolder} +
-                                  arguments);
-    if (!chromium.waitForFinished(90000)) {
-        chromium.kill();
-        chromium.waitForFinished();
-        return {};
-    }
-    return chromium.readAllStandardOutput();
-}
 
 // The first row from the top at which the picture has the colour in column x; -1 when none has.
 int firstRowOf(const QImage& picture, int x, const QColor& color)
@@ -92,7 +72,7 @@ TEST_F(ResponsivePageTest, TheWebsitePageIsBootstrapRowsOfTheSections)
 
 TEST_F(ResponsivePageTest, ColumnsStandSideBySideOnWideScreensAndStackOnNarrowOnes)
 {
-    if (!QFileInfo::exists(kChromium))
+    if (!QFileInfo::exists(Chromium::kPath))
         GTEST_SKIP() << "Chromium is not installed";
     const QString bootstrap = PageLibraries::sourceOf(QStringLiteral("bootstrap.min.css"));
     if (bootstrap.isNull())
@@ -112,9 +92,9 @@ TEST_F(ResponsivePageTest, ColumnsStandSideBySideOnWideScreensAndStackOnNarrowOn
 
     const auto shot = [&](int width) {
         const QString png = pathInHome(QStringLiteral("shot%1.png").arg(width));
-        runChromium(
-            pathInHome(QStringLiteral("chromium/%1/x").arg(width)).chopped(2),
-            {QStringLiteral("--screenshot=") + png, QStringLiteral("--window-size=%1,900").arg(width), url});
+        Chromium::run(pathInHome(QStringLiteral("chromium/%1/x").arg(width)).chopped(2),
+                      {QStringLiteral("--hide-scrollbars"), QStringLiteral("--screenshot=") + png,
+                       QStringLiteral("--window-size=%1,900").arg(width), url});
         return QImage(png).convertToFormat(QImage::Format_RGB32);
     };
     const QColor red(0xFF, 0, 0), green(0, 0xFF, 0), blue(0, 0, 0xFF);
