@@ -12,6 +12,7 @@
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -157,10 +158,19 @@ const RecordKeyTable<LineView>& lineKeyTable()
 }
 
 // A cell leaves the page file with its companion's text only; the table styles it afresh.
-void givePlainTextStorage(myTextView& cell)
+// The cell's text as the editor keeps it: every character in the font and colour its rule gave the text
+// view, so a reopened cell draws and is written again as it was saved.
+void giveTextStorage(myTextView& cell)
 {
     auto storage = std::make_shared<QTextDocument>();
-    storage->setPlainText(cell.textView() ? cell.textView()->string() : QString());
+    if (const std::shared_ptr<MTextView>& view = cell.textView()) {
+        storage->setDefaultFont(view->font());
+        QTextCharFormat characters;
+        characters.setFont(view->font(), QTextCharFormat::FontPropertiesAll);
+        if (view->textColor().isValid())
+            characters.setForeground(view->textColor());
+        QTextCursor(storage.get()).insertText(view->string(), characters);
+    }
     cell.setTextStorage(std::move(storage));
 }
 
@@ -223,7 +233,7 @@ GraphicPropertyDictionary tableProperties(TableGridView& record, const ElementRe
     myTextViewList cells;
     for (const Membership<myTextView>& member :
          membersOf(records, record.tableNumber(), &myTextView::tableNumber)) {
-        givePlainTextStorage(*member.record);
+        giveTextStorage(*member.record);
         cells.append(member.record);
     }
 
@@ -233,6 +243,9 @@ GraphicPropertyDictionary tableProperties(TableGridView& record, const ElementRe
         for (const Membership<TransformView>& member :
              membersOf(records, record.tableNumber(), &TransformView::tableNumber)) {
             TransformView& image = *member.record;
+            // A slide or gallery picture keeps whatever table number it was given; it is not the table's.
+            if (image.slideShowNumber() != kNoNumber || image.galleryNumber() != kNoNumber)
+                continue;
             if (image.rowSpot() == kNoNumber && image.columnSpot() == kNoNumber) {
                 image.setForceNonRetinaFlag(1);
                 backgrounds.append(member.record);
