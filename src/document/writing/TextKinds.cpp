@@ -7,6 +7,7 @@
 #include "codegen/TextElementCode.h"
 #include "document/core/SKTDocument.h"
 #include "document/format/PageFileFormat.h"
+#include "document/writing/FormPageFields.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
 #include "document/writing/TextBoxCode.h"
@@ -122,9 +123,10 @@ void writeTextBoxes(PageAssembly& page)
     for (auto it = boxes.crbegin(); it != boxes.crend(); ++it, ++number) {
         SKTGraphic& box = **it;
         page.pieces.textCss += TextBoxCode::ruleLine(page, box, number, TextBoxCode::Form::TextBox);
-        // Form fields take their own markup on form pages, and the responsive page its own records of
-        // the boxes; both are built with those pages.
-        page.pieces.textBody += textBoxBody(box, number, escape);
+        // Form fields and their labels take their own markup on form pages.
+        const std::optional<QString> formBody =
+            page.formPage() ? FormPageFields::body(page, box, number, escape) : std::nullopt;
+        page.pieces.textBody += formBody ? *formBody : textBoxBody(box, number, escape);
         auto* text = qobject_cast<SKTText*>(&box);
         // A table cell is on the responsive page through its table's record already.
         if (responsive && text && !page.lists.tableCellOfBox.contains(&box)) {
