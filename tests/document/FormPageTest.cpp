@@ -190,3 +190,33 @@ TEST_F(AssembledFormTest, FieldsAndSettingsComeBackUnchangedThroughEverySaveAndO
     EXPECT_EQ(pages.at(1), pages.at(0));
     EXPECT_EQ(pages.at(2), pages.at(0));
 }
+
+TEST_F(FormPageTest, ThePublishedResponsiveFormMailsWhatItsFieldRecordsRead)
+{
+    launchAs(QStringLiteral("Tazmir Responsive Form Designer"));
+    field(QStringLiteral("textLabel"), 3, -99, QStringLiteral("Name"), QRectF(20, 20, 200, 30));
+    field(QStringLiteral("text"), 3, -99, QStringLiteral("x"), QRectF(20, 60, 300, 30))->setFormRequiredFlag(1);
+    field(QStringLiteral("textLabel"), 4, -99, QStringLiteral("Fruit"), QRectF(20, 100, 200, 30));
+    field(QStringLiteral("checkbox"), 4, 1, QStringLiteral("Apple"), QRectF(20, 140, 15, 15));
+    field(QStringLiteral("textLabel"), 4, 1, QStringLiteral("Apple"), QRectF(40, 140, 100, 20));
+    field(QStringLiteral("submit"), 7, -99, QStringLiteral("Send it"), QRectF(20, 180, 120, 45));
+    add(PageObjects::section(QRectF(0, 0, 900, 300),
+                             {PageObjects::sectionColumn(QRectF(0, 0, 900, 300), 12, 12, 12, 12,
+                                                         QStringLiteral("FFFFFF"))}));
+    ASSERT_FALSE(savedPage().isEmpty());
+    const QString page = QString::fromUtf8(publishedPage(QStringLiteral("published/contact.php")));
+
+    EXPECT_TRUE(page.contains(QStringLiteral(
+        "<body>\n<form name=contact action=contact.php onsubmit=\"return validateForm();\" method=post>\n")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<input type=\"hidden\" name=email value=\"email\"></form>\n</body>")));
+    EXPECT_TRUE(page.contains(QRegularExpression(
+        QStringLiteral("<input class=\"form-control text\\d+\" type=\"text\" name=form3 required>"))));
+    EXPECT_TRUE(page.contains(QStringLiteral("name=\"form4[]\">")));
+    EXPECT_EQ(occurrences(page, QStringLiteral("$form3 = strip_tags($_REQUEST['form3']);\n")), 1);
+    EXPECT_TRUE(page.contains(QStringLiteral("mail('owner@example.com', 'Feedback from Contact', '")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<b>Name</b><p>'.$form3.'<p>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<b>Fruit</b><p>'.$form4.'<p>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("x=document.forms['contact']['form3'].value;")));
+    EXPECT_EQ(document.formSubmitButtonValue(), QStringLiteral("Send it"));
+    EXPECT_EQ(phpSyntaxErrors(page, pathInHome(QStringLiteral("responsive.php"))), QString());
+}
