@@ -64,8 +64,9 @@ QString groupMessage(const SKTGraphic& e, const PageCodeContext& page)
 
 QString labelledGroup(int tag, int labelNumber, const QString& label, const QString& control)
 {
-    return format("<div class=\"form-group\"><label for=\"form%d\"><div class=text%d>%@</div></label>\n%@\n</div>",
-                  {tag, labelNumber, label, control});
+    return format(
+        "<div class=\"form-group\"><label for=\"form%d\"><div class=text%d>%@</div></label>\n%@\n</div>",
+        {tag, labelNumber, label, control});
 }
 
 QString submitMarkup(const SKTGraphic& e, int n, const PageCodeContext& page)
@@ -81,7 +82,8 @@ QString submitMarkup(const SKTGraphic& e, int n, const PageCodeContext& page)
     if (e.responsiveAlignment() == 2)
         return format("<p align=right><input class=text%d type=\"%@\" value=\"%@\" name=form%d></p>\n",
                       {n, e.formType(), value, tag});
-    return format("<input class=text%d type=\"%@\" value=\"%@\" name=form%d>\n", {n, e.formType(), value, tag});
+    return format("<input class=text%d type=\"%@\" value=\"%@\" name=form%d>\n",
+                  {n, e.formType(), value, tag});
 }
 
 } // namespace
@@ -90,9 +92,9 @@ namespace FormFieldCode {
 
 bool isField(const QString& formType)
 {
-    static const QStringList fields{QStringLiteral("text"),     QStringLiteral("password"),
-                                    QStringLiteral("radio"),    QStringLiteral("checkbox"),
-                                    QStringLiteral("submit"),   QStringLiteral("textarea")};
+    static const QStringList fields{QStringLiteral("text"),   QStringLiteral("password"),
+                                    QStringLiteral("radio"),  QStringLiteral("checkbox"),
+                                    QStringLiteral("submit"), QStringLiteral("textarea")};
     return fields.contains(formType);
 }
 
@@ -149,7 +151,8 @@ bool generate(const SKTGraphic& e, int n, const PageCodeContext& page, CodeWidge
         const Label label = labelOf(e, page);
         const QString input =
             e.formRequiredFlag() == 1
-                ? format("<input class=\"form-control text%d\" type=\"%@\" name=form%d required>\n", {n, type, tag})
+                ? format("<input class=\"form-control text%d\" type=\"%@\" name=form%d required>\n",
+                         {n, type, tag})
                 : format("<input class=\"form-control text%d\" type=\"%@\" name=form%d>\n", {n, type, tag});
         body = labelledGroup(tag, label.number, label.text, input);
         message = labelledPiece(label.text, tag);
@@ -158,9 +161,10 @@ bool generate(const SKTGraphic& e, int n, const PageCodeContext& page, CodeWidge
         message = valuePiece(tag);
     } else if (type == u"radio") {
         const Label label = labelOf(e, page);
-        body = format("<div class=radio>\n<label>\n<input class=text%d type=\"%@\" value=\"%@\" name=form%d>\n"
-                      "<div class=text%d>%@</div>\n</label>\n</div>",
-                      {n, type, label.text, tag, label.number, label.text});
+        body =
+            format("<div class=radio>\n<label>\n<input class=text%d type=\"%@\" value=\"%@\" name=form%d>\n"
+                   "<div class=text%d>%@</div>\n</label>\n</div>",
+                   {n, type, label.text, tag, label.number, label.text});
         message = groupMessage(e, page);
     } else if (type == u"checkbox") {
         const Label label = labelOf(e, page);
@@ -179,7 +183,8 @@ bool generate(const SKTGraphic& e, int n, const PageCodeContext& page, CodeWidge
             e.formRequiredFlag() == 1
                 ? format("<textarea class=\"form-control text%d\" rows=%d name=form%d required></textarea>\n",
                          {n, rows, tag})
-                : format("<textarea class=\"form-control text%d\" rows=%d name=form%d></textarea>\n", {n, rows, tag});
+                : format("<textarea class=\"form-control text%d\" rows=%d name=form%d></textarea>\n",
+                         {n, rows, tag});
         body = labelledGroup(tag, label.number, label.text, area);
         message = labelledPiece(label.text, tag);
     } else {

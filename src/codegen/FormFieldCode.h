@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
-
 #include "model/SKTGraphic.h"
 
+#include <QString>
+
 class CodeWidgetHelper;
-class SKTGraphic;
 struct PageCodeContext;
 
 // The web-form half of a text element's code: a form field's Bootstrap markup and its two pieces of the

@@ -1,5 +1,5 @@
-#include "codegen/CodeWidgetHelper.h"
 #include "codegen/FormFieldCode.h"
+#include "codegen/CodeWidgetHelper.h"
 #include "codegen/PageCodeContext.h"
 #include "codegen/ResponsiveTextCode.h"
 #include "model/SKTText.h"
@@ -60,12 +60,13 @@ TEST_F(FormFieldCodeTest, ARequiredTextFieldIsLabelledRequiredAndReadWithItsTags
     field->setFormRequiredFlag(1);
     const CodeWidgetHelper c = code(*field);
     const QString escaped = QStringLiteral("Name&#39;s &#34;given&#34;");
-    EXPECT_EQ(c.bodyString(),
-              QStringLiteral("<div class=\"form-group\"><label for=\"form3\"><div class=text%1>%2</div></label>\n"
-                             "<input class=\"form-control text%3\" type=\"text\" name=form3 required>\n\n</div>")
-                  .arg(numberOf(*label))
-                  .arg(escaped)
-                  .arg(numberOf(*field)));
+    EXPECT_EQ(
+        c.bodyString(),
+        QStringLiteral("<div class=\"form-group\"><label for=\"form3\"><div class=text%1>%2</div></label>\n"
+                       "<input class=\"form-control text%3\" type=\"text\" name=form3 required>\n\n</div>")
+            .arg(numberOf(*label))
+            .arg(escaped)
+            .arg(numberOf(*field)));
     EXPECT_EQ(c.formResponseBody(), QStringLiteral("$form3 = strip_tags($_REQUEST['form3']);\n"));
     EXPECT_EQ(c.formMessageBody(), QStringLiteral("<b>%1</b><p>'.$form3.'<p>").arg(escaped));
     EXPECT_TRUE(c.noMarginAddOnFlag());
@@ -87,8 +88,10 @@ TEST_F(FormFieldCodeTest, ATextAreaHasARowForEveryFifteenPoints)
     area->setFormRequiredFlag(1);
     const CodeWidgetHelper required = code(*area);
     EXPECT_TRUE(required.bodyString().contains(
-        QStringLiteral("<textarea class=\"form-control text%1\" rows=6 name=form5 required></textarea>\n").arg(n)));
-    EXPECT_EQ(required.formResponseBody(), QStringLiteral("$form5 = nl2br(strip_tags($_REQUEST['form5']));\n"));
+        QStringLiteral("<textarea class=\"form-control text%1\" rows=6 name=form5 required></textarea>\n")
+            .arg(n)));
+    EXPECT_EQ(required.formResponseBody(),
+              QStringLiteral("$form5 = nl2br(strip_tags($_REQUEST['form5']));\n"));
     EXPECT_EQ(required.formMessageBody(), QStringLiteral("<b>Message</b><p>'.$form5.'<p>"));
 }
 
@@ -101,15 +104,17 @@ TEST_F(FormFieldCodeTest, ChoicesOfOneQuestionShareTheirTagAndTheMailNamesTheQue
     auto blue = add(QStringLiteral("radio"), 4, 2, QStringLiteral("Blue & green"));
 
     const CodeWidgetHelper box = code(*red);
-    EXPECT_TRUE(box.bodyString().contains(QStringLiteral("type=\"checkbox\" value=\"Red\" name=\"form4[]\">")));
+    EXPECT_TRUE(
+        box.bodyString().contains(QStringLiteral("type=\"checkbox\" value=\"Red\" name=\"form4[]\">")));
     EXPECT_TRUE(box.formResponseBody().contains(QStringLiteral("implode(\", \", $_POST[$key])")));
-    EXPECT_TRUE(box.formResponseBody().endsWith(QStringLiteral("$form4=strip_tags($_POST['form4'] ?? '');\n")));
+    EXPECT_TRUE(
+        box.formResponseBody().endsWith(QStringLiteral("$form4=strip_tags($_POST['form4'] ?? '');\n")));
     const QString message = QStringLiteral("<b>Colours &lt;b&gt;you&lt;/b&gt; like</b><p>'.$form4.'<p>");
     EXPECT_EQ(box.formMessageBody(), message);
 
     const CodeWidgetHelper radio = code(*blue);
-    EXPECT_TRUE(radio.bodyString().contains(
-        QStringLiteral("type=\"radio\" value=\"Blue &amp; green\" name=form4>")));
+    EXPECT_TRUE(
+        radio.bodyString().contains(QStringLiteral("type=\"radio\" value=\"Blue &amp; green\" name=form4>")));
     EXPECT_EQ(radio.formResponseBody(), QStringLiteral("$form4 = strip_tags($_REQUEST['form4'] ?? '');\n"));
     EXPECT_EQ(radio.formMessageBody(), message);
 
@@ -130,10 +135,11 @@ TEST_F(FormFieldCodeTest, ACentredSubmitButtonIsInACentredParagraphAndKeepsItsCa
     auto submit = add(QStringLiteral("submit"), 9, -99, QStringLiteral("Send \"now\""));
     submit->setResponsiveAlignment(1);
     const CodeWidgetHelper c = code(*submit);
-    EXPECT_EQ(c.bodyString(),
-              QStringLiteral("<p align=center><input class=text%1 type=\"submit\" value=\"Send &#34;now&#34;\" "
-                             "name=form9></p>\n")
-                  .arg(numberOf(*submit)));
+    EXPECT_EQ(
+        c.bodyString(),
+        QStringLiteral("<p align=center><input class=text%1 type=\"submit\" value=\"Send &#34;now&#34;\" "
+                       "name=form9></p>\n")
+            .arg(numberOf(*submit)));
     EXPECT_EQ(storedCaption, QStringLiteral("Send \"now\""));
     EXPECT_EQ(c.formResponseBody(), QStringLiteral(""));
     EXPECT_FALSE(c.noMarginAddOnFlag());

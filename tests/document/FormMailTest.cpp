@@ -44,11 +44,13 @@ protected:
     QString post(quint16 port, const QByteArray& body)
     {
         QProcess client;
-        client.start(kPython, {QStringLiteral("-c"),
-                               QStringLiteral("import sys, urllib.request\n"
-                                              "r = urllib.request.urlopen(sys.argv[1], data=sys.argv[2].encode(), "
-                                              "timeout=60)\nsys.stdout.write(r.read().decode('utf-8', 'replace'))"),
-                               QStringLiteral("http://127.0.0.1:%1/contact.php").arg(port), QString::fromLatin1(body)});
+        client.start(kPython,
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import sys, urllib.request\n"
+                                     "r = urllib.request.urlopen(sys.argv[1], data=sys.argv[2].encode(), "
+                                     "timeout=60)\nsys.stdout.write(r.read().decode('utf-8', 'replace'))"),
+                      QStringLiteral("http://127.0.0.1:%1/contact.php").arg(port),
+                      QString::fromLatin1(body)});
         client.waitForFinished(90000);
         return QString::fromUtf8(client.readAllStandardOutput() + client.readAllStandardError());
     }
@@ -107,8 +109,8 @@ TEST_F(FormMailTest, APostedFormArrivesAsOneMailWithEveryValueAsPlainText)
                               smtpPort);
     ASSERT_TRUE(smtp.listening()) << smtp.output().toStdString();
     const quint16 webPort = LocalServers::freePort();
-    const QString sendmail =
-        kPython + u' ' + QStringLiteral(VELK_TEST_FIXTURES "/sendmail-to-smtp.py") + u' ' + QString::number(smtpPort);
+    const QString sendmail = kPython + u' ' + QStringLiteral(VELK_TEST_FIXTURES "/sendmail-to-smtp.py") +
+                             u' ' + QString::number(smtpPort);
     LocalServers::Server web(QStringLiteral("php"),
                              {QStringLiteral("-d"), QStringLiteral("sendmail_path=") + sendmail,
                               QStringLiteral("-d"), QStringLiteral("display_errors=1"), QStringLiteral("-S"),
@@ -139,9 +141,10 @@ TEST_F(FormMailTest, APostedFormArrivesAsOneMailWithEveryValueAsPlainText)
     EXPECT_EQ(headerLines(mail, QStringLiteral("X-RcptTo")), QStringList{"owner@example.com"});
     EXPECT_EQ(headerLines(mail, QStringLiteral("Reply-To")), QStringList{"ann@example.com"});
     EXPECT_TRUE(headerLines(mail, QStringLiteral("Bcc")).isEmpty()) << mail.headers.toStdString();
-    for (const char* value : {"<b>Name</b><p>Ann \"Annie\" O'Neil alert(1)<p>", "ann@example.com<p>",
-                              "<b>Message</b><p>Hello<br />\nBcc: x@example.com<p>", "<b>Fruit</b><p>Apple, Plum<p>",
-                              "<b>Reach me by</b><p>Mail<p>", "<b>Password</b><p>s3cret'pw<p>"})
+    for (const char* value :
+         {"<b>Name</b><p>Ann \"Annie\" O'Neil alert(1)<p>", "ann@example.com<p>",
+          "<b>Message</b><p>Hello<br />\nBcc: x@example.com<p>", "<b>Fruit</b><p>Apple, Plum<p>",
+          "<b>Reach me by</b><p>Mail<p>", "<b>Password</b><p>s3cret'pw<p>"})
         EXPECT_TRUE(mail.body.contains(QString::fromUtf8(value))) << value << "\n" << mail.body.toStdString();
     EXPECT_FALSE(mail.body.contains(QStringLiteral("<script")));
 
@@ -153,7 +156,8 @@ TEST_F(FormMailTest, APostedFormArrivesAsOneMailWithEveryValueAsPlainText)
                             {"email", "email"}}));
     const QList<Mail> both = delivered(2);
     ASSERT_EQ(both.size(), 2);
-    EXPECT_TRUE(headerLines(both.last(), QStringLiteral("Reply-To")).isEmpty()) << both.last().headers.toStdString();
+    EXPECT_TRUE(headerLines(both.last(), QStringLiteral("Reply-To")).isEmpty())
+        << both.last().headers.toStdString();
     EXPECT_TRUE(headerLines(both.last(), QStringLiteral("Bcc")).isEmpty());
     EXPECT_EQ(headerLines(both.last(), QStringLiteral("X-RcptTo")), QStringList{"owner@example.com"});
 }

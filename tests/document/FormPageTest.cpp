@@ -10,8 +10,8 @@ TEST_F(AssembledFormTest, FieldsAreFormInputsInsideTheFormOfThePage)
     const QString page = storedPage(QStringLiteral("contact"));
     EXPECT_TRUE(page.contains(
         QStringLiteral("<input class=text%1 type=\"text\" name=form3 required>\n").arg(numberOf(name))));
-    EXPECT_TRUE(page.contains(
-        QStringLiteral("<textarea class=text%1 cols=25 rows=9 name=form6></textarea>\n").arg(numberOf(area))));
+    EXPECT_TRUE(page.contains(QStringLiteral("<textarea class=text%1 cols=25 rows=9 name=form6></textarea>\n")
+                                  .arg(numberOf(area))));
     EXPECT_EQ(occurrences(page, QStringLiteral("name=\"form4[]\">")), 3);
     EXPECT_TRUE(page.contains(QStringLiteral("type=\"checkbox\" value=\"Pear\" name=\"form4[]\">")));
     EXPECT_TRUE(page.contains(QStringLiteral("type=\"submit\" value=\"Send\" name=form7>")));
@@ -53,7 +53,8 @@ TEST_F(AssembledFormTest, TheReplyAddressIsCheckedBeforeItBecomesAHeader)
     EXPECT_TRUE(page.contains(QStringLiteral(
         "$reply_email=str_replace(array(\"\\r\",\"\\n\"),'',strip_tags($_REQUEST['form5'] ?? ''));\n"
         "$reply_to=filter_var($reply_email,FILTER_VALIDATE_EMAIL)?\"Reply-To:$reply_email\\r\\n\":\"\";\n"
-        "$headers=\"From:owner@example.com\\r\\nCC:copy@example.com\\r\\n{$reply_to}Content-type:text/html\\r\\n\";")));
+        "$headers=\"From:owner@example.com\\r\\nCC:copy@example.com\\r\\n{$reply_to}Content-type:text/"
+        "html\\r\\n\";")));
 }
 
 TEST_F(AssembledFormTest, TheScriptChecksRequiredFieldsTheAddressAndTheBotQuestion)
@@ -71,8 +72,9 @@ TEST_F(AssembledFormTest, TheScriptChecksRequiredFieldsTheAddressAndTheBotQuesti
         "botCheckerValue=document.forms['contact']['form8'].value;\nif (botCheckerValue!=<?php echo "
         "\"$answerNumber\";?>)\nshowBotCheckerAlert=1;\n")));
     EXPECT_TRUE(page.contains(QStringLiteral("><?php echo \"$questionString\";?></div>")));
-    EXPECT_TRUE(page.contains(QStringLiteral("alert('Don\\'t forget the fields all of them');\n"
-                                             "//FORMMISSINGMSGDon\\'t forget the fields all of themFORMMISSINGMSGEND")));
+    EXPECT_TRUE(page.contains(
+        QStringLiteral("alert('Don\\'t forget the fields all of them');\n"
+                       "//FORMMISSINGMSGDon\\'t forget the fields all of themFORMMISSINGMSGEND")));
 }
 
 TEST_F(AssembledFormTest, AHandlerWithoutRedirectEndsItsBlockAndOneWithItGoesOn)
@@ -82,8 +84,8 @@ TEST_F(AssembledFormTest, AHandlerWithoutRedirectEndsItsBlockAndOneWithItGoesOn)
     EXPECT_GT(handlerEnd, 0);
     document.setFormRedirectURL(QStringLiteral("https://example.com/thanks page"));
     const QString redirected = storedPage(QStringLiteral("contact"));
-    EXPECT_TRUE(redirected.contains(QStringLiteral(
-        "$headers);\necho\"<meta http-equiv='refresh' content='0; url=https://example.com/thanks%20page'>\";}\n?>\n")));
+    EXPECT_TRUE(redirected.contains(QStringLiteral("$headers);\necho\"<meta http-equiv='refresh' content='0; "
+                                                   "url=https://example.com/thanks%20page'>\";}\n?>\n")));
 }
 
 TEST_F(AssembledFormTest, AnSmtpServerWithAUserNameSendsThroughPearMail)
@@ -97,14 +99,15 @@ TEST_F(AssembledFormTest, AnSmtpServerWithAUserNameSendsThroughPearMail)
     document.setFormEmailPassword(QStringLiteral("pa\"ss$word"));
     const QString smtp = storedPage(QStringLiteral("contact"));
     EXPECT_FALSE(smtp.contains(QStringLiteral("mail('owner@example.com'")));
-    EXPECT_TRUE(smtp.contains(QStringLiteral("require_once \"Mail.php\";\n$from = \"owner@example.com\";\n")));
+    EXPECT_TRUE(
+        smtp.contains(QStringLiteral("require_once \"Mail.php\";\n$from = \"owner@example.com\";\n")));
     EXPECT_TRUE(smtp.contains(QStringLiteral("$body = \"<b>Name</b><p>$form3<p>$form5<p>")));
     EXPECT_TRUE(smtp.contains(QStringLiteral("$password = \"pa\\\"ss\\$word\";\n")));
-    EXPECT_TRUE(smtp.contains(QStringLiteral(
-        "<?php\n//====SMTP_EMAIL_SERVER_START==smtp.example.com==SMTP_EMAIL_SERVER_END\n"
-        "//====SMTP_EMAIL_USERNAME_START==owner==SMTP_EMAIL_USERNAME_END\n"
-        "//====SMTP_EMAIL_PASSWORD_START==pa\"ss$word==SMTP_EMAIL_PASSWORD_END\n\n"
-        "//FORMRESPONSEIPSTART==0==FORMRESPONSEIPEND\n")));
+    EXPECT_TRUE(smtp.contains(
+        QStringLiteral("<?php\n//====SMTP_EMAIL_SERVER_START==smtp.example.com==SMTP_EMAIL_SERVER_END\n"
+                       "//====SMTP_EMAIL_USERNAME_START==owner==SMTP_EMAIL_USERNAME_END\n"
+                       "//====SMTP_EMAIL_PASSWORD_START==pa\"ss$word==SMTP_EMAIL_PASSWORD_END\n\n"
+                       "//FORMRESPONSEIPSTART==0==FORMRESPONSEIPEND\n")));
     EXPECT_EQ(phpSyntaxErrors(smtp, pathInHome(QStringLiteral("smtp.php"))), QString());
 }
 
@@ -115,7 +118,8 @@ TEST_F(AssembledFormTest, TheSavedFormPageIsValidPhpWhateverItsTextsHold)
     document.setFormSentResponse(QStringLiteral("It's sent \\ thanks"));
     document.setFormRedirectURL(QStringLiteral("https://example.com/?a='b'&c=\\"));
     name->updateTextString(QStringLiteral("x"));
-    field(QStringLiteral("textLabel"), 9, -99, QStringLiteral("Who's \\ '$you' “really” ?>"), QRectF(300, 300, 100, 20));
+    field(QStringLiteral("textLabel"), 9, -99, QStringLiteral("Who's \\ '$you' “really” ?>"),
+          QRectF(300, 300, 100, 20));
     field(QStringLiteral("text"), 9, -99, QString(), QRectF(300, 330, 100, 20));
     const QString page = savedPage();
     ASSERT_FALSE(page.isEmpty());
@@ -123,7 +127,8 @@ TEST_F(AssembledFormTest, TheSavedFormPageIsValidPhpWhateverItsTextsHold)
     // The settings block opens as full PHP, and no address adds a line to a header.
     EXPECT_TRUE(page.contains(QStringLiteral("<?php\n\n//FORMRESPONSEIPSTART==")));
     EXPECT_FALSE(page.contains(QRegularExpression(QStringLiteral("\n<\\?\n"))));
-    EXPECT_TRUE(page.contains(QStringLiteral("$headers=\"From:o'neil\\\\@example.comBcc: x@example.com\\r\\n")));
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("$headers=\"From:o'neil\\\\@example.comBcc: x@example.com\\r\\n")));
 }
 
 TEST_F(AssembledFormTest, FieldsAndSettingsComeBackUnchangedThroughEverySaveAndOpen)
@@ -195,20 +200,22 @@ TEST_F(FormPageTest, ThePublishedResponsiveFormMailsWhatItsFieldRecordsRead)
 {
     launchAs(QStringLiteral("Tazmir Responsive Form Designer"));
     field(QStringLiteral("textLabel"), 3, -99, QStringLiteral("Name"), QRectF(20, 20, 200, 30));
-    field(QStringLiteral("text"), 3, -99, QStringLiteral("x"), QRectF(20, 60, 300, 30))->setFormRequiredFlag(1);
+    field(QStringLiteral("text"), 3, -99, QStringLiteral("x"), QRectF(20, 60, 300, 30))
+        ->setFormRequiredFlag(1);
     field(QStringLiteral("textLabel"), 4, -99, QStringLiteral("Fruit"), QRectF(20, 100, 200, 30));
     field(QStringLiteral("checkbox"), 4, 1, QStringLiteral("Apple"), QRectF(20, 140, 15, 15));
     field(QStringLiteral("textLabel"), 4, 1, QStringLiteral("Apple"), QRectF(40, 140, 100, 20));
     field(QStringLiteral("submit"), 7, -99, QStringLiteral("Send it"), QRectF(20, 180, 120, 45));
-    add(PageObjects::section(QRectF(0, 0, 900, 300),
-                             {PageObjects::sectionColumn(QRectF(0, 0, 900, 300), 12, 12, 12, 12,
-                                                         QStringLiteral("FFFFFF"))}));
+    add(PageObjects::section(
+        QRectF(0, 0, 900, 300),
+        {PageObjects::sectionColumn(QRectF(0, 0, 900, 300), 12, 12, 12, 12, QStringLiteral("FFFFFF"))}));
     ASSERT_FALSE(savedPage().isEmpty());
     const QString page = QString::fromUtf8(publishedPage(QStringLiteral("published/contact.php")));
 
     EXPECT_TRUE(page.contains(QStringLiteral(
         "<body>\n<form name=contact action=contact.php onsubmit=\"return validateForm();\" method=post>\n")));
-    EXPECT_TRUE(page.contains(QStringLiteral("<input type=\"hidden\" name=email value=\"email\"></form>\n</body>")));
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("<input type=\"hidden\" name=email value=\"email\"></form>\n</body>")));
     EXPECT_TRUE(page.contains(QRegularExpression(
         QStringLiteral("<input class=\"form-control text\\d+\" type=\"text\" name=form3 required>"))));
     EXPECT_TRUE(page.contains(QStringLiteral("name=\"form4[]\">")));

@@ -58,7 +58,8 @@ protected:
         if (!php.waitForFinished(30000))
             return QStringLiteral("php did not finish");
         const QString output = QString::fromUtf8(php.readAllStandardOutput() + php.readAllStandardError());
-        return php.exitCode() == 0 && output.contains(QStringLiteral("No syntax errors")) ? QString() : output;
+        return php.exitCode() == 0 && output.contains(QStringLiteral("No syntax errors")) ? QString()
+                                                                                          : output;
     }
 };
 
@@ -99,4 +100,3 @@ protected:
     std::shared_ptr<SKTText> name;
     std::shared_ptr<SKTText> area;
 };
-

@@ -17,11 +17,13 @@ const char* const kBotCheckSetup = "$firstNumber=rand(0,9);\n$secondNumber=rand(
                                    "$questionString=\"$firstNumber + $secondNumber=\";\n";
 
 const char* const kSmtpSending =
-    "require_once \"Mail.php\";\n$from = \"%@\";\n$to = \"%@\";\n$cc = \"%@\";\n$recipients = $to.\",\".$cc;\n"
+    "require_once \"Mail.php\";\n$from = \"%@\";\n$to = \"%@\";\n$cc = \"%@\";\n$recipients = "
+    "$to.\",\".$cc;\n"
     "$subject = \"%@\";\n$body = %@;\n$host = \"%@\";\n$username = \"%@\";\n$password = \"%@\";\n"
     "$headers = array ('From' => $from,\n'To' => $to,\n'Content-type'=>\"text/html\",\n'Cc' => $cc,\n"
     "'Subject' => $subject);\n$smtp = Mail::factory('smtp',\narray ('host' => $host,\n'auth' => true,\n"
-    "'username' => $username,\n'password' => $password));\n$mail = $smtp->send($recipients, $headers, $body);";
+    "'username' => $username,\n'password' => $password));\n$mail = $smtp->send($recipients, $headers, "
+    "$body);";
 
 const char* const kValidateEmail =
     R"JS(function validateEmail(email)
@@ -38,10 +40,11 @@ const char* const kValidationScript =
     "return false;\n}\nif (showBotCheckerAlert==1)\n{\nalert('%@');\nreturn false;\n}\nelse{\nalert('%@');\n"
     "//FORMRESPONSEMSG%@FORMRESPONSEMSGEND\nreturn true;\n}\n}\n</SCRIPT>";
 
-const char* const kSettingsBlock =
-    "<?php\n%@\n//FORMRESPONSEIPSTART==%d==FORMRESPONSEIPEND\n//FORMDISPLAYOPTIONSTART==%d==FORMDISPLAYOPTIONEND\n"
-    "//FORMRESPONSEEMAILSTART==%@==FORMRESPONSEEMAILEND\n//FORMRESPONSEEMAILCCSTART==%@==FORMRESPONSEEMAILCCEND\n"
-    "?>\n";
+const char* const kSettingsBlock = "<?php\n%@\n//FORMRESPONSEIPSTART==%d==FORMRESPONSEIPEND\n//"
+                                   "FORMDISPLAYOPTIONSTART==%d==FORMDISPLAYOPTIONEND\n"
+                                   "//FORMRESPONSEEMAILSTART==%@==FORMRESPONSEEMAILEND\n//"
+                                   "FORMRESPONSEEMAILCCSTART==%@==FORMRESPONSEEMAILCCEND\n"
+                                   "?>\n";
 
 bool sendsBySmtp(const SKTDocument& d)
 {
@@ -91,9 +94,10 @@ QString replyLines(const GraphicList& fields)
     }
     if (!found)
         return QStringLiteral("");
-    return format("$reply_email=str_replace(array(\"\\r\",\"\\n\"),'',strip_tags($_REQUEST['form%d'] ?? ''));\n"
-                  "$reply_to=filter_var($reply_email,FILTER_VALIDATE_EMAIL)?\"Reply-To:$reply_email\\r\\n\":\"\";",
-                  {tag});
+    return format(
+        "$reply_email=str_replace(array(\"\\r\",\"\\n\"),'',strip_tags($_REQUEST['form%d'] ?? ''));\n"
+        "$reply_to=filter_var($reply_email,FILTER_VALIDATE_EMAIL)?\"Reply-To:$reply_email\\r\\n\":\"\";",
+        {tag});
 }
 
 QString headerLines(const SKTDocument& d, const GraphicList& fields)
@@ -112,9 +116,10 @@ QString sending(const SKTDocument& d, const QString& subject, const FormMailCode
 {
     if (!sendsBySmtp(d))
         return format("mail('%@', '%@', '%@', $headers);\n",
-                      {quotedAddress(d.siteFeedbackEmail()), PhpText::singleQuoted(PhpText::withoutLineEnds(subject)),
-                       mail.singleQuoted});
-    const QString body = mail.doubleQuoted ? u'"' + *mail.doubleQuoted + u'"' : u'\'' + mail.singleQuoted + u'\'';
+                      {quotedAddress(d.siteFeedbackEmail()),
+                       PhpText::singleQuoted(PhpText::withoutLineEnds(subject)), mail.singleQuoted});
+    const QString body =
+        mail.doubleQuoted ? u'"' + *mail.doubleQuoted + u'"' : u'\'' + mail.singleQuoted + u'\'';
     using PhpText::headerValue;
     return format(kSmtpSending, {headerValue(d.siteFeedbackEmail()), headerValue(d.siteFeedbackEmail()),
                                  headerValue(d.siteCCFeedbackEmail()), headerValue(subject), body,
@@ -166,9 +171,10 @@ Checks checksOf(const GraphicList& fields, const QString& formName)
                              "validateFlag=validateEmail(emailX);\nif (!validateFlag)\nshowEmailAlert=1;\n",
                              {c.email, formName, tag});
         if (type == u"text" && field->formOptionTag() == FormFieldCode::kBotCheckOption)
-            c.botCheck = format("%@\nbotCheckerValue=document.forms['%@']['form%d'].value;\n"
-                                "if (botCheckerValue!=<?php echo \"$answerNumber\";?>)\nshowBotCheckerAlert=1;\n",
-                                {c.botCheck, formName, tag});
+            c.botCheck =
+                format("%@\nbotCheckerValue=document.forms['%@']['form%d'].value;\n"
+                       "if (botCheckerValue!=<?php echo \"$answerNumber\";?>)\nshowBotCheckerAlert=1;\n",
+                       {c.botCheck, formName, tag});
     }
     return c;
 }
@@ -182,18 +188,18 @@ QString validationScript(const SKTDocument& d, const GraphicList& fields, const 
     const Checks c = checksOf(fields, formName);
     return format(kValidationScript,
                   {kValidateEmail, scriptUrl(d.formRedirectURL()), scriptMessage(d.formSubmitButtonValue()),
-                   emailMessage, botMessage, c.required, c.email, c.botCheck, required, required, emailMessage,
-                   botMessage, sent, sent});
+                   emailMessage, botMessage, c.required, c.email, c.botCheck, required, required,
+                   emailMessage, botMessage, sent, sent});
 }
 
 QString settingsBlock(const SKTDocument& d)
 {
     const QString smtp =
-        sendsBySmtp(d)
-            ? format("%@\n%@\n%@\n", {Form::smtpServer.written(PhpText::commentValue(d.formEmailServer())),
-                                       Form::smtpUsername.written(PhpText::commentValue(d.formEmailUsername())),
-                                       Form::smtpPassword.written(PhpText::commentValue(d.formEmailPassword()))})
-            : QStringLiteral("");
+        sendsBySmtp(d) ? format("%@\n%@\n%@\n",
+                                {Form::smtpServer.written(PhpText::commentValue(d.formEmailServer())),
+                                 Form::smtpUsername.written(PhpText::commentValue(d.formEmailUsername())),
+                                 Form::smtpPassword.written(PhpText::commentValue(d.formEmailPassword()))})
+                       : QStringLiteral("");
     return format(kSettingsBlock, {smtp, d.grabIPFlag(), d.formOrderLayoutOption(),
                                    PhpText::commentValue(d.siteFeedbackEmail()),
                                    PhpText::commentValue(d.siteCCFeedbackEmail())});
@@ -206,9 +212,9 @@ namespace FormMailCode {
 QString formCode(const SKTDocument& document, const GraphicList& fields, const QString& pageName,
                  const Mail& mail)
 {
-    return format("%@\n\n%@\n\n%@\n", {handler(document, fields, mail),
-                                          validationScript(document, fields, formName(pageName)),
-                                          settingsBlock(document)});
+    return format("%@\n\n%@\n\n%@\n",
+                  {handler(document, fields, mail), validationScript(document, fields, formName(pageName)),
+                   settingsBlock(document)});
 }
 
 QString formName(const QString& pageName)
@@ -225,7 +231,8 @@ QString formOpening(const QString& pageName)
 
 QString formClosing()
 {
-    return format("<input type=\"hidden\" name=email value=\"%@\"></form>", {QString(Form::hiddenEmailValue)});
+    return format("<input type=\"hidden\" name=email value=\"%@\"></form>",
+                  {QString(Form::hiddenEmailValue)});
 }
 
 } // namespace FormMailCode

@@ -42,7 +42,8 @@ QString inputMarkup(const SKTGraphic& box, int n, const SKTDocument& document)
     return box.formRequiredFlag() == 1
                ? format("<textarea class=text%d cols=%d rows=%d name=form%d required></textarea>\n",
                         {n, cols, rows, tag})
-               : format("<textarea class=text%d cols=%d rows=%d name=form%d></textarea>\n", {n, cols, rows, tag});
+               : format("<textarea class=text%d cols=%d rows=%d name=form%d></textarea>\n",
+                        {n, cols, rows, tag});
 }
 
 // A choice group's value goes into the mail once.
@@ -70,9 +71,10 @@ std::optional<QString> body(PageAssembly& page, SKTGraphic& box, int number, boo
 {
     const QString& type = box.formType();
     if (type == kLabel) {
-        const QString text = box.formOptionTag() == FormFieldCode::kBotCheckOption
-                                 ? QString::fromLatin1(FormFieldCode::kBotCheckQuestion)
-                                 : CodeText::bodyMarkup(TextBoxCode::plainText(box), box.indentFlag(), escape);
+        const QString text =
+            box.formOptionTag() == FormFieldCode::kBotCheckOption
+                ? QString::fromLatin1(FormFieldCode::kBotCheckQuestion)
+                : CodeText::bodyMarkup(TextBoxCode::plainText(box), box.indentFlag(), escape);
         const QString markup = format("<div class=text%d>%@</div>\n", {number, text});
         FormSortHelper field = record(box, markup);
         if (box.formOptionTag() == FormFieldCode::kGroupOption) {

@@ -187,15 +187,15 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     // rebuilt from the section rows.
     using namespace PageFile::Frame;
     const PagePieces& p = page.pieces;
-    QString source =
-        page.formPage()
-            ? doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + FormMailCode::formOpening(pageName) +
-                  QLatin1String("\n\n") + p.textBody + u'\n' + p.imageBody + u'\n' + p.slideshowBody + u'\n' +
-                  FormMailCode::formClosing() + u'\n' + p.snippetBody + u'\n' + documentClose + u'\n' +
-                  PageTrailer::trailer(*this)
-            : doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + u'\n' + p.textBody + u'\n' +
-                  p.imageBody + u'\n' + p.snippetBody + u'\n' + p.slideshowBody + documentClose + u'\n' +
-                  PageTrailer::trailer(*this);
+    QString source = page.formPage()
+                         ? doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen +
+                               FormMailCode::formOpening(pageName) + QLatin1String("\n\n") + p.textBody +
+                               u'\n' + p.imageBody + u'\n' + p.slideshowBody + u'\n' +
+                               FormMailCode::formClosing() + u'\n' + p.snippetBody + u'\n' + documentClose +
+                               u'\n' + PageTrailer::trailer(*this)
+                         : doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + u'\n' +
+                               p.textBody + u'\n' + p.imageBody + u'\n' + p.snippetBody + u'\n' +
+                               p.slideshowBody + documentClose + u'\n' + PageTrailer::trailer(*this);
     if (page.responsiveOutput())
         source = ResponsivePage::page(page, pageColor);
     source = PageTrailer::withKeyedBlocks(source, *this);

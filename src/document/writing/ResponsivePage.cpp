@@ -3,10 +3,10 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ResponsiveArrangement.h"
+#include "document/core/SKTDocument.h"
 #include "document/writing/FormMailCode.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageHead.h"
-#include "document/core/SKTDocument.h"
 #include "model/SKTTable.h"
 #include "profile/DataCentre.h"
 #include "profile/services/FileServices.h"
@@ -133,8 +133,9 @@ QString page(PageAssembly& page, const QString& pageColor)
     QString formOpening = QStringLiteral("");
     QString formClosing = QStringLiteral("");
     if (page.formPage()) {
-        const QString formCode = FormMailCode::formCode(document, page.lists.textViewArray, page.pageName,
-                                                        {joined.formResponse, std::nullopt, joined.formMessage});
+        const QString formCode =
+            FormMailCode::formCode(document, page.lists.textViewArray, page.pageName,
+                                   {joined.formResponse, std::nullopt, joined.formMessage});
         headerCode = format("%@\n%@", {headerCode, formCode});
         formOpening = FormMailCode::formOpening(page.pageName);
         formClosing = FormMailCode::formClosing();

@@ -1,8 +1,8 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
-#include "codegen/RuleWriter.h"
 #include "codegen/ResponsiveTextCode.h"
+#include "codegen/RuleWriter.h"
 #include "codegen/SnippetCode.h"
 #include "codegen/TextElementCode.h"
 #include "document/core/SKTDocument.h"
@@ -84,8 +84,8 @@ void writeSnippets(PageAssembly& page)
         if (responsive && cell) {
             // A table cell is written from its own record, which knows its table and spot; the published
             // page shows it through its table.
-            const CodeWidgetHelper code = TextElementCode::generateTextViewCodeStatic(
-                *cell, number, page.publish, page.codeContext());
+            const CodeWidgetHelper code =
+                TextElementCode::generateTextViewCodeStatic(*cell, number, page.publish, page.codeContext());
             page.pieces.snippetCss += code.headerString();
             page.pieces.snippetBody += code.bodyString();
             continue;
