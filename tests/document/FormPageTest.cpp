@@ -131,6 +131,24 @@ TEST_F(AssembledFormTest, TheSavedFormPageIsValidPhpWhateverItsTextsHold)
         page.contains(QStringLiteral("$headers=\"From:o'neil\\\\@example.comBcc: x@example.com\\r\\n")));
 }
 
+namespace {
+
+// What makes each text box of the page a form field, in list order.
+QStringList formFields(const SKTDocument& page)
+{
+    QStringList fields;
+    for (const std::shared_ptr<SKTGraphic>& box : page.textAreas())
+        fields << QStringLiteral("%1 %2 %3 %4 %5")
+                      .arg(box->formType())
+                      .arg(box->formTag())
+                      .arg(box->formOptionTag())
+                      .arg(box->formRequiredFlag())
+                      .arg(box->markAsReplyToEmailFlag());
+    return fields;
+}
+
+} // namespace
+
 TEST_F(AssembledFormTest, FieldsAndSettingsComeBackUnchangedThroughEverySaveAndOpen)
 {
     document.setFormSentResponse(QStringLiteral("It's done \\ see you"));
@@ -168,21 +186,7 @@ TEST_F(AssembledFormTest, FieldsAndSettingsComeBackUnchangedThroughEverySaveAndO
             EXPECT_EQ((opened.*get)(), (document.*get)());
         EXPECT_EQ(opened.grabIPFlag(), 1);
         EXPECT_EQ(opened.formOrderLayoutOption(), 1);
-        QStringList fields;
-        for (const std::shared_ptr<SKTGraphic>& box : opened.textAreas())
-            fields << QStringLiteral("%1 %2 %3 %4")
-                          .arg(box->formType())
-                          .arg(box->formTag())
-                          .arg(box->formOptionTag())
-                          .arg(box->formRequiredFlag());
-        QStringList expected;
-        for (const std::shared_ptr<SKTGraphic>& box : document.textAreas())
-            expected << QStringLiteral("%1 %2 %3 %4")
-                            .arg(box->formType())
-                            .arg(box->formTag())
-                            .arg(box->formOptionTag())
-                            .arg(box->formRequiredFlag());
-        EXPECT_EQ(fields, expected);
+        EXPECT_EQ(formFields(opened), formFields(document));
         EXPECT_TRUE(alerts.records().isEmpty());
 
         path = pathInHome(QStringLiteral("documents/%1/contact.quarnel").arg(cycle));
