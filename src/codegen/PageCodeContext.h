@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the element generators read of the page document being generated. The page document fills it; the
 // generators sit below the document and know nothing else of it.
 struct PageCodeContext {
@@ -13,6 +15,10 @@ struct PageCodeContext {
     QString mainTemplateName;
     // The page's name, which is also the folder of its images.
     QString pageName;
+    // The page's text boxes as the page assembler lists them, which form fields find their labels in.
+    GraphicList textViewArray;
+    // Keeps the caption of the form's submit button on the page document.
+    std::function<void(const QString&)> storeSubmitButtonValue;
 
     // The index of the graphic in `graphics`; -1 when it is not there (a table cell's record, for one).
     int indexOf(const SKTGraphic* graphic) const

@@ -3,6 +3,7 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
+#include "codegen/FormFieldCode.h"
 #include "codegen/GenerationPreparation.h"
 #include "codegen/PageCodeContext.h"
 #include "model/SKTTable.h"
@@ -307,7 +308,11 @@ template <class Element> CodeWidgetHelper generate(Element& e, const TextFacts& 
 
 CodeWidgetHelper ResponsiveTextCode::generateTextViewCode(SKTText& text, const PageCodeContext& page)
 {
-    return generate(text, factsOf(text, page));
+    const TextFacts facts = factsOf(text, page);
+    CodeWidgetHelper code = generate(text, facts);
+    // A form field is written as its form markup, with its pieces of the form mail.
+    FormFieldCode::generate(text, facts.number, page, code);
+    return code;
 }
 
 CodeWidgetHelper ResponsiveTextCode::generateTextViewCode(myTextView& cell, const SKTTable& table,

@@ -14,7 +14,7 @@ struct PageCodeContext;
 class ResponsiveTextCode {
 public:
     // A text box of the page, named "text" + its element number. A "CLEAR0" text or border colour is
-    // written and stored back as "000000".
+    // written and stored back as "000000". A web-form field is written as its form markup.
     static CodeWidgetHelper generateTextViewCode(SKTText& text, const PageCodeContext& page);
     // A cell of `table`, named "tableGrid" + the table's element number + "text" + the cell's place in the
     // table's cells; the record is marked as part of a table.

@@ -1,11 +1,12 @@
+#include "codegen/PhpText.h"
 #include "document/core/DocumentWindow.h"
+#include "document/core/SKTDocument.h"
 #include "document/format/PageFileFormat.h"
-#include "document/reading/PageLoading.h"
 #include "document/format/PageMarkers.h"
 #include "document/format/PageObjectRules.h"
 #include "document/format/PageRecords.h"
 #include "document/format/PageText.h"
-#include "document/core/SKTDocument.h"
+#include "document/reading/PageLoading.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
@@ -124,10 +125,17 @@ std::optional<QString> formValue(const QString& text, const ValueMarker& marker)
     return DataCentre::grabMiddleString(marker.start, marker.end, text);
 }
 
+// A value the validation script keeps escaped as a script literal.
+std::optional<QString> scriptValue(const QString& text, const ValueMarker& marker)
+{
+    const std::optional<QString> value = formValue(text, marker);
+    return value ? std::optional(PhpText::unescapedScriptText(*value)) : std::nullopt;
+}
+
 void readFormSettings(SKTDocument& d, const QString& stylePart)
 {
     using DataCentre::grabMiddleString;
-    d.setFormRedirectURL(formValue(stylePart, Form::redirectUrl).value_or(QStringLiteral("")));
+    d.setFormRedirectURL(scriptValue(stylePart, Form::redirectUrl).value_or(QStringLiteral("")));
     d.setFormEmailServer(grabMiddleString(Form::smtpServer.start, Form::smtpServer.end, stylePart));
     d.setFormEmailUsername(grabMiddleString(Form::smtpUsername.start, Form::smtpUsername.end, stylePart));
     d.setFormEmailPassword(grabMiddleString(Form::smtpPassword.start, Form::smtpPassword.end, stylePart));
@@ -138,7 +146,7 @@ void readFormSettings(SKTDocument& d, const QString& stylePart)
     d.setSiteFeedbackEmail(formValue(stylePart, Form::responseEmail).value_or(QStringLiteral("")));
     d.setSiteCCFeedbackEmail(formValue(stylePart, Form::responseEmailCc).value_or(QStringLiteral("")));
     d.setFormSubmitButtonValue(
-        formValue(stylePart, Form::submitCaption).value_or(QString(Form::defaultSubmitCaption)));
+        scriptValue(stylePart, Form::submitCaption).value_or(QString(Form::defaultSubmitCaption)));
     // The messages only where the page names both words.
     const struct {
         const ValueMarker& marker;
@@ -151,7 +159,8 @@ void readFormSettings(SKTDocument& d, const QString& stylePart)
     };
     for (const auto& message : messages) {
         if (stylePart.contains(message.marker.start) && stylePart.contains(message.marker.end))
-            (d.*message.set)(grabMiddleString(message.marker.start, message.marker.end, stylePart));
+            (d.*message.set)(PhpText::unescapedScriptText(
+                grabMiddleString(message.marker.start, message.marker.end, stylePart)));
     }
 }
 

@@ -299,7 +299,7 @@ DocumentResult SKTDocument::refreshDocument()
         const ElementRecordList records = presentObjects(text, pageName(), website, pageName(), pagePath());
         pageRecords().elementRecords = records;
         QVariantList dictionaries;
-        m_pageHoldsUneditableElements = isFormPage();
+        m_pageHoldsUneditableElements = false;
         for (const GraphicPropertyDictionary& d :
              SKTGraphic::convertArrayToProperties(records, page.graphicsSource)) {
             // Elements of kinds this version cannot edit would be lost by the next save.

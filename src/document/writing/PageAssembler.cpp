@@ -4,6 +4,8 @@
 #include "document/core/SKTDocument.h"
 #include "document/format/PageEntities.h"
 #include "document/format/PageFileFormat.h"
+#include "document/writing/FormMailCode.h"
+#include "document/writing/FormPageFields.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageHead.h"
 #include "document/writing/PageKinds.h"
@@ -166,8 +168,14 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     const QString background = backgroundRule(*this, pageName, pageColor);
     if (profile.separateStyleSheet)
         m_fullCSSString = PageHead::styleSheet(stylePieces(page, centring, background, true));
-    const QString head =
-        PageHead::head(page, stylePieces(page, centring, background, false), m_backgroundImageFlag > 0);
+    QString formCode;
+    if (page.formPage()) {
+        const FormPageFields::MailText mail = FormPageFields::mailText(page);
+        formCode = FormMailCode::formCode(*this, page.lists.textViewArray, pageName,
+                                          {page.form.reads, mail.doubleQuoted, mail.singleQuoted});
+    }
+    const QString head = PageHead::head(page, stylePieces(page, centring, background, false),
+                                        m_backgroundImageFlag > 0, formCode);
 
     const bool html5 = profile.responsiveDesign && !profile.inlineStyleCode;
     const QString doctype =
@@ -175,12 +183,19 @@ QString SKTDocument::generateSourceCode(const QString& pageName, int publishFlag
     applyProfileTitle(*this);
     const QString body = PageFile::Frame::bodyOpenStart + pageColor + PageFile::Frame::bodyOpenEnd;
 
-    // Form pages wrap the fields in their form, and the published responsive page is rebuilt from the
-    // section rows; both come with those pages. Every other page is the page of placed objects.
+    // Form pages wrap the fields, images and slideshows in their form; the published responsive page is
+    // rebuilt from the section rows.
     using namespace PageFile::Frame;
-    QString source = doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + u'\n' +
-                     page.pieces.textBody + u'\n' + page.pieces.imageBody + u'\n' + page.pieces.snippetBody +
-                     u'\n' + page.pieces.slideshowBody + documentClose + u'\n' + PageTrailer::trailer(*this);
+    const PagePieces& p = page.pieces;
+    QString source = page.formPage()
+                         ? doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen +
+                               FormMailCode::formOpening(pageName) + QLatin1String("\n\n") + p.textBody +
+                               u'\n' + p.imageBody + u'\n' + p.slideshowBody + u'\n' +
+                               FormMailCode::formClosing() + u'\n' + p.snippetBody + u'\n' + documentClose +
+                               u'\n' + PageTrailer::trailer(*this)
+                         : doctype + htmlOpen + head + u'\n' + body + u'\n' + contentOpen + u'\n' +
+                               p.textBody + u'\n' + p.imageBody + u'\n' + p.snippetBody + u'\n' +
+                               p.slideshowBody + documentClose + u'\n' + PageTrailer::trailer(*this);
     if (page.responsiveOutput())
         source = ResponsivePage::page(page, pageColor);
     source = PageTrailer::withKeyedBlocks(source, *this);

@@ -26,6 +26,11 @@ bool PageAssembly::responsiveOutput() const
     return publish && DataCentre::profile().responsiveDesign;
 }
 
+bool PageAssembly::formPage() const
+{
+    return document.isFormPage();
+}
+
 int PageAssembly::layerOf(const SKTGraphic& graphic) const
 {
     if (graphic.manualLayerIndex() != 0)
@@ -66,6 +71,11 @@ PageCodeContext PageAssembly::codeContext() const
     context.graphics = m_graphics;
     context.mainTemplateName = document.mainTemplateName();
     context.pageName = pageName;
+    context.textViewArray = lists.textViewArray;
+    SKTDocument* owner = &document;
+    context.storeSubmitButtonValue = [owner](const QString& caption) {
+        owner->setFormSubmitButtonValue(caption);
+    };
     return context;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codegen/CodeWidgetHelper.h"
+#include "codegen/FormSortHelper.h"
 #include "codegen/PageCodeContext.h"
 #include "document/writing/PageImage.h"
 #include "model/SKTGraphic.h"
@@ -49,6 +50,14 @@ struct PagePieces {
     QString textBody = QStringLiteral("");
 };
 
+// What the fields of a form page give its form mail.
+struct PageFormParts {
+    // One record per field and label, in the order the text boxes are written.
+    QList<FormSortHelper> fields;
+    // The PHP lines that read the posted values, each once.
+    QString reads = QStringLiteral("");
+};
+
 // One run of the page assembler: the document and the run's arguments, the rules every kind shares, and
 // what the kinds write.
 class PageAssembly {
@@ -62,9 +71,12 @@ public:
 
     PageWorkLists lists;
     PagePieces pieces;
+    PageFormParts form;
 
     // Published under the responsive designer: the page is rebuilt from section rows.
     bool responsiveOutput() const;
+    // A web-form page, whose fields are form inputs mailed by the page's PHP.
+    bool formPage() const;
     // The stacking number: the object's own layer when set, else the number of graphics less its place
     // in the list, so the front object is highest. An object outside the list counts as one beyond it.
     int layerOf(const SKTGraphic& graphic) const;

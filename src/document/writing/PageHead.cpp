@@ -110,7 +110,7 @@ QString styleSheet(const QStringList& style)
     return styleBlock(style, false, kStyleClose);
 }
 
-QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
+QString head(PageAssembly& page, const QStringList& style, bool backgroundImage, const QString& formCode)
 {
     SKTDocument& document = page.document;
     const ProductProfile& profile = DataCentre::profile();
@@ -137,7 +137,8 @@ QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
         document.setBaseTemplateCustomHeaderCode(QString());
     const QString baseCode = withLineFeeds(document.baseTemplateCustomHeaderCode());
     const QString ownCode = document.customHeaderCode();
-    // The form page's PHP and validation code joins the custom header code with the form page.
+    // The custom header block counts only the user's own lines; the form code follows them.
+    const QString headerCode = formCode.isEmpty() ? ownCode : ownCode + u'\n' + formCode;
     const QString popupScript =
         document.needImagePopupScript() ? QString::fromLatin1(kImagePopupScript) : QString();
 
@@ -148,7 +149,7 @@ QString head(PageAssembly& page, const QStringList& style, bool backgroundImage)
                             baseTemplateHeaderCode.written(TextElementCode::calculateNumOfLines(baseCode)) +
                             u'\n' + baseCode + u'\n' +
                             customHeaderCode.written(TextElementCode::calculateNumOfLines(ownCode)) + u'\n' +
-                            ownCode + QLatin1String("\n\n") + webFontLink() + u'\n' + popupScript + u'\n';
+                            headerCode + QLatin1String("\n\n") + webFontLink() + u'\n' + popupScript + u'\n';
     // The page without a background picture has a line feed more after the first piece.
     return opening + styleBlock(style, !backgroundImage, styleAndHeadClose);
 }

@@ -11,7 +11,8 @@ namespace PageHead {
 
 // `style` holds the sixteen pieces of the style block in order; `backgroundImage` chooses the framing
 // that carries the page's background picture rule.
-QString head(PageAssembly& page, const QStringList& style, bool backgroundImage);
+// `formCode` (the form page's mail handler, validation script and settings) follows the custom header code.
+QString head(PageAssembly& page, const QStringList& style, bool backgroundImage, const QString& formCode);
 
 // The style block as the separate style sheet holds it.
 QString styleSheet(const QStringList& style);

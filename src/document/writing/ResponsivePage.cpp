@@ -3,9 +3,10 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ResponsiveArrangement.h"
+#include "document/core/SKTDocument.h"
+#include "document/writing/FormMailCode.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageHead.h"
-#include "document/core/SKTDocument.h"
 #include "model/SKTTable.h"
 #include "profile/DataCentre.h"
 #include "profile/services/FileServices.h"
@@ -127,18 +128,29 @@ QString page(PageAssembly& page, const QString& pageColor)
     const QString meta = mail ? QStringLiteral("")
                               : format(kMeta, {CodeText::escapedLine(orEmpty(document.metaDescription())),
                                                CodeText::escapedLine(keywords)});
-    // The stored page has settled the header codes already.
+    // The stored page has settled the header codes already. A form page mails what its field records read.
+    QString headerCode = orEmpty(document.customHeaderCode());
+    QString formOpening = QStringLiteral("");
+    QString formClosing = QStringLiteral("");
+    if (page.formPage()) {
+        const QString formCode =
+            FormMailCode::formCode(document, page.lists.textViewArray, page.pageName,
+                                   {joined.formResponse, std::nullopt, joined.formMessage});
+        headerCode = format("%@\n%@", {headerCode, formCode});
+        formOpening = FormMailCode::formOpening(page.pageName);
+        formClosing = FormMailCode::formClosing();
+    }
     const QString head =
         format(kHead, {"<!DOCTYPE HTML>\n", meta, CodeText::escapedLine(orEmpty(document.pageOfficialName())),
                        PageHead::includeBlock(), orEmpty(PageHead::webFontLink()), css,
                        mail ? QStringLiteral("") : columnClearingCss(), pageColor, joined.script,
-                       orEmpty(document.baseTemplateCustomHeaderCode()), orEmpty(document.customHeaderCode()),
-                       QStringLiteral("")});
+                       orEmpty(document.baseTemplateCustomHeaderCode()), headerCode, QStringLiteral("")});
     const QString bodyOpening =
         mail ? format(kMailBodyOpening, {pageColor, pageColor}) : QStringLiteral("<body>");
     const QString bodyClosing =
         mail ? QString::fromLatin1(kMailBodyClosing) : QStringLiteral("</body>\n</html>");
-    return format("%@\n\n%@\n%@\n%@\n%@\n%@", {head, bodyOpening, "", joined.body, "", bodyClosing});
+    return format("%@\n\n%@\n%@\n%@\n%@\n%@",
+                  {head, bodyOpening, formOpening, joined.body, formClosing, bodyClosing});
 }
 
 } // namespace ResponsivePage

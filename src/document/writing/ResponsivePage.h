@@ -10,6 +10,7 @@ class PageAssembly;
 namespace ResponsivePage {
 
 // The whole page, from the records the kinds left in the assembly, with the page colour `pageColor`.
+// On a form page the form code follows the custom header code and the form wraps the content.
 QString page(PageAssembly& page, const QString& pageColor);
 
 // The rules that start a new line of columns where a screen class's columns fill a row of twelve.

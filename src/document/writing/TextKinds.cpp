@@ -1,12 +1,13 @@
 #include "codegen/CodeTemplate.h"
 #include "codegen/CodeText.h"
 #include "codegen/ElementCodeParts.h"
-#include "codegen/RuleWriter.h"
 #include "codegen/ResponsiveTextCode.h"
+#include "codegen/RuleWriter.h"
 #include "codegen/SnippetCode.h"
 #include "codegen/TextElementCode.h"
 #include "document/core/SKTDocument.h"
 #include "document/format/PageFileFormat.h"
+#include "document/writing/FormPageFields.h"
 #include "document/writing/PageAssembly.h"
 #include "document/writing/PageKinds.h"
 #include "document/writing/TextBoxCode.h"
@@ -83,8 +84,8 @@ void writeSnippets(PageAssembly& page)
         if (responsive && cell) {
             // A table cell is written from its own record, which knows its table and spot; the published
             // page shows it through its table.
-            const CodeWidgetHelper code = TextElementCode::generateTextViewCodeStatic(
-                *cell, number, page.publish, page.codeContext());
+            const CodeWidgetHelper code =
+                TextElementCode::generateTextViewCodeStatic(*cell, number, page.publish, page.codeContext());
             page.pieces.snippetCss += code.headerString();
             page.pieces.snippetBody += code.bodyString();
             continue;
@@ -122,9 +123,10 @@ void writeTextBoxes(PageAssembly& page)
     for (auto it = boxes.crbegin(); it != boxes.crend(); ++it, ++number) {
         SKTGraphic& box = **it;
         page.pieces.textCss += TextBoxCode::ruleLine(page, box, number, TextBoxCode::Form::TextBox);
-        // Form fields take their own markup on form pages, and the responsive page its own records of
-        // the boxes; both are built with those pages.
-        page.pieces.textBody += textBoxBody(box, number, escape);
+        // Form fields and their labels take their own markup on form pages.
+        const std::optional<QString> formBody =
+            page.formPage() ? FormPageFields::body(page, box, number, escape) : std::nullopt;
+        page.pieces.textBody += formBody ? *formBody : textBoxBody(box, number, escape);
         auto* text = qobject_cast<SKTText*>(&box);
         // A table cell is on the responsive page through its table's record already.
         if (responsive && text && !page.lists.tableCellOfBox.contains(&box)) {
