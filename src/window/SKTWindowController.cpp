@@ -417,6 +417,16 @@ void SKTWindowController::refreshPageBackgroundColor()
         prepSingleDocWindow();
 }
 
+QColor SKTWindowController::selectedColor(int target) const
+{
+    return m_selectedColors.value(target);
+}
+
+void SKTWindowController::setSelectedColor(int target, const QColor& color)
+{
+    m_selectedColors.insert(target, color);
+}
+
 QBrush SKTWindowController::getDocumentColor() const
 {
     return m_graphicView->pageColor();
