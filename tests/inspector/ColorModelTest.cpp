@@ -109,7 +109,7 @@ TEST_F(ColorModelTest, PickingAppliesByTargetAndKind)
 TEST_F(ColorModelTest, ASwatchColoursTheSelectionAndTheButtonsFollow)
 {
     DataCentre::mutableProfile().colorPalette = {"CLEAR0", "FF0000", "336699"};
-    SKTWindowController& window = openWindow();
+    SKTWindowController& window = openDocumentWindow();
     const auto box = addGraphic<SKTText>(window, QRectF(10, 10, 100, 40));
     window.graphicView()->changeSelectionIndexes({0});
     window.document()->setDocumentEdited(false);

@@ -122,7 +122,7 @@ TEST_F(FormatTabTest, ALevelPopUpSetsPaddingAndGrowsTheObject)
 TEST_F(FormatTabTest, AColourRowOpensTheSwatchesAndTheSwatchColoursTheSelection)
 {
     DataCentre::mutableProfile().colorPalette = {"CLEAR0", "FF0000", "00FF00"};
-    SKTWindowController& window = openWindow();
+    SKTWindowController& window = openDocumentWindow();
     FormatTabView& tab = showFormat(window);
     const auto box = addGraphic<SKTText>(window, QRectF(10, 20, 300, 40));
     window.graphicView()->changeSelectionIndexes({0});

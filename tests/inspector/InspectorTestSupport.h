@@ -31,6 +31,19 @@ protected:
         panel(window).restoreBinding();
         return window;
     }
+    // A window that its document owns, as the application makes them: what its graphics ask of their
+    // document reaches it.
+    SKTWindowController& openDocumentWindow()
+    {
+        SKTWindowController::installAsWindowMaker();
+        SKTDocument& document = newDocument();
+        document.makeWindowControllers();
+        auto* window = static_cast<SKTWindowController*>(document.windowController());
+        window->resize(1400, 900);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return *window;
+    }
     static InspectorPanel& panel(const SKTWindowController& window) { return *InspectorPanel::of(window); }
 
     // A graphic of the kind appended behind the page's other objects.

@@ -51,13 +51,14 @@ void FormatIconView::setupSubViews()
     m_iconImageView->setGeometry(kIconFrame);
     m_iconLabel->setText(m_iconLabelString);
     const int width = this->width() - kIconFrame.width() - 30;
-    m_iconLabel->setGeometry(kLabelLeft, kIconFrame.y(), width, kLabelHeight + labelOverflow());
+    m_iconLabel->setGeometry(kLabelLeft, kIconFrame.y(), width,
+                             std::max(kLabelHeight, m_iconLabel->heightForWidth(width)));
 }
 
 int FormatIconView::labelOverflow() const
 {
     const int width = this->width() - kIconFrame.width() - 30;
-    return std::max(0, m_iconLabel->heightForWidth(width) - kLabelHeight);
+    return std::max(0, m_iconLabel->heightForWidth(width) - kLabelRoom);
 }
 
 void FormatIconView::applyHitTesting()

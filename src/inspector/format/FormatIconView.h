@@ -23,6 +23,8 @@ public:
     static constexpr QRect kIconFrame{10, 10, 30, 30};
     static constexpr int kLabelLeft = 50;
     static constexpr int kLabelHeight = 30;
+    // The label may run this far down before the row's controls, which start at 45, must make room.
+    static constexpr int kLabelRoom = 35;
 
 #define FORMAT_ICON_VIEW_FIELDS(X)                                                                           \
     X(QString, iconLabelString, setIconLabelString)                                                          \
@@ -48,7 +50,7 @@ public:
     // Shows the icon and the label string inside the row's current width; the label takes the height its
     // text needs.
     void setupSubViews();
-    // How much taller than its 30 points the label's text is.
+    // How much further down than the row's controls start the label's text runs.
     int labelOverflow() const;
 
     // The rich text of a row's label: the title in bold black, a space, the description in the colour.
