@@ -181,7 +181,7 @@ void FormatTabView::placeControls(RowBuilder& row)
     const auto caption = [&](const QString& text, const QRect& frame, Qt::Alignment alignment) {
         auto* label = new QLabel(text, &row.view);
         label->setGeometry(row.frame(frame.x(), frame.y(), frame.width(), frame.height()));
-        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->setAlignment(alignment | Qt::AlignTop);
         label->setStyleSheet(QStringLiteral("color: grey; font-size: 12px"));
         label->setTextInteractionFlags(Qt::NoTextInteraction);
     };

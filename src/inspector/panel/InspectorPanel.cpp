@@ -15,6 +15,7 @@
 #include "window/views/FlippedNSView.h"
 
 #include <QBoxLayout>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -194,7 +195,13 @@ void InspectorPanel::showPopover(QWidget* content, QWidget& anchor, const QRect&
     m_velkPopOver->adjustSize();
     // Beside the anchor, on its left edge, centred on it.
     const QPoint left = anchor.mapToGlobal(QPoint(anchorRect.left(), anchorRect.center().y()));
-    m_velkPopOver->move(left.x() - m_velkPopOver->width(), left.y() - m_velkPopOver->height() / 2);
+    QPoint origin(left.x() - m_velkPopOver->width(), left.y() - m_velkPopOver->height() / 2);
+    // A tall picker stays on the anchor's screen.
+    if (const QScreen* screen = anchor.screen()) {
+        const QRect area = screen->availableGeometry();
+        origin.setY(std::clamp(origin.y(), area.top(), std::max(area.top(), area.bottom() - m_velkPopOver->height())));
+    }
+    m_velkPopOver->move(origin);
     m_velkPopOver->show();
 }
 
