@@ -211,6 +211,7 @@ void SKTWindowController::windowDidLoad()
         Q_EMIT graphicTouched();
     });
     connect(m_graphicView, &SKTGraphicView::graphicTouched, this, &SKTWindowController::graphicTouched);
+    connect(m_graphicView, &SKTGraphicView::refreshLayerListing, this, &SKTWindowController::refreshLayerListing);
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
     if (inspectorMaker())

@@ -289,6 +289,9 @@ Q_SIGNALS:
     void zoomFactorChanged(double factor);
     // The selection changed on the canvas; the inspector follows.
     void graphicTouched();
+    // The page's list of objects changed (the canvas's commands, another page opened): the inspector's
+    // layer list follows.
+    void refreshLayerListing();
 
     // What notifications and the window's own operations ask of the page list, the inspector and the
     // toolbar, which connect to them.

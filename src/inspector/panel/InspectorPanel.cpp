@@ -40,7 +40,7 @@ InspectorPanel::InspectorPanel(SKTWindowController& window)
     connect(&window, &SKTWindowController::switchSideBarView, this, &InspectorPanel::switchSideBarView);
     connect(&window, &SKTWindowController::unbindEverything, this, &InspectorPanel::unbindEverything);
     connect(&window, &SKTWindowController::graphicTouched, this, &InspectorPanel::graphicTouched);
-    connect(window.graphicView(), &SKTGraphicView::refreshLayerListing, this, &InspectorPanel::refreshLayerListing);
+    connect(&window, &SKTWindowController::refreshLayerListing, this, &InspectorPanel::refreshLayerListing);
     if (DataCentre::profile().dragInspector) {
         buildSidebar();
         createInspectorPanel();
