@@ -528,6 +528,7 @@ void SKTWindowController::launchSelected(VelkNSButton* tile)
     const QString remembered = m_document->fileLocation();
     const QString pageName = tile->pageName();
     if (openWebsitePage(QDir(m_openWebsiteFolderPath).filePath(pageName))) {
+        Q_EMIT refreshLayerListing();
         refreshPageIcons(m_searchField->text());
         Q_EMIT setFormButtons();
         return;

@@ -211,6 +211,7 @@ void SKTWindowController::windowDidLoad()
         Q_EMIT graphicTouched();
     });
     connect(m_graphicView, &SKTGraphicView::graphicTouched, this, &SKTWindowController::graphicTouched);
+    connect(m_graphicView, &SKTGraphicView::refreshLayerListing, this, &SKTWindowController::refreshLayerListing);
     m_zoomingScrollView->viewport()->setCursor(Qt::ArrowCursor);
 
     if (inspectorMaker())
@@ -415,6 +416,16 @@ void SKTWindowController::refreshPageBackgroundColor()
     resetZoomScrollViewSize();
     if (!m_document || !m_document->openingFromWebsiteFlag())
         prepSingleDocWindow();
+}
+
+QColor SKTWindowController::selectedColor(int target) const
+{
+    return m_selectedColors.value(target);
+}
+
+void SKTWindowController::setSelectedColor(int target, const QColor& color)
+{
+    m_selectedColors.insert(target, color);
 }
 
 QBrush SKTWindowController::getDocumentColor() const

@@ -6,6 +6,7 @@
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
 #include "window/sheets/PageNumberWindowController.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -240,6 +241,12 @@ public:
     void updateDocumentColor(const QColor& color, const QString& hexString);
     QString getDocumentColorHexString() const { return m_pageColorHexString; }
     void refreshPageBackgroundColor() override;
+    // The colour of the selection under a colour target (ColorTarget), as the graphic last clicked or
+    // recoloured pushed it; the canvas target's colour follows the page colour string instead.
+    QColor selectedColor(int target) const;
+    void setSelectedColor(int target, const QColor& color) override;
+    void refreshColorButtons() override { Q_EMIT colorButtonsRefreshed(); }
+    void refreshInspectorPanel() override { Q_EMIT inspectorPanelRefreshed(); }
 
     // ---- Canvas forwarders
     // Adds a text box in the inspector's default style ("Actor" 15, text "555555", no fill, no border) at
@@ -282,6 +289,9 @@ Q_SIGNALS:
     void zoomFactorChanged(double factor);
     // The selection changed on the canvas; the inspector follows.
     void graphicTouched();
+    // The page's list of objects changed (the canvas's commands, another page opened): the inspector's
+    // layer list follows.
+    void refreshLayerListing();
 
     // What notifications and the window's own operations ask of the page list, the inspector and the
     // toolbar, which connect to them.
@@ -300,6 +310,10 @@ Q_SIGNALS:
     void switchSideBarView();
     void unbindEverything();
     void createInspectorPanel();
+    // The selection's colours changed: the inspector restyles its colour buttons, and its classic pages
+    // redraw.
+    void colorButtonsRefreshed();
+    void inspectorPanelRefreshed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -373,6 +387,7 @@ private:
     bool m_baseTemplateExistFlag = false;
     QList<QPointer<QWidget>> m_docPanels;
     QString m_pageColorHexString;
+    QHash<int, QColor> m_selectedColors;
     QPointF m_lastTouchPoint;
     std::function<bool()> m_tablePatternQuery;
     bool m_savingOnResign = false;

@@ -39,9 +39,10 @@ TEST_F(InspectorBindingsTest, EveryRowBindsAKeyOfTheGraphicsToAControlThatCanCar
         EXPECT_TRUE(ControlBinding::canBind(*control, row.binding)) << row.control.toStdString();
         ++bound;
     }
-    // The level pop-ups belong to the Format tab's rows, the responsive controls to the window's toolbar.
-    EXPECT_EQ(bound, 58);
-    EXPECT_EQ(panel(window).bindings().boundCount(), 58);
+    // The level pop-ups belong to the Format tab's rows, the responsive size control to the window's
+    // toolbar.
+    EXPECT_EQ(bound, 59);
+    EXPECT_EQ(panel(window).bindings().boundCount(), 59);
 }
 
 TEST_F(InspectorBindingsTest, DifferingWidthsShowEmptyAndTypingSetsAllAsOneUndoStep)
@@ -240,8 +241,9 @@ TEST_F(InspectorBindingsTest, CollapsingTheInspectorAndTheNotificationRemoveTheB
     window.collapseInspector();
     EXPECT_EQ(panel(window).bindings().boundCount(), 0);
     window.reopenInspector();
+    // The Format tab adds its eight level pop-ups.
     panel(window).showFormattingOptions();
-    EXPECT_EQ(panel(window).bindings().boundCount(), 58);
+    EXPECT_EQ(panel(window).bindings().boundCount(), 67);
     NotificationCenter::defaultCenter().post(QStringLiteral("unbindEverything"));
     EXPECT_EQ(panel(window).bindings().boundCount(), 0);
 }
@@ -252,7 +254,7 @@ TEST_F(InspectorBindingsTest, TheClassicInspectorBindsAgainOnATouchedGraphicWhil
     SKTWindowController& window = openWindow();
     EXPECT_EQ(panel(window).bindings().boundCount(), 0);
     Q_EMIT window.graphicTouched();
-    EXPECT_EQ(panel(window).bindings().boundCount(), 58);
+    EXPECT_EQ(panel(window).bindings().boundCount(), 59);
     window.collapseInspector();
     Q_EMIT window.graphicTouched();
     EXPECT_EQ(panel(window).bindings().boundCount(), 0);

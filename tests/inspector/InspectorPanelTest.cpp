@@ -87,7 +87,7 @@ TEST_F(InspectorPanelTest, TheTabbedSidebarShowsTheObjectLibraryUnderItsStrip)
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->selectedSegment(), InspectorPanel::AddTab);
     EXPECT_TRUE(strip->isVisible());
-    EXPECT_FALSE(strip->isSegmentEnabled(InspectorPanel::LayersTab));
+    EXPECT_TRUE(strip->isSegmentEnabled(InspectorPanel::LayersTab));
     EXPECT_TRUE(inspector.objectLibrary()->isVisible());
     EXPECT_GE(inspector.objectLibrary()->geometry().top(), strip->geometry().bottom());
 

@@ -31,17 +31,35 @@ protected:
         panel(window).restoreBinding();
         return window;
     }
+    // A window that its document owns, as the application makes them: what its graphics ask of their
+    // document reaches it.
+    SKTWindowController& openDocumentWindow()
+    {
+        SKTWindowController::installAsWindowMaker();
+        SKTDocument& document = newDocument();
+        document.makeWindowControllers();
+        auto* window = static_cast<SKTWindowController*>(document.windowController());
+        window->resize(1400, 900);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return *window;
+    }
     static InspectorPanel& panel(const SKTWindowController& window) { return *InspectorPanel::of(window); }
 
-    // A rectangle appended behind the page's other objects.
+    // A graphic of the kind appended behind the page's other objects.
+    template <class Kind = SKTRectangle>
+    static std::shared_ptr<Kind> addGraphic(SKTWindowController& window, const QRectF& bounds)
+    {
+        auto graphic = std::make_shared<Kind>();
+        graphic->setBounds(bounds);
+        SKTDocument& document = *window.document();
+        document.insertGraphics({graphic}, {int(document.graphics().size())});
+        document.undoManager().checkpoint();
+        return graphic;
+    }
     static std::shared_ptr<SKTGraphic> addRectangle(SKTWindowController& window, const QRectF& bounds)
     {
-        auto rectangle = std::make_shared<SKTRectangle>();
-        rectangle->setBounds(bounds);
-        SKTDocument& document = *window.document();
-        document.insertGraphics({rectangle}, {int(document.graphics().size())});
-        document.undoManager().checkpoint();
-        return rectangle;
+        return addGraphic(window, bounds);
     }
     static void select(SKTWindowController& window, const IndexSet& indexes)
     {

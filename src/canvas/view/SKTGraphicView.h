@@ -62,6 +62,8 @@ public:
     GraphicList selectedGraphics() const;
     // Sets the window's selection, then tells graphicTouched.
     void changeSelectionIndexes(const IndexSet& indexes);
+    // Adds the graphic at the index of the page's list to the selection (a click on a layer row).
+    void manuallySelectObject(int objectIndex);
 
     // ---- Page look. Plain setters: the caller repaints.
     QBrush pageColor() const { return m_pageColor; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QBrush>
+#include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
@@ -43,4 +44,14 @@ public:
     virtual void adjustCanvasSizeType() {}
     virtual void setCurrentTemplateSelectionValue() {}
     virtual void refreshPageBackgroundColor() {}
+
+    // The colours of the graphic last clicked or recoloured, by colour target (ColorTarget), for the
+    // inspector's colour buttons, and the refreshes they ask of the inspector.
+    virtual void setSelectedColor(int target, const QColor& color)
+    {
+        Q_UNUSED(target);
+        Q_UNUSED(color);
+    }
+    virtual void refreshColorButtons() {}
+    virtual void refreshInspectorPanel() {}
 };

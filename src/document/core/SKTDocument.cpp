@@ -4,6 +4,7 @@
 #include "document/core/DocumentWindow.h"
 #include "document/core/SKTMapTableOwner.h"
 #include "document/format/PageRecords.h"
+#include "model/ColorTarget.h"
 #include "platform/Alert.h"
 #include "platform/StringsTable.h"
 #include "profile/DataCentre.h"
@@ -160,6 +161,48 @@ QString SKTDocument::grabNextImageName() const
 QPointF SKTDocument::grabLastTouchPoint() const
 {
     return m_windowController ? m_windowController->grabLastTouchPoint() : QPointF();
+}
+
+void SKTDocument::setSelectedTextColor(const QColor& color)
+{
+    if (m_windowController)
+        m_windowController->setSelectedColor(ColorTarget::Text, color);
+}
+
+void SKTDocument::setSelectedShapeColor(const QColor& color)
+{
+    if (m_windowController)
+        m_windowController->setSelectedColor(ColorTarget::ShapeFill, color);
+}
+
+void SKTDocument::setSelectedHoverColor(const QColor& color)
+{
+    if (m_windowController)
+        m_windowController->setSelectedColor(ColorTarget::HoverBackground, color);
+}
+
+void SKTDocument::setSelectedHoverTextColor(const QColor& color)
+{
+    if (m_windowController)
+        m_windowController->setSelectedColor(ColorTarget::HoverText, color);
+}
+
+void SKTDocument::setSelectedBorderColor(const QColor& color)
+{
+    if (m_windowController)
+        m_windowController->setSelectedColor(ColorTarget::Border, color);
+}
+
+void SKTDocument::refreshColorButtons()
+{
+    if (m_windowController)
+        m_windowController->refreshColorButtons();
+}
+
+void SKTDocument::refreshInspectorPanel()
+{
+    if (m_windowController)
+        m_windowController->refreshInspectorPanel();
 }
 
 float SKTDocument::handleScale() const

@@ -261,6 +261,14 @@ public:
     QPointF grabLastTouchPoint() const override;
     // The scale the document's canvas shows it at, set by the canvas; the product's until then.
     float handleScale() const override;
+    // The selection's colours go to the inspector of the document's window.
+    void setSelectedTextColor(const QColor& color) override;
+    void setSelectedShapeColor(const QColor& color) override;
+    void setSelectedHoverColor(const QColor& color) override;
+    void setSelectedHoverTextColor(const QColor& color) override;
+    void setSelectedBorderColor(const QColor& color) override;
+    void refreshColorButtons() override;
+    void refreshInspectorPanel() override;
     void setHandleScale(float scale) { m_handleScale = scale; }
 
     // ---- Page geometry, in whole canvas points

@@ -115,7 +115,7 @@ void ControlBinding::connectEdits()
     } else if (auto* stepper = qobject_cast<QSpinBox*>(control)) {
         connect(stepper, &QSpinBox::valueChanged, this, [this](int value) { write(value); });
     } else if (auto* slider = qobject_cast<ValueSlider*>(control)) {
-        connect(slider, &ValueSlider::valueMoved, this, [this](double value) { write(value); });
+        connect(slider, &ValueSlider::valueSettled, this, [this](double value) { write(value); });
     } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
         connect(box, &QCheckBox::clicked, this, [this, box](bool checked) {
             box->setTristate(false);
@@ -181,6 +181,8 @@ void ControlBinding::show(const SelectionValue& value)
         field->setPlaceholderText(placeholder);
         field->setModified(false);
     } else if (auto* stepper = qobject_cast<QSpinBox*>(control)) {
+        // Showing a value is no edit: the stepper's action hears only the user.
+        const QSignalBlocker quiet(stepper);
         if (!value.isMarker())
             stepper->setValue(value.value.toInt());
     } else if (auto* slider = qobject_cast<ValueSlider*>(control)) {

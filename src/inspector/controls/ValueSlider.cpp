@@ -1,14 +1,33 @@
 #include "inspector/controls/ValueSlider.h"
 
+#include <QTimer>
+
 #include <cmath>
 
 ValueSlider::ValueSlider(QWidget* parent)
     : QSlider(Qt::Horizontal, parent)
 {
     connect(this, &QSlider::valueChanged, this, [this] {
-        if (!m_settingValue)
-            Q_EMIT valueMoved(doubleValue());
+        if (m_settingValue)
+            return;
+        Q_EMIT valueMoved(doubleValue());
+        if (m_settleTimer)
+            m_settleTimer->start();
+        else
+            Q_EMIT valueSettled(doubleValue());
     });
+}
+
+void ValueSlider::setSettleDelay(int milliseconds)
+{
+    delete m_settleTimer;
+    m_settleTimer = nullptr;
+    if (milliseconds <= 0)
+        return;
+    m_settleTimer = new QTimer(this);
+    m_settleTimer->setSingleShot(true);
+    m_settleTimer->setInterval(milliseconds);
+    connect(m_settleTimer, &QTimer::timeout, this, [this] { Q_EMIT valueSettled(doubleValue()); });
 }
 
 void ValueSlider::setValueRange(double minimum, double maximum, double step, int ticks)

@@ -29,6 +29,7 @@ constexpr QSize kRowFieldSize(60, 25);
 constexpr int kBorderWidthMaximum = 10;
 constexpr int kWideBorderWidthMaximum = 30;
 constexpr int kSliderTicks = 10;
+constexpr int kRotationSettleMilliseconds = 100;
 
 class Maker {
 public:
@@ -201,8 +202,12 @@ InspectorControls InspectorControls::initializeInspectorElements(QWidget& panel)
     c.imageMaskButton = make.place(new QPushButton(&panel), "imageMaskButton", {});
     c.imageMaskApplyCheckmark = make.checkbox("imageMaskApplyCheckmark", QString());
     c.rotationSlider = make.slider("rotationSlider", {}, 0, 360, 1);
+    // A drag turns the selection once it pauses, not at every step.
+    c.rotationSlider->setSettleDelay(kRotationSettleMilliseconds);
     c.rotationAngleTextField = make.field("rotationAngleTextField");
     c.rotationApplyCheckmark = make.checkbox("rotationApplyCheckmark", QObject::tr("Apply Rotation"));
+    c.responsiveAlignmentControl = make.segments(
+        "responsiveAlignmentControl", {QObject::tr("Left"), QObject::tr("Center"), QObject::tr("Right")}, {});
 
     fillFontPopup(*c.fontPopupButton, inspectorFontList(profile.hideStandardFonts, QFontDatabase::families()),
                   profile.fontMenuPreview);

@@ -59,4 +59,6 @@ struct InspectorControls {
     ValueSlider* rotationSlider;
     QLineEdit* rotationAngleTextField;
     QCheckBox* rotationApplyCheckmark;
+    // Where a selected object sits in its section cell: left, centre, right.
+    SegmentedControl* responsiveAlignmentControl;
 };

@@ -1,7 +1,12 @@
 #include "inspector/panel/InspectorPanel.h"
 
+#include "canvas/view/SKTGraphicView.h"
 #include "document/core/SKTDocument.h"
+#include "inspector/actions/FormattingActions.h"
 #include "inspector/bindings/InspectorBindings.h"
+#include "inspector/color/ColorModel.h"
+#include "inspector/format/FormatTabView.h"
+#include "inspector/layers/LayersTabView.h"
 #include "inspector/library/ObjectLibraryView.h"
 #include "inspector/panel/FloatWindowController.h"
 #include "profile/DataCentre.h"
@@ -10,6 +15,7 @@
 #include "window/views/FlippedNSView.h"
 
 #include <QBoxLayout>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,12 +30,17 @@ InspectorPanel::InspectorPanel(SKTWindowController& window)
     , m_window(window)
     , m_controls(InspectorControls::initializeInspectorElements(*window.inspectorView()))
     , m_bindings(new InspectorBindings(window))
+    , m_colors(new ColorModel(window, [this](QWidget* content, QWidget& anchor, const QRect& rect) {
+        showPopover(content, anchor, rect);
+    }))
+    , m_actions(new FormattingActions(window, m_controls))
 {
     setObjectName(QStringLiteral("inspectorPanel"));
     connect(&window, &SKTWindowController::createInspectorPanel, this, &InspectorPanel::createInspectorPanel);
     connect(&window, &SKTWindowController::switchSideBarView, this, &InspectorPanel::switchSideBarView);
     connect(&window, &SKTWindowController::unbindEverything, this, &InspectorPanel::unbindEverything);
     connect(&window, &SKTWindowController::graphicTouched, this, &InspectorPanel::graphicTouched);
+    connect(&window, &SKTWindowController::refreshLayerListing, this, &InspectorPanel::refreshLayerListing);
     if (DataCentre::profile().dragInspector) {
         buildSidebar();
         createInspectorPanel();
@@ -57,16 +68,31 @@ void InspectorPanel::buildSidebar()
     for (QToolButton* segment : m_sidebarSwitchSegmentedControl->findChildren<QToolButton*>())
         segment->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_sidebarSwitchSegmentedControl->setSelectedSegment(AddTab);
-    // The Format and Layers tabs have no rows yet: they stay closed rather than show an empty list.
-    m_sidebarSwitchSegmentedControl->setSegmentEnabled(FormatTab, false);
-    m_sidebarSwitchSegmentedControl->setSegmentEnabled(LayersTab, false);
     connect(m_sidebarSwitchSegmentedControl, &SegmentedControl::activated, this,
             &InspectorPanel::switchSideBarView);
     m_objectLibrary = new ObjectLibraryView(&panel);
     m_objectLibrary->setObjectName(QStringLiteral("objectLibrary"));
+    m_formatTab = new FormatTabView(m_controls, *m_colors, &panel);
+    m_layersTab = new LayersTabView(&panel);
+    m_formatTab->hide();
+    m_layersTab->hide();
+    connect(m_layersTab, &LayersTabView::manuallySelectObject, this,
+            [this](int objectIndex) { m_window.graphicView()->manuallySelectObject(objectIndex); });
+    connect(&m_window, &SKTWindowController::clearLayerListingIcons, m_layersTab,
+            &LayersTabView::clearLayerListingIcons);
     auto* column = static_cast<QBoxLayout*>(panel.layout());
     column->addWidget(m_sidebarSwitchSegmentedControl);
     column->addWidget(m_objectLibrary, 1);
+    column->addWidget(m_formatTab, 1);
+    column->addWidget(m_layersTab, 1);
+}
+
+void InspectorPanel::showTabView(int tab)
+{
+    m_sidebarSwitchSegmentedControl->setSelectedSegment(tab);
+    m_objectLibrary->setVisible(tab == AddTab);
+    m_formatTab->setVisible(tab == FormatTab);
+    m_layersTab->setVisible(tab == LayersTab);
 }
 
 void InspectorPanel::createInspectorPanel()
@@ -95,27 +121,47 @@ void InspectorPanel::showTab(int tab)
     case FormatTab:
         showFormattingOptions();
         break;
+    case LayersTab:
+        showLayers();
+        break;
     default:
-        // The Layers tab and values that name no tab leave the sidebar as it is.
+        // Values that name no tab leave the sidebar as it is.
         break;
     }
 }
 
 void InspectorPanel::showObjectsList()
 {
-    m_sidebarSwitchSegmentedControl->setSelectedSegment(AddTab);
+    showTabView(AddTab);
     const SKTDocument* document = m_window.document();
     m_objectLibrary->showObjectsList(document ? document->pageFileExtension() : QString());
 }
 
 void InspectorPanel::showFormattingOptions()
 {
+    if (m_formatTab) {
+        showTabView(FormatTab);
+        m_formatTab->showFormattingOptions(m_window.graphicView()->selectedGraphics());
+    }
     restoreBinding();
+}
+
+void InspectorPanel::showLayers()
+{
+    showTabView(LayersTab);
+    m_layersTab->showLayers(m_window.graphicView()->graphics());
+}
+
+void InspectorPanel::refreshLayerListing()
+{
+    if (m_sidebarSwitchSegmentedControl && m_sidebarSwitchSegmentedControl->selectedSegment() == LayersTab)
+        showLayers();
 }
 
 void InspectorPanel::restoreBinding()
 {
     m_bindings->restoreBinding(m_window.graphicsController(), m_window.document());
+    m_actions->connectActions();
 }
 
 void InspectorPanel::unbindEverything()
@@ -142,13 +188,20 @@ void InspectorPanel::showPopover(QWidget* content, QWidget& anchor, const QRect&
         new QVBoxLayout(m_velkPopOver);
     }
     // The popover holds one picker at a time.
-    delete m_popoverContent;
+    if (m_popoverContent != content)
+        delete m_popoverContent;
     m_popoverContent = content;
     m_velkPopOver->layout()->addWidget(content);
     m_velkPopOver->adjustSize();
     // Beside the anchor, on its left edge, centred on it.
     const QPoint left = anchor.mapToGlobal(QPoint(anchorRect.left(), anchorRect.center().y()));
-    m_velkPopOver->move(left.x() - m_velkPopOver->width(), left.y() - m_velkPopOver->height() / 2);
+    QPoint origin(left.x() - m_velkPopOver->width(), left.y() - m_velkPopOver->height() / 2);
+    // A tall picker stays on the anchor's screen.
+    if (const QScreen* screen = anchor.screen()) {
+        const QRect area = screen->availableGeometry();
+        origin.setY(std::clamp(origin.y(), area.top(), std::max(area.top(), area.bottom() - m_velkPopOver->height())));
+    }
+    m_velkPopOver->move(origin);
     m_velkPopOver->show();
 }
 

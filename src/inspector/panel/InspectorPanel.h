@@ -6,7 +6,11 @@
 #include <QObject>
 #include <QPointer>
 
+class ColorModel;
+class FormatTabView;
+class FormattingActions;
 class InspectorBindings;
+class LayersTabView;
 class ObjectLibraryView;
 class SKTWindowController;
 
@@ -32,7 +36,11 @@ public:
     const InspectorControls& controls() const { return m_controls; }
     SegmentedControl* sidebarSwitchSegmentedControl() const { return m_sidebarSwitchSegmentedControl; }
     ObjectLibraryView* objectLibrary() const { return m_objectLibrary; }
+    FormatTabView* formatTab() const { return m_formatTab; }
+    LayersTabView* layersTab() const { return m_layersTab; }
     InspectorBindings& bindings() const { return *m_bindings; }
+    ColorModel& colors() const { return *m_colors; }
+    FormattingActions& actions() const { return *m_actions; }
 
     // Sizes the panel and shows its current tab.
     void createInspectorPanel();
@@ -43,6 +51,11 @@ public:
     void showObjectsList();
     // The Format tab: the controls are bound to the selection whenever it shows.
     void showFormattingOptions();
+    // The Layers tab: one row per object of the page.
+    void showLayers();
+    // The page's list changed: the Layers tab follows while it shows.
+    void refreshLayerListing();
+    // Binds the controls to the selection, then their actions after the bindings.
     void restoreBinding();
     void unbindEverything();
     // The selection changed: the Format tab follows it; the classic panel binds again while it is shown.
@@ -59,12 +72,18 @@ public:
 
 private:
     void buildSidebar();
+    // Shows the tab's view in the sidebar, the others hidden, and selects its segment.
+    void showTabView(int tab);
 
     SKTWindowController& m_window;
     InspectorControls m_controls;
     InspectorBindings* m_bindings;
     SegmentedControl* m_sidebarSwitchSegmentedControl = nullptr;
     ObjectLibraryView* m_objectLibrary = nullptr;
+    FormatTabView* m_formatTab = nullptr;
+    LayersTabView* m_layersTab = nullptr;
+    ColorModel* m_colors;
+    FormattingActions* m_actions;
     QPointer<QWidget> m_velkPopOver;
     QPointer<QWidget> m_popoverContent;
     QPointer<FloatWindowController> m_floatWindowController;
