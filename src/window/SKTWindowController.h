@@ -183,11 +183,7 @@ public:
     // The same, for the responder chain of the menus.
     Q_INVOKABLE bool validateMenuItem(QAction* item) { return item && validateMenuItem(*item); }
     // What the canvas answers: whether its selected table has a background pattern.
-    void setSelectedTablePatternQuery(std::function<bool()> query) { m_tablePatternQuery = std::move(query); }
-    bool doesSelectedTableContainBackgroundPattern() const
-    {
-        return m_tablePatternQuery && m_tablePatternQuery();
-    }
+    bool doesSelectedTableContainBackgroundPattern() const;
     // Form items are offered on form pages.
     bool showAddFormObjects() const;
     // The document's name for windows and menus: its file name without extension, else "Untitled".
@@ -261,6 +257,7 @@ public:
     QImage findCurrentlySelectedVelkButtonImage(const QString& pageFileName) override;
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
+    bool isGraphicSelected(const SKTGraphic& graphic) const override;
 
 public Q_SLOTS:
     // ---- Page-list actions (menus and the page list's context menu)
@@ -374,7 +371,6 @@ private:
     QList<QPointer<QWidget>> m_docPanels;
     QString m_pageColorHexString;
     QPointF m_lastTouchPoint;
-    std::function<bool()> m_tablePatternQuery;
     bool m_savingOnResign = false;
     bool m_released = false;
 

@@ -35,11 +35,12 @@ const QHash<QString, ShownWhen>& shownWhenRules()
     return rules;
 }
 
-// Items whose predicate also picks the table or slideshow that the command then acts on.
+// Items whose predicate also picks the table, section or slideshow that the command then acts on.
 const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
 {
     static const QHash<QString, bool (SKTGraphicView::*)()> rules = {
         {QStringLiteral("configureTableGrid"), &SKTGraphicView::tableControlShown},
+        {QStringLiteral("configureSectionWindowController"), &SKTGraphicView::showSectionEditorFlag},
         {QStringLiteral("editSlideshow"), &SKTGraphicView::slideshowEditorShown},
     };
     return rules;

@@ -5,13 +5,14 @@
 #include "profile/DataCentre.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
 #include <functional>
 
-// The library items whose objects are text boxes: texts, lists, placeholders, tags, stamps, markup outlines
-// and plain shapes. Sizes marked zoom-scaled are divided by the zoom, so the object looks the same size on
+// The library items whose objects are sections, and those whose objects are text boxes: texts, lists,
+// placeholders, tags, stamps, markup outlines and plain shapes. Sizes marked zoom-scaled are divided by the zoom, so the object looks the same size on
 // screen at any zoom.
 
 namespace {
@@ -247,10 +248,39 @@ QList<Row> rows()
     return table;
 }
 
+// The section items: the spans of their columns on the 12-column grid.
+const QHash<QString, QStringList>& sectionSpans()
+{
+    static const QHash<QString, QStringList> spans = {
+        {QStringLiteral("velk_section1"), {"12"}},
+        {QStringLiteral("velk_section2"), {"6", "6"}},
+        {QStringLiteral("velk_section3"), {"4", "4", "4"}},
+        {QStringLiteral("velk_section4"), {"3", "3", "3", "3"}},
+        {QStringLiteral("velk_section6"), QStringList(6, QStringLiteral("2"))},
+        {QStringLiteral("velk_section12"), QStringList(12, QStringLiteral("1"))},
+        {QStringLiteral("velk_section4_8"), {"4", "8"}},
+        {QStringLiteral("velk_section8_4"), {"8", "4"}},
+        {QStringLiteral("velk_section10_2"), {"10", "2"}},
+        {QStringLiteral("velk_section2_10"), {"2", "10"}},
+    };
+    return spans;
+}
+
+const QString kWebstoreSection = QStringLiteral("velk_webstore_section");
+constexpr int kWebstoreItems = 4;
+
 } // namespace
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
 {
+    if (const auto spans = sectionSpans().constFind(code); spans != sectionSpans().constEnd()) {
+        view.addSection(*spans, int(spans->size()), point);
+        return DropFlow::Ends;
+    }
+    if (code == kWebstoreSection) {
+        view.addSectionTemplate(kWebstoreItems, point);
+        return DropFlow::Ends;
+    }
     static const QList<Row> table = rows();
     const auto row = std::find_if(table.cbegin(), table.cend(),
                                   [&](const Row& candidate) { return code == candidate.code; });

@@ -34,6 +34,7 @@ const Entry kEntries[] = {
     {"Center On Canvas", "centerOnCanvas"},
     {"", ""},
     {"Configure Table Grid...", "configureTableGrid"},
+    {"Configure Section Grid...", "configureSectionWindowController"},
     {"Edit Slideshow...", "editSlideshow"},
 };
 // clang-format on

@@ -23,7 +23,10 @@ class CanvasGesture;
 class DrawingView;
 class QMimeData;
 class ElementRecord;
+class SectionLayout;
+class myTextView;
 class PrintSettingsWindowController;
+class SectionEditorWindowController;
 class QAction;
 class QTimer;
 struct TextBoxArguments;
@@ -173,12 +176,36 @@ public:
     bool centerGroupShown() const;
     bool addBranchShown() const;
 
-    // ---- Section membership, in page order (sections themselves never count as members)
-    // The members of a section container, each marked as moving with its section unless it is selected;
-    // none for any other graphic.
+    // ---- Section rules of responsive pages, over the bound page (see SectionLayout for each rule). The
+    // lookups of a cell record the section they find as selectedTable.
+    SectionLayout sectionLayout() const;
+    std::shared_ptr<SKTGraphic> grabOverLappingSection(const QRectF& rect) const;
+    QRect grabOverLappingSectionCell(const QPointF& point);
+    std::shared_ptr<myTextView> grabOverLappingSectionCellView(const QPointF& point);
+    QRectF grabSectionRect(const QPointF& point, const QRectF& rect);
+    std::shared_ptr<SKTGraphic> grabMySection(int sectionNumber) const;
+    std::shared_ptr<SKTGraphic> grabBottomMostObjectInSection(int sectionNumber) const;
+    std::shared_ptr<SKTGraphic> grabTopMostObjectInSection(int sectionNumber) const;
+    int findNextSectionNumber() const;
+    bool doesSelectedTableContainBackgroundPattern() const;
+    // Members in page order (sections themselves never count as members). The members of a section
+    // container, each marked as moving with its section unless it is selected; none for any other graphic.
     GraphicList findObjectsInSection(const SKTGraphic& section) const;
     // The graphics in the section cell of a cell record; none for a record of another kind.
     GraphicList findObjectsInSectionCell(const ElementRecord* record) const;
+    bool isThereGraphicAtRect_includingSection(const QRectF& rect) const;
+    bool isThereGraphicAtRect(const QRectF& rect) const;
+    bool isThereGraphicAtPoint(const QPointF& point) const;
+    bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect) const;
+    std::shared_ptr<SKTGraphic> applySection(const std::shared_ptr<SKTGraphic>& graphic,
+                                             const QPointF& point) const;
+    void isObjectStillInSameSectionGrid(SKTGraphic& graphic, const QPointF& point) const;
+    void reAlignSectionObjects(SKTGraphic& section) const;
+    void shiftObjectsInSection(const QPointF& point, const QRectF& rect);
+    void identifyAndPushSectionsDownward(const QRectF& rect) const;
+    void identifyAndPushSectionsDownwardByDifference(const QRectF& rect) const;
+    void identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect) const;
+    void pushSectionObjectsDown(int sectionNumber, int amount) const;
 
     // ---- Table cells, in products whose clicks mark them
     // Whether the selection is one table that is no section; that table becomes selectedTable.
@@ -191,6 +218,16 @@ public:
     // Opens the table grid window on the selected table (see tableControlShown).
     Q_INVOKABLE void configureTableGrid();
     TableGridEditor& tableGridEditor();
+
+    // ---- The section grid window, made on first use and kept for the canvas's life
+    // Whether the selection is one section; it becomes selectedTable.
+    bool showSectionEditorFlag();
+    // Fills the window from the selected section and opens it window-modal; Save writes the column count,
+    // the widths and the responsive counts back into the section and fits its objects into their cells.
+    Q_INVOKABLE void configureSectionWindowController();
+    void saveSectionEditorWindowController();
+    void hideSectionEditorWindowController();
+    SectionEditorWindowController* sectionEditorWindowController() const;
 
     // ---- Slideshows
     // Whether the selection is one slideshow; it becomes selectedSlideshow.
@@ -207,9 +244,14 @@ public:
     void moveDown();
     void deleteBackward();
     void deleteForward();
-    // The delete command: the selection with the partner buttons of its option labels leaves the page in one
-    // undo step "Delete".
+    // The delete command: the selection with the partner buttons of its option labels (and, on responsive
+    // pages, as the user answers, the objects of its sections) leaves the page in one undo step "Delete".
     void delete_();
+    // Asks for each selected section that holds objects whether they go too ("Delete All": they join the
+    // selection) or the section stays ("Skip Sections": it leaves the selection).
+    void checkForSelectedSections();
+    // Adds the graphic at the index (a row of the layer list) to the selection; nothing leaves it.
+    void manuallySelectObject(int objectIndex);
     // Adds to the selection the option button of every selected option label.
     void fetchAllPartnerViews();
     // The first other text graphic with the same form tag and option tag; null for none.
@@ -233,6 +275,12 @@ public:
     // A text box made of the arguments goes in front of every other graphic, as one undo step of the
     // document; the selection stays as it is.
     void addTextBox(const TextBoxArguments& arguments);
+    // A section of `count` columns (as many as `spans` has at most), each spanning its number of the 12
+    // grid columns, across the top of the page at the point's height; it goes behind every other graphic
+    // and the sections it lands on move down below it, as one undo step.
+    void addSection(const QStringList& spans, int count, const QPointF& point);
+    // A section template of `count` items "Item 0" ... at the point's height, in front of the others.
+    void addSectionTemplate(int count, const QPointF& point);
 
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
@@ -354,6 +402,7 @@ private:
     CanvasWorkingState m_workingState;
     QPointer<PrintSettingsWindowController> m_printSettingsWindowController;
     TableGridEditor* m_tableGridEditor = nullptr;
+    QPointer<SectionEditorWindowController> m_sectionEditorWindowController;
     QPointer<SlideShowWindow> m_slideShowWindow;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;

@@ -2,6 +2,7 @@
 
 #include "document/core/DocumentAlerts.h"
 #include "document/core/DocumentWindow.h"
+#include "model/sections/SectionLayout.h"
 #include "document/core/SKTMapTableOwner.h"
 #include "document/format/PageRecords.h"
 #include "platform/Alert.h"
@@ -160,6 +161,14 @@ QString SKTDocument::grabNextImageName() const
 QPointF SKTDocument::grabLastTouchPoint() const
 {
     return m_windowController ? m_windowController->grabLastTouchPoint() : QPointF();
+}
+
+SectionLayout SKTDocument::sectionLayout() const
+{
+    const DocumentWindow* window = m_windowController.get();
+    return SectionLayout(m_graphics, [window](const SKTGraphic& graphic) {
+        return window && window->isGraphicSelected(graphic);
+    });
 }
 
 float SKTDocument::handleScale() const
