@@ -153,8 +153,8 @@ TEST_F(SectionLayoutTest, APointBelongsToACellByItsLeftAndTopEdgesOnly)
         QPointF point;
         int column;
     } cases[] = {
-        {{0, 100}, 0},       {{149.9, 150}, 0}, {{150, 150}, 1},       {{299, 199}, 1},
-        {{300, 150}, -99},   {{10, 200}, -99},  {{10, 99.5}, -99},
+        {{0, 100}, 0},     {{149.9, 150}, 0}, {{150, 150}, 1},   {{299, 199}, 1},
+        {{300, 150}, -99}, {{10, 200}, -99},  {{10, 99.5}, -99},
     };
     for (const auto& c : cases) {
         const SectionLayout::Cell cell = layout.cellUnder(c.point);
@@ -162,8 +162,10 @@ TEST_F(SectionLayoutTest, APointBelongsToACellByItsLeftAndTopEdgesOnly)
     }
     EXPECT_EQ(layout.grabOverLappingSectionCell(QPointF(160, 120)), QRect(150, 100, 150, 100));
     EXPECT_TRUE(layout.grabOverLappingSectionCell(QPointF(160, 220)).isNull());
-    EXPECT_EQ(layout.grabSectionRect(QPointF(160, 120), QRectF(160, 120, 40, 30.7)), QRectF(150, 120, 150, 30));
-    EXPECT_EQ(layout.grabSectionRect(QPointF(160, 220), QRectF(160, 220, 40, 30.7)), QRectF(160, 220, 40, 30.7));
+    EXPECT_EQ(layout.grabSectionRect(QPointF(160, 120), QRectF(160, 120, 40, 30.7)),
+              QRectF(150, 120, 150, 30));
+    EXPECT_EQ(layout.grabSectionRect(QPointF(160, 220), QRectF(160, 220, 40, 30.7)),
+              QRectF(160, 220, 40, 30.7));
 }
 
 TEST_F(SectionLayoutTest, AGraphicIsPlacedInTheCellOfTheFirstSectionInListOrder)
@@ -246,9 +248,12 @@ TEST_F(SectionLayoutTest, CollisionsCountSectionsOnlyAgainstSections)
         {"a shared edge", layout.isThereGraphicAtRect_includingSection(QRectF(0, 200, 20, 20)), false},
         {"point on the box", layout.isThereGraphicAtPoint(QPointF(60, 60)), true},
         {"point on a section", layout.isThereGraphicAtPoint(QPointF(200, 60)), false},
-        {"box moved onto a section", layout.isThereGraphicAtNewLocation(*box, QRectF(200, 150, 20, 20)), false},
-        {"section moved onto a section", layout.isThereGraphicAtNewLocation(*s, QRectF(0, 150, 300, 100)), true},
-        {"section moved onto a loose box", layout.isThereGraphicAtNewLocation(*other, QRectF(400, 0, 20, 20)), false},
+        {"box moved onto a section", layout.isThereGraphicAtNewLocation(*box, QRectF(200, 150, 20, 20)),
+         false},
+        {"section moved onto a section", layout.isThereGraphicAtNewLocation(*s, QRectF(0, 150, 300, 100)),
+         true},
+        {"section moved onto a loose box", layout.isThereGraphicAtNewLocation(*other, QRectF(400, 0, 20, 20)),
+         false},
         {"box onto itself", layout.isThereGraphicAtNewLocation(*box, QRectF(20, 20, 20, 20)), false},
     };
     for (const auto& c : cases)
@@ -261,7 +266,8 @@ TEST_F(SectionLayoutTest, ASectionsObjectsAreFoundByNumberAndCellTopmostAndLowes
     const auto a = member(QRectF(0, 120, 10, 100), 5, 0);
     const auto b = member(QRectF(0, 20, 10, 10), 5, 1);
     const auto c = member(QRectF(0, 60, 10, 10), 5, 0);
-    const SectionLayout layout({a, b, c, s, section(6, 300, 100)}, [&](const SKTGraphic& g) { return &g == b.get(); });
+    const SectionLayout layout({a, b, c, s, section(6, 300, 100)},
+                               [&](const SKTGraphic& g) { return &g == b.get(); });
 
     EXPECT_EQ(layout.findObjectsInSection(*s), (GraphicList{a, b, c}));
     EXPECT_TRUE(a->movingAsPartOfSection());

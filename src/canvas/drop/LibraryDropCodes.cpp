@@ -12,8 +12,8 @@
 #include <functional>
 
 // The library items whose objects are sections, and those whose objects are text boxes: texts, lists,
-// placeholders, tags, stamps, markup outlines and plain shapes. Sizes marked zoom-scaled are divided by the zoom, so the object looks the same size on
-// screen at any zoom.
+// placeholders, tags, stamps, markup outlines and plain shapes. Sizes marked zoom-scaled are divided by the
+// zoom, so the object looks the same size on screen at any zoom.
 
 namespace {
 
@@ -269,6 +269,29 @@ const QHash<QString, QStringList>& sectionSpans()
 const QString kWebstoreSection = QStringLiteral("velk_webstore_section");
 constexpr int kWebstoreItems = 4;
 
+// The outlined shapes and zoom bubbles: "velk_shape_" or "velk_zoom_bubble_" and the outline's name;
+// "velk_zoom_bubble" alone is the rectangular bubble.
+struct Bubble {
+    QString shape;
+    int zoomFlag = 0;
+};
+
+std::optional<Bubble> bubbleOf(const QString& code)
+{
+    static const QStringList outlines = {
+        "circle",   "star",      "star2",   "star4",    "star4b",   "star10",   "star25",    "octagon",
+        "triangle", "triangle2", "pyramid", "polygon5", "polygon6", "polygon7", "polygon10", "polygon12"};
+    const QString zoomPrefix = QStringLiteral("velk_zoom_bubble");
+    if (code == zoomPrefix)
+        return Bubble{QStringLiteral("rectangle"), 1};
+    for (const auto& [prefix, flag] :
+         {std::pair{zoomPrefix + u'_', 1}, std::pair{QStringLiteral("velk_shape_"), 0}}) {
+        if (code.startsWith(prefix) && outlines.contains(code.mid(prefix.size())))
+            return Bubble{code.mid(prefix.size()), flag};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
@@ -279,6 +302,11 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
     }
     if (code == kWebstoreSection) {
         view.addSectionTemplate(kWebstoreItems, point);
+        return DropFlow::Ends;
+    }
+    if (const std::optional<Bubble> bubble = bubbleOf(code)) {
+        const int cornerRadius = bubble->shape == QLatin1String("rectangle") ? 0 : 1000;
+        view.addZoomBubbleTextbox_drag(point, cornerRadius, bubble->shape, bubble->zoomFlag);
         return DropFlow::Ends;
     }
     static const QList<Row> table = rows();

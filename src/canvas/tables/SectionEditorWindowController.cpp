@@ -83,9 +83,11 @@ SectionEditorWindowController::SectionEditorWindowController(QWidget* parent)
     layout->addLayout(counts);
     layout->addLayout(buttons);
 
-    connect(m_numOfColumnsPopupButton, &QComboBox::activated, this, &SectionEditorWindowController::columnUpdated);
+    connect(m_numOfColumnsPopupButton, &QComboBox::activated, this,
+            &SectionEditorWindowController::columnUpdated);
     for (QComboBox* popUp : {m_xsPopUpButton, m_smallPopUpButton, m_mediumPopUpButton, m_largePopUpButton})
-        connect(popUp, &QComboBox::activated, this, &SectionEditorWindowController::saveSectionViewGridProperties);
+        connect(popUp, &QComboBox::activated, this,
+                &SectionEditorWindowController::saveSectionViewGridProperties);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -154,7 +156,8 @@ void SectionEditorWindowController::columnUpdated()
     splitView->setGeometry(kSplitViewFrame);
     splitView->setHandleWidth(1);
     splitView->setChildrenCollapsible(false);
-    const int shown = std::min(m_numOfColumnsPopupButton->currentIndex() + 1, int(m_splitViewMutableArray.size()));
+    const int shown =
+        std::min(m_numOfColumnsPopupButton->currentIndex() + 1, int(m_splitViewMutableArray.size()));
     QList<int> widths;
     for (int column = 0; column < shown; ++column) {
         SectionView* tile = m_splitViewMutableArray.at(column);

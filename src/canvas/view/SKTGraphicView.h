@@ -272,9 +272,19 @@ public:
     void concludeDragOperation(const QStringList& names, const QPointF& point);
 
     // ---- Object factories
+    // Where an object added from a menu or a sheet goes, in whole canvas points: 100 right of and 30 below
+    // the top left of the part of the page in view, or, when the user chose to add at the end, 30 below the
+    // lowest object of the page at that x. Changes nothing.
+    QPointF calculateOriginPoint() const;
     // A text box made of the arguments goes in front of every other graphic, as one undo step of the
-    // document; the selection stays as it is.
+    // document; on a responsive page it joins the section cell under its corner. The selection stays as it
+    // is. Called from another thread, the box is added on the canvas's thread once its loop gets to it.
     void addTextBox(const TextBoxArguments& arguments);
+    // An empty 100 x 100 box at the point, outlined solid 2 in the named shape ("rectangle", "circle",
+    // "star" ...), in front of the others: a zoom bubble (red) for a zoom flag other than 0, else a grey
+    // shape. It joins no section.
+    void addZoomBubbleTextbox_drag(const QPointF& point, int cornerRadius, const QString& bubbleShape,
+                                   int zoomFlag);
     // A section of `count` columns (as many as `spans` has at most), each spanning its number of the 12
     // grid columns, across the top of the page at the point's height; it goes behind every other graphic
     // and the sections it lands on move down below it, as one undo step.

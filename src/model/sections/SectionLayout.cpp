@@ -196,8 +196,9 @@ int SectionLayout::findNextSectionNumber() const
     if (m_graphics.isEmpty())
         return 1;
     const auto highest =
-        std::max_element(m_graphics.cbegin(), m_graphics.cend(),
-                         [](const auto& a, const auto& b) { return a->sectionNumber() < b->sectionNumber(); });
+        std::max_element(m_graphics.cbegin(), m_graphics.cend(), [](const auto& a, const auto& b) {
+            return a->sectionNumber() < b->sectionNumber();
+        });
     return (*highest)->sectionNumber() + 1;
 }
 

@@ -164,7 +164,8 @@ TEST_F(SectionsTest, ASectionTemplateHasFourLabelledItemsAtAFixedSizeInFrontAndN
                   QList<int>({12, 6, 4, 3}));
         EXPECT_EQ(cell.width(), 0);
     }
-    EXPECT_TRUE(view->findObjectsInSection(*shelf).isEmpty()) << "a template holds none of the page's objects";
+    EXPECT_TRUE(view->findObjectsInSection(*shelf).isEmpty())
+        << "a template holds none of the page's objects";
     EXPECT_EQ(section->bounds().y(), 0) << "a template pushes no section";
     EXPECT_EQ(box->bounds().y(), 700);
 }

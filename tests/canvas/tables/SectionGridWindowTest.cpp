@@ -1,8 +1,8 @@
 #include "../view/CanvasTestSupport.h"
 
 #include "canvas/tables/SectionEditorWindowController.h"
-#include "canvas/view/CanvasContextMenu.h"
 #include "canvas/tables/SectionView.h"
+#include "canvas/view/CanvasContextMenu.h"
 #include "model/SKTTable.h"
 #include "model/SKTText.h"
 #include "platform/Format.h"
@@ -68,12 +68,14 @@ protected:
     }
     static QList<int> counts(const SectionView& tile)
     {
-        return {tile.xsGridColumns(), tile.smallGridColumns(), tile.mediumGridColumns(), tile.largeGridColumns()};
+        return {tile.xsGridColumns(), tile.smallGridColumns(), tile.mediumGridColumns(),
+                tile.largeGridColumns()};
     }
     QList<int> shownCounts(QWidget& window)
     {
         QList<int> shown;
-        for (const char* name : {"xsPopUpButton", "smallPopUpButton", "mediumPopUpButton", "largePopUpButton"})
+        for (const char* name :
+             {"xsPopUpButton", "smallPopUpButton", "mediumPopUpButton", "largePopUpButton"})
             shown << control<QComboBox>(window, name)->currentText().toInt();
         return shown;
     }
@@ -129,7 +131,8 @@ TEST_F(SectionGridWindowTest, OpensWithTwelveTilesOfWhichTheSectionsColumnsShow)
         EXPECT_NEAR(double(sizes.at(column)) / sizes.at(0),
                     double(section->grabColumnWidth(column)) / section->grabColumnWidth(0), 0.02);
     }
-    EXPECT_EQ(control<QLabel>(window, "columnGridLabel")->text(), QStringLiteral("Grid options for column 1"));
+    EXPECT_EQ(control<QLabel>(window, "columnGridLabel")->text(),
+              QStringLiteral("Grid options for column 1"));
     EXPECT_EQ(shownCounts(window), QList<int>({10, 1, 4, 7}));
 
     const QImage picture = tiles.at(0)->grab().toImage();
@@ -142,7 +145,8 @@ TEST_F(SectionGridWindowTest, ATilesButtonShowsItsCountsAndAChosenCountIsStoredO
     SectionEditorWindowController& window = openWindow();
     SectionView& third = *window.splitViewMutableArray().at(2);
     QTest::mouseClick(third.button(), Qt::LeftButton);
-    EXPECT_EQ(control<QLabel>(window, "columnGridLabel")->text(), QStringLiteral("Grid options for column 3"));
+    EXPECT_EQ(control<QLabel>(window, "columnGridLabel")->text(),
+              QStringLiteral("Grid options for column 3"));
     EXPECT_EQ(shownCounts(window), QList<int>({12, 3, 6, 9}));
     EXPECT_EQ(window.selectedSectionView(), &third);
 
