@@ -36,6 +36,7 @@ const Entry kEntries[] = {
     {"Configure Table Grid...", "configureTableGrid"},
     {"Configure Section Grid...", "configureSectionWindowController"},
     {"Edit Slideshow...", "editSlideshow"},
+    {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
 };
 // clang-format on
 

@@ -280,6 +280,17 @@ public:
     // document; on a responsive page it joins the section cell under its corner. The selection stays as it
     // is. Called from another thread, the box is added on the canvas's thread once its loop gets to it.
     void addTextBox(const TextBoxArguments& arguments);
+    // From the palettes: a text box of the text-box preset at the index (half as wide again and three times
+    // as high, "New text box" or the preset's text dated, white fill made transparent), or a shape of the
+    // shape preset (twice its size, one blank of text, in no section), at the insertion point.
+    void addNewSelectedTextView(int tag);
+    void addNewShape(int tag);
+    // Whether the selection is one HTML snippet box on a page that is not responsive; it becomes
+    // selectedSnippet.
+    bool showAutoAdjustSnippetSize();
+    // Sets the first standalone width and height attributes of the snippet's markup (and their other
+    // occurrences) to the box's size in whole points.
+    Q_INVOKABLE void autoAdjustSnippetSize();
     // An empty 100 x 100 box at the point, outlined solid 2 in the named shape ("rectangle", "circle",
     // "star" ...), in front of the others: a zoom bubble (red) for a zoom flag other than 0, else a grey
     // shape. It joins no section.

@@ -3,7 +3,9 @@
 #include "canvas/factories/TextBoxArguments.h"
 #include "model/SKTTable.h"
 #include "platform/UserDefaults.h"
+#include "profile/ShapeSelectionView.h"
 
+#include <QMenu>
 #include <QThread>
 
 // Where new objects go: the insertion point of menu-made objects, the section cell a new text box joins,
@@ -123,6 +125,77 @@ TEST_F(NewObjectPlacementTest, ShapesAndZoomBubblesAreOutlinedHundredPointBoxesO
     const qsizetype count = document.graphics().size();
     view->concludeDragOperation({QStringLiteral("velk_shape_hexagon")}, QPointF(40, 60));
     EXPECT_EQ(document.graphics().size(), count) << "no such outline";
+}
+
+TEST_F(NewObjectPlacementTest, PalettePresetsBecomeBoxesAndShapesAtTheInsertionPoint)
+{
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.responsiveDesign = true;
+    profile.defaultFontSize = 17;
+    const struct {
+        QColor fill;
+        const char* background;
+    } fills[] = {{Qt::white, "CLEAR0"}, {QColor(0x12, 0x34, 0xAB), "1234AB"}};
+    for (const auto& f : fills) {
+        auto preset = std::make_shared<ShapeSelectionView>(QRectF(0, 0, 400, 42));
+        preset->setFillColor(f.fill);
+        preset->setTextColor(QColor(0xEE, 0, 0));
+        preset->setFont(QFont(QStringLiteral("Georgia"), 30));
+        preset->setTextString(QStringLiteral("Preset text"));
+        profile.defaultTextViewPresets = {preset};
+        view->addNewSelectedTextView(0);
+        SCOPED_TRACE(f.background);
+        EXPECT_EQ(front()->bounds(), QRectF(100, 30, 600, 126));
+        EXPECT_EQ(front()->textString(), QStringLiteral("New text box"));
+        EXPECT_EQ(front()->backgroundHexColorString(), QString::fromLatin1(f.background));
+        EXPECT_EQ(front()->textHexColorString(), QStringLiteral("EE0000"));
+        EXPECT_EQ(front()->fontFamily(), QStringLiteral("Georgia"));
+        EXPECT_EQ(front()->fontSize(), 17);
+    }
+
+    auto shapePreset = std::make_shared<ShapeSelectionView>(QRectF(0, 0, 70, 52.5));
+    shapePreset->setFillColor(QColor(0x00, 0x80, 0x00));
+    shapePreset->setCornerRadius(20);
+    profile.defaultShapePresets = {shapePreset};
+    view->addSection({QStringLiteral("12")}, 1, QPointF(0, 0));
+    const qsizetype before = document.graphics().size();
+    view->addNewShape(0);
+    view->addNewShape(5);
+    ASSERT_EQ(document.graphics().size(), before + 1) << "a tag outside the presets adds nothing";
+    EXPECT_EQ(front()->bounds(), QRectF(100, 30, 140, 105));
+    EXPECT_EQ(front()->textString(), QStringLiteral(" "));
+    EXPECT_EQ(front()->cornerRadius(), 20);
+    EXPECT_EQ(front()->backgroundHexColorString(), QStringLiteral("008000"));
+    EXPECT_EQ(front()->fontFamily(), QStringLiteral("Helvetica Neue"));
+    EXPECT_EQ(front()->sectionNumber(), kNoNumber) << "a shape joins no section";
+}
+
+TEST_F(NewObjectPlacementTest, TheSnippetSizeCommandRewritesOnlyStandaloneWidthAndHeightValues)
+{
+    TextBoxArguments a = boxAt(QRectF(10, 10, 320.7, 200));
+    a.textType = QStringLiteral("HTMLSnippet");
+    const struct {
+        const char* markup;
+        const char* rewritten;
+    } cases[] = {
+        {"<iframe width=\"560\" height=\"315\">text</iframe>", "<iframe width=320 height=200>text</iframe>"},
+        {"<div style=\"max-width=90\"><img width=560 height=315 src=a.png></div>",
+         "<div style=\"max-width=90\"><img width=320 height=200 src=a.png></div>"},
+        {"<img width=560 src=a.png>", "<img width=560 src=a.png>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.markup);
+        a.text = QString::fromLatin1(c.markup);
+        view->addTextBox(a);
+        selection.setSelectedGraphics({front()});
+        QMenu* menu = view->menuForEvent(QPointF(20, 20));
+        QAction* item = menu->findChild<QAction*>(QStringLiteral("autoAdjustSnippetSize"));
+        ASSERT_TRUE(item && item->isVisible());
+        item->trigger();
+        EXPECT_EQ(front()->textString(), QString::fromLatin1(c.rewritten));
+    }
+    DataCentre::mutableProfile().responsiveDesign = true;
+    EXPECT_FALSE(view->showAutoAdjustSnippetSize()) << "not offered on responsive pages";
 }
 
 } // namespace
