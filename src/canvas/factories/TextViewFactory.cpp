@@ -3,6 +3,7 @@
 #include "canvas/factories/TextBoxArguments.h"
 #include "model/GraphicPropertyDictionary.h"
 #include "model/SKTText.h"
+#include "model/records/myTextView.h"
 #include "model/text/TextStorage.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
@@ -130,4 +131,55 @@ void SKTGraphicView::autoAdjustSnippetSize()
     text = replaceAttribute(text, oldWidth, QStringLiteral("width=%1").arg(int(b.width())));
     text = replaceAttribute(text, oldHeight, QStringLiteral("height=%1").arg(int(b.height())));
     snippet->contents().setString(text);
+}
+
+void SKTGraphicView::convertTextViewToSKTGraphic(myTextView& element)
+{
+    const MTextView& inner = *element.textView();
+    if (element.link().isNull())
+        element.setLink(QStringLiteral(""));
+    if (element.familyName().isEmpty())
+        element.setFamilyName(kShapeFont);
+    if (element.formType().isNull())
+        element.setFormType(QStringLiteral(""));
+    const Qt::Alignment horizontal = inner.alignment() & Qt::AlignHorizontal_Mask;
+    const int alignment = horizontal == Qt::AlignHCenter ? 1 : horizontal == Qt::AlignRight ? 2 : 0;
+    const QString colour = element.colorString();
+    // No colour, like the clear colour, is a transparent fill.
+    const QColor fill = colour.isEmpty() || colour == DataCentre::kClearColorString
+                            ? QColor(Qt::transparent)
+                            : DataCentre::colorWithHexString(colour);
+    const GraphicPropertyDictionary properties = {
+        {QStringLiteral("bounds"), Format::rect(element.frame())},
+        {QStringLiteral("fontAlignment"), Format::integer(alignment)},
+        {QStringLiteral("cornerRadius"), Format::decimal(element.cornerRadius())},
+        {QStringLiteral("textHexColorString"), element.textColorString()},
+        {QStringLiteral("fontColor"), element.textColorString()},
+        {QStringLiteral("fillColor"), GraphicProperties::archivedColor(fill)},
+        {QStringLiteral("backgroundHexColorString"), colour},
+        {QStringLiteral("fontSize"), Format::decimal(TextStorage::fontSize(inner.font()))},
+        {QStringLiteral("fontFamily"), element.familyName()},
+        {QStringLiteral("borderStyle"), inner.borderLine()},
+        {QStringLiteral("opacity"), Format::decimal(element.alphaValue())},
+        {QStringLiteral("shadowFlag"), Format::integer(element.shadowRadius() > 0 ? 1 : 0)},
+        {QStringLiteral("link"), element.link()},
+        {QStringLiteral("textString"), inner.string()},
+        {QStringLiteral("textType"), element.textType()},
+        {QStringLiteral("slideShowNumber"), QStringLiteral("-99")},
+        {QStringLiteral("borderHexColorString"), element.borderHexColorString()},
+        {QStringLiteral("borderWidth"), Format::integer(inner.borderWidth())},
+        {QStringLiteral("formType"), element.formType()},
+        {QStringLiteral("formTag"), Format::integer(element.formTag())},
+        {QStringLiteral("formRequiredFlag"), Format::integer(element.formRequiredFlag())},
+        {QStringLiteral("formOptionTag"), Format::integer(element.formOptionTag())},
+        {QStringLiteral("groupNumber"), Format::integer(element.groupNumber())},
+        {QStringLiteral("responsiveResizeFlag"), Format::integer(element.responsiveResizeFlag())},
+        {QStringLiteral("responsiveAlignment"), Format::integer(element.responsiveAlignment())},
+    };
+    auto text = std::make_shared<SKTText>();
+    text->initWithProperties(properties);
+    // Under no section cell the text goes in as it is, outside every section.
+    if (DataCentre::profile().responsiveDesign)
+        applySection(text, element.frame().topLeft());
+    mutableGraphics().insertGraphics({text}, {0});
 }

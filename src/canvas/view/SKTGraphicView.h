@@ -285,6 +285,10 @@ public:
     // shape preset (twice its size, one blank of text, in no section), at the insertion point.
     void addNewSelectedTextView(int tag);
     void addNewShape(int tag);
+    // A text graphic of the element record (a web-form field), in front of the others; on a responsive page
+    // it joins the section cell under the record's corner. Fills the record's missing link, family name and
+    // form type first.
+    void convertTextViewToSKTGraphic(myTextView& element);
     // Whether the selection is one HTML snippet box on a page that is not responsive; it becomes
     // selectedSnippet.
     bool showAutoAdjustSnippetSize();

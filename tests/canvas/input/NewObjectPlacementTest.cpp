@@ -170,6 +170,55 @@ TEST_F(NewObjectPlacementTest, PalettePresetsBecomeBoxesAndShapesAtTheInsertionP
     EXPECT_EQ(front()->sectionNumber(), kNoNumber) << "a shape joins no section";
 }
 
+TEST_F(NewObjectPlacementTest, AnElementRecordBecomesATextGraphicInTheSectionCellUnderIt)
+{
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.responsiveDesign = true;
+    profile.sectionWidth = 1200;
+    profile.sectionHeight = 300;
+    view->addSection({QStringLiteral("12")}, 1, QPointF(0, 100));
+    const auto section = std::dynamic_pointer_cast<SKTTable>(document.graphics().last());
+    section->layOutCells();
+    const QRect cell = section->grabSelectedCellRect(0, 0);
+
+    const struct {
+        QRectF frame;
+        Qt::Alignment alignment;
+        const char* colour;
+        int fontAlignment;
+        int sectionNumber;
+    } cases[] = {
+        {QRectF(cell.x() + 10, cell.y() + 10, 300, 40), Qt::AlignJustify, "", 0, section->sectionNumber()},
+        {QRectF(10, 900, 300, 40), Qt::AlignHCenter, "FFFFFF", 1, kNoNumber},
+    };
+    for (const auto& c : cases) {
+        myTextView element(c.frame);
+        element.textView()->setAlignment(c.alignment);
+        element.textView()->setString(QStringLiteral("Name"));
+        element.textView()->setFont(QFont(QStringLiteral("Actor"), 14));
+        element.textView()->setBorderLine(QStringLiteral("solid"));
+        element.setColorString(QString::fromLatin1(c.colour));
+        element.setTextColorString(QStringLiteral("4f4c4c"));
+        element.setFormType(QString());
+        element.setFormOptionTag(kNoNumber);
+        element.setAlphaValue(1.0);
+        view->convertTextViewToSKTGraphic(element);
+        const std::shared_ptr<SKTText> text = front();
+        ASSERT_TRUE(text);
+        SCOPED_TRACE(c.colour);
+        EXPECT_EQ(text->bounds(), c.frame);
+        EXPECT_EQ(text->textString(), QStringLiteral("Name"));
+        EXPECT_EQ(text->fontAlignment(), c.fontAlignment);
+        EXPECT_EQ(text->link(), QString());
+        EXPECT_EQ(text->fontFamily(), QStringLiteral("Helvetica Neue")) << "a record without a family name";
+        EXPECT_EQ(text->formType(), QString());
+        EXPECT_EQ(text->backgroundHexColorString(), QString::fromLatin1(c.colour));
+        EXPECT_EQ(text->fillColor().alpha(), *c.colour ? 255 : 0);
+        EXPECT_EQ(text->borderStyle(), QStringLiteral("solid"));
+        EXPECT_EQ(text->sectionNumber(), c.sectionNumber);
+    }
+}
+
 TEST_F(NewObjectPlacementTest, TheSnippetSizeCommandRewritesOnlyStandaloneWidthAndHeightValues)
 {
     TextBoxArguments a = boxAt(QRectF(10, 10, 320.7, 200));
