@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class SectionLayout;
 class SKTGraphic;
 using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
 
@@ -33,8 +34,10 @@ public:
     // The canvas point of the last mouse-down or context click.
     virtual QPointF grabLastTouchPoint() const = 0;
 
-    // ---- Section and overlap questions, answered by the canvas. A context without a canvas answers as
-    // an empty page: no graphics, no sections, nothing to line up.
+    // ---- Section and overlap questions, answered by the section rules over the context's page (see
+    // SectionLayout). A context without a page answers as an empty page: no graphics, no sections, nothing
+    // to line up.
+    virtual SectionLayout sectionLayout() const;
     // Whether another graphic's bounds intersect the rectangle: for a section container only other
     // section containers count, for any other graphic only graphics that are not section containers.
     virtual bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect);
@@ -48,7 +51,8 @@ public:
     // The member with the smallest top, and the member with the largest bottom; null for no members.
     virtual std::shared_ptr<SKTGraphic> grabTopMostObjectInSection(const SKTGraphic& section);
     virtual std::shared_ptr<SKTGraphic> grabBottomMostObjectInSection(const SKTGraphic& section);
-    // Moves the section containers below the rectangle's top down by its height, with their members.
+    // A section grew by the rectangle's height at its top edge: the section under the rectangle moves down
+    // to start at its bottom edge, with the sections below the rectangle's top and their members.
     virtual void identifyAndPushSectionsDownwardByDifference(const QRectF& rect);
     // Moves the section container under the rectangle, and those below, down to start at its top.
     virtual void identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect);

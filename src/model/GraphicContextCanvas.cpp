@@ -1,49 +1,74 @@
 #include "model/GraphicContext.h"
 
+#include "model/SKTTable.h"
 #include "model/geometry/Handles.h"
+#include "model/sections/SectionLayout.h"
 
-// What a document window without a canvas or an inspector answers: an empty page.
+// What a document window without an inspector answers; the section questions go to the section rules
+// over the context's page.
 
 float GraphicContext::handleScale() const
 {
     return Handles::canvasScale();
 }
 
-bool GraphicContext::isThereGraphicAtNewLocation(const SKTGraphic&, const QRectF&)
+SectionLayout GraphicContext::sectionLayout() const
 {
-    return false;
+    return SectionLayout({});
 }
 
-bool GraphicContext::isThereGraphicAtRect(const QRectF&)
+bool GraphicContext::isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect)
 {
-    return false;
+    return sectionLayout().isThereGraphicAtNewLocation(graphic, rect);
 }
 
-std::shared_ptr<SKTGraphic> GraphicContext::grabMySection(int)
+bool GraphicContext::isThereGraphicAtRect(const QRectF& rect)
 {
-    return nullptr;
+    return sectionLayout().isThereGraphicAtRect(rect);
 }
 
-GraphicList GraphicContext::findObjectsInSection(const SKTGraphic&)
+std::shared_ptr<SKTGraphic> GraphicContext::grabMySection(int sectionNumber)
 {
-    return {};
+    return sectionLayout().grabMySection(sectionNumber);
 }
 
-std::shared_ptr<SKTGraphic> GraphicContext::grabTopMostObjectInSection(const SKTGraphic&)
+GraphicList GraphicContext::findObjectsInSection(const SKTGraphic& section)
 {
-    return nullptr;
+    return sectionLayout().findObjectsInSection(section);
 }
 
-std::shared_ptr<SKTGraphic> GraphicContext::grabBottomMostObjectInSection(const SKTGraphic&)
+std::shared_ptr<SKTGraphic> GraphicContext::grabTopMostObjectInSection(const SKTGraphic& section)
 {
-    return nullptr;
+    return sectionLayout().grabTopMostObjectInSection(section.sectionNumber());
 }
 
-void GraphicContext::identifyAndPushSectionsDownwardByDifference(const QRectF&) {}
-void GraphicContext::identifyAndPushSectionsDownwardByOnePixel(const QRectF&) {}
-void GraphicContext::isObjectStillInSameSectionGrid(SKTGraphic&, const QPointF&) {}
+std::shared_ptr<SKTGraphic> GraphicContext::grabBottomMostObjectInSection(const SKTGraphic& section)
+{
+    return sectionLayout().grabBottomMostObjectInSection(section.sectionNumber());
+}
+
+void GraphicContext::identifyAndPushSectionsDownwardByDifference(const QRectF& rect)
+{
+    sectionLayout().identifyAndPushSectionsDownward(rect);
+}
+
+void GraphicContext::identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect)
+{
+    sectionLayout().identifyAndPushSectionsDownwardByOnePixel(rect);
+}
+
+void GraphicContext::isObjectStillInSameSectionGrid(SKTGraphic& graphic, const QPointF& point)
+{
+    sectionLayout().isObjectStillInSameSectionGrid(graphic, point);
+}
+
+void GraphicContext::reAlignSectionObjects(SKTGraphic& section)
+{
+    if (auto* table = dynamic_cast<SKTTable*>(&section))
+        sectionLayout().reAlignSectionObjects(*table);
+}
+
 void GraphicContext::reAlignFormOptions() {}
-void GraphicContext::reAlignSectionObjects(SKTGraphic&) {}
 
 void GraphicContext::setSelectedTextColor(const QColor&) {}
 void GraphicContext::setSelectedShapeColor(const QColor&) {}

@@ -3,8 +3,7 @@
 #include "model/GraphicContext.h"
 
 // A document window without a window: answers with the values it was given, and the section and overlap
-// questions over the list of graphics it was given, the way the canvas answers them. What needs the
-// canvas's section cells (lining members up in their cells) has nothing to do here. Used where graphics
+// questions over the list of graphics it was given, the way the canvas answers them. Used where graphics
 // live without a canvas (headless generation, tests).
 class PlainGraphicContext : public GraphicContext {
 public:
@@ -23,14 +22,7 @@ public:
     const GraphicList& graphics() const { return m_graphics; }
     void setSelectedGraphics(const GraphicList& graphics) { m_selectedGraphics = graphics; }
 
-    bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect) override;
-    bool isThereGraphicAtRect(const QRectF& rect) override;
-    std::shared_ptr<SKTGraphic> grabMySection(int sectionNumber) override;
-    GraphicList findObjectsInSection(const SKTGraphic& section) override;
-    std::shared_ptr<SKTGraphic> grabTopMostObjectInSection(const SKTGraphic& section) override;
-    std::shared_ptr<SKTGraphic> grabBottomMostObjectInSection(const SKTGraphic& section) override;
-    void identifyAndPushSectionsDownwardByDifference(const QRectF& rect) override;
-    void identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect) override;
+    SectionLayout sectionLayout() const override;
 
     void setSelectedTextColor(const QColor& color) override { m_selectedTextColor = color; }
     void setSelectedShapeColor(const QColor& color) override { m_selectedShapeColor = color; }
@@ -44,11 +36,6 @@ public:
     QColor selectedBorderColor() const { return m_selectedBorderColor; }
 
 private:
-    // The members of a section container, without marking them.
-    GraphicList membersOf(const SKTGraphic& section) const;
-    // Moves a section container and its members down by dy.
-    static void pushDown(SKTGraphic& section, const GraphicList& members, double dy);
-
     QString m_documentPageName;
     QString m_currentDocPath;
     QString m_nextImageName;

@@ -1,6 +1,7 @@
 #include "model/SKTTable.h"
 
 #include "model/GraphicPropertyTable.h"
+#include "model/sections/SectionLayout.h"
 #include "model/text/SharedTextLayout.h"
 #include "profile/DataCentre.h"
 
@@ -256,21 +257,7 @@ void SKTTable::addIntoImageArray(const std::shared_ptr<TransformView>& picture)
 
 QRect SKTTable::grabOverLappingSectionCell(const GraphicList& graphics, const QPointF& point)
 {
-    for (const std::shared_ptr<SKTGraphic>& graphic : graphics) {
-        const auto* section = qobject_cast<const SKTTable*>(graphic.get());
-        if (!section || !section->isSectionContainer())
-            continue;
-        const std::optional<CellSpot> spot = section->spotAt(point.x(), point.y());
-        if (!spot)
-            continue;
-        QRect cell = section->grabSelectedCellRect(spot->row, spot->column);
-        if (DataCentre::profile().responsiveDesign) {
-            cell.translate(0, int(section->topMarginInPx() + section->topPaddingInPx()));
-            cell.setHeight(cell.height() - int(section->bottomPaddingInPx() + section->bottomMarginInPx()));
-        }
-        return cell;
-    }
-    return {};
+    return SectionLayout(graphics).grabOverLappingSectionCell(point);
 }
 
 // ---- Geometry

@@ -501,3 +501,13 @@ QString SKTWindowController::grabNextImageName() const
 {
     return m_document ? m_document->getNextImageName({}) : QString();
 }
+
+bool SKTWindowController::doesSelectedTableContainBackgroundPattern() const
+{
+    return m_graphicView && m_graphicView->doesSelectedTableContainBackgroundPattern();
+}
+
+bool SKTWindowController::isGraphicSelected(const SKTGraphic& graphic) const
+{
+    return m_graphicsController && m_graphicsController->isSelected(graphic);
+}

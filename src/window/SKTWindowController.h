@@ -184,11 +184,7 @@ public:
     // The same, for the responder chain of the menus.
     Q_INVOKABLE bool validateMenuItem(QAction* item) { return item && validateMenuItem(*item); }
     // What the canvas answers: whether its selected table has a background pattern.
-    void setSelectedTablePatternQuery(std::function<bool()> query) { m_tablePatternQuery = std::move(query); }
-    bool doesSelectedTableContainBackgroundPattern() const
-    {
-        return m_tablePatternQuery && m_tablePatternQuery();
-    }
+    bool doesSelectedTableContainBackgroundPattern() const;
     // Form items are offered on form pages.
     bool showAddFormObjects() const;
     // The document's name for windows and menus: its file name without extension, else "Untitled".
@@ -268,6 +264,7 @@ public:
     QImage findCurrentlySelectedVelkButtonImage(const QString& pageFileName) override;
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
+    bool isGraphicSelected(const SKTGraphic& graphic) const override;
 
 public Q_SLOTS:
     // ---- Page-list actions (menus and the page list's context menu)
@@ -389,7 +386,6 @@ private:
     QString m_pageColorHexString;
     QHash<int, QColor> m_selectedColors;
     QPointF m_lastTouchPoint;
-    std::function<bool()> m_tablePatternQuery;
     bool m_savingOnResign = false;
     bool m_released = false;
 

@@ -476,11 +476,15 @@ TEST(SKTTableTest, TheSectionCellUnderAPointIsTheFirstSectionsInListOrder)
     EXPECT_TRUE(SKTTable::grabOverLappingSectionCell({plain}, QPointF(10, 10)).isNull())
         << "only sections count";
 
+    first->setTopMarginType(QStringLiteral("pixel"));
+    first->setTopPaddingType(QStringLiteral("pixel"));
+    first->setBottomPaddingType(QStringLiteral("pixel"));
+    first->setTopMargin(5);
+    first->setTopPadding(3);
+    first->setBottomPadding(4);
+    const QRect plainCell = SKTTable::grabOverLappingSectionCell(graphics, QPointF(150, 10));
     profile->responsiveDesign = true;
-    first->setTopMarginInPx(5);
-    first->setTopPaddingInPx(3);
-    first->setBottomPaddingInPx(4);
-    EXPECT_EQ(SKTTable::grabOverLappingSectionCell(graphics, QPointF(150, 10)), QRect(100, 8, 100, 36))
+    EXPECT_EQ(SKTTable::grabOverLappingSectionCell(graphics, QPointF(150, 10)), plainCell.adjusted(0, 8, 0, 4))
         << "below the top margin and padding, above the bottom ones";
 }
 

@@ -35,12 +35,14 @@ const QHash<QString, ShownWhen>& shownWhenRules()
     return rules;
 }
 
-// Items whose predicate also picks the table or slideshow that the command then acts on.
+// Items whose predicate also picks the table, section, slideshow or snippet that the command then acts on.
 const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
 {
     static const QHash<QString, bool (SKTGraphicView::*)()> rules = {
         {QStringLiteral("configureTableGrid"), &SKTGraphicView::tableControlShown},
+        {QStringLiteral("configureSectionWindowController"), &SKTGraphicView::showSectionEditorFlag},
         {QStringLiteral("editSlideshow"), &SKTGraphicView::slideshowEditorShown},
+        {QStringLiteral("autoAdjustSnippetSize"), &SKTGraphicView::showAutoAdjustSnippetSize},
     };
     return rules;
 }

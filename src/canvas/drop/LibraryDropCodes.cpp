@@ -5,14 +5,15 @@
 #include "profile/DataCentre.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
 #include <functional>
 
-// The library items whose objects are text boxes: texts, lists, placeholders, tags, stamps, markup outlines
-// and plain shapes. Sizes marked zoom-scaled are divided by the zoom, so the object looks the same size on
-// screen at any zoom.
+// The library items whose objects are sections, and those whose objects are text boxes: texts, lists,
+// placeholders, tags, stamps, markup outlines and plain shapes. Sizes marked zoom-scaled are divided by the
+// zoom, so the object looks the same size on screen at any zoom.
 
 namespace {
 
@@ -247,10 +248,67 @@ QList<Row> rows()
     return table;
 }
 
+// The section items: the spans of their columns on the 12-column grid.
+const QHash<QString, QStringList>& sectionSpans()
+{
+    static const QHash<QString, QStringList> spans = {
+        {QStringLiteral("velk_section1"), {"12"}},
+        {QStringLiteral("velk_section2"), {"6", "6"}},
+        {QStringLiteral("velk_section3"), {"4", "4", "4"}},
+        {QStringLiteral("velk_section4"), {"3", "3", "3", "3"}},
+        {QStringLiteral("velk_section6"), QStringList(6, QStringLiteral("2"))},
+        {QStringLiteral("velk_section12"), QStringList(12, QStringLiteral("1"))},
+        {QStringLiteral("velk_section4_8"), {"4", "8"}},
+        {QStringLiteral("velk_section8_4"), {"8", "4"}},
+        {QStringLiteral("velk_section10_2"), {"10", "2"}},
+        {QStringLiteral("velk_section2_10"), {"2", "10"}},
+    };
+    return spans;
+}
+
+const QString kWebstoreSection = QStringLiteral("velk_webstore_section");
+constexpr int kWebstoreItems = 4;
+
+// The outlined shapes and zoom bubbles: "velk_shape_" or "velk_zoom_bubble_" and the outline's name;
+// "velk_zoom_bubble" alone is the rectangular bubble.
+struct Bubble {
+    QString shape;
+    int zoomFlag = 0;
+};
+
+std::optional<Bubble> bubbleOf(const QString& code)
+{
+    static const QStringList outlines = {
+        "circle",   "star",      "star2",   "star4",    "star4b",   "star10",   "star25",    "octagon",
+        "triangle", "triangle2", "pyramid", "polygon5", "polygon6", "polygon7", "polygon10", "polygon12"};
+    const QString zoomPrefix = QStringLiteral("velk_zoom_bubble");
+    if (code == zoomPrefix)
+        return Bubble{QStringLiteral("rectangle"), 1};
+    for (const auto& [prefix, flag] :
+         {std::pair{zoomPrefix + u'_', 1}, std::pair{QStringLiteral("velk_shape_"), 0}}) {
+        if (code.startsWith(prefix) && outlines.contains(code.mid(prefix.size())))
+            return Bubble{code.mid(prefix.size()), flag};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
 {
+    if (const auto spans = sectionSpans().constFind(code); spans != sectionSpans().constEnd()) {
+        view.addSection(*spans, int(spans->size()), point);
+        return DropFlow::Ends;
+    }
+    if (code == kWebstoreSection) {
+        view.addSectionTemplate(kWebstoreItems, point);
+        return DropFlow::Ends;
+    }
+    if (const std::optional<Bubble> bubble = bubbleOf(code)) {
+        const int cornerRadius = bubble->shape == QLatin1String("rectangle") ? 0 : 1000;
+        view.addZoomBubbleTextbox_drag(point, cornerRadius, bubble->shape, bubble->zoomFlag);
+        return DropFlow::Ends;
+    }
     static const QList<Row> table = rows();
     const auto row = std::find_if(table.cbegin(), table.cend(),
                                   [&](const Row& candidate) { return code == candidate.code; });

@@ -7,6 +7,8 @@
 #include "profile/DataCentre.h"
 #include "profile/services/HexColor.h"
 
+#include <QThread>
+
 namespace {
 
 const QString kClearFill{DataCentre::kClearColorString};
@@ -46,22 +48,9 @@ QString fontAlignmentCode(const QString& alignment)
     return QStringLiteral("0");
 }
 
-GraphicPropertyDictionary textBoxProperties(const TextBoxArguments& a)
+// The look of a box: colours, frame, font, border, text and link, the keys every made box writes.
+void writeStyle(GraphicPropertyDictionary& p, const TextBoxArguments& a)
 {
-    GraphicPropertyDictionary p;
-    const BoxModel box = boxModelFor(DataCentre::profile().responsiveDesign, a.button);
-    for (int side = 0; side < 4; ++side) {
-        const QString name = QString::fromLatin1(kSides[side]);
-        p.insert(name + QStringLiteral("Padding"), Format::integer(box.paddings[side]));
-        p.insert(name + QStringLiteral("Margin"), Format::integer(box.margins[side]));
-        p.insert(name + QStringLiteral("PaddingType"), box.paddingUnit);
-        p.insert(name + QStringLiteral("MarginType"), QStringLiteral("%"));
-        p.insert(name + QStringLiteral("PaddingLevelString"), QStringLiteral("Small"));
-        p.insert(name + QStringLiteral("MarginLevelString"), QStringLiteral("None"));
-    }
-    p.insert(QStringLiteral("verticalAlignment"), Format::integer(box.verticalAlignment));
-    if (a.textType == kSnippetTextType)
-        p.insert(QStringLiteral("snippetFormatFlag"), QStringLiteral("1"));
     const QColor fill =
         a.fillColor == kClearFill ? QColor(Qt::transparent) : DataCentre::colorWithHexString(a.fillColor);
     p.insert(QStringLiteral("fillColor"), GraphicProperties::archivedColor(fill));
@@ -88,8 +77,47 @@ GraphicPropertyDictionary textBoxProperties(const TextBoxArguments& a)
     p.insert(QStringLiteral("linkType"), a.linkType);
     p.insert(QStringLiteral("borderWidth"), Format::integer(a.borderWidth));
     p.insert(QStringLiteral("borderHexColorString"), a.borderColor);
+}
+
+GraphicPropertyDictionary textBoxProperties(const TextBoxArguments& a)
+{
+    GraphicPropertyDictionary p;
+    const BoxModel box = boxModelFor(DataCentre::profile().responsiveDesign, a.button);
+    for (int side = 0; side < 4; ++side) {
+        const QString name = QString::fromLatin1(kSides[side]);
+        p.insert(name + QStringLiteral("Padding"), Format::integer(box.paddings[side]));
+        p.insert(name + QStringLiteral("Margin"), Format::integer(box.margins[side]));
+        p.insert(name + QStringLiteral("PaddingType"), box.paddingUnit);
+        p.insert(name + QStringLiteral("MarginType"), QStringLiteral("%"));
+        p.insert(name + QStringLiteral("PaddingLevelString"), QStringLiteral("Small"));
+        p.insert(name + QStringLiteral("MarginLevelString"), QStringLiteral("None"));
+    }
+    p.insert(QStringLiteral("verticalAlignment"), Format::integer(box.verticalAlignment));
+    if (a.textType == kSnippetTextType)
+        p.insert(QStringLiteral("snippetFormatFlag"), QStringLiteral("1"));
+    writeStyle(p, a);
     for (const char* key : {"sectionNumber", "sectionRowSpot", "sectionColumnSpot"})
         p.insert(QString::fromLatin1(key), QStringLiteral("0"));
+    return p;
+}
+
+// An empty 100 x 100 box with a solid outline of 2 in its text colour: red for a zoom bubble.
+GraphicPropertyDictionary bubbleProperties(const QPointF& point, int cornerRadius, const QString& bubbleShape,
+                                           int zoomFlag)
+{
+    TextBoxArguments a;
+    a.frame = QRectF(point, QSizeF(100, 100));
+    a.font = QFont(QStringLiteral("Helvetica Neue"));
+    a.font.setPointSizeF(10);
+    a.textColor = QString::fromLatin1(zoomFlag != 0 ? "EE0000" : "555555");
+    a.cornerRadius = cornerRadius;
+    a.borderStyle = QStringLiteral("solid");
+    a.borderWidth = 2;
+    a.borderColor = a.textColor;
+    GraphicPropertyDictionary p;
+    writeStyle(p, a);
+    p.insert(QStringLiteral("bubbleShape"), bubbleShape);
+    p.insert(QStringLiteral("zoomBubbleFlag"), Format::integer(zoomFlag));
     return p;
 }
 
@@ -97,9 +125,26 @@ GraphicPropertyDictionary textBoxProperties(const TextBoxArguments& a)
 
 void SKTGraphicView::addTextBox(const TextBoxArguments& arguments)
 {
-    // Placing the box into the section cell under it is the section layout's; until then a box on a
-    // responsive page keeps its frame and no section.
+    // Background jobs (the photo catalogue) add their boxes through the GUI thread, in the order they ask.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, arguments] { addTextBox(arguments); }, Qt::QueuedConnection);
+        return;
+    }
     auto box = std::make_shared<SKTText>();
     box->initWithProperties(textBoxProperties(arguments));
+    // On a responsive page the box joins the section cell under its corner; under no cell it goes in as it
+    // is, outside every section.
+    if (DataCentre::profile().responsiveDesign)
+        applySection(box, arguments.frame.topLeft());
     mutableGraphics().insertGraphics({box}, {0});
+}
+
+void SKTGraphicView::addZoomBubbleTextbox_drag(const QPointF& point, int cornerRadius,
+                                               const QString& bubbleShape, int zoomFlag)
+{
+    // Bubbles belong to no section, also on responsive pages.
+    auto bubble = std::make_shared<SKTText>();
+    bubble->initWithProperties(bubbleProperties(point, cornerRadius, bubbleShape, zoomFlag));
+    mutableGraphics().insertGraphics({bubble}, {0});
 }

@@ -40,23 +40,15 @@ void fillPopUp(QComboBox& popUp, const QString& format, int count)
         popUp.addItem(format.arg(number));
 }
 
-// Lines up the objects of the section concerned: the table itself when it is a section, else the first
+// Lines up the objects of the section concerned: the table itself when it is a section, else the topmost
 // section it overlaps.
 void reAlignSectionOf(SKTGraphicView& canvas, const std::shared_ptr<SKTTable>& table)
 {
-    std::shared_ptr<SKTGraphic> section;
-    if (table->gridType() == QLatin1String("section")) {
-        section = table;
-    } else {
-        for (const std::shared_ptr<SKTGraphic>& graphic : canvas.graphics()) {
-            if (graphic->isSectionContainer() && graphic->bounds().intersects(table->bounds())) {
-                section = graphic;
-                break;
-            }
-        }
-    }
+    const std::shared_ptr<SKTGraphic> section = table->gridType() == QLatin1String("section")
+                                                    ? table
+                                                    : canvas.grabOverLappingSection(table->bounds());
     if (section)
-        canvas.mutableGraphics().reAlignSectionObjects(*section);
+        canvas.reAlignSectionObjects(*section);
 }
 
 } // namespace

@@ -34,7 +34,9 @@ const Entry kEntries[] = {
     {"Center On Canvas", "centerOnCanvas"},
     {"", ""},
     {"Configure Table Grid...", "configureTableGrid"},
+    {"Configure Section Grid...", "configureSectionWindowController"},
     {"Edit Slideshow...", "editSlideshow"},
+    {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
 };
 // clang-format on
 

@@ -155,13 +155,6 @@ void SKTGraphicView::changeSelectionIndexes(const IndexSet& indexes)
     Q_EMIT graphicTouched();
 }
 
-void SKTGraphicView::manuallySelectObject(int objectIndex)
-{
-    IndexSet indexes = selectionIndexes();
-    indexes.insert(objectIndex);
-    changeSelectionIndexes(indexes);
-}
-
 // ---- Observation
 
 void SKTGraphicView::startObservingGraphics(const GraphicList& graphics)

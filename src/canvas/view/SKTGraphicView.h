@@ -23,7 +23,10 @@ class CanvasGesture;
 class DrawingView;
 class QMimeData;
 class ElementRecord;
+class SectionLayout;
+class myTextView;
 class PrintSettingsWindowController;
+class SectionEditorWindowController;
 class QAction;
 class QTimer;
 struct TextBoxArguments;
@@ -62,8 +65,6 @@ public:
     GraphicList selectedGraphics() const;
     // Sets the window's selection, then tells graphicTouched.
     void changeSelectionIndexes(const IndexSet& indexes);
-    // Adds the graphic at the index of the page's list to the selection (a click on a layer row).
-    void manuallySelectObject(int objectIndex);
 
     // ---- Page look. Plain setters: the caller repaints.
     QBrush pageColor() const { return m_pageColor; }
@@ -175,12 +176,36 @@ public:
     bool centerGroupShown() const;
     bool addBranchShown() const;
 
-    // ---- Section membership, in page order (sections themselves never count as members)
-    // The members of a section container, each marked as moving with its section unless it is selected;
-    // none for any other graphic.
+    // ---- Section rules of responsive pages, over the bound page (see SectionLayout for each rule). The
+    // lookups of a cell record the section they find as selectedTable.
+    SectionLayout sectionLayout() const;
+    std::shared_ptr<SKTGraphic> grabOverLappingSection(const QRectF& rect) const;
+    QRect grabOverLappingSectionCell(const QPointF& point);
+    std::shared_ptr<myTextView> grabOverLappingSectionCellView(const QPointF& point);
+    QRectF grabSectionRect(const QPointF& point, const QRectF& rect);
+    std::shared_ptr<SKTGraphic> grabMySection(int sectionNumber) const;
+    std::shared_ptr<SKTGraphic> grabBottomMostObjectInSection(int sectionNumber) const;
+    std::shared_ptr<SKTGraphic> grabTopMostObjectInSection(int sectionNumber) const;
+    int findNextSectionNumber() const;
+    bool doesSelectedTableContainBackgroundPattern() const;
+    // Members in page order (sections themselves never count as members). The members of a section
+    // container, each marked as moving with its section unless it is selected; none for any other graphic.
     GraphicList findObjectsInSection(const SKTGraphic& section) const;
     // The graphics in the section cell of a cell record; none for a record of another kind.
     GraphicList findObjectsInSectionCell(const ElementRecord* record) const;
+    bool isThereGraphicAtRect_includingSection(const QRectF& rect) const;
+    bool isThereGraphicAtRect(const QRectF& rect) const;
+    bool isThereGraphicAtPoint(const QPointF& point) const;
+    bool isThereGraphicAtNewLocation(const SKTGraphic& graphic, const QRectF& rect) const;
+    std::shared_ptr<SKTGraphic> applySection(const std::shared_ptr<SKTGraphic>& graphic,
+                                             const QPointF& point) const;
+    void isObjectStillInSameSectionGrid(SKTGraphic& graphic, const QPointF& point) const;
+    void reAlignSectionObjects(SKTGraphic& section) const;
+    void shiftObjectsInSection(const QPointF& point, const QRectF& rect);
+    void identifyAndPushSectionsDownward(const QRectF& rect) const;
+    void identifyAndPushSectionsDownwardByDifference(const QRectF& rect) const;
+    void identifyAndPushSectionsDownwardByOnePixel(const QRectF& rect) const;
+    void pushSectionObjectsDown(int sectionNumber, int amount) const;
 
     // ---- Table cells, in products whose clicks mark them
     // Whether the selection is one table that is no section; that table becomes selectedTable.
@@ -193,6 +218,16 @@ public:
     // Opens the table grid window on the selected table (see tableControlShown).
     Q_INVOKABLE void configureTableGrid();
     TableGridEditor& tableGridEditor();
+
+    // ---- The section grid window, made on first use and kept for the canvas's life
+    // Whether the selection is one section; it becomes selectedTable.
+    bool showSectionEditorFlag();
+    // Fills the window from the selected section and opens it window-modal; Save writes the column count,
+    // the widths and the responsive counts back into the section and fits its objects into their cells.
+    Q_INVOKABLE void configureSectionWindowController();
+    void saveSectionEditorWindowController();
+    void hideSectionEditorWindowController();
+    SectionEditorWindowController* sectionEditorWindowController() const;
 
     // ---- Slideshows
     // Whether the selection is one slideshow; it becomes selectedSlideshow.
@@ -209,9 +244,14 @@ public:
     void moveDown();
     void deleteBackward();
     void deleteForward();
-    // The delete command: the selection with the partner buttons of its option labels leaves the page in one
-    // undo step "Delete".
+    // The delete command: the selection with the partner buttons of its option labels (and, on responsive
+    // pages, as the user answers, the objects of its sections) leaves the page in one undo step "Delete".
     void delete_();
+    // Asks for each selected section that holds objects whether they go too ("Delete All": they join the
+    // selection) or the section stays ("Skip Sections": it leaves the selection).
+    void checkForSelectedSections();
+    // Adds the graphic at the index (a row of the layer list) to the selection; nothing leaves it.
+    void manuallySelectObject(int objectIndex);
     // Adds to the selection the option button of every selected option label.
     void fetchAllPartnerViews();
     // The first other text graphic with the same form tag and option tag; null for none.
@@ -232,9 +272,40 @@ public:
     void concludeDragOperation(const QStringList& names, const QPointF& point);
 
     // ---- Object factories
+    // Where an object added from a menu or a sheet goes, in whole canvas points: 100 right of and 30 below
+    // the top left of the part of the page in view, or, when the user chose to add at the end, 30 below the
+    // lowest object of the page at that x. Changes nothing.
+    QPointF calculateOriginPoint() const;
     // A text box made of the arguments goes in front of every other graphic, as one undo step of the
-    // document; the selection stays as it is.
+    // document; on a responsive page it joins the section cell under its corner. The selection stays as it
+    // is. Called from another thread, the box is added on the canvas's thread once its loop gets to it.
     void addTextBox(const TextBoxArguments& arguments);
+    // From the palettes: a text box of the text-box preset at the index (half as wide again and three times
+    // as high, "New text box" or the preset's text dated, white fill made transparent), or a shape of the
+    // shape preset (twice its size, one blank of text, in no section), at the insertion point.
+    void addNewSelectedTextView(int tag);
+    void addNewShape(int tag);
+    // A text graphic of the element record (a web-form field), in front of the others; on a responsive page
+    // it joins the section cell under the record's corner. Fills the record's missing link, family name and
+    // form type first.
+    void convertTextViewToSKTGraphic(myTextView& element);
+    // Whether the selection is one HTML snippet box on a page that is not responsive; it becomes
+    // selectedSnippet.
+    bool showAutoAdjustSnippetSize();
+    // Sets the first standalone width and height attributes of the snippet's markup (and their other
+    // occurrences) to the box's size in whole points.
+    Q_INVOKABLE void autoAdjustSnippetSize();
+    // An empty 100 x 100 box at the point, outlined solid 2 in the named shape ("rectangle", "circle",
+    // "star" ...), in front of the others: a zoom bubble (red) for a zoom flag other than 0, else a grey
+    // shape. It joins no section.
+    void addZoomBubbleTextbox_drag(const QPointF& point, int cornerRadius, const QString& bubbleShape,
+                                   int zoomFlag);
+    // A section of `count` columns (as many as `spans` has at most), each spanning its number of the 12
+    // grid columns, across the top of the page at the point's height; it goes behind every other graphic
+    // and the sections it lands on move down below it, as one undo step.
+    void addSection(const QStringList& spans, int count, const QPointF& point);
+    // A section template of `count` items "Item 0" ... at the point's height, in front of the others.
+    void addSectionTemplate(int count, const QPointF& point);
 
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
@@ -356,6 +427,7 @@ private:
     CanvasWorkingState m_workingState;
     QPointer<PrintSettingsWindowController> m_printSettingsWindowController;
     TableGridEditor* m_tableGridEditor = nullptr;
+    QPointer<SectionEditorWindowController> m_sectionEditorWindowController;
     QPointer<SlideShowWindow> m_slideShowWindow;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;

@@ -1,6 +1,7 @@
 #include "canvas/view/SKTGraphicView.h"
 
 #include "document/core/GraphicClasses.h"
+#include "profile/DataCentre.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -119,6 +120,8 @@ void SKTGraphicView::delete_()
 {
     SKTDocument& document = mutableGraphics();
     fetchAllPartnerViews();
+    if (DataCentre::profile().responsiveDesign)
+        checkForSelectedSections();
     DocumentUndoManager& undoManager = document.undoManager();
     undoManager.beginUndoGrouping();
     document.removeGraphicsAtIndexes(selectionIndexes());

@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QString>
 
+class SKTGraphic;
+
 // What the page document asks of its window (the window controller implements it). The document never
 // sees the window's classes, so the arrow from the window to the document stays the only one.
 class DocumentWindow {
@@ -25,6 +27,12 @@ public:
     virtual QImage findCurrentlySelectedVelkButtonImage(const QString& pageFileName) = 0;
     virtual QString grabNextImageName() const = 0;
     virtual QPointF grabLastTouchPoint() const = 0;
+    // Whether the window's selection holds the graphic; a window without a selection holds none.
+    virtual bool isGraphicSelected(const SKTGraphic& graphic) const
+    {
+        Q_UNUSED(graphic);
+        return false;
+    }
 
     // What reading a page asks of the window; a window without the control concerned does nothing.
     // The working folder of the website shown in the window; none for a single page.

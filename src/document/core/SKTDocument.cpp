@@ -5,6 +5,7 @@
 #include "document/core/SKTMapTableOwner.h"
 #include "document/format/PageRecords.h"
 #include "model/ColorTarget.h"
+#include "model/sections/SectionLayout.h"
 #include "platform/Alert.h"
 #include "platform/StringsTable.h"
 #include "profile/DataCentre.h"
@@ -203,6 +204,14 @@ void SKTDocument::refreshInspectorPanel()
 {
     if (m_windowController)
         m_windowController->refreshInspectorPanel();
+}
+
+SectionLayout SKTDocument::sectionLayout() const
+{
+    const DocumentWindow* window = m_windowController.get();
+    return SectionLayout(m_graphics, [window](const SKTGraphic& graphic) {
+        return window && window->isGraphicSelected(graphic);
+    });
 }
 
 float SKTDocument::handleScale() const

@@ -259,6 +259,8 @@ public:
     QString grabCurrentDocPath() const override;
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override;
+    // The section rules over the page's graphics, with the window's selection.
+    SectionLayout sectionLayout() const override;
     // The scale the document's canvas shows it at, set by the canvas; the product's until then.
     float handleScale() const override;
     // The selection's colours go to the inspector of the document's window.

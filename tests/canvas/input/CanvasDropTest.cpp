@@ -18,20 +18,6 @@ protected:
         CanvasInputTest::TearDown();
     }
 
-    // Delivers a drop of the code at the canvas point, as the platform does; answers whether it was taken.
-    bool drop(const QString& code, const QPointF& at)
-    {
-        const std::unique_ptr<QMimeData> data(newDragCodeMimeData(code));
-        const QPoint pixel = view->canvasTransform().map(at).toPoint();
-        QDragEnterEvent enter(pixel, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-        QApplication::sendEvent(view.get(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent event(QPointF(pixel), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-        QApplication::sendEvent(view.get(), &event);
-        return event.isAccepted();
-    }
-
     std::shared_ptr<SKTGraphic> front() const { return document.graphics().first(); }
 };
 

@@ -2,8 +2,11 @@
 
 #include "../view/CanvasTestSupport.h"
 
+#include "canvas/drop/DragCodePasteboard.h"
 #include "model/SKTText.h"
 #include "platform/Format.h"
+
+#include <QMimeData>
 
 // The canvas shown, active and at scale 1, so canvas points are the widget's pixels.
 class CanvasInputTest : public CanvasTest {
@@ -31,6 +34,21 @@ protected:
         box->setGroupNumber(groupNumber);
         document.insertGraphics({box}, {int(document.graphics().size())});
         return box;
+    }
+
+    // Delivers a drop of an object-library code at the canvas point, as the platform does; answers whether
+    // it was taken.
+    bool drop(const QString& code, const QPointF& at)
+    {
+        const std::unique_ptr<QMimeData> data(newDragCodeMimeData(code));
+        const QPoint pixel = view->canvasTransform().map(at).toPoint();
+        QDragEnterEvent enter(pixel, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent event(QPointF(pixel), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view.get(), &event);
+        return event.isAccepted();
     }
 
     IndexSet selected() const { return view->selectionIndexes(); }

@@ -1,0 +1,29 @@
+#include "canvas/view/SKTGraphicView.h"
+
+#include "platform/UserDefaults.h"
+
+// Where objects added from menus and sheets appear: near the top left of the part of the page in view, or
+// below everything on the page, as the user chose in the application menu.
+
+namespace {
+
+const QString kInsertNewAtEndFlagKey = QStringLiteral("InsertNewAtEndFlag");
+constexpr int kRightOfView = 100;
+constexpr int kBelowView = 30;
+constexpr int kBelowLowestObject = 30;
+
+} // namespace
+
+QPointF SKTGraphicView::calculateOriginPoint() const
+{
+    // The top left of the visible part of the page, in canvas points: where the enclosing view's origin
+    // lies on the canvas.
+    QPointF visible;
+    if (const QWidget* enclosing = parentWidget())
+        visible = QPointF(mapFrom(enclosing, QPoint(0, 0))) / m_canvasScale;
+    const int x = int(visible.x() + kRightOfView);
+    int y = int(visible.y() + kBelowView);
+    if (UserDefaults::standard().boolForKey(kInsertNewAtEndFlagKey) && m_document)
+        y = m_document->findMaxScreenHeight() + kBelowLowestObject;
+    return QPointF(x, y);
+}
