@@ -84,7 +84,6 @@ LOGOS = {
     "business_cards_blorvin": ("card", "#6FCF97", "#1D5C37", "VG"),
     "quorvik_business_card_designer": ("card", "#2D9CDB", "#0D3A57", "BC"),
     "blue_skellow_ecard_designer": ("fold", "#56CCF2", "#12506B", "EC"),
-    "velk_default": ("page", "#4F4F4F", "#1F1F1F", "V"),
     "preview_mobile": ("phone", "#2F80ED", "#1B3F8B", ""),
 }
 
