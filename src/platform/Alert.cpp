@@ -1,6 +1,7 @@
 #include "platform/Alert.h"
 
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -44,6 +45,8 @@ int Alert::runModal(QWidget* parent) const
     box.setIcon(style == Critical        ? QMessageBox::Critical
                 : style == Informational ? QMessageBox::Information
                                          : QMessageBox::Warning);
+    if (!icon.isNull())
+        box.setIconPixmap(QPixmap::fromImage(icon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     box.setText(messageText);
     box.setInformativeText(informativeText);
     QList<QPushButton*> pushButtons;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,7 @@ public:
     QString informativeText;
     QStringList buttons; // empty means one "OK" button
     Style style = Warning;
+    QImage icon; // shown in place of the style's icon when set
 
     QStringList effectiveButtons() const;
     int runModal(QWidget* parent = nullptr) const;

@@ -2,6 +2,9 @@
 
 #include "app/launch/ApplicationLaunch.h"
 #include "app/menus/AdHocViewController.h"
+#include "app/templates/PageListing.h"
+#include "app/templates/TemplateChooser.h"
+#include "app/templates/TemplateWindowController.h"
 #include "platform/NotificationCenter.h"
 
 #include <QDir>
@@ -9,6 +12,8 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 // From start-up to the first window, and back to a window when the application comes to the front.
@@ -139,21 +144,23 @@ TEST_F(LaunchTest, AutosaveStaysOffAfterLaunch)
 
 TEST_F(LaunchTest, RefreshingTheTemplateCollectionRebuildsOnlyAnOpenChooser)
 {
-    QWidget chooser;
-    int rebuilds = 0;
-    delegate->setTemplateChooser({[&chooser] { return &chooser; }, [&rebuilds] { ++rebuilds; }, {}});
     launchApplication(*delegate, {});
-    QObject thumbnail;
-
-    delegate->siteIconArray() << &thumbnail;
+    QPointer<QPushButton> thumbnail = new QPushButton;
+    delegate->pageListing().siteIconArray << thumbnail.data();
     NotificationCenter::defaultCenter().post(QStringLiteral("refreshTemplateCollection"));
-    EXPECT_TRUE(delegate->siteIconArray().isEmpty());
-    EXPECT_EQ(rebuilds, 0);
+    EXPECT_TRUE(delegate->pageListing().siteIconArray.isEmpty());
+    EXPECT_EQ(delegate->templateChooser().window(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(thumbnail.isNull());
 
-    chooser.show();
-    delegate->siteIconArray() << &thumbnail;
+    QSignalSpy displayed(&delegate->templateChooser(), &TemplateChooser::templatesDisplayed);
+    delegate->showTemplate();
+    ASSERT_TRUE(displayed.wait(20000));
+    const qsizetype shown = delegate->pageListing().siteIconArray.size();
+    ASSERT_GT(shown, 0);
     NotificationCenter::defaultCenter().post(QStringLiteral("refreshTemplateCollection"));
-    EXPECT_TRUE(delegate->siteIconArray().isEmpty());
-    EXPECT_EQ(rebuilds, 1);
-    EXPECT_FALSE(chooser.isVisible());
+    EXPECT_FALSE(delegate->templateChooser().window()->isVisible());
+    ASSERT_TRUE(displayed.wait(20000));
+    EXPECT_TRUE(delegate->templateChooser().window()->isVisible());
+    EXPECT_EQ(delegate->pageListing().siteIconArray.size(), shown);
 }

@@ -41,6 +41,8 @@ ScriptedFilePanels::ScriptedFilePanels()
     FilePanel::setResponder([this](const FilePanelRequest& request) {
         ++m_requestCount;
         m_lastAllowedTypes = request.allowedFileTypes;
+        m_lastMessage = request.message;
+        m_lastNameFieldValue = request.nameFieldValue;
         if (m_script.empty())
             return QStringList();
         QStringList paths = m_script.front();

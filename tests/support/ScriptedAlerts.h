@@ -52,9 +52,13 @@ public:
     void cancel() { m_script.push_back({}); }
     int requestCount() const { return m_requestCount; }
     QStringList lastAllowedTypes() const { return m_lastAllowedTypes; }
+    QString lastMessage() const { return m_lastMessage; }
+    QString lastNameFieldValue() const { return m_lastNameFieldValue; }
 
 private:
     std::deque<QStringList> m_script;
     int m_requestCount = 0;
     QStringList m_lastAllowedTypes;
+    QString m_lastMessage;
+    QString m_lastNameFieldValue;
 };

@@ -1,21 +1,24 @@
 #include "app/launch/ApplicationLaunch.h"
 
 #include "app/documents/DocumentController.h"
-#include "app/launch/PlainWelcomeWindow.h"
 #include "app/launch/SKTAppDelegate.h"
 #include "app/menus/MainMenu.h"
+#include "app/welcome/WelcomeWindowController.h"
 #include "document/core/SKTDocument.h"
 #include "inspector/panel/InspectorPanel.h"
 #include "window/SKTWindowController.h"
 
-#include <QMenuBar>
 #include "window/source/SourceCodeWindowController.h"
+#include <QMenuBar>
 
 void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
 {
     SourceCodeWindowController::install();
-    delegate.setWelcomeWindowMaker([](SKTAppDelegate& owner) { return new PlainWelcomeWindow(owner); });
+    delegate.setWelcomeWindowMaker([](SKTAppDelegate& owner) { return new WelcomeWindowController(owner); });
     SKTWindowController::installAsWindowMaker();
+    SKTWindowController::setDocumentOpener([&delegate](const QString& path) {
+        return delegate.documentController().openDocumentWithContentsOfURL(path);
+    });
     InspectorPanel::installInDocumentWindows();
     const MainMenu& menu = delegate.mainMenu();
     delegate.documentController().setWindowMaker([&menu](SKTDocument& document) {

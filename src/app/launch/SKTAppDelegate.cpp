@@ -6,6 +6,9 @@
 #include "app/menus/MenuLayout.h"
 #include "app/menus/MenuSetup.h"
 #include "app/menus/ResponderChain.h"
+#include "app/templates/PageListing.h"
+#include "app/templates/TemplateChooser.h"
+#include "app/websites/WebsiteLauncher.h"
 #include "document/core/SKTDocument.h"
 #include "platform/Bundle.h"
 #include "platform/NotificationCenter.h"
@@ -18,7 +21,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMenu>
+#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -43,6 +48,9 @@ SKTAppDelegate::SKTAppDelegate(QObject* parent)
     : QObject(parent)
     , m_mainMenu(std::make_unique<MainMenu>(Bundle::main().infoValue(QStringLiteral("CFBundleDisplayName"))))
     , m_documentController(std::make_unique<DocumentController>())
+    , m_pageListing(std::make_unique<PageListing>())
+    , m_templateChooser(std::make_unique<TemplateChooser>(*this))
+    , m_websiteLauncher(std::make_unique<WebsiteLauncher>(*this, *m_templateChooser))
 {
     connect(m_mainMenu.get(), &MainMenu::itemTriggered, this, &SKTAppDelegate::sendAction);
     connect(m_mainMenu.get(), &MainMenu::aboutToShowMenu, this, [this](QMenu* menu) {
@@ -66,6 +74,9 @@ SKTAppDelegate::~SKTAppDelegate()
     // Closing windows moves the focus; nothing of the delegate answers that any more.
     disconnect(qApp, nullptr, this, nullptr);
     delete m_welcomeWindow.data();
+    m_websiteLauncher.reset();
+    m_templateChooser.reset();
+    m_pageListing->clear();
     // Document windows hold the menus in their menu bars; they go first.
     m_documentController.reset();
 }
@@ -78,6 +89,9 @@ QWidget* SKTAppDelegate::welcomeWindow() const
 void SKTAppDelegate::applicationWillFinishLaunching()
 {
     DataCentre::initializeData();
+    const QImage& icon = DataCentre::profile().productIcon;
+    if (!icon.isNull())
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     runAppSpecificMenuSetups();
 }
 
@@ -116,10 +130,8 @@ void SKTAppDelegate::insertUpdateMenuItem()
 void SKTAppDelegate::observeTemplateNotifications()
 {
     NotificationCenter& center = NotificationCenter::defaultCenter();
-    center.addObserver(this, QStringLiteral("clearTemplateSelection"), [this](const Notification&) {
-        if (m_templateChooser.clearTemplateSelection)
-            m_templateChooser.clearTemplateSelection();
-    });
+    center.addObserver(this, QStringLiteral("clearTemplateSelection"),
+                       [this](const Notification&) { m_templateChooser->clearTemplateSelection(); });
     center.addObserver(this, QStringLiteral("refreshTemplateCollection"),
                        [this](const Notification&) { reloadTemplates(); });
 }
@@ -191,6 +203,11 @@ void SKTAppDelegate::sendAction(QAction* item)
     ResponderChain::sendAction(responderChain(), MainMenu::actionName(item));
 }
 
+void SKTAppDelegate::sendActionNamed(const QString& action)
+{
+    ResponderChain::sendAction(responderChain(), action);
+}
+
 void SKTAppDelegate::validateAllMenuItems()
 {
     const QList<QObject*> chain = responderChain();
@@ -214,17 +231,50 @@ void SKTAppDelegate::setAutosavingDelay(double seconds)
 
 void SKTAppDelegate::reloadTemplates()
 {
-    m_siteIconArray.clear();
-    QWidget* chooser = m_templateChooser.window ? m_templateChooser.window() : nullptr;
+    m_pageListing->clear();
+    QWidget* chooser = m_templateChooser->window();
     if (!chooser || !chooser->isVisible()) {
         qInfo("templates not showing...");
         return;
     }
     qInfo("templates showing, need to reload");
     chooser->hide();
-    if (m_templateChooser.prepTemplatesInBackground)
-        m_templateChooser.prepTemplatesInBackground();
+    m_templateChooser->launchTemplatePreparation();
 }
+
+SKTWindowController* SKTAppDelegate::mainDocumentWindow() const
+{
+    if (SKTDocument* current = m_documentController->currentDocument())
+        return m_documentController->windowForDocument(current);
+    const QList<SKTDocument*> open = m_documentController->documents();
+    return open.isEmpty() ? nullptr : m_documentController->windowForDocument(open.last());
+}
+
+void SKTAppDelegate::hideWelcomeWindow()
+{
+    if (m_welcomeWindow)
+        m_welcomeWindow->hide();
+}
+
+// clang-format off
+void SKTAppDelegate::showTemplateWebsite() { m_templateChooser->showTemplateWebsite(); }
+void SKTAppDelegate::showTemplate() { m_templateChooser->showTemplate(); }
+void SKTAppDelegate::startNewPage() { m_templateChooser->startNewPage(); }
+void SKTAppDelegate::startNewTemplate() { m_templateChooser->startNewTemplate(); }
+void SKTAppDelegate::cancelTemplateView() { m_templateChooser->cancelTemplateView(); }
+void SKTAppDelegate::selectedATemplate() { m_templateChooser->selectedATemplate(); }
+void SKTAppDelegate::launchTemplate() { m_templateChooser->launchTemplate(); }
+void SKTAppDelegate::launchSingleDocTemplate() { m_templateChooser->launchSingleDocTemplate(); }
+void SKTAppDelegate::directlyLaunchSingleDocBlank() { m_templateChooser->directlyLaunchSingleDocBlank(); }
+void SKTAppDelegate::openSample() { m_templateChooser->openSample(); }
+void SKTAppDelegate::showSiteLevelTemplate() { m_websiteLauncher->showSiteLevelTemplate(); }
+void SKTAppDelegate::addNewWebsite() { m_websiteLauncher->addNewWebsite(); }
+void SKTAppDelegate::saveNewWebsite() { m_websiteLauncher->addNewWebsite(); }
+void SKTAppDelegate::launchGettingStartedGuide() { m_websiteLauncher->launchGettingStartedGuide(); }
+void SKTAppDelegate::openNewDoc() { m_websiteLauncher->openNewDoc(); }
+void SKTAppDelegate::openWebsite() { m_websiteLauncher->openWebsite(); }
+void SKTAppDelegate::launchUsingBaseTemplate() { m_websiteLauncher->launchUsingBaseTemplate(); }
+// clang-format on
 
 void SKTAppDelegate::switchAddNewLayout_Current()
 {

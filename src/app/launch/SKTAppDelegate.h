@@ -10,6 +10,10 @@
 class AdHocViewController;
 class DocumentController;
 class MainMenu;
+struct PageListing;
+class SKTWindowController;
+class TemplateChooser;
+class WebsiteLauncher;
 class QAction;
 class QWidget;
 
@@ -22,24 +26,21 @@ class SKTAppDelegate : public QObject {
 public:
     // Makes the welcome window; the delegate shows it and owns it until the next one replaces it.
     using WelcomeWindowMaker = std::function<QWidget*(SKTAppDelegate&)>;
-    // What the delegate needs of the template chooser: its window (null while there is none), the rebuilding
-    // of its categories and thumbnails, and the clearing of its selection.
-    struct TemplateChooser {
-        std::function<QWidget*()> window;
-        std::function<void()> prepTemplatesInBackground;
-        std::function<void()> clearTemplateSelection;
-    };
-
     explicit SKTAppDelegate(QObject* parent = nullptr);
     ~SKTAppDelegate() override;
 
     void setWelcomeWindowMaker(WelcomeWindowMaker maker) { m_welcomeWindowMaker = std::move(maker); }
-    void setTemplateChooser(TemplateChooser chooser) { m_templateChooser = std::move(chooser); }
 
     MainMenu& mainMenu() const { return *m_mainMenu; }
     DocumentController& documentController() const { return *m_documentController; }
     QWidget* welcomeWindow() const;
     AdHocViewController* adHocViewController() const { return m_adHocViewController.get(); }
+    TemplateChooser& templateChooser() const { return *m_templateChooser; }
+    WebsiteLauncher& websiteLauncher() const { return *m_websiteLauncher; }
+    // The page lists the choosers and the website listing fill.
+    PageListing& pageListing() const { return *m_pageListing; }
+    // The document window in front, else the one opened last; null without one.
+    SKTWindowController* mainDocumentWindow() const;
 
     // ---- Start-up, in the order the application calls them
     // Builds the product profile, then fits the menus to the product.
@@ -63,6 +64,8 @@ public:
     QList<QObject*> responderChain() const;
     // Sends the item's action along the responder chain.
     void sendAction(QAction* item);
+    // Sends the named action along the responder chain, as a button of a window without a target does.
+    void sendActionNamed(const QString& action);
     // Validates every item of every menu against the responder chain.
     void validateAllMenuItems();
 
@@ -74,10 +77,30 @@ public:
 
     // Rebuilds an open template chooser; with the chooser closed only its thumbnails are dropped.
     void reloadTemplates();
-    QList<QPointer<QObject>>& siteIconArray() { return m_siteIconArray; }
 
 public Q_SLOTS:
     void showWelcomeWindow();
+    void hideWelcomeWindow();
+
+    // ---- Templates and websites (the chooser and the website launcher do the work)
+    void showTemplateWebsite();
+    void showTemplate();
+    void startNewPage();
+    void startNewTemplate();
+    void cancelTemplateView();
+    void selectedATemplate();
+    void launchTemplate();
+    void launchSingleDocTemplate();
+    void directlyLaunchSingleDocBlank();
+    void openSample();
+    void showSiteLevelTemplate();
+    void addNewWebsite();
+    void saveNewWebsite();
+    void launchGettingStartedGuide();
+    void openNewDoc();
+    void openWebsite();
+    void launchUsingBaseTemplate();
+
     void launchAppURL();
     void showHelpAlert();
     void showiPhoneAlert();
@@ -100,9 +123,10 @@ private:
     std::unique_ptr<DocumentController> m_documentController;
     std::unique_ptr<AdHocViewController> m_adHocViewController;
     WelcomeWindowMaker m_welcomeWindowMaker;
-    TemplateChooser m_templateChooser;
     QPointer<QWidget> m_welcomeWindow;
-    QList<QPointer<QObject>> m_siteIconArray;
+    std::unique_ptr<PageListing> m_pageListing;
+    std::unique_ptr<TemplateChooser> m_templateChooser;
+    std::unique_ptr<WebsiteLauncher> m_websiteLauncher;
     bool m_autosaves = true;
     double m_autosavingDelay = 0;
 };

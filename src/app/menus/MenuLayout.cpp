@@ -29,8 +29,8 @@ const QList<Item>& items()
 
         // File
         {"fileMenu", "createNewParentMenuItem", "New", "", "newMenu"},
-        {"newMenu", "addNewTemplateGroupMenuItem", "New From Template...", "showTemplateWindow", ""},
-        {"newMenu", "addNewBlankGroupMenuItem", "New Website", "addNewBlankGroup", ""},
+        {"newMenu", "addNewTemplateGroupMenuItem", "New From Template...", "showSiteLevelTemplate", ""},
+        {"newMenu", "addNewBlankGroupMenuItem", "New Website", "saveNewWebsite", ""},
         {"newMenu", "addNewDirectlyFromTemplateMenuItem", "New Page", "addNewDirectlyFromTemplate", ""},
         {"fileMenu", "addIntoGroupMenuItem", "Add Page", "", "addPageMenu"},
         {"addPageMenu", "addInNewBlankPage", "New Blank Page", "addNewBlankPage", ""},
@@ -165,7 +165,7 @@ const QList<Item>& items()
         // Help
         {"helpMenu", "helpMenuItem", "Contact Support...", "showHelpAlert", ""},
         {"helpMenu", "", "User Guide", "launchUserGuide", ""},
-        {"helpMenu", "gettingStartedMenuItem", "Getting Started", "openGettingStarted", ""},
+        {"helpMenu", "gettingStartedMenuItem", "Getting Started", "launchGettingStartedGuide", ""},
         {"helpMenu", "videoTutorialMenuItem", "Video Tutorials", "launchVideoTutorials", ""},
         {"helpMenu", "iOSEditionMenuItem", "iOS Edition", "showiPhoneAlert", ""},
         {"helpMenu", "feedbackMenuItem", "Send Feedback...", "showFeedbackWindow", ""},

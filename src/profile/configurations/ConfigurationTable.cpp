@@ -2,9 +2,16 @@
 
 #include "platform/Bundle.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
+
 #include <type_traits>
 
 namespace Configurations {
+
+namespace {
+constexpr int kLogoSize = 512;
+}
 
 ProfileCell ProfileCell::image(const char* resourceName)
 {
@@ -24,6 +31,18 @@ ProfileCell ProfileCell::run(StepFunction function)
 
 QImage productImageNamed(const QString& resourceName)
 {
+    // The product logos are drawings: they are rendered at the largest size a window shows them.
+    const QString drawing = Bundle::main().pathForResource(resourceName, QStringLiteral("svg"), QStringLiteral("icons"));
+    if (!drawing.isNull()) {
+        QSvgRenderer renderer(drawing);
+        if (renderer.isValid()) {
+            QImage image(kLogoSize, kLogoSize, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer.render(&painter);
+            return image;
+        }
+    }
     for (const char* type : {"png", "icns", "jpg", "tiff"}) {
         const QString path = Bundle::main().pathForResource(resourceName, QString::fromLatin1(type));
         if (!path.isNull())

@@ -67,7 +67,8 @@ struct ConfigurationTable {
 // cell's kind does not fit the field's type; empty cells assign nothing and succeed.
 bool assignProfileField(ProductProfile& profile, const QString& field, const ProfileCell& cell);
 
-// The product icon: an image of the bundle's resources, searched among the common image types.
+// The product icon: a drawing of the bundle's "icons" folder rendered at logo size, else an image of the
+// bundle's resources, searched among the common image types.
 QImage productImageNamed(const QString& resourceName);
 
 } // namespace Configurations
