@@ -27,7 +27,7 @@ QList<int> range(int from, int to)
 
 TEST(FormatRowChoiceTest, TheTableHoldsThirtyFourRowsInOrder)
 {
-    const QList<FormatRowSpec>& rows = formatRowTable();
+    const QList<FormatRowEntry>& rows = formatRowTable();
     ASSERT_EQ(rows.size(), 34);
     for (int i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows.at(i).number, i + 1);

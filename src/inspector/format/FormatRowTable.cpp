@@ -40,14 +40,14 @@ QStringList listD()
     return list;
 }
 
-QList<FormatRowSpec> makeTable()
+QList<FormatRowEntry> makeTable()
 {
     const QStringList all = {"All"};
     const QStringList textTable = {"Text", "Table"};
     const QStringList webProducts = {"Velk", "Tazmir", "Forms"};
     const QString colorIcon = QStringLiteral("color_paint");
     const QString shadowText = QStringLiteral("Controls shadow applied to objects.");
-    QList<FormatRowSpec> rows = {
+    QList<FormatRowEntry> rows = {
         {1, "Position and Size", "Object origin axis and dimensions, measured in pixels.", "width_x_height",
          kTextboxCode, {"Text", "Image", "Table", "Section", "Slideshow", "Gallery"}, listA(), kRowHeight},
         {2, "Padding", "Padding space, measured in pixels or percent.", "width_x_height", kTextboxCode,
@@ -146,9 +146,9 @@ bool hidesForResponsiveImage(int row, bool lineSelected)
 
 } // namespace
 
-const QList<FormatRowSpec>& formatRowTable()
+const QList<FormatRowEntry>& formatRowTable()
 {
-    static const QList<FormatRowSpec> table = makeTable();
+    static const QList<FormatRowEntry> table = makeTable();
     return table;
 }
 
@@ -183,12 +183,12 @@ QStringList formatKinds(const GraphicList& selected)
 QList<int> chooseFormatRows(const QStringList& kinds, const FormatRowProduct& product)
 {
     constexpr int kMargin = 3;
-    const QList<FormatRowSpec>& table = formatRowTable();
+    const QList<FormatRowEntry>& table = formatRowTable();
     const bool lineSelected = kinds.contains(QStringLiteral("Line"));
     QList<bool> used(table.size(), false);
     for (const QString& kind : kinds) {
         for (qsizetype i = 0; i < table.size(); ++i) {
-            const FormatRowSpec& row = table.at(i);
+            const FormatRowEntry& row = table.at(i);
             if (row.typeArray.contains(kind))
                 used[i] = true;
             if (!product.responsiveDesign)

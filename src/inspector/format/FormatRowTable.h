@@ -8,7 +8,7 @@
 
 // One option row of the Format tab: what it shows, which kinds of selected object it serves and for which
 // products (catalogue keys, "All" for every product) it exists.
-struct FormatRowSpec {
+struct FormatRowEntry {
     int number; // 1 to 34, the table and display order
     QString title;
     QString description;
@@ -21,7 +21,7 @@ struct FormatRowSpec {
 };
 
 // The 34 rows, in order.
-const QList<FormatRowSpec>& formatRowTable();
+const QList<FormatRowEntry>& formatRowTable();
 
 // Row numbers that other parts of the inspector look for.
 namespace FormatRows {

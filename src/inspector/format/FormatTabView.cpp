@@ -1,6 +1,7 @@
 #include "inspector/format/FormatTabView.h"
 
 #include "inspector/color/ColorModel.h"
+#include "inspector/controls/RowListScrollView.h"
 #include "inspector/controls/ValueSlider.h"
 #include "inspector/format/FormatIconView.h"
 #include "inspector/panel/InspectorControls.h"
@@ -17,7 +18,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -53,19 +53,11 @@ FormatTabView::FormatTabView(const InspectorControls& controls, ColorModel& colo
     , m_controls(controls)
     , m_colors(colors)
     , m_controlStore(new QWidget(parent))
-    , m_dragObjectsScrollView(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("formatTab"));
     m_controlStore->setObjectName(QStringLiteral("formatControlStore"));
     m_controlStore->hide();
-    m_dragObjectsScrollView->setObjectName(QStringLiteral("formatScrollView"));
-    m_dragObjectsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_dragObjectsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dragObjectsScrollView->setWidgetResizable(false);
-    m_dragObjectsScrollView->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_dragObjectsScrollView);
+    m_dragObjectsScrollView = makeRowListScrollView(*this, QStringLiteral("formatScrollView"));
 }
 
 FormatTabView::~FormatTabView()
@@ -112,22 +104,23 @@ void FormatTabView::showFormattingOptions(const GraphicList& selected)
 {
     clearDragAndDropScrollView();
     // Rows take the panel's width beside the scroll bar, also while the tab is not yet laid out.
-    const int width = parentWidget()->width() - m_dragObjectsScrollView->verticalScrollBar()->sizeHint().width();
+    const int width =
+        parentWidget()->width() - m_dragObjectsScrollView->verticalScrollBar()->sizeHint().width();
     auto* list = new QWidget;
     list->setObjectName(QStringLiteral("dragObjectsClipView"));
     m_dragObjectsClipView = list;
     m_colors.refreshColorButtons();
 
-    for (const FormatRowSpec& spec : formatRowTable()) {
+    for (const FormatRowEntry& entry : formatRowTable()) {
         auto* row = new FormatIconView(list);
-        row->setObjectName(QStringLiteral("formatRow%1").arg(spec.number));
-        row->setObjectTitle(localized(spec.title));
-        row->setObjectDescription(spec.description);
-        row->setImageName(spec.imageName);
-        row->setDragAndDropCodeName(spec.dragAndDropCodeName);
-        row->setTypeArray(spec.typeArray);
-        row->setSupportedAppArray(spec.supportedAppArray);
-        row->setIconViewHeight(spec.iconViewHeight);
+        row->setObjectName(QStringLiteral("formatRow%1").arg(entry.number));
+        row->setObjectTitle(localized(entry.title));
+        row->setObjectDescription(entry.description);
+        row->setImageName(entry.imageName);
+        row->setDragAndDropCodeName(entry.dragAndDropCodeName);
+        row->setTypeArray(entry.typeArray);
+        row->setSupportedAppArray(entry.supportedAppArray);
+        row->setIconViewHeight(entry.iconViewHeight);
         row->hide();
         m_formatIconViews.append(row);
     }
@@ -145,15 +138,15 @@ void FormatTabView::showFormattingOptions(const GraphicList& selected)
     m_formatPanelLabelTextField->setTextInteractionFlags(Qt::NoTextInteraction);
 
     const ProductProfile& profile = DataCentre::profile();
-    const QList<int> chosen =
-        chooseFormatRows(kinds, {profile.objectCatalogName, profile.responsiveDesign, profile.productDisplayName});
+    const QList<int> chosen = chooseFormatRows(
+        kinds, {profile.objectCatalogName, profile.responsiveDesign, profile.productDisplayName});
 
     int y = headerHeight;
     for (FormatIconView* row : std::as_const(m_formatIconViews)) {
         const int number = int(m_formatIconViews.indexOf(row)) + 1;
         row->setIsUsed(chosen.contains(number));
-        row->setIconLabelString(
-            FormatIconView::labelString(row->objectTitle(), row->objectDescription(), QString(kDescriptionColour)));
+        row->setIconLabelString(FormatIconView::labelString(row->objectTitle(), row->objectDescription(),
+                                                            QString(kDescriptionColour)));
         row->setGeometry(0, y, width, row->rowHeight());
         row->setupSubViews();
         RowBuilder builder{*row, number, width, row->labelOverflow()};

@@ -1,5 +1,6 @@
 #include "inspector/layers/LayersTabView.h"
 
+#include "inspector/controls/RowListScrollView.h"
 #include "inspector/format/FormatIconView.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTImage.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -22,23 +22,16 @@ constexpr QLatin1StringView kGeometryColour{"999999"};
 
 LayersTabView::LayersTabView(QWidget* parent)
     : QWidget(parent)
-    , m_dragObjectsScrollView(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("layersTab"));
-    m_dragObjectsScrollView->setObjectName(QStringLiteral("layersScrollView"));
-    m_dragObjectsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_dragObjectsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dragObjectsScrollView->setWidgetResizable(false);
-    m_dragObjectsScrollView->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_dragObjectsScrollView);
+    m_dragObjectsScrollView = makeRowListScrollView(*this, QStringLiteral("layersScrollView"));
 }
 
 LayersTabView::Kind LayersTabView::layerKindOf(const SKTGraphic& graphic)
 {
     if (dynamic_cast<const SKTText*>(&graphic))
-        return graphic.bubbleShape().isEmpty() ? Kind{"textbox_simple", "Text"} : Kind{"shape_simple", "Shape"};
+        return graphic.bubbleShape().isEmpty() ? Kind{"textbox_simple", "Text"}
+                                               : Kind{"shape_simple", "Shape"};
     if (dynamic_cast<const SKTLine*>(&graphic))
         return {"line_icon", "Line"};
     if (dynamic_cast<const SKTTable*>(&graphic))
@@ -70,15 +63,17 @@ QString LayersTabView::headerText(qsizetype layers)
 void LayersTabView::showLayers(const GraphicList& graphics)
 {
     // Rows take the panel's width beside the scroll bar, also while the tab is not yet laid out.
-    const int width = parentWidget()->width() - m_dragObjectsScrollView->verticalScrollBar()->sizeHint().width();
+    const int width =
+        parentWidget()->width() - m_dragObjectsScrollView->verticalScrollBar()->sizeHint().width();
     auto* list = new QWidget;
     list->setObjectName(QStringLiteral("dragObjectsClipView"));
     m_layerIconViews.clear();
     for (qsizetype i = 0; i < graphics.size(); ++i) {
         const SKTGraphic& graphic = *graphics.at(i);
         const Kind kind = layerKindOf(graphic);
-        const QString kindName =
-            kind.kindName.isEmpty() ? QString() : StringsTable::localizedString(kind.kindName, {}, QString(kTitleTable));
+        const QString kindName = kind.kindName.isEmpty()
+                                     ? QString()
+                                     : StringsTable::localizedString(kind.kindName, {}, QString(kTitleTable));
         auto* row = new FormatIconView(list);
         row->setObjectName(QStringLiteral("layerRow%1").arg(i));
         row->setSupportsHightlightFlag(true);

@@ -1,5 +1,6 @@
 #include "inspector/library/ObjectLibraryView.h"
 
+#include "inspector/controls/RowListScrollView.h"
 #include "inspector/library/DragIconView.h"
 #include "inspector/library/ObjectCatalogue.h"
 #include "platform/NotificationCenter.h"
@@ -8,7 +9,6 @@
 
 #include <QLabel>
 #include <QScrollArea>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -42,16 +42,8 @@ QLabel* newHeader(int width, QWidget* parent)
 
 ObjectLibraryView::ObjectLibraryView(QWidget* parent)
     : QWidget(parent)
-    , m_dragObjectsScrollView(new QScrollArea(this))
 {
-    m_dragObjectsScrollView->setObjectName(QStringLiteral("dragObjectsScrollView"));
-    m_dragObjectsScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_dragObjectsScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_dragObjectsScrollView->setWidgetResizable(false);
-    m_dragObjectsScrollView->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_dragObjectsScrollView);
+    m_dragObjectsScrollView = makeRowListScrollView(*this, QStringLiteral("dragObjectsScrollView"));
     NotificationCenter::defaultCenter().addObserver(this, QString(kClearDragAndDropIcons),
                                                     [this](const Notification&) { clearDragAndDropIcons(); });
 }
