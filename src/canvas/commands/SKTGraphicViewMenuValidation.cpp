@@ -31,6 +31,11 @@ const QHash<QString, ShownWhen>& shownWhenRules()
         {QStringLiteral("centerGroup"), {&SKTGraphicView::centerGroupShown}},
         {QStringLiteral("centerWithinGroup"), {&SKTGraphicView::centerGroupShown}},
         {QStringLiteral("multiplyNewShapes"), {&SKTGraphicView::addBranchShown}},
+        {QStringLiteral("showArrowOptions"), {&SKTGraphicView::arrowOptionsShown}},
+        {QStringLiteral("drawStartArrow"), {&SKTGraphicView::showDrawStartArrow}},
+        {QStringLiteral("hideStartArrow"), {&SKTGraphicView::showHideStartArrow}},
+        {QStringLiteral("drawEndArrow"), {&SKTGraphicView::showDrawEndArrow}},
+        {QStringLiteral("hideEndArrow"), {&SKTGraphicView::showHideEndArrow}},
     };
     return rules;
 }

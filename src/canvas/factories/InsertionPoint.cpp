@@ -14,13 +14,16 @@ constexpr int kBelowLowestObject = 30;
 
 } // namespace
 
+QPointF SKTGraphicView::visiblePageOrigin() const
+{
+    // Where the enclosing view's origin lies on the canvas.
+    const QWidget* enclosing = parentWidget();
+    return enclosing ? QPointF(mapFrom(enclosing, QPoint(0, 0))) / m_canvasScale : QPointF();
+}
+
 QPointF SKTGraphicView::calculateOriginPoint() const
 {
-    // The top left of the visible part of the page, in canvas points: where the enclosing view's origin
-    // lies on the canvas.
-    QPointF visible;
-    if (const QWidget* enclosing = parentWidget())
-        visible = QPointF(mapFrom(enclosing, QPoint(0, 0))) / m_canvasScale;
+    const QPointF visible = visiblePageOrigin();
     const int x = int(visible.x() + kRightOfView);
     int y = int(visible.y() + kBelowView);
     if (UserDefaults::standard().boolForKey(kInsertNewAtEndFlagKey) && m_document)

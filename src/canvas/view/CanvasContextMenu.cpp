@@ -37,6 +37,13 @@ const Entry kEntries[] = {
     {"Configure Section Grid...", "configureSectionWindowController"},
     {"Edit Slideshow...", "editSlideshow"},
     {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
+    {"", ""},
+    {"Arrow Options", "showArrowOptions", Place::Submenu},
+    {"Draw Start Arrow", "drawStartArrow", Place::InSubmenu},
+    {"Hide Start Arrow", "hideStartArrow", Place::InSubmenu},
+    {"Draw End Arrow", "drawEndArrow", Place::InSubmenu},
+    {"Hide End Arrow", "hideEndArrow", Place::InSubmenu},
+    {"Add Branches...", "multiplyNewShapes"},
 };
 // clang-format on
 

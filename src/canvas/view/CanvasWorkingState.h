@@ -29,6 +29,8 @@ struct CanvasWorkingState {
     // The objects whose style was copied.
     std::shared_ptr<SKTGraphic> styleTextbox;
     std::shared_ptr<SKTGraphic> styleTable;
+    // The text box the last branches were generated from.
+    std::shared_ptr<SKTGraphic> branchStyleTextbox;
 
     // What the link, tooltip and layer-index popovers show.
     QString existingHyperLink;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "canvas/factories/MultiplyViewController.h"
 #include "canvas/view/CanvasWorkingState.h"
 #include "canvas/view/DrawingCache.h"
 #include "document/core/GraphicSelection.h"
 #include "document/core/SKTDocument.h"
 #include "model/SKTGrid.h"
+#include "platform/Popover.h"
 
 #include <QBrush>
 #include <QHash>
@@ -276,6 +278,8 @@ public:
     // the top left of the part of the page in view, or, when the user chose to add at the end, 30 below the
     // lowest object of the page at that x. Changes nothing.
     QPointF calculateOriginPoint() const;
+    // The top left of the part of the page in view, in canvas points; (0, 0) outside a scroll view.
+    QPointF visiblePageOrigin() const;
     // A text box made of the arguments goes in front of every other graphic, as one undo step of the
     // document; on a responsive page it joins the section cell under its corner. The selection stays as it
     // is. Called from another thread, the box is added on the canvas's thread once its loop gets to it.
@@ -307,6 +311,29 @@ public:
     // A section template of `count` items "Item 0" ... at the point's height, in front of the others.
     void addSectionTemplate(int count, const QPointF& point);
 
+    // ---- Lines, arrows and branches
+    // A line from `begin` to `end` in front of every other graphic, as one undo step; style "solid",
+    // "dashed" or "dotted", arrow flags "1" or "0", group -99 for none. The selection stays as it is.
+    void addTrueLine(const QPointF& begin, const QPointF& end, const QString& colorString,
+                     const QString& style, int width, const QString& beginArrow, const QString& endArrow,
+                     int groupNumber);
+    // Whether some selected line lacks (draw...) or has (showHide...) the arrow head; whether the selection
+    // holds lines only.
+    bool showDrawStartArrow() const;
+    bool showHideStartArrow() const;
+    bool showDrawEndArrow() const;
+    bool showHideEndArrow() const;
+    bool arrowOptionsShown() const;
+    // The branch generator's source, hub and popover: the hub is twice the rectangle, on the same centre,
+    // in whole points.
+    static QRectF generateNewRect(const QRectF& rect);
+    MultiplyViewController* multiplyViewController() const { return m_multiplyViewController; }
+    // The canvas's one transient popover; opening another closes it.
+    Popover* velkPopOver() const { return m_velkPopOver; }
+
+    // ---- Personalisation tags: a text box holding the tag, its own group, 55 right of and 10 below the point.
+    void addPersonalizationTag(const QString& tag, const QPointF& point);
+
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
@@ -336,6 +363,36 @@ public Q_SLOTS:
     void centerGroup();
     void centerWithinGroup();
     void centerOnCanvas();
+
+    // Lines: a 200 x 200 diagonal from the insertion point, arrow head at its begin. Arrows: on or off for
+    // every selected line; the options item only shows. Branches: the popover over the selected text box,
+    // then a hub, lines and scaled copies of the box around it.
+    void addLine();
+    void addLineDashed();
+    void addLineDotted();
+    void drawStartArrow();
+    void hideStartArrow();
+    void drawEndArrow();
+    void hideEndArrow();
+    void showArrowOptions();
+    void multiplyNewShapes();
+    void showMultipleNewShapeWindow();
+    void addMultipleShapesSelected();
+    // Tags 100 right of and 100 below the top left of the part of the page in view; the address block at
+    // 10, 10 from it.
+    void addPerson_FirstName();
+    void addPerson_LastName();
+    void addPerson_CompanyName();
+    void addPerson_Title();
+    void addPerson_JobTitle();
+    void addPerson_Email();
+    void addPerson_Phone();
+    void addPerson_Address_Street();
+    void addPerson_Address_Country();
+    void addPerson_Address_City();
+    void addPerson_Address_Zipcode();
+    void addPerson_Address_State();
+    void addPerson_FullAddress();
 
 Q_SIGNALS:
     // The canvas changed the selection; the window refreshes its layer list and inspector.
@@ -429,6 +486,8 @@ private:
     TableGridEditor* m_tableGridEditor = nullptr;
     QPointer<SectionEditorWindowController> m_sectionEditorWindowController;
     QPointer<SlideShowWindow> m_slideShowWindow;
+    QPointer<Popover> m_velkPopOver;
+    QPointer<MultiplyViewController> m_multiplyViewController;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;
 
