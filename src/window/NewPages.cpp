@@ -151,9 +151,12 @@ bool SKTWindowController::finishNewPage(const QString& sourcePath, const QString
     refreshWebsite();
     const std::shared_ptr<LabelTemplateHelper> labelSheet = m_document->labelTemplateHelper();
     openWebsitePage(target);
-    if (profile.printSheetDesign && labelSheet) {
-        m_document->setLabelTemplateHelper(labelSheet);
-        DataCentre::resetPrintCanvas(DataCentre::grabLabelHelper(labelSheet->templateDescription()));
+    if (profile.printSheetDesign) {
+        if (labelSheet) {
+            m_document->setLabelTemplateHelper(labelSheet);
+            DataCentre::resetPrintCanvas(DataCentre::grabLabelHelper(labelSheet->templateDescription()));
+        }
+        addPlaceHolder();
     }
     saveOpenPage();
     refreshWebsite();

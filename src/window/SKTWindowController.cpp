@@ -507,6 +507,20 @@ bool SKTWindowController::doesSelectedTableContainBackgroundPattern() const
     return m_graphicView && m_graphicView->doesSelectedTableContainBackgroundPattern();
 }
 
+void SKTWindowController::addPlaceHolderAddress(const QPointF& point)
+{
+    if (m_graphicView)
+        m_graphicView->addFullAddress_drag(point);
+}
+
+void SKTWindowController::addPlaceHolder()
+{
+    // A new label sheet starts with the address block the mail-merge fills in.
+    if (DataCentre::profile().productDisplayName == QLatin1String("Tazmir Label Maker") && m_document &&
+        m_document->graphics().isEmpty())
+        addPlaceHolderAddress(QPointF(10, 10));
+}
+
 bool SKTWindowController::isGraphicSelected(const SKTGraphic& graphic) const
 {
     return m_graphicsController && m_graphicsController->isSelected(graphic);

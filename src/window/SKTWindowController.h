@@ -185,6 +185,9 @@ public:
     Q_INVOKABLE bool validateMenuItem(QAction* item) { return item && validateMenuItem(*item); }
     // What the canvas answers: whether its selected table has a background pattern.
     bool doesSelectedTableContainBackgroundPattern() const;
+    // The address placeholder block at the point; and, on an empty page of the label maker, at (10, 10).
+    void addPlaceHolderAddress(const QPointF& point);
+    void addPlaceHolder();
     // Form items are offered on form pages.
     bool showAddFormObjects() const;
     // The document's name for windows and menus: its file name without extension, else "Untitled".

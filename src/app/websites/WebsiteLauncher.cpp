@@ -339,7 +339,8 @@ void WebsiteLauncher::launchSelectedWebsite(const QString& websitePath, bool add
     DocumentController& documents = m_delegate.documentController();
     SKTDocument* document =
         documents.openDocumentWithContentsOfURL(ProjectFolder::grabPathOfFirstFile(websitePath));
-    if (SKTWindowController* window = document ? documents.windowForDocument(document) : nullptr) {
+    SKTWindowController* window = document ? documents.windowForDocument(document) : nullptr;
+    if (window) {
         // The window keeps the website's pages in a working folder of its own and reads the page from there.
         window->setOpenWebsiteFolderPath(websitePath);
         window->refreshWebsite();
@@ -348,6 +349,8 @@ void WebsiteLauncher::launchSelectedWebsite(const QString& websitePath, bool add
     center.post(QStringLiteral("websiteUpdated"), &m_delegate);
     if (DataCentre::profile().productDisplayName == QLatin1String("Tazmir Greeting Card Designer"))
         center.post(QStringLiteral("callRefreshTabs"), &m_delegate);
+    if (window)
+        window->addPlaceHolder();
     if (TemplateWindowController* chooser = m_chooser.window())
         chooser->hide();
 }

@@ -292,6 +292,51 @@ std::optional<Bubble> bubbleOf(const QString& code)
     return std::nullopt;
 }
 
+// The line items: a line zs 200 long to the right of the drop point, zs 10 wide; the section rule spans the
+// page at the drop's height.
+struct LineItem {
+    const char* code;
+    const char* color;
+    const char* style;
+    const char* beginArrow;
+    const char* endArrow;
+};
+
+// clang-format off
+const LineItem kLineItems[] = {
+    {"velk_line_solid", "555555", "solid", "0", "0"},
+    {"velk_line_dotted", "555555", "dotted", "0", "0"},
+    {"velk_line_dashed", "555555", "dashed", "0", "0"},
+    {"velk_line_solid_start_arrow", "555555", "solid", "1", "0"},
+    {"velk_line_dashed_start_arrow", "555555", "dashed", "1", "0"},
+    {"velk_line_solid_red_start_arrow", "9E0018", "solid", "1", "0"},
+    {"velk_line_dashed_red_start_arrow", "9E0018", "dashed", "1", "0"},
+    {"velk_line_solid_end_arrow", "555555", "solid", "0", "1"},
+    {"velk_line_solid_both_arrows", "555555", "solid", "1", "1"},
+};
+// clang-format on
+
+const QString kSectionRule = QStringLiteral("velk_line_solid_section");
+const QString kFullAddress = QStringLiteral("velk_personaltag_fulladdress");
+
+bool addLine(SKTGraphicView& view, const QString& code, const DropSpot& at)
+{
+    const QPointF& p = at.point;
+    if (code == kSectionRule) {
+        view.addTrueLine(QPointF(0, p.y()), QPointF(3000, p.y()), QStringLiteral("555555"), QStringLiteral("solid"),
+                         2, QStringLiteral("0"), QStringLiteral("0"), -99);
+        return true;
+    }
+    const auto item = std::find_if(std::begin(kLineItems), std::end(kLineItems),
+                                   [&](const LineItem& candidate) { return code == QLatin1String(candidate.code); });
+    if (item == std::end(kLineItems))
+        return false;
+    view.addTrueLine(p, QPointF(p.x() + at.zs(200), p.y()), QString::fromLatin1(item->color),
+                     QString::fromLatin1(item->style), at.zs(10), QString::fromLatin1(item->beginArrow),
+                     QString::fromLatin1(item->endArrow), -99);
+    return true;
+}
+
 } // namespace
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
@@ -307,6 +352,12 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
     if (const std::optional<Bubble> bubble = bubbleOf(code)) {
         const int cornerRadius = bubble->shape == QLatin1String("rectangle") ? 0 : 1000;
         view.addZoomBubbleTextbox_drag(point, cornerRadius, bubble->shape, bubble->zoomFlag);
+        return DropFlow::Ends;
+    }
+    if (addLine(view, code, DropSpot{point, view.canvasScale()}))
+        return DropFlow::Ends;
+    if (code == kFullAddress) {
+        view.addFullAddress_drag(point);
         return DropFlow::Ends;
     }
     static const QList<Row> table = rows();

@@ -49,6 +49,17 @@ void SKTGraphicView::addPerson_FullAddress()
     addTextBox(tagBox(kFullAddress, frame, mutableGraphics().findNextGroupNumber()));
 }
 
+void SKTGraphicView::addFullAddress_drag(const QPointF& point)
+{
+    const ProductProfile& profile = DataCentre::profile();
+    TextBoxArguments a;
+    a.text = kFullAddress;
+    a.frame = QRectF(point.x(), point.y(), int(profile.canvasWidth * 0.75), int(profile.canvasHeight * 0.6));
+    a.font = QFont(kTagFamily);
+    a.font.setPointSizeF(int(float(profile.canvasWidth) / 500.0f * 18.0f));
+    addTextBox(a);
+}
+
 void SKTGraphicView::addPerson_FirstName()
 {
     addTagInView(*this, "[FIRST_NAME]");

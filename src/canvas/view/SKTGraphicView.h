@@ -333,6 +333,9 @@ public:
 
     // ---- Personalisation tags: a text box holding the tag, its own group, 55 right of and 10 below the point.
     void addPersonalizationTag(const QString& tag, const QPointF& point);
+    // The five-line address block at the point, three quarters of the canvas wide and six tenths high, its
+    // text sized to the canvas width (18 points on a 500-wide canvas).
+    void addFullAddress_drag(const QPointF& point);
 
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.

@@ -230,3 +230,41 @@ TEST_F(LinesBranchesAndTagsTest, TagsAndTheAddressBlockSitNearTheTopLeftOfTheVie
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LinesBranchesAndTagsTest, LibraryLinesAreZoomScaledAndTheSectionRuleSpansThePage)
+{
+    view->setCanvasScale(2.0);
+    ASSERT_TRUE(drop(QStringLiteral("velk_line_dashed_red_start_arrow"), QPointF(40, 50)));
+    const auto line = std::dynamic_pointer_cast<SKTLine>(document.graphics().first());
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->beginPoint(), QPointF(40, 50));
+    EXPECT_EQ(line->endPoint(), QPointF(140, 50)) << "200 at zoom 2";
+    EXPECT_EQ(line->borderWidth(), 5);
+    EXPECT_EQ(line->borderHexColorString(), QStringLiteral("9E0018"));
+    EXPECT_EQ(line->borderStyle(), QStringLiteral("dashed"));
+    EXPECT_TRUE(line->drawBeginArrow());
+    EXPECT_FALSE(line->drawEndArrow());
+
+    ASSERT_TRUE(drop(QStringLiteral("velk_line_solid_section"), QPointF(40, 70)));
+    const auto rule = document.graphics().first();
+    EXPECT_EQ(rule->beginPoint(), QPointF(0, 70));
+    EXPECT_EQ(rule->endPoint(), QPointF(3000, 70));
+    EXPECT_EQ(rule->borderWidth(), 2);
+}
+
+TEST_F(LinesBranchesAndTagsTest, TheLibraryAddressBlockIsSizedToTheCanvas)
+{
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.canvasWidth = 1000;
+    profile.canvasHeight = 800;
+    ASSERT_TRUE(drop(QStringLiteral("velk_personaltag_fulladdress"), QPointF(20, 30)));
+    const auto block = std::dynamic_pointer_cast<SKTText>(document.graphics().first());
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->bounds(), QRectF(20, 30, 750, 480));
+    EXPECT_EQ(block->fontSize(), 36);
+    EXPECT_TRUE(block->textString().startsWith(QStringLiteral("[TITLE] [FIRST_NAME] [LAST_NAME]\n")));
+}
+
+} // namespace
