@@ -11,8 +11,9 @@ namespace {
 enum class Place { TopLevel, Submenu, InSubmenu };
 
 struct Entry {
-    const char* title;  // empty for a separator
-    const char* action; // for a submenu, the name of the item that opens it; for a separator, its name or empty
+    const char* title; // empty for a separator
+    // For a submenu, the name of the item that opens it; for a separator, its name or nothing.
+    const char* action;
     Place place = Place::TopLevel;
     const char* method = nullptr; // when the canvas's method is not named as the action
 };

@@ -173,7 +173,8 @@ void SKTGraphicView::autoscroll(const QPointF& point)
 bool SKTGraphicView::rulersShown() const
 {
     const SKTZoomingScrollView* scrollView = enclosingScrollView();
-    return scrollView && (!scrollView->horizontalRuler()->isHidden() || !scrollView->verticalRuler()->isHidden());
+    return scrollView &&
+           (!scrollView->horizontalRuler()->isHidden() || !scrollView->verticalRuler()->isHidden());
 }
 
 void SKTGraphicView::nameUndoStep(const char* key)
