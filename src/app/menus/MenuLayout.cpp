@@ -80,6 +80,7 @@ const QList<Item>& items()
         {"editMenu", "", "Delete", "deleteSelection", ""},
         {"editMenu", "", "", "", ""},
         {"editMenu", "selectAllMenuItem", "Select All", "selectAll", "", "Ctrl+A"},
+        {"editMenu", "", "Deselect All", "deselectAll", "", "Ctrl+Shift+A"},
 
         // View
         {"viewMenu", "styleEditorMenuItem", "Style Editor", "toggleInspector", ""},
@@ -90,6 +91,7 @@ const QList<Item>& items()
         {"viewMenu", "", "Static Source Code", "showOrHideSourceCodeStatic", ""},
         {"viewMenu", "showProfileBadgeMenuItem", "Profile Badge", "showProfileBadge", ""},
         {"viewMenu", "rotateCanvasMenuItem", "Rotate Canvas", "rotateCanvas", ""},
+        {"viewMenu", "", "Hide Ruler", "showOrHideRulers", ""},
         {"viewMenu", "", "Ruler Units", "", "rulerUnitsMenu"},
         {"rulerUnitsMenu", "", "Points", "updateRulers_points", ""},
         {"rulerUnitsMenu", "", "Centimeters", "updateRulers_centimeters", ""},
@@ -98,6 +100,29 @@ const QList<Item>& items()
         // Format
         {"formatMenu", "", "Bring To Front", "bringToFront", ""},
         {"formatMenu", "", "Send To Back", "sendToBack", ""},
+        // Arrangement, alignment and the code editor of the canvas
+        {"formatMenu", "", "Bring Forward", "bringForward", ""},
+        {"formatMenu", "", "Send Backward", "sendBackward", ""},
+        {"formatMenu", "", "", "", ""},
+        {"formatMenu", "", "Align", "", "alignMenu"},
+        {"alignMenu", "", "Align Left Edges", "alignLeftEdges", ""},
+        {"alignMenu", "", "Align Right Edges", "alignRightEdges", ""},
+        {"alignMenu", "", "Align Top Edges", "alignTopEdges", ""},
+        {"alignMenu", "", "Align Bottom Edges", "alignBottomEdges", ""},
+        {"alignMenu", "", "Align Horizontal Centers", "alignHorizontalCenters", ""},
+        {"alignMenu", "", "Align Vertical Centers", "alignVerticalCenters", ""},
+        {"alignMenu", "", "", "", ""},
+        {"alignMenu", "", "Space Horizontally", "alignHorizontalSpacing", ""},
+        {"alignMenu", "", "Space Vertically", "alignVerticalSpacing", ""},
+        {"alignMenu", "", "", "", ""},
+        {"alignMenu", "", "Align To Grid", "alignWithGrid", ""},
+        {"formatMenu", "", "Size", "", "sizeMenu"},
+        {"sizeMenu", "", "Make Same Width", "makeSameWidth", ""},
+        {"sizeMenu", "", "Make Same Height", "makeSameHeight", ""},
+        {"sizeMenu", "", "Make Same Size", "makeSameSize", ""},
+        {"sizeMenu", "", "Make Natural Size", "makeNaturalSize", ""},
+        {"formatMenu", "", "", "", ""},
+        {"formatMenu", "", "Code Editor...", "showCodeEditor", ""},
 
         // Add New
         {"insertMenu", "addNewTextboxMenuItem", "Text Box", "addNewTextbox", ""},

@@ -1,73 +1,170 @@
 #include "canvas/view/SKTGraphicView.h"
 
+#include "canvas/menu/CanvasMenuValidation.h"
+#include "document/core/GraphicClasses.h"
+#include "model/SKTGalleryGrid.h"
+#include "profile/DataCentre.h"
+
 #include <QAction>
-#include <QHash>
+#include <QMenu>
+
+#include <cmath>
 
 namespace {
 
-using Predicate = bool (SKTGraphicView::*)() const;
-
-// An item shown and enabled exactly when its predicates answer yes, and hidden otherwise.
-struct ShownWhen {
-    Predicate shown;
-    Predicate alsoShown = nullptr;
-};
-
-const QHash<QString, ShownWhen>& shownWhenRules()
+CanvasMenuGraphic::Kind kindOf(const SKTGraphic& graphic)
 {
-    static const QHash<QString, ShownWhen> rules = {
-        {QStringLiteral("groupObjects"), {&SKTGraphicView::groupShown}},
-        {QStringLiteral("unGroupObjects"), {&SKTGraphicView::ungroupShown}},
-        {QStringLiteral("lockObjects"), {&SKTGraphicView::lockShown}},
-        {QStringLiteral("unLockObjects"), {&SKTGraphicView::unLockShown}},
-        {QStringLiteral("scrollLockObjects"), {&SKTGraphicView::scrollShown}},
-        {QStringLiteral("unScrollLockObjects"), {&SKTGraphicView::unScrollShown}},
-        {QStringLiteral("positionSettingActions"), {&SKTGraphicView::positionSettingsShown}},
-        // Only a scroll-locked text box spans the window's width.
-        {QStringLiteral("matchScreenWidth"),
-         {&SKTGraphicView::matchScreenWidthShown, &SKTGraphicView::unScrollShown}},
-        {QStringLiteral("unMatchScreenWidth"),
-         {&SKTGraphicView::unMatchScreenWidthShown, &SKTGraphicView::unScrollShown}},
-        {QStringLiteral("centerGroup"), {&SKTGraphicView::centerGroupShown}},
-        {QStringLiteral("centerWithinGroup"), {&SKTGraphicView::centerGroupShown}},
-        {QStringLiteral("multiplyNewShapes"), {&SKTGraphicView::addBranchShown}},
-        {QStringLiteral("showArrowOptions"), {&SKTGraphicView::arrowOptionsShown}},
-        {QStringLiteral("drawStartArrow"), {&SKTGraphicView::showDrawStartArrow}},
-        {QStringLiteral("hideStartArrow"), {&SKTGraphicView::showHideStartArrow}},
-        {QStringLiteral("drawEndArrow"), {&SKTGraphicView::showDrawEndArrow}},
-        {QStringLiteral("hideEndArrow"), {&SKTGraphicView::showHideEndArrow}},
+    using Kind = CanvasMenuGraphic::Kind;
+    const std::pair<const QString&, Kind> kinds[] = {
+        {GraphicClasses::text, Kind::Text},           {GraphicClasses::image, Kind::Image},
+        {GraphicClasses::table, Kind::Table},         {GraphicClasses::gallery, Kind::GalleryGrid},
+        {GraphicClasses::slideshow, Kind::Slideshow},
     };
-    return rules;
+    for (const auto& [className, kind] : kinds) {
+        if (GraphicClasses::isKindOfClass(graphic, className))
+            return kind;
+    }
+    return Kind::Other;
 }
 
-// Items whose predicate also picks the table, section, slideshow or snippet that the command then acts on.
-const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
+CanvasMenuGraphic described(const SKTGraphic& graphic)
 {
-    static const QHash<QString, bool (SKTGraphicView::*)()> rules = {
-        {QStringLiteral("configureTableGrid"), &SKTGraphicView::tableControlShown},
-        {QStringLiteral("configureSectionWindowController"), &SKTGraphicView::showSectionEditorFlag},
-        {QStringLiteral("editSlideshow"), &SKTGraphicView::slideshowEditorShown},
-        {QStringLiteral("autoAdjustSnippetSize"), &SKTGraphicView::showAutoAdjustSnippetSize},
-    };
-    return rules;
+    CanvasMenuGraphic g;
+    g.kind = kindOf(graphic);
+    g.gridType = graphic.gridType();
+    g.formType = graphic.formType();
+    g.textType = graphic.textType();
+    g.snippetFormatFlag = graphic.snippetFormatFlag() ? 1 : 0;
+    g.imageEnlargeFlag = graphic.imageEnlargeFlag();
+    g.canMakeNaturalSize = graphic.canMakeNaturalSize();
+    return g;
+}
+
+void apply(const CanvasMenuDecision& decision, QAction& item)
+{
+    item.setEnabled(decision.enabled);
+    if (decision.hidden)
+        item.setVisible(!*decision.hidden);
+    if (decision.title)
+        item.setText(*decision.title);
 }
 
 } // namespace
 
+CanvasMenuState SKTGraphicView::menuState()
+{
+    const ProductProfile& profile = DataCentre::profile();
+    CanvasMenuState s;
+    for (const std::shared_ptr<SKTGraphic>& graphic : selectedGraphics())
+        s.selection << described(*graphic);
+    s.hideLayerArrangement = profile.hideLayerArrangement;
+    s.hideAlignLeftEdges = profile.hideAlignLeftEdges;
+    s.hideAlignRightEdges = profile.hideAlignRightEdges;
+    s.hideAlignHorizontalCenters = profile.hideAlignHorizontalCenters;
+    s.hideAlignVerticalCenters = profile.hideAlignVerticalCenters;
+    s.hideAlignHorizontalSpacing = profile.hideAlignHorizontalSpacing;
+    s.hideMakeSameSize = profile.hideMakeSameSize;
+    s.hideMakeSameWidth = profile.hideMakeSameWidth;
+    s.hideClickToEnlarge = profile.hideClickToEnlarge;
+    s.hideGalleryCaptionEdit = profile.hideGalleryCaptionEdit;
+    s.hideDuplicate = profile.hideDuplicate;
+    s.tableImages = profile.tableImages;
+    s.responsiveDesign = profile.responsiveDesign;
+    s.snippetFormattingEnabled = profile.snippetFormattingEnabled;
+    s.codeEditorForAllTextBoxes = profile.codeEditorForAllTextBoxes;
+    s.gridCanAlign = m_grid && m_grid->canAlign();
+    s.rulersShown = rulersShown();
+
+    const CanvasWorkingState& w = m_workingState;
+    if (w.selectedTable)
+        s.selectedTableGridType = w.selectedTable->gridType();
+    if (w.selectedImage)
+        s.selectedImageEnlargeFlag = w.selectedImage->imageEnlargeFlag();
+    if (const auto* gallery = dynamic_cast<const SKTGalleryGrid*>(w.selectedGalleryGrid.get())) {
+        s.galleryImageAtTouchPoint =
+            gallery->grabImageSelected(int(std::trunc(m_lastTouchPoint.x())),
+                                       int(std::trunc(m_lastTouchPoint.y()))) != nullptr;
+    }
+    if (w.selectedSlideshow)
+        s.selectedSlideshowAutomaticFlag = w.selectedSlideshow->slideShowAutomaticFlag();
+
+    // The predicates the commands of other areas define.
+    const std::pair<const char*, bool> answers[] = {
+        {"groupShown", groupShown()},
+        {"ungroupShown", ungroupShown()},
+        {"lockShown", lockShown()},
+        {"unLockShown", unLockShown()},
+        {"scrollShown", scrollShown()},
+        {"unScrollShown", unScrollShown()},
+        {"positionSettingsShown", positionSettingsShown()},
+        {"matchScreenWidthShown", matchScreenWidthShown()},
+        {"unMatchScreenWidthShown", unMatchScreenWidthShown()},
+        {"centerGroupShown", centerGroupShown()},
+        {"addBranchShown", addBranchShown()},
+        {"showDrawStartArrow", showDrawStartArrow()},
+        {"showHideStartArrow", showHideStartArrow()},
+        {"showDrawEndArrow", showDrawEndArrow()},
+        {"showHideEndArrow", showHideEndArrow()},
+        {"arrowOptionsShown", arrowOptionsShown()},
+        // These two also pick the snippet and the slideshow their commands act on.
+        {"showAutoAdjustSnippetSize", showAutoAdjustSnippetSize()},
+        {"slideshowEditorShown", slideshowEditorShown()},
+    };
+    for (const auto& [predicate, answer] : answers)
+        s.predicates.insert(QString::fromLatin1(predicate), answer);
+    return s;
+}
+
 bool SKTGraphicView::validateMenuItem(QAction* item)
 {
-    bool shown = false;
-    if (const auto picking = pickingRules().constFind(item->objectName());
-        picking != pickingRules().constEnd()) {
-        shown = (this->*picking.value())();
-    } else if (const auto rule = shownWhenRules().constFind(item->objectName());
-               rule != shownWhenRules().constEnd()) {
-        shown = (this->*rule->shown)() && (!rule->alsoShown || (this->*rule->alsoShown)());
-    } else {
-        item->setEnabled(true);
-        return true;
+    if (!item)
+        return false;
+    const CanvasMenuDecision decision = CanvasMenuValidation::validate(item->objectName(), menuState());
+    if (decision.windowDecides) {
+        bool enabled = true;
+        QWidget* owner = window();
+        if (owner != this && owner->metaObject()->indexOfMethod("validateMenuItem(QAction*)") >= 0)
+            QMetaObject::invokeMethod(owner, "validateMenuItem", Q_RETURN_ARG(bool, enabled),
+                                      Q_ARG(QAction*, item));
+        return enabled;
     }
-    item->setVisible(shown);
-    item->setEnabled(shown);
-    return shown;
+    recordPick(decision.pick);
+    apply(decision, *item);
+    const auto showSeparator = [this](const char* name, const std::optional<bool>& hidden) {
+        if (!hidden || !m_menu)
+            return;
+        if (auto* separator = m_menu->findChild<QAction*>(QLatin1String(name)))
+            separator->setVisible(!*hidden);
+    };
+    showSeparator(CanvasMenuValidation::kFirstSeparatorItem, decision.firstSeparatorHidden);
+    showSeparator(CanvasMenuValidation::kFourthSeparatorItem, decision.fourthSeparatorHidden);
+    return decision.enabled;
+}
+
+void SKTGraphicView::recordPick(CanvasMenuPick pick)
+{
+    const GraphicList selection = selectedGraphics();
+    if (pick == CanvasMenuPick::None || selection.size() != 1)
+        return;
+    const std::shared_ptr<SKTGraphic>& graphic = selection.first();
+    CanvasWorkingState& w = m_workingState;
+    switch (pick) {
+    case CanvasMenuPick::Image:
+        w.selectedImage = graphic;
+        break;
+    case CanvasMenuPick::GalleryGrid:
+        w.selectedGalleryGrid = graphic;
+        break;
+    case CanvasMenuPick::Table:
+        w.selectedTable = graphic;
+        break;
+    case CanvasMenuPick::Textbox:
+        w.selectedTextbox = graphic;
+        break;
+    case CanvasMenuPick::Snippet:
+        w.selectedSnippet = graphic;
+        break;
+    case CanvasMenuPick::None:
+        break;
+    }
 }

@@ -13,12 +13,8 @@
 
 bool SKTGraphicView::showSectionEditorFlag()
 {
-    const GraphicList selected = selectedGraphics();
-    if (selected.size() != 1 || selected.first()->gridType() != QLatin1String("section") ||
-        !std::dynamic_pointer_cast<SKTTable>(selected.first()))
-        return false;
-    m_workingState.selectedTable = selected.first();
-    return true;
+    // The menu never offers the section grid window.
+    return false;
 }
 
 SectionEditorWindowController* SKTGraphicView::sectionEditorWindowController() const

@@ -11,13 +11,22 @@ namespace {
 enum class Place { TopLevel, Submenu, InSubmenu };
 
 struct Entry {
-    const char* title;  // empty for a separator
-    const char* action; // for a submenu, the name of the item that opens it
+    const char* title; // empty for a separator
+    // For a submenu, the name of the item that opens it; for a separator, its name or nothing.
+    const char* action;
     Place place = Place::TopLevel;
+    const char* method = nullptr; // when the canvas's method is not named as the action
 };
 
 // clang-format off
 const Entry kEntries[] = {
+    {"Code Editor...", "showCodeEditor"},
+    {"Apply Snippet Formatting", "applyHTMLSnippetFormattingOption"},
+    {"Remove Snippet Formatting", "removeHTMLSnippetFormattingOption"},
+    {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
+    {"", "firstSeparatorItem"},
+    {"Edit Slideshow...", "editSlideshow"},
+    {"", ""},
     {"Group", "groupObjects"},
     {"Ungroup", "unGroupObjects"},
     {"", ""},
@@ -29,14 +38,34 @@ const Entry kEntries[] = {
     {"Match Screen Width", "matchScreenWidth", Place::InSubmenu},
     {"Remove Match Screen Width", "unMatchScreenWidth", Place::InSubmenu},
     {"", ""},
+    {"Arrange", "layerOptionsShown", Place::Submenu},
+    {"Bring To Front", "bringToFront", Place::InSubmenu},
+    {"Bring Forward", "bringForward", Place::InSubmenu},
+    {"Send Backward", "sendBackward", Place::InSubmenu},
+    {"Send To Back", "sendToBack", Place::InSubmenu},
+    {"Align", "alignOptionsShown", Place::Submenu},
+    {"Align Left Edges", "alignLeftEdges", Place::InSubmenu},
+    {"Align Right Edges", "alignRightEdges", Place::InSubmenu},
+    {"Align Top Edges", "alignTopEdges", Place::InSubmenu},
+    {"Align Bottom Edges", "alignBottomEdges", Place::InSubmenu},
+    {"Align Horizontal Centers", "alignHorizontalCenters", Place::InSubmenu},
+    {"Align Vertical Centers", "alignVerticalCenters", Place::InSubmenu},
+    {"", "", Place::InSubmenu},
+    {"Space Horizontally", "alignHorizontalSpacing", Place::InSubmenu},
+    {"Space Vertically", "alignVerticalSpacing", Place::InSubmenu},
+    {"", "", Place::InSubmenu},
+    {"Make Same Width", "makeSameWidth", Place::InSubmenu},
+    {"Make Same Height", "makeSameHeight", Place::InSubmenu},
+    {"Make Same Size", "makeSameSize", Place::InSubmenu},
+    {"Make Natural Size", "makeNaturalSize", Place::InSubmenu},
+    {"", "", Place::InSubmenu},
+    {"Align To Grid", "alignWithGrid", Place::InSubmenu},
     {"Center On Page", "centerGroup"},
     {"Center Within Group", "centerWithinGroup"},
     {"Center On Canvas", "centerOnCanvas"},
-    {"", ""},
+    {"", "fourthSeparatorItem"},
     {"Configure Table Grid...", "configureTableGrid"},
     {"Configure Section Grid...", "configureSectionWindowController"},
-    {"Edit Slideshow...", "editSlideshow"},
-    {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
     {"", ""},
     {"Arrow Options", "showArrowOptions", Place::Submenu},
     {"Draw Start Arrow", "drawStartArrow", Place::InSubmenu},
@@ -44,6 +73,8 @@ const Entry kEntries[] = {
     {"Draw End Arrow", "drawEndArrow", Place::InSubmenu},
     {"Hide End Arrow", "hideEndArrow", Place::InSubmenu},
     {"Add Branches...", "multiplyNewShapes"},
+    {"", ""},
+    {"Delete", "delete", Place::TopLevel, "delete_"},
 };
 // clang-format on
 
@@ -73,14 +104,14 @@ QMenu* build(SKTGraphicView& canvas, QWidget* owner)
         const QString title = QCoreApplication::translate("CanvasContextMenu", entry.title);
         const QString action = QString::fromLatin1(entry.action);
         if (title.isEmpty()) {
-            holder->addSeparator();
+            holder->addSeparator()->setObjectName(action);
         } else if (entry.place == Place::Submenu) {
             holder = menu->addMenu(title);
             holder->menuAction()->setObjectName(action);
         } else {
             QAction* item = holder->addAction(title);
             item->setObjectName(action);
-            const QByteArray method = action.toLatin1();
+            const QByteArray method = entry.method ? QByteArray(entry.method) : action.toLatin1();
             QObject::connect(item, &QAction::triggered, &canvas,
                              [&canvas, method] { QMetaObject::invokeMethod(&canvas, method.constData()); });
         }

@@ -18,6 +18,7 @@
 #include <QTransform>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,6 +35,10 @@ class QTimer;
 struct TextBoxArguments;
 class SlideShowWindow;
 class TableGridEditor;
+class CodeEditorWindowController;
+class SKTZoomingScrollView;
+struct CanvasMenuState;
+enum class CanvasMenuPick;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -248,7 +253,7 @@ public:
     void deleteForward();
     // The delete command: the selection with the partner buttons of its option labels (and, on responsive
     // pages, as the user answers, the objects of its sections) leaves the page in one undo step "Delete".
-    void delete_();
+    Q_INVOKABLE void delete_();
     // Asks for each selected section that holds objects whether they go too ("Delete All": they join the
     // selection) or the section stays ("Skip Sections": it leaves the selection).
     void checkForSelectedSections();
@@ -396,6 +401,70 @@ public Q_SLOTS:
     void addPerson_Address_Zipcode();
     void addPerson_Address_State();
     void addPerson_FullAddress();
+
+    // ---- Alignment, arrangement, code editor and menu validation
+    // Parent items of the layer, align and enlarge submenus: nothing to do.
+    void layerOptionsShown() {}
+    void alignOptionsShown() {}
+    void showClickToEnlargeOptions() {}
+    // Edges and sizes follow the selected graphic under the last click (the zero rectangle when none is),
+    // centres the first selected graphic; each needs two selected graphics and is one named undo step.
+    void alignLeftEdges();
+    void alignRightEdges();
+    void alignTopEdges();
+    void alignBottomEdges();
+    void alignHorizontalCenters();
+    void alignVerticalCenters();
+    void makeSameWidth();
+    void makeSameHeight();
+    void makeSameSize();
+    // The first two graphics in order of position keep their places and their gap; the others follow at
+    // that gap.
+    void alignHorizontalSpacing();
+    void alignVerticalSpacing();
+    void alignWithGrid();
+    void makeNaturalSize();
+    // Z-order: the whole selection to the front or the back (never behind graphics that cannot be
+    // selected), or the first selected graphic one step past the nearest graphic it overlaps.
+    void bringToFront();
+    void sendToBack();
+    void bringForward();
+    void sendBackward();
+    // Selects the selectable graphics, or nothing.
+    void selectAll();
+    void deselectAll();
+    void showOrHideRulers();
+    // The code editor of the snippet box (any text box where the product edits all as code) that the last
+    // menu validation chose; saving replaces the whole text of the box it was opened for, while that box
+    // is on the page.
+    void showCodeEditor();
+    void saveCodeEditor();
+    // Selected HTML snippet boxes get, or lose, the snippet formatting of the generated page.
+    void applyHTMLSnippetFormattingOption();
+    void removeHTMLSnippetFormattingOption();
+
+public:
+    // Every selected graphic takes the colour.
+    void changeColor(const QColor& color);
+    // The selected graphic under lastTouchPoint (left and top edges inside); null for none.
+    std::shared_ptr<SKTGraphic> lastSelectedGraphic() const;
+    GraphicList selectableGraphics() const;
+    static GraphicList grabSelectableArray(const GraphicList& graphics);
+    SKTZoomingScrollView* enclosingScrollView() const;
+    CodeEditorWindowController* codeEditorWindowController() const;
+    // What the menu rules read; asking the predicates of other areas records the objects they pick.
+    CanvasMenuState menuState();
+    using BoundsPlacement = QRectF (*)(const QRectF& reference, const QRectF& bounds);
+
+private:
+    void runSelectionChange(const char* undoKey, const std::function<void(const GraphicList&)>& change);
+    void alignOnLastSelected(const char* undoKey, BoundsPlacement place);
+    void moveSelectionTo(const IndexSet& newIndexes, const char* undoKey);
+    void moveGraphic(int from, int to);
+    void recordPick(CanvasMenuPick pick);
+    std::shared_ptr<SKTGraphic> codeEditorBox() const;
+    QPointer<CodeEditorWindowController> m_codeEditorWindowController;
+    std::weak_ptr<SKTGraphic> m_codeEditorBox;
 
 Q_SIGNALS:
     // The canvas changed the selection; the window refreshes its layer list and inspector.

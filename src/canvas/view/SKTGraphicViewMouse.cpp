@@ -172,11 +172,9 @@ void SKTGraphicView::autoscroll(const QPointF& point)
 
 bool SKTGraphicView::rulersShown() const
 {
-    for (QWidget* ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
-        if (auto* scrollView = qobject_cast<SKTZoomingScrollView*>(ancestor))
-            return !scrollView->horizontalRuler()->isHidden() || !scrollView->verticalRuler()->isHidden();
-    }
-    return false;
+    const SKTZoomingScrollView* scrollView = enclosingScrollView();
+    return scrollView &&
+           (!scrollView->horizontalRuler()->isHidden() || !scrollView->verticalRuler()->isHidden());
 }
 
 void SKTGraphicView::nameUndoStep(const char* key)

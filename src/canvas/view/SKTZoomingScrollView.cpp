@@ -167,6 +167,15 @@ bool SKTZoomingScrollView::eventFilter(QObject* watched, QEvent* event)
     return QScrollArea::eventFilter(watched, event);
 }
 
+void SKTZoomingScrollView::setRulersVisible(bool visible)
+{
+    const int thickness = visible ? CanvasRuler::kThickness : 0;
+    setViewportMargins(thickness, thickness, 0, 0);
+    m_horizontalRuler->setVisible(visible);
+    m_verticalRuler->setVisible(visible);
+    placeRulers();
+}
+
 void SKTZoomingScrollView::placeRulers()
 {
     const QRect port = viewport()->geometry();

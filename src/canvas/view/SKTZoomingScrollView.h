@@ -23,6 +23,8 @@ public:
     SKTGraphicView* graphicView() const { return m_graphicView; }
     CanvasRuler* horizontalRuler() const { return m_horizontalRuler; }
     CanvasRuler* verticalRuler() const { return m_verticalRuler; }
+    // Shows or hides both rulers; the canvas takes the rulers' room while they are hidden.
+    void setRulersVisible(bool visible);
 
     // The canvas zoom, 1 for 100 %: the canvas scale. It starts at the product's canvas scale. The pop-up
     // shows the step of that factor, or no step when none has it.

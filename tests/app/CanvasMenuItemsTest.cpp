@@ -1,0 +1,65 @@
+#include "AppTestSupport.h"
+
+#include "app/menus/ResponderChain.h"
+#include "canvas/view/SKTGraphicView.h"
+#include "document/core/GraphicSelection.h"
+#include "document/core/SKTDocument.h"
+#include "model/SKTText.h"
+#include "platform/Format.h"
+
+// The application menu's canvas commands: the canvas takes them along the responder chain and validates
+// their items by their action names.
+
+namespace {
+
+class CanvasMenuItemsTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        view.bindGraphics(&document);
+        view.bindSelectionIndexes(&selection);
+        for (int i = 0; i < 2; ++i) {
+            auto box = std::make_shared<SKTText>();
+            box->initWithProperties(
+                {{QStringLiteral("bounds"), Format::rect(QRectF(10 + 100 * i, 10, 50, 20))}});
+            box->setSelectable(true);
+            document.insertGraphics({box}, {0});
+        }
+    }
+    QAction* validated(const char* action)
+    {
+        QAction* item = nullptr;
+        for (QMenu* m : menu.menus()) {
+            for (QAction* candidate : m->actions()) {
+                if (MainMenu::actionName(candidate) == QLatin1String(action))
+                    item = candidate;
+            }
+        }
+        EXPECT_NE(item, nullptr) << action;
+        if (item)
+            ResponderChain::validateItem({&view}, item);
+        return item;
+    }
+
+    MainMenu menu{QStringLiteral("HTML Velk Pro")};
+    SKTDocument document;
+    GraphicSelection selection{document};
+    SKTGraphicView view;
+};
+
+TEST_F(CanvasMenuItemsTest, AlignmentItemsFollowTheCanvasSelection)
+{
+    EXPECT_FALSE(validated("alignTopEdges")->isEnabled());
+    EXPECT_FALSE(validated("bringToFront")->isVisible());
+    view.selectAll();
+    EXPECT_TRUE(validated("alignTopEdges")->isEnabled());
+    EXPECT_TRUE(validated("bringToFront")->isVisible());
+    EXPECT_FALSE(validated("bringForward")->isEnabled());
+    EXPECT_EQ(validated("showOrHideRulers")->text(), QStringLiteral("Show Ruler"));
+
+    ResponderChain::sendAction({&view}, QStringLiteral("alignTopEdges"));
+    EXPECT_EQ(document.undoManager().undoActionName(), QStringLiteral("Align Top Edges"));
+}
+
+} // namespace
