@@ -31,6 +31,12 @@ const QHash<QString, ShownWhen>& shownWhenRules()
         {QStringLiteral("centerGroup"), {&SKTGraphicView::centerGroupShown}},
         {QStringLiteral("centerWithinGroup"), {&SKTGraphicView::centerGroupShown}},
         {QStringLiteral("multiplyNewShapes"), {&SKTGraphicView::addBranchShown}},
+        // Web-form fields
+        {QStringLiteral("markAsReplyTo"), {&SKTGraphicView::showMarkAsReplyTo}},
+        {QStringLiteral("makeFormMandatory"), {&SKTGraphicView::showMandatory}},
+        {QStringLiteral("makeFormOptional"), {&SKTGraphicView::showOptional}},
+        {QStringLiteral("addNewMultipleChoiceOption"), {&SKTGraphicView::enableNewMultipleChoiceOption}},
+        {QStringLiteral("addNewCheckboxChoiceOption"), {&SKTGraphicView::enableNewCheckboxChoiceOption}},
     };
     return rules;
 }
@@ -43,6 +49,7 @@ const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
         {QStringLiteral("configureSectionWindowController"), &SKTGraphicView::showSectionEditorFlag},
         {QStringLiteral("editSlideshow"), &SKTGraphicView::slideshowEditorShown},
         {QStringLiteral("autoAdjustSnippetSize"), &SKTGraphicView::showAutoAdjustSnippetSize},
+        {QStringLiteral("savedTextOptions"), &SKTGraphicView::savedTextShown},
     };
     return rules;
 }

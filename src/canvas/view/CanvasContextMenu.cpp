@@ -37,6 +37,16 @@ const Entry kEntries[] = {
     {"Configure Section Grid...", "configureSectionWindowController"},
     {"Edit Slideshow...", "editSlideshow"},
     {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
+    // Web-form fields and saved text
+    {"", ""},
+    {"Mark As Reply-To Email", "markAsReplyTo"},
+    {"Make Mandatory", "makeFormMandatory"},
+    {"Make Optional", "makeFormOptional"},
+    {"Add Multiple Choice Option", "addNewMultipleChoiceOption"},
+    {"Add Checkbox Option", "addNewCheckboxChoiceOption"},
+    {"Saved Text", "savedTextOptions", Place::Submenu},
+    {"Saved Text Collection...", "launchSavedTextWindow", Place::InSubmenu},
+    {"Add Text To Saved Text", "addToSavedTextWindow", Place::InSubmenu},
 };
 // clang-format on
 
