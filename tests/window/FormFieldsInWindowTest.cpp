@@ -14,8 +14,13 @@ class FormFieldsInWindowTest : public WindowTest {};
 
 TEST_F(FormFieldsInWindowTest, MenuFieldsGoOnTheCanvasAndButtonsFollowTheirMovedLabels)
 {
-    SKTWindowController& window = openWindow();
-    SKTDocument& page = *window.document();
+    // The document's own window, which the page's graphics reach through their document.
+    SKTWindowController::installAsWindowMaker();
+    SKTDocument& page = newDocument();
+    page.makeWindowControllers();
+    auto* made = dynamic_cast<SKTWindowController*>(page.windowController());
+    ASSERT_NE(made, nullptr);
+    SKTWindowController& window = *made;
     for (const char* action : {"addTextField", "addEmailTextField", "addParagraph", "addCheckboxes",
                                "addBotCheckerTextField", "addSubmitButton", "addMultipleChoice"})
         ASSERT_TRUE(QMetaObject::invokeMethod(&window, action)) << action;
