@@ -268,6 +268,7 @@ public:
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
     bool isGraphicSelected(const SKTGraphic& graphic) const override;
+    void reAlignFormOptions() override;
 
 public Q_SLOTS:
     // ---- Page-list actions (menus and the page list's context menu)
@@ -282,6 +283,14 @@ public Q_SLOTS:
     void updateCurrentButtonColor();
     // The canvas's print settings sheet, for the menu bar wherever the window's focus is.
     void launchPrintSettings();
+    // ---- Web-form builder: the Add New menu's form fields go on the canvas wherever the window's focus is.
+    void addTextField();
+    void addEmailTextField();
+    void addParagraph();
+    void addMultipleChoice();
+    void addCheckboxes();
+    void addBotCheckerTextField();
+    void addSubmitButton();
 
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.

@@ -106,6 +106,11 @@ CanvasMenuState SKTGraphicView::menuState()
         {"showDrawEndArrow", showDrawEndArrow()},
         {"showHideEndArrow", showHideEndArrow()},
         {"arrowOptionsShown", arrowOptionsShown()},
+        {"showMarkAsReplyTo", showMarkAsReplyTo()},
+        {"showMandatory", showMandatory()},
+        {"showOptional", showOptional()},
+        {"enableNewMultipleChoiceOption", enableNewMultipleChoiceOption()},
+        {"enableNewCheckboxChoiceOption", enableNewCheckboxChoiceOption()},
         // These two also pick the snippet and the slideshow their commands act on.
         {"showAutoAdjustSnippetSize", showAutoAdjustSnippetSize()},
         {"slideshowEditorShown", slideshowEditorShown()},

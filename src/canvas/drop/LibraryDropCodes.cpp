@@ -337,6 +337,23 @@ bool addLine(SKTGraphicView& view, const QString& code, const DropSpot& at)
     return true;
 }
 
+// ---- Web-form fields: each code builds its field at the drop point.
+using FieldBuilder = void (SKTGraphicView::*)(const QPointF&);
+
+const QHash<QString, FieldBuilder>& formFieldBuilders()
+{
+    static const QHash<QString, FieldBuilder> builders = {
+        {QStringLiteral("velk_textfield"), &SKTGraphicView::addTextField_drag},
+        {QStringLiteral("velk_paragraph"), &SKTGraphicView::addParagraph_drag},
+        {QStringLiteral("velk_multiplechoice"), &SKTGraphicView::addMultipleChoice_drag},
+        {QStringLiteral("velk_checkboxes"), &SKTGraphicView::addCheckboxes_drag},
+        {QStringLiteral("velk_submitbutton"), &SKTGraphicView::addSubmitButton_drag},
+        {QStringLiteral("velk_botchecker"), &SKTGraphicView::addBotCheckerTextField_drag},
+        {QStringLiteral("velk_emailtextfield"), &SKTGraphicView::addEmailTextField_drag},
+    };
+    return builders;
+}
+
 } // namespace
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
@@ -347,6 +364,10 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
     }
     if (code == kWebstoreSection) {
         view.addSectionTemplate(kWebstoreItems, point);
+        return DropFlow::Ends;
+    }
+    if (const auto builder = formFieldBuilders().constFind(code); builder != formFieldBuilders().constEnd()) {
+        (view.*builder.value())(point);
         return DropFlow::Ends;
     }
     if (const std::optional<Bubble> bubble = bubbleOf(code)) {

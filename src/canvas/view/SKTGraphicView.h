@@ -34,6 +34,7 @@ class QAction;
 class QTimer;
 struct TextBoxArguments;
 class SlideShowWindow;
+class SavedTextWindowController;
 class TableGridEditor;
 class CodeEditorWindowController;
 class SKTZoomingScrollView;
@@ -342,6 +343,62 @@ public:
     // text sized to the canvas width (18 points on a 500-wide canvas).
     void addFullAddress_drag(const QPointF& point);
 
+    // ---- Web-form builder. A field is a set of text graphics (labels, inputs, option buttons) that share a
+    // new form tag and group number, each inserted in front as it is built. The _drag builders place the
+    // field at the point; the menu actions at the insertion point.
+    void addTextField_drag(const QPointF& point);
+    void addEmailTextField_drag(const QPointF& point);
+    void addParagraph_drag(const QPointF& point);
+    void addMultipleChoice_drag(const QPointF& point);
+    void addCheckboxes_drag(const QPointF& point);
+    void addBotCheckerTextField_drag(const QPointF& point);
+    void addSubmitButton_drag(const QPointF& point);
+    Q_INVOKABLE void addTextField();
+    Q_INVOKABLE void addEmailTextField();
+    Q_INVOKABLE void addParagraph();
+    Q_INVOKABLE void addMultipleChoice();
+    Q_INVOKABLE void addCheckboxes();
+    Q_INVOKABLE void addBotCheckerTextField();
+    Q_INVOKABLE void addSubmitButton();
+    // One more option, button and label, below each selected label of a choice group.
+    Q_INVOKABLE void addNewMultipleChoiceOption();
+    Q_INVOKABLE void addNewCheckboxChoiceOption();
+    // The selected e-mail input becomes the one whose value the form mail replies to; the flag leaves every
+    // other graphic of the page.
+    Q_INVOKABLE void markAsReplyTo();
+    Q_INVOKABLE void makeFormMandatory();
+    Q_INVOKABLE void makeFormOptional();
+    bool showMarkAsReplyTo() const;
+    bool showMandatory() const;
+    bool showOptional() const;
+    bool enableNewMultipleChoiceOption() const;
+    bool enableNewCheckboxChoiceOption() const;
+    // Whether a text graphic of the page with the graphic's form tag is a radio button / a check box.
+    bool isOriginalTextViewRadio(const SKTGraphic& graphic) const;
+    bool isOriginalTextViewCheckbox(const SKTGraphic& graphic) const;
+    // One more than the highest option tag among the page's text graphics of the form tag.
+    int findLastOptionTag(int formTag) const;
+    // The group label of the graphic's field; null for none.
+    std::shared_ptr<SKTGraphic> grabRadioLabel(const SKTGraphic& graphic) const;
+    // Whether the graphic's field is a multiple-choice or checkbox group.
+    bool IsThisMultipleChoiceLabel(const SKTGraphic& graphic) const;
+    // Moves every option button to its option label, after anything moved.
+    void reAlignFormOptions();
+
+    // ---- Saved text: a collection of texts kept in the user defaults for all documents, in a window made
+    // on first use and kept for the canvas's life.
+    // Whether the selection is one plain text box (no form field); it becomes selectedTextbox.
+    bool savedTextShown();
+    // The heading item of the saved-text submenu: nothing to do.
+    Q_INVOKABLE void savedTextOptions();
+    // Opens the collection, showing its first record.
+    Q_INVOKABLE void launchSavedTextWindow();
+    // Adds the selected box's text to the collection as a new, dated record and shows it.
+    Q_INVOKABLE void addToSavedTextWindow();
+    // Appends the text the window shows to the selected box, on a line of its own, and hides the window.
+    Q_INVOKABLE void pullFromSavedText();
+    SavedTextWindowController* savedTextWindowController() const;
+
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
@@ -560,6 +617,8 @@ private:
     QPointer<SlideShowWindow> m_slideShowWindow;
     QPointer<Popover> m_velkPopOver;
     QPointer<MultiplyViewController> m_multiplyViewController;
+
+    QPointer<SavedTextWindowController> m_savedTextWindowController;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;
 

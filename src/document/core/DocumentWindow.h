@@ -62,4 +62,6 @@ public:
     }
     virtual void refreshColorButtons() {}
     virtual void refreshInspectorPanel() {}
+    // Lines the option buttons of the page's choices up with their labels again.
+    virtual void reAlignFormOptions() {}
 };

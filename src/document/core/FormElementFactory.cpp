@@ -1,7 +1,8 @@
-#include "document/format/PageRecords.h"
 #include "document/core/SKTDocument.h"
+#include "document/format/PageRecords.h"
 #include "model/NoNumber.h"
 #include "model/records/myTextView.h"
+#include "profile/DataCentre.h"
 #include "profile/services/HexColor.h"
 
 #include <algorithm>
@@ -15,6 +16,9 @@ const QString kDarkText = QStringLiteral("4f4c4c");
 const QString kWhite = QStringLiteral("FFFFFF");
 const QString kButtonText = QStringLiteral("808080");
 constexpr int kChoiceSize = 15;
+constexpr int kLabelWidth = 300;
+constexpr int kLabelHeight = 40;
+constexpr int kQuestionWidth = 110;
 
 QColor darkGrey()
 {
@@ -29,21 +33,28 @@ QFont fontOf(const char* family, int size)
     return font;
 }
 
-// What every form control shares: a plain text record with no shadow and a solid inner border.
-std::shared_ptr<myTextView> formRecord(const QRectF& frame, const QString& formType)
+// What every form record shares: a plain text record in dark text, without shadow or background.
+std::shared_ptr<myTextView> plainRecord(const QRectF& frame)
 {
     auto record = myTextView::initWithFrame(frame);
-    record->setFormType(formType);
     record->setTextType(QStringLiteral("Text"));
     record->setShadowFlag(0);
     record->setShadowRadius(0);
     record->setBackgroundColor(Qt::transparent);
-    MTextView& view = *record->textView();
-    view.setBackgroundColor(Qt::white);
-    view.setTextColor(darkGrey());
-    view.setBorderLine(QStringLiteral("solid"));
+    record->textView()->setTextColor(darkGrey());
     record->setTextColorString(kDarkText);
     record->setBorderHexColorString(kDarkText);
+    return record;
+}
+
+// A form control: white inside a solid border.
+std::shared_ptr<myTextView> formRecord(const QRectF& frame, const QString& formType)
+{
+    auto record = plainRecord(frame);
+    record->setFormType(formType);
+    MTextView& view = *record->textView();
+    view.setBackgroundColor(Qt::white);
+    view.setBorderLine(QStringLiteral("solid"));
     record->setColorString(kWhite);
     return record;
 }
@@ -54,6 +65,17 @@ std::shared_ptr<myTextView> choiceRecord(int x, int y, const QString& formType)
     record->textView()->setFont(fontOf("Actor", 1));
     record->textView()->setHidden(true);
     record->setBorderWidth(1);
+    return record;
+}
+
+// A caption over a field: no background, no border.
+std::shared_ptr<myTextView> labelRecord(const QRectF& frame)
+{
+    auto record = plainRecord(frame);
+    MTextView& view = *record->textView();
+    view.setBackgroundColor(Qt::transparent);
+    view.setFont(fontOf("Actor", 14));
+    view.setBorderLine(QStringLiteral("none"));
     return record;
 }
 
@@ -106,6 +128,20 @@ std::shared_ptr<myTextView> SKTDocument::createSubmitButton(int x, int y)
     record->setBorderHexColorString(kButtonText);
     if (!formSubmitButtonValue().isEmpty())
         view.setString(formSubmitButtonValue());
+    return record;
+}
+
+std::shared_ptr<myTextView> SKTDocument::createNewTextLabel(int x, int y)
+{
+    const ProductProfile& profile = DataCentre::profile();
+    const int height = profile.customTextBoxHeight ? profile.textBoxDefaultHeight : kLabelHeight;
+    return labelRecord(QRectF(x, y, kLabelWidth, height));
+}
+
+std::shared_ptr<myTextView> SKTDocument::createNewBotCheckerTextLabel(int x, int y)
+{
+    auto record = labelRecord(QRectF(x, y, kQuestionWidth, kLabelHeight));
+    record->textView()->setAlignment(Qt::AlignRight);
     return record;
 }
 

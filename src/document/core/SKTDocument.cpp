@@ -206,6 +206,12 @@ void SKTDocument::refreshInspectorPanel()
         m_windowController->refreshInspectorPanel();
 }
 
+void SKTDocument::reAlignFormOptions()
+{
+    if (m_windowController)
+        m_windowController->reAlignFormOptions();
+}
+
 SectionLayout SKTDocument::sectionLayout() const
 {
     const DocumentWindow* window = m_windowController.get();

@@ -271,6 +271,8 @@ public:
     void setSelectedBorderColor(const QColor& color) override;
     void refreshColorButtons() override;
     void refreshInspectorPanel() override;
+    // The window's canvas lines the option buttons of the page's choices up with their labels again.
+    void reAlignFormOptions() override;
     void setHandleScale(float scale) { m_handleScale = scale; }
 
     // ---- Page geometry, in whole canvas points
@@ -439,6 +441,10 @@ public:
     std::shared_ptr<myTextView> createCheckbox(int x, int y);
     std::shared_ptr<myTextView> createRadioButton(int x, int y);
     std::shared_ptr<myTextView> createSubmitButton(int x, int y);
+    // A field label, 300 wide and as high as the product's text boxes; the bot check's question, 110 by 40
+    // and right-aligned.
+    std::shared_ptr<myTextView> createNewTextLabel(int x, int y);
+    std::shared_ptr<myTextView> createNewBotCheckerTextLabel(int x, int y);
     int findNextFormTag() const;
     int findNextGroupNumber() const;
     // Copies every option label's text of the last read page into the option it labels.
