@@ -138,6 +138,8 @@ void SKTWindowController::showAddNewSheet(AddNewSetup kind)
     if (applyShown && setup.apply == ApplyBaseTemplate::On)
         apply->setChecked(true);
 
+    // Hidden controls leave no room behind.
+    sheet->adjustSize();
     connect(sheet->cancelButton(), &QPushButton::clicked, this,
             &SKTWindowController::cancelAddNewPageWindowControllerSheet);
     connect(sheet->addNewPageButton(), &QPushButton::clicked, this, &SKTWindowController::saveNewPage);
