@@ -34,9 +34,10 @@ const QString kBlankName = QStringLiteral("Blank");
 const QString kResponsiveFileType = QStringLiteral("kyv");
 const QString kFullStyleSheet = QStringLiteral("full.css");
 const QString kRetina = QStringLiteral("@2x");
-const QString kCommaRefused = QStringLiteral("Invalid Page Name");
-const QString kCommaRefusedText = QStringLiteral(
-    "The name \"%1\" holds a comma, which a page name cannot hold. Please choose another name.");
+const QString kNameRefused = QStringLiteral("Invalid Page Name");
+const QString kNameRefusedText = QStringLiteral(
+    "The name \"%1\" cannot name a page: a page name may not begin with a dot nor hold a comma, "
+    "\"/\" or \"\\\". Please choose another name.");
 const QString kPageNotAdded = QStringLiteral("Could Not Add Page");
 const QString kPageNotAddedText = QStringLiteral("The new page could not be written to\n%1");
 
@@ -106,8 +107,10 @@ bool SKTWindowController::zipDoc(const QString& documentPath, const QString& sou
 {
     const QFileInfo source(sourcePath);
     const QString stem = QDir(source.path()).filePath(source.completeBaseName());
-    // Packed beside the target and moved onto it: the old document stays whole when packing fails.
-    const QString packed = documentPath + QStringLiteral(".packing");
+    // Packed beside the target and moved onto it: the old document stays whole when packing fails. The
+    // packed name keeps the target's extension, which tells a form page's package.
+    const QFileInfo target(documentPath);
+    const QString packed = QDir(target.path()).filePath(QStringLiteral(".packing-") + target.fileName());
     UploadFTPS transfer;
     const bool written = DataCentre::profile().responsiveDesign ? transfer.zipDocument_mailchimp(stem, packed)
                                                                 : transfer.zipDocument(stem, packed);
@@ -169,7 +172,7 @@ bool SKTWindowController::addBlankPage(const QString& fileName)
     if (!m_document || m_openWebsiteFolderPath.isEmpty())
         return false;
     if (!ProjectFolder::isAcceptablePageName(fileName)) {
-        alertNewPageFailure(kCommaRefused, kCommaRefusedText.arg(fileName));
+        alertNewPageFailure(kNameRefused, kNameRefusedText.arg(fileName));
         return false;
     }
     if (!saveOpenPage())
@@ -199,9 +202,7 @@ void SKTWindowController::moveTile(const QString& documentName, qsizetype positi
 
 void SKTWindowController::directlyAddBlankPage()
 {
-    const QString name = generateDefaultPageName() + u'.' + DataCentre::profile().documentExtension;
-    if (addBlankPage(name))
-        moveTile(name, siteIconArray().size());
+    appendBlankPage();
 }
 
 void SKTWindowController::insertBlankPage()
@@ -230,7 +231,7 @@ void SKTWindowController::launchUsingBaseTemplate(const NewPageChoice& choice)
                                  ? choice.directlySelectFileName + u'.' + choice.pageFileType
                                  : choice.pageFileName + u'.' + fileType;
     if (!ProjectFolder::isAcceptablePageName(fileName)) {
-        alertNewPageFailure(kCommaRefused, kCommaRefusedText.arg(fileName));
+        alertNewPageFailure(kNameRefused, kNameRefusedText.arg(fileName));
         return;
     }
     const QString sourceExtension = choice.pageFileType == ProjectFolder::kFormDocumentExtension
@@ -241,8 +242,9 @@ void SKTWindowController::launchUsingBaseTemplate(const NewPageChoice& choice)
     if (!m_openWebsiteFolderPath.isEmpty() && m_document) {
         if (!saveOpenPage())
             return;
+        // The page document holds its page under its own name: a form page is found by it.
         QString page = prepTempDocPath(source, sourceExtension);
-        if (profile.responsiveDesign && !page.isEmpty())
+        if (!page.isEmpty())
             page = prepAndRenameDoc(page, fileName);
         if (!page.isEmpty())
             stampNewPage(page, flag, flag, choice.pageTitle);

@@ -60,14 +60,21 @@ struct ListingMenuItem {
 };
 
 const ListingMenuItem kListingMenuItems[] = {
+    {"New Page...", "showAddNewPageWindow", &SKTWindowController::showAddNewPageWindow},
     {"Insert Blank Page", "insertBlankPage", &SKTWindowController::insertBlankPage},
     {"Add Blank Page", "directlyAddBlankPage", &SKTWindowController::directlyAddBlankPage},
+    {nullptr, nullptr, nullptr},
+    {"Duplicate", "duplicatePage", &SKTWindowController::duplicatePage},
+    {"Delete", "deletePage", &SKTWindowController::deletePage},
+    {"Copy Link", "grabPageLink", &SKTWindowController::grabPageLink},
     {nullptr, nullptr, nullptr},
     {"Sort By Name", "sortByFileName", &SKTWindowController::sortByFileName},
     {"Sort By Date", "sortByDate", &SKTWindowController::sortByDate},
     {nullptr, nullptr, nullptr},
     {"Refresh", "refreshWebsite", &SKTWindowController::refreshWebsite},
     {"Rebuild All Pages", "totalRefreshWebsite", &SKTWindowController::totalRefreshWebsite},
+    {nullptr, nullptr, nullptr},
+    {"Export Source Files...", "exportAllFileTo", &SKTWindowController::exportAllFileTo},
 };
 
 void styleLabel(QLabel& label, int pointSize)

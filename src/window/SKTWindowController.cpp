@@ -283,6 +283,8 @@ void SKTWindowController::release()
     if (m_released)
         return;
     m_released = true;
+    // An export still copying finishes first; its end is not shown any more.
+    endSourceExport();
     NotificationCenter::defaultCenter().removeObserver(this);
     m_pageIconRebuild->stop();
     setDocument(nullptr);

@@ -3,6 +3,7 @@
 #include "document/core/DocumentResult.h"
 #include "document/core/DocumentWindow.h"
 #include "window/menu/WindowMenuValidation.h"
+#include "window/sheets/AddNewPageViewController.h"
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
 #include "window/sheets/PageNumberWindowController.h"
 
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CustomSplitView;
 class FlippedNSView;
@@ -33,6 +35,8 @@ class SKTDocument;
 class SKTGraphicView;
 class SKTGrid;
 class SKTZoomingScrollView;
+struct SourceExportJob;
+class QThread;
 
 // The window of one page document: from left to right in one split view the page-list pane of the website
 // folder, the canvas in its zooming scroll view, and the inspector. It owns the canvas, the selection the
@@ -167,6 +171,38 @@ public:
     bool needToForceRefresh() const;
     static bool isFirstFileNewer(const QString& a, const QString& b);
 
+    // ---- Page file operations and new pages
+    // Deletes the page files of the tiles without asking; a project losing every page gets a blank page
+    // first. The caller writes the order file.
+    void deletePageArray(const QList<VelkNSButton*>& tiles);
+    // Moves the dragged page to the place of the page under the drop point (page-list coordinates).
+    void rearrangePageOrder(const QPointF& dropPoint, const QString& draggedPageName);
+    // Moves the page named last to the target's place and saves the order.
+    void movePage(const QStringList& pageNames, const QString& targetPageName);
+    // Starts the file work of a source export on a thread of its own; its end is shown on this thread.
+    void moveFilesToExportedLocation(const SourceExportJob& job);
+    // "Export Complete" when every file was written, else what was not.
+    void showExportCompleteAlert(const QString& destination, const QStringList& problems);
+    bool isExporting() const { return m_exportThread != nullptr; }
+    // The four ways the add-new sheet is set up.
+    enum class AddNewSetup { BlankPage, FromTemplate, FormPage, BaseTemplate };
+    // The sheet of the last add-new set-up; none before the first.
+    AddNewPageViewController* addNewPageViewController() const { return m_addNewPageViewController; }
+    // A sheet that is never shown, for a page added straight from the template chooser under the name.
+    void prepareDirectAddNewPage(const QString& fileName);
+    // The template chooser's pick for a new page: its file name and category folder.
+    void saveNewPageAndChooseTemplate(const QString& templateFileName, const QString& categoryFolder);
+    // True when a page may be created under the file name (with extension); else shows why not.
+    bool runNewFileCreationChecks(const QString& fileName);
+    // Sends an action along the application's responder chain; the application installs it.
+    using ActionSender = std::function<void(const QString& action)>;
+    static void setActionSender(ActionSender sender);
+    // The window's document: its page file path without extension, main template name and page name.
+    QString grabCurrentDocPath() const;
+    void defineMainTemplateName(const QString& name);
+    void definePageName(const QString& name);
+    QString getDocumentPageName() const;
+
     // ---- Layout
     void resetZoomScrollViewSize();
     bool isInspectorShown() const;
@@ -250,7 +286,8 @@ public:
     // ---- Canvas forwarders
     // Adds a text box in the inspector's default style ("Actor" 15, text "555555", no fill, no border) at
     // the front of the page, as one undo step; the group number -99 is none.
-    void addGraphicViewTextBox(const QString& text, const QString& link, int groupNumber, const QRectF& frame);
+    void addGraphicViewTextBox(const QString& text, const QString& link, int groupNumber,
+                               const QRectF& frame);
     void deSelectAllObjects() override;
     void stopEditingInGraphicView();
     // The Edit menu's commands on the canvas.
@@ -281,6 +318,18 @@ public Q_SLOTS:
     void forceRefreshWebsite();
     void packageAllWebsiteDocuments();
     void updateCurrentButtonColor();
+    // ---- Page file operations and new pages (the page list's context menu and the menus)
+    void deletePage();
+    void duplicatePage();
+    void grabPageLink();
+    void exportAllFileTo();
+    void showAddNewPageWindow();
+    void showAddNewFromTemplateWindow();
+    void showAddNewFormWindow();
+    void showAddBaseTemplateWindow();
+    void addNewDirectlyFromTemplate();
+    void saveNewPage();
+    void cancelAddNewPageWindowControllerSheet();
     // The canvas's print settings sheet, for the menu bar wherever the window's focus is.
     void launchPrintSettings();
     // ---- Web-form builder: the Add New menu's form fields go on the canvas wherever the window's focus is.
@@ -356,6 +405,13 @@ private:
     void moveTile(const QString& documentName, qsizetype position);
     // Tells the user that a new page name is refused or a new page could not be written.
     void alertNewPageFailure(const QString& message, const QString& informative);
+    // Adds a blank page at the end of the list; answers whether it was added.
+    bool appendBlankPage();
+    // Removes the page documents; with `keepOne` a blank page is added first. Answers whether the blank
+    // page was added, or none when it had to be and could not be (nothing is then removed).
+    std::optional<bool> removePages(const QStringList& documentNames, bool keepOne);
+    void showAddNewSheet(AddNewSetup setup);
+    void endSourceExport();
 
     SKTDocument* m_document = nullptr;
     QList<QMetaObject::Connection> m_documentConnections;
@@ -403,4 +459,6 @@ private:
 
     QPointer<AdjustCanvasSizeWindowController> m_adjustCanvasSheet;
     QPointer<PageNumberWindowController> m_pageNumberSheet;
+    QPointer<AddNewPageViewController> m_addNewPageViewController;
+    QThread* m_exportThread = nullptr;
 };

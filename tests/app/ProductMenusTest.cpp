@@ -3,6 +3,7 @@
 #include "app/menus/MenuSetup.h"
 #include "app/menus/ProductMenuTable.h"
 #include "profile/configurations/Configurations.h"
+#include "window/SKTWindowController.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,6 +153,27 @@ TEST_F(ProductMenusTest, TitlesAndActionsFollowTheProduct)
         EXPECT_EQ(item.title, QString::fromUtf8(expected.title)) << expected.configuration << expected.outlet;
         EXPECT_EQ(item.action, QString::fromLatin1(expected.action))
             << expected.configuration << expected.outlet;
+    }
+}
+
+TEST_F(ProductMenusTest, TheAddPageItemsReachTheDocumentWindow)
+{
+    const MenuState menu = fittedMenu(1);
+    const struct {
+        const char* outlet;
+        const char* action;
+    } cases[] = {
+        {"addInNewBlankPage", "showAddNewPageWindow"},
+        {"addInNewFromTemplate", "showAddNewFromTemplateWindow"},
+        {"addInBaseTemplate", "showAddBaseTemplateWindow"},
+        {"addInNewBlankForm", "showAddNewFormWindow"},
+        {"addNewDirectlyFromTemplateMenuItem", "addNewDirectlyFromTemplate"},
+    };
+    for (const auto& expected : cases) {
+        const QString action = menu.value(QString::fromLatin1(expected.outlet)).action;
+        EXPECT_EQ(action, QString::fromLatin1(expected.action)) << expected.outlet;
+        EXPECT_GE(SKTWindowController::staticMetaObject.indexOfMethod(action.toLatin1() + "()"), 0)
+            << expected.outlet;
     }
 }
 

@@ -19,6 +19,8 @@ void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
     SKTWindowController::setDocumentOpener([&delegate](const QString& path) {
         return delegate.documentController().openDocumentWithContentsOfURL(path);
     });
+    SKTWindowController::setActionSender(
+        [&delegate](const QString& action) { delegate.sendActionNamed(action); });
     InspectorPanel::installInDocumentWindows();
     const MainMenu& menu = delegate.mainMenu();
     delegate.documentController().setWindowMaker([&menu](SKTDocument& document) {

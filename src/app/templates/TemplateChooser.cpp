@@ -299,14 +299,13 @@ void TemplateChooser::selectedATemplate()
     SKTWindowController* window = m_delegate.mainDocumentWindow();
     if (!window || !m_selectedTemplateButton)
         return;
-    SKTWindowController::NewPageChoice choice;
-    choice.selectedTemplateCategoryFolder = m_selectedTemplateButton->categoryFolder();
-    choice.selectedTemplateName = m_selectedTemplateButton->fileName();
-    choice.pageFileType = QFileInfo(choice.selectedTemplateName).suffix();
-    choice.directlySelectFileName =
-        m_mainTemplateName == kBaseTemplateName ? kBaseTemplateName : window->generateDefaultPageName();
+    // A new base template goes by its own name; any other page by what the window's sheet holds.
+    if (m_mainTemplateName == kBaseTemplateName)
+        window->prepareDirectAddNewPage(kBaseTemplateName);
+    const QString fileName = m_selectedTemplateButton->fileName();
+    const QString categoryFolder = m_selectedTemplateButton->categoryFolder();
     m_selectedTemplateButton = nullptr;
-    window->launchUsingBaseTemplate(choice);
+    window->saveNewPageAndChooseTemplate(fileName, categoryFolder);
 }
 
 void TemplateChooser::launchTemplate()

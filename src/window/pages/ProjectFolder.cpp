@@ -1,5 +1,7 @@
 #include "window/pages/ProjectFolder.h"
 
+#include "window/pages/PageNames.h"
+
 #include "document/files/PagePackaging.h"
 #include "document/format/PageMarkers.h"
 #include "document/format/PageText.h"
@@ -264,7 +266,7 @@ PageOrder pageOrder(const QStringList& documentNames, const std::optional<QHash<
 
 bool isAcceptablePageName(const QString& fileName)
 {
-    return !fileName.contains(u',');
+    return PageNames::isSafeStem(fileName);
 }
 
 namespace {

@@ -89,7 +89,8 @@ struct PageOrder {
 };
 PageOrder pageOrder(const QStringList& documentNames, const std::optional<QHash<QString, int>>& numbers,
                     const QString& baseTemplateDocumentName);
-// A page name may not hold a comma: the order file could not keep it.
+// A page name may not hold a comma (the order file could not keep it), nor a path separator, NUL or a
+// leading dot (the page would be written outside its project, or hidden).
 bool isAcceptablePageName(const QString& fileName);
 
 // Whether the search text is empty or occurs in "title name", regardless of case and diacritics.
