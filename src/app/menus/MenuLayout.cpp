@@ -100,9 +100,9 @@ const QList<Item>& items()
         {"formatMenu", "", "Send To Back", "sendToBack", ""},
 
         // Add New
-        {"insertMenu", "addNewTextboxMenuItem", "Text Box", "addNewTextbox", ""},
+        {"insertMenu", "addNewTextboxMenuItem", "Text Box", "showTextViewPopOver", ""},
         {"insertMenu", "addNewPhotoMenuItem", "Image", "addNewPhoto", ""},
-        {"insertMenu", "addNewShapeMenuItem", "Shape", "addNewShape", ""},
+        {"insertMenu", "addNewShapeMenuItem", "Shape", "showShapePopOver", ""},
         {"insertMenu", "addNewLineMenuItem", "Line", "addNewLine", ""},
         {"insertMenu", "addNewTableParentMenuItem", "Table", "", "tableMenu"},
         {"tableMenu", "addNewTableMenuItem", "Table", "addNewTable", ""},
