@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QSet>
 #include <QToolBar>
 
@@ -114,6 +115,29 @@ TEST_F(ProductToolbarTest, TheTableHoldsThirtyTwoProductsAndEveryToolbarItemReac
         }
     }
     EXPECT_FALSE(window.sendToolbarAction(QStringLiteral("noSuchAction")));
+}
+
+TEST_F(ProductToolbarTest, ToolbarAndMenuTextsGoThroughTheBundlesStrings)
+{
+    QDir(bundle).mkpath(QStringLiteral("strings"));
+    QFile table(QDir(bundle).filePath(QStringLiteral("strings/Localizable.json")));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write(R"({"Text Box": "Textfeld", "Sort By Name": "Nach Name", "Group": "Gruppieren",
+                    "Scroll Lock": "Rollsperre"})");
+    table.close();
+    SKTWindowController& window = openProductWindow(QStringLiteral("HTML Velk Pro"));
+    const auto text = [](const QObject& parent, const char* name) {
+        const auto* item = parent.findChild<QAction*>(QString::fromLatin1(name));
+        return item ? item->text() : QString();
+    };
+    EXPECT_EQ(text(*window.productToolbar(), "addNewTextboxToolbarItem"), QStringLiteral("Textfeld"));
+    // A text without a translation stays as it is.
+    EXPECT_EQ(text(*window.productToolbar(), "addNewImageToolbarItem"), QStringLiteral("Image"));
+    EXPECT_EQ(text(*window.pageListingMenu(), "sortByFileName"), QStringLiteral("Nach Name"));
+    const auto* canvasMenu = window.graphicView()->findChild<QMenu*>(QStringLiteral("graphicViewMenu"));
+    ASSERT_NE(canvasMenu, nullptr);
+    EXPECT_EQ(text(*canvasMenu, "groupObjects"), QStringLiteral("Gruppieren"));
+    EXPECT_EQ(text(*canvasMenu, "scrollLockObjects"), QStringLiteral("Rollsperre"));
 }
 
 TEST_F(ProductToolbarTest, TheLabelToolbarCarriesTheLabelPopUp)

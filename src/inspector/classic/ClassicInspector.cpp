@@ -60,6 +60,7 @@ constexpr int kColorButtonOrder[] = {ColorTarget::Text,      ColorTarget::ShapeF
 constexpr QSize kColorLabelSize(200, 20);
 constexpr QSize kColorButtonSize(200, 30);
 constexpr int kColorButtonGap = 5;
+constexpr QRect kScrollNoteFrame(10, 270, 150, 20);
 
 const char* const kColorTargetTitles[] = {"Text",       "Shape",  "Hover Background",
                                           "Hover Text", "Canvas", "Border"};
@@ -312,10 +313,14 @@ void ClassicInspector::buildEffectsPage()
     altFont.setPointSize(14);
     c.altTextField->setFont(altFont);
     place(c.scrollSegmentedControl, page, QRect(5, 240, 255, 25));
-    place(c.scrollTextFieldLabel, page, QRect(10, 270, 150, 20));
+    place(c.scrollTextFieldLabel, page, kScrollNoteFrame);
     QFont noteFont = c.scrollTextFieldLabel->font();
     noteFont.setPointSize(10);
     c.scrollTextFieldLabel->setFont(noteFont);
+    // The note keeps its whole text where the font runs wider than its frame.
+    c.scrollTextFieldLabel->resize(
+        std::max(kScrollNoteFrame.width(), c.scrollTextFieldLabel->sizeHint().width()),
+        kScrollNoteFrame.height());
 }
 
 void ClassicInspector::centerWideControls()
