@@ -404,6 +404,11 @@ private:
                                  const std::shared_ptr<const LabelHelper>& sheet);
     void refreshAllPagesForTemplate(const std::shared_ptr<LabelTemplateHelper>& entry,
                                     const std::shared_ptr<const LabelHelper>& sheet);
+    QStringList pageNamesOfTiles() const;
+    VelkNSButton* tileOfPage(const QString& pageName) const;
+    // Opens the page and gives it the template and the sheet's canvas; a page without a tile is skipped.
+    void openPageForTemplate(const QString& pageName, const std::shared_ptr<LabelTemplateHelper>& entry,
+                             const std::shared_ptr<const LabelHelper>& sheet);
     QToolBar* m_productToolbar = nullptr;
     QStringList m_productHiddenControls;
     bool m_pageLinkItemHidden = false;

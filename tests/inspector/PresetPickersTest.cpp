@@ -3,10 +3,12 @@
 #include "inspector/panel/FloatWindowController.h"
 #include "inspector/presets/PresetPickers.h"
 #include "model/SKTText.h"
+#include "profile/LabelTemplateHelper.h"
 #include "profile/ShapeSelectionView.h"
 #include "profile/services/DefaultShapes.h"
 #include "window/views/FlippedNSView.h"
 
+#include <QComboBox>
 #include <QPainter>
 #include <QPen>
 #include <QPushButton>
@@ -79,6 +81,39 @@ TEST_F(PresetPickersTest, ChoosingAPresetClosesTheSheetBeforeTheObjectIsAdded)
         ASSERT_EQ(window.document()->graphics().size(), 1);
         EXPECT_NE(std::dynamic_pointer_cast<SKTText>(window.document()->graphics().first()), nullptr);
     }
+}
+
+TEST_F(PresetPickersTest, ThePrintLayoutSheetLendsTheProductsPopUpAndShowsTheCurrentTemplate)
+{
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.productDisplayName = QStringLiteral("Blue Skellow Envelope Designer");
+    for (const char* description : {"Envelope #10 4.125\" x 9.5\"", "Envelope A7 5.25\" x 7.25\""}) {
+        auto entry = std::make_shared<LabelTemplateHelper>();
+        entry->setTemplateDescription(QString::fromUtf8(description));
+        profile.printTemplateList.append(entry);
+    }
+    SKTWindowController& window = openWindow();
+    window.document()->setLabelTemplateHelper(
+        std::make_shared<LabelTemplateHelper>(*profile.printTemplateList.at(1)));
+    Q_EMIT window.setupPrintLayoutView();
+    FloatWindowController* sheet = panel(window).floatWindowController();
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet));
+    auto* envelope =
+        sheet->mainView()->findChild<QComboBox*>(QStringLiteral("blueSkellowEnvelopePopupButton"));
+    ASSERT_NE(envelope, nullptr);
+    EXPECT_TRUE(envelope->isVisible());
+    EXPECT_EQ(envelope->geometry(), QRect(10, 0, 280, 50));
+    EXPECT_EQ(envelope->currentIndex(), 1);
+    auto* cards =
+        sheet->mainView()->findChild<QComboBox*>(QStringLiteral("quorvikBusinessCardDesignerPopupButton"));
+    ASSERT_NE(cards, nullptr);
+    EXPECT_FALSE(cards->isVisible());
+    // The pop-ups go back to the window when the sheet ends.
+    QTest::mouseClick(sheet->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(envelope->parentWidget(), &window);
+    EXPECT_EQ(cards->parentWidget(), &window);
+    EXPECT_EQ(window.templatePopups().size(), 7);
 }
 
 TEST_F(PresetPickersTest, BorderStylesDashTheOutline)

@@ -269,4 +269,32 @@ TEST_F(ProductToolbarTest, ALabelChangeRefreshesEveryPageOfTheProjectOnRequest)
     }
 }
 
+TEST_F(ProductToolbarTest, AFoldingCardChangeRefreshesEveryTabAndOpensTheFirstAgain)
+{
+    DataCentre::mutableProfile().printTemplateList = {entry("", "", "Label - 30 Per Letter Sheet"),
+                                                      entry("", "", "Label - 6 Per Letter Sheet")};
+    page(QStringLiteral("front"), QStringLiteral("Front"));
+    page(QStringLiteral("inside"), QStringLiteral("Inside"));
+    SKTWindowController& window = openWebsite();
+    ASSERT_EQ(window.siteIconArray().size(), 2);
+    // The change starts on the last tab.
+    window.launchSelected(window.siteIconArray().at(1));
+    const QString firstTab = window.siteIconArray().at(0)->pageName();
+    ASSERT_NE(QFileInfo(window.document()->fileLocation()).fileName(), firstTab);
+    window.document()->setLabelTemplateHelper(entry("", "", "Label - 30 Per Letter Sheet"));
+    window.setCurrentTemplateSelectionValue();
+    alerts.clear();
+    alerts.answer(QStringLiteral("Change"));
+    alerts.answer(QStringLiteral("Yes"));
+    choose(*window.templatePopups().at(3), 1);
+    ASSERT_EQ(alerts.messages(),
+              (QStringList{"Template Selection Changed", "Would you like to refresh other folding tabs?"}));
+    EXPECT_EQ(QFileInfo(window.document()->fileLocation()).fileName(), firstTab);
+    EXPECT_EQ(window.templatePopups().at(3)->currentText(), QStringLiteral("Label - 6 Per Letter Sheet"));
+    for (const QString& name : {QStringLiteral("front"), QStringLiteral("inside")}) {
+        const QString text = pageFileOf(QDir(site).filePath(name + u'.' + kExtension));
+        EXPECT_TRUE(text.contains(QStringLiteral("Label - 6 Per Letter Sheet"))) << name.toStdString();
+    }
+}
+
 } // namespace

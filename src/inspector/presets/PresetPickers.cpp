@@ -171,7 +171,9 @@ void PresetPickers::setupPrintLayoutView()
         if (!popup)
             continue;
         popup->setParent(picker);
-        popup->setGeometry(kPrintLayoutPopupFrame);
+        // Its size is the sheet's, whatever its titles would ask for.
+        popup->setFixedSize(kPrintLayoutPopupFrame.size());
+        popup->move(kPrintLayoutPopupFrame.topLeft());
         popup->setVisible(popup->objectName() == shown);
         popups.append(popup);
     }

@@ -247,17 +247,13 @@ void SKTWindowController::applyTemplateToOpenPage(const std::shared_ptr<LabelTem
 void SKTWindowController::refreshAllPagesForTemplate(const std::shared_ptr<LabelTemplateHelper>& entry,
                                                      const std::shared_ptr<const LabelHelper>& sheet)
 {
-    const QList<QPointer<VelkNSButton>> tiles = m_siteIconArray;
-    const int count = int(tiles.size());
+    const QStringList pages = pageNamesOfTiles();
+    const int count = int(pages.size());
     DataCentre::showProgressIndicator();
     setWindowOpacity(0);
     for (int i = 0; i < count; ++i) {
-        if (!tiles.at(i))
-            continue;
-        const QString pageName = tiles.at(i)->pageName();
-        launchSelected(tiles.at(i));
-        applyTemplateToOpenPage(entry, sheet);
-        DataCentre::updateProgressBar(i, count, pageName);
+        openPageForTemplate(pages.at(i), entry, sheet);
+        DataCentre::updateProgressBar(i, count, pages.at(i));
     }
     DataCentre::updateProgressBar(count, count, QString());
     // The window comes back even where the progress window knows no main window.
@@ -267,17 +263,42 @@ void SKTWindowController::refreshAllPagesForTemplate(const std::shared_ptr<Label
 void SKTWindowController::refreshTabs(const std::shared_ptr<LabelTemplateHelper>& entry,
                                       const std::shared_ptr<const LabelHelper>& sheet)
 {
-    const QList<QPointer<VelkNSButton>> tiles = m_siteIconArray;
-    for (const QPointer<VelkNSButton>& tile : tiles) {
-        if (!tile)
-            continue;
-        launchSelected(tile);
-        applyTemplateToOpenPage(entry, sheet);
-    }
+    const QStringList pages = pageNamesOfTiles();
+    for (const QString& page : pages)
+        openPageForTemplate(page, entry, sheet);
     if (entry)
         selectTemplateTitle(templateTitle(*entry), {m_templatePopups.at(3)});
-    if (!tiles.isEmpty() && tiles.first())
-        launchSelected(tiles.first());
+    if (!pages.isEmpty())
+        launchSelected(tileOfPage(pages.first()));
+}
+
+QStringList SKTWindowController::pageNamesOfTiles() const
+{
+    QStringList pages;
+    for (const VelkNSButton* tile : siteIconArray())
+        pages << tile->pageName();
+    return pages;
+}
+
+VelkNSButton* SKTWindowController::tileOfPage(const QString& pageName) const
+{
+    // Saving a page rebuilds the tiles: the page's tile is looked up afresh each time.
+    for (VelkNSButton* tile : siteIconArray()) {
+        if (tile->pageName() == pageName)
+            return tile;
+    }
+    return nullptr;
+}
+
+void SKTWindowController::openPageForTemplate(const QString& pageName,
+                                              const std::shared_ptr<LabelTemplateHelper>& entry,
+                                              const std::shared_ptr<const LabelHelper>& sheet)
+{
+    VelkNSButton* tile = tileOfPage(pageName);
+    if (!tile)
+        return;
+    launchSelected(tile);
+    applyTemplateToOpenPage(entry, sheet);
 }
 
 void SKTWindowController::callRefreshTabs()
