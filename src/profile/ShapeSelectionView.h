@@ -2,8 +2,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
+
+#include <optional>
+
+class QPainter;
+class QPen;
 
 // The preview of one preset shape or text style. The profile keeps these as data; the inspector paints them.
 class ShapeSelectionView {
@@ -36,6 +43,20 @@ public:
     void setTextColor(const QColor& color) { m_textColor = color; }
     QString textString() const { return m_textString; }
     void setTextString(const QString& text) { m_textString = text; }
+
+    // ---- Drawing
+    // A border's dashes in points, on and off in turn, and where the pattern starts; no dashes for a solid
+    // border, none at all for a style that draws no border.
+    struct Dashes {
+        QList<qreal> pattern;
+        qreal phase = 0;
+    };
+    static std::optional<Dashes> dashesForBorderStyle(const QString& style);
+    // The pen of the preset's border; none when its style draws no border.
+    std::optional<QPen> borderPen() const;
+    // Paints the preset into the painter: its shadow, its border, then its fill over the inner half of the
+    // border; answers the outline, a rounded rectangle over the preset's own bounds.
+    QPainterPath bezierPathForDrawing(QPainter& painter) const;
 
 private:
     QRectF m_frame;

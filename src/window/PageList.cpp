@@ -294,7 +294,7 @@ void SKTWindowController::refreshWebsite()
                 openWebsitePage(first);
         }
     }
-    Q_EMIT setFormButtons();
+    setFormButtons();
     m_baseTemplateExistFlag = baseTemplateExists();
     Q_EMIT websiteRefreshed();
 }
@@ -537,7 +537,7 @@ void SKTWindowController::launchSelected(VelkNSButton* tile)
     if (openWebsitePage(QDir(m_openWebsiteFolderPath).filePath(pageName))) {
         Q_EMIT refreshLayerListing();
         refreshPageIcons(m_searchField->text());
-        Q_EMIT setFormButtons();
+        setFormButtons();
         return;
     }
     qWarning("%s", qPrintable(kCouldNotOpenPage));

@@ -216,6 +216,11 @@ void SKTWindowController::windowDidLoad()
 
     if (inspectorMaker())
         inspectorMaker()(*this);
+    buildTemplatePopups();
+    selectWhichToolBarToUse();
+    setFormButtons();
+    prepareToLocalizeToolbarAndStuff();
+    fillTemplatePopups();
     if (!profile.inspectorInitiallyOpen)
         collapseInspector();
     observeNotifications();

@@ -18,6 +18,10 @@
 
 class CustomSplitView;
 class FlippedNSView;
+class LabelHelper;
+class LabelTemplateHelper;
+class QComboBox;
+class QToolBar;
 class ListingIconView;
 class QLabel;
 class QMenu;
@@ -295,6 +299,43 @@ public:
     Q_INVOKABLE void redo();
     Q_INVOKABLE void deleteSelection();
 
+    // ---- Per-product toolbar and print templates
+    // The toolbar the product's display name chooses, with the link and scroll controls the product does
+    // without hidden; a product not listed keeps the window's own toolbar. Runs again on "displayToolbars".
+    QToolBar* productToolbar() const;
+    void selectWhichToolBarToUse();
+    void setFormButtons();
+    // The toolbar, the page list's menu and the canvas menu through the bundle's strings.
+    void prepareToLocalizeToolbarAndStuff();
+    // Whether the product's toolbar choice hid the inspector control of that object name.
+    bool isHiddenByProduct(const QString& controlName) const;
+    bool pageLinkItemHidden() const { return m_pageLinkItemHidden; }
+    // Sends a toolbar item's action to the canvas, the window or the document, the first that answers it;
+    // false when none does.
+    bool sendToolbarAction(const QString& action);
+    // "brand number description", trimmed: the title of a template in every template pop-up.
+    static QString templateTitle(const LabelTemplateHelper& entry);
+    // The seven template pop-ups: labels, flyers, manuals, folding cards, business cards, e-cards,
+    // envelopes. Each lists the product's print templates in order.
+    QList<QComboBox*> templatePopups() const;
+    // The page's template selected in every pop-up, after its sheet set the page's print canvas up.
+    void setCurrentTemplateSelectionValue() override;
+    void templateSelectionUpdated();
+    void flyerTemplateSelectionUpdated();
+    void manualTemplateSelectionUpdated();
+    void foldingCardTemplateSelectionUpdated();
+    void quorvikCardTemplateSelectionUpdated();
+    void quorvikEcardTemplateSelectionUpdated();
+    void blueSkellowEnvelopeTemplateSelectionUpdated();
+    // Every page of the project takes the template and the sheet's canvas, the first page open after.
+    void refreshTabs(const std::shared_ptr<LabelTemplateHelper>& entry,
+                     const std::shared_ptr<const LabelHelper>& sheet);
+    // refreshTabs with the open page's template.
+    void callRefreshTabs();
+    // The toolbar's image item: pictures chosen in an open panel become image graphics at the insertion
+    // point. It stands in for the canvas's own image command, which the toolbar prefers once there is one.
+    Q_INVOKABLE void addNewImage();
+
     // ---- What the document asks of its window
     void hideAllDocPanels() override;
     // Panels of the document (page and form settings) that hideAllDocPanels orders out.
@@ -361,10 +402,8 @@ Q_SIGNALS:
     void displayProfilePopover();
     void hideProfilePopover();
     void resetProfilePopoverPosition();
-    void setFormButtons();
     void clearDragAndDropIcons();
     void clearLayerListingIcons();
-    void callRefreshTabs();
     void switchSideBarView();
     void unbindEverything();
     void createInspectorPanel();
@@ -372,6 +411,11 @@ Q_SIGNALS:
     // redraw.
     void colorButtonsRefreshed();
     void inspectorPanelRefreshed();
+    // The preset pickers of the inspector: shapes, text boxes, and the print layout of the card and envelope
+    // products.
+    void showShapePopOver();
+    void showTextViewPopOver();
+    void setupPrintLayoutView();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -412,6 +456,31 @@ private:
     std::optional<bool> removePages(const QStringList& documentNames, bool keepOne);
     void showAddNewSheet(AddNewSetup setup);
     void endSourceExport();
+
+    // ---- Per-product toolbar and print templates
+    enum class TemplateFlow { Plain, Labels, Flyers, Manuals, FoldingCards };
+    void installToolbar(const QString& toolbarName);
+    void localizeToolbar();
+    void buildTemplatePopups();
+    void fillTemplatePopups();
+    static void selectTemplateTitle(const QString& title, const QList<QComboBox*>& popups);
+    void changePrintTemplate(const QComboBox& popup, TemplateFlow flow);
+    void askToRefreshOtherPages(TemplateFlow flow, const std::shared_ptr<LabelTemplateHelper>& entry,
+                                const std::shared_ptr<const LabelHelper>& sheet);
+    void savePageForTemplate();
+    void applyTemplateToOpenPage(const std::shared_ptr<LabelTemplateHelper>& entry,
+                                 const std::shared_ptr<const LabelHelper>& sheet);
+    void refreshAllPagesForTemplate(const std::shared_ptr<LabelTemplateHelper>& entry,
+                                    const std::shared_ptr<const LabelHelper>& sheet);
+    QStringList pageNamesOfTiles() const;
+    VelkNSButton* tileOfPage(const QString& pageName) const;
+    // Opens the page and gives it the template and the sheet's canvas; a page without a tile is skipped.
+    void openPageForTemplate(const QString& pageName, const std::shared_ptr<LabelTemplateHelper>& entry,
+                             const std::shared_ptr<const LabelHelper>& sheet);
+    QToolBar* m_productToolbar = nullptr;
+    QStringList m_productHiddenControls;
+    bool m_pageLinkItemHidden = false;
+    QList<QComboBox*> m_templatePopups;
 
     SKTDocument* m_document = nullptr;
     QList<QMetaObject::Connection> m_documentConnections;

@@ -32,7 +32,7 @@ WindowMenuState SKTWindowController::menuState() const
     s.hideDuplicatePage = profile.hideDuplicatePage;
     s.hideRemoveTablePattern = profile.hideRemoveTablePattern;
     s.hideTotalRefreshWebsite = profile.hideTotalRefreshWebsite;
-    s.hideGrabPageLink = profile.hideGrabPageLink;
+    s.hideGrabPageLink = profile.hideGrabPageLink || m_pageLinkItemHidden;
     s.allowInsertPage = profile.allowInsertPage;
     return s;
 }

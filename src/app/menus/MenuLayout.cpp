@@ -125,9 +125,9 @@ const QList<Item>& items()
         {"formatMenu", "", "Code Editor...", "showCodeEditor", ""},
 
         // Add New
-        {"insertMenu", "addNewTextboxMenuItem", "Text Box", "addNewTextbox", ""},
+        {"insertMenu", "addNewTextboxMenuItem", "Text Box", "showTextViewPopOver", ""},
         {"insertMenu", "addNewPhotoMenuItem", "Image", "addNewPhoto", ""},
-        {"insertMenu", "addNewShapeMenuItem", "Shape", "addNewShape", ""},
+        {"insertMenu", "addNewShapeMenuItem", "Shape", "showShapePopOver", ""},
         {"insertMenu", "addNewLineMenuItem", "Line", "", "lineMenu"},
         {"lineMenu", "", "Solid Line", "addLine", ""},
         {"lineMenu", "", "Dashed Line", "addLineDashed", ""},

@@ -144,8 +144,8 @@ void ColorModel::refreshColorButtons()
         QPushButton* button = colorButton(row.target);
         const QRect placed = button->geometry();
         createColorButton(currentColor(row.target), *button, width);
-        // A button already shown keeps the place its row or page gave it.
-        if (button->isVisible())
+        // A button already placed keeps the place its row or page gave it, also on a page not in view.
+        if (!button->isHidden())
             button->setGeometry(placed);
     }
 }

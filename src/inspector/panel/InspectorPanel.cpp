@@ -4,11 +4,13 @@
 #include "document/core/SKTDocument.h"
 #include "inspector/actions/FormattingActions.h"
 #include "inspector/bindings/InspectorBindings.h"
+#include "inspector/classic/ClassicInspector.h"
 #include "inspector/color/ColorModel.h"
 #include "inspector/format/FormatTabView.h"
 #include "inspector/layers/LayersTabView.h"
 #include "inspector/library/ObjectLibraryView.h"
 #include "inspector/panel/FloatWindowController.h"
+#include "inspector/presets/PresetPickers.h"
 #include "profile/DataCentre.h"
 #include "window/SKTWindowController.h"
 #include "window/controls/SegmentedControl.h"
@@ -41,9 +43,12 @@ InspectorPanel::InspectorPanel(SKTWindowController& window)
     connect(&window, &SKTWindowController::unbindEverything, this, &InspectorPanel::unbindEverything);
     connect(&window, &SKTWindowController::graphicTouched, this, &InspectorPanel::graphicTouched);
     connect(&window, &SKTWindowController::refreshLayerListing, this, &InspectorPanel::refreshLayerListing);
+    new PresetPickers(window, *this);
     if (DataCentre::profile().dragInspector) {
         buildSidebar();
         createInspectorPanel();
+    } else {
+        m_classic = new ClassicInspector(window, m_controls, *m_colors);
     }
 }
 
@@ -100,7 +105,19 @@ void InspectorPanel::createInspectorPanel()
     QWidget& panel = *m_window.inspectorView();
     panel.setFixedWidth(SKTWindowController::inspectorPanelWidth);
     panel.setMinimumHeight(SKTWindowController::inspectorPanelHeight);
-    if (m_sidebarSwitchSegmentedControl)
+    if (m_classic) {
+        // The classic layout is built afresh each time, its controls bound at once.
+        m_classic->rebuild();
+        restoreBinding();
+    }
+    switchInspectorView();
+}
+
+void InspectorPanel::switchInspectorView()
+{
+    if (m_classic)
+        m_classic->switchInspectorView();
+    else
         switchSideBarView();
 }
 
@@ -213,8 +230,11 @@ void InspectorPanel::closeVelkPopOver()
 
 FloatWindowController* InspectorPanel::runFloatSheet(QWidget* content)
 {
-    if (m_floatWindowController)
+    if (m_floatWindowController) {
+        // A sheet still running ends first, so that what it borrowed goes back.
+        m_floatWindowController->reject();
         m_floatWindowController->deleteLater();
+    }
     m_floatWindowController = new FloatWindowController(&m_window);
     m_floatWindowController->mainView()->setLayout(new QVBoxLayout);
     m_floatWindowController->mainView()->layout()->addWidget(content);

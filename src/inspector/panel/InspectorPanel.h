@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class ClassicInspector;
 class ColorModel;
 class FormatTabView;
 class FormattingActions;
@@ -41,11 +42,15 @@ public:
     InspectorBindings& bindings() const { return *m_bindings; }
     ColorModel& colors() const { return *m_colors; }
     FormattingActions& actions() const { return *m_actions; }
+    // The classic pages of a product without the tabbed sidebar; null on the others.
+    ClassicInspector* classicInspector() const { return m_classic; }
 
     // Sizes the panel and shows its current tab.
     void createInspectorPanel();
     // Shows the tab the strip selects.
     void switchSideBarView();
+    // The page switch of the classic inspector; with the tabbed sidebar, the tab switch.
+    void switchInspectorView();
     // Shows the tab; a value that names no tab changes nothing.
     void showTab(int tab);
     void showObjectsList();
@@ -82,6 +87,7 @@ private:
     ObjectLibraryView* m_objectLibrary = nullptr;
     FormatTabView* m_formatTab = nullptr;
     LayersTabView* m_layersTab = nullptr;
+    ClassicInspector* m_classic = nullptr;
     ColorModel* m_colors;
     FormattingActions* m_actions;
     QPointer<QWidget> m_velkPopOver;
