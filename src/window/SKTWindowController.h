@@ -265,6 +265,8 @@ public:
     QString grabNextImageName() const override;
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
     bool isGraphicSelected(const SKTGraphic& graphic) const override;
+    // The tiles of the page list as the canvas's page links read them.
+    SitePageList sitePages() const override;
 
 public Q_SLOTS:
     // ---- Page-list actions (menus and the page list's context menu)
@@ -279,6 +281,12 @@ public Q_SLOTS:
     void updateCurrentButtonColor();
     // The canvas's print settings sheet, for the menu bar wherever the window's focus is.
     void launchPrintSettings();
+
+    // ---- Tables of the Add New menu, on the window's canvas: a default table at the insertion point, and
+    // site maps of the website's pages in a column or in a row.
+    void addNewTable();
+    void addNewTableSiteMap();
+    void addNewTableSiteMapH();
 
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.

@@ -51,6 +51,8 @@ const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
 
 bool SKTGraphicView::validateMenuItem(QAction* item)
 {
+    if (validateTableCommand(*item))
+        return item->isEnabled();
     bool shown = false;
     if (const auto picking = pickingRules().constFind(item->objectName());
         picking != pickingRules().constEnd()) {

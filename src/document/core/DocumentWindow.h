@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/core/SitePage.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QImage>
@@ -62,4 +64,7 @@ public:
     }
     virtual void refreshColorButtons() {}
     virtual void refreshInspectorPanel() {}
+
+    // The pages of the website shown in the window, in page order; none for a single page.
+    virtual SitePageList sitePages() const { return {}; }
 };
