@@ -101,7 +101,10 @@ void SKTGraphicView::addTable_drag(const QPointF& point)
 void SKTGraphicView::addTable_Responsive(const QStringList& spans, int count, const QPointF& point)
 {
     const bool responsive = DataCentre::profile().responsiveDesign;
-    const int pageWidth = m_document ? m_document->docSpecificPageWidth() : 0;
+    // A page without a fixed size of its own is as wide as the canvas.
+    int pageWidth = m_document ? m_document->docSpecificPageWidth() : 0;
+    if (pageWidth < 1)
+        pageWidth = int(m_canvasSize.width());
     QRectF bounds(point, QSizeF(std::min(pageWidth, kResponsiveWidthLimit), 100));
     if (responsive) {
         bounds = grabSectionRect(point, bounds);

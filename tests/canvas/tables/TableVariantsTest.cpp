@@ -34,6 +34,8 @@ TEST_F(TableVariantsTest, OneRowTablesShareThePageWidthByTheirSpansUpTo1000)
         {"velk_table2_3", 1000, {400, 600}},
         {"velk_table1x3", 1200, {333, 333, 333}},
         {"velk_table1_5", 600, {100, 500}},
+        // A page without a width of its own is as wide as the canvas, 400 here.
+        {"velk_table1x2", 0, {200, 200}},
     };
     for (const auto& c : cases) {
         document.setDocSpecificPageWidth(c.pageWidth);
@@ -43,7 +45,8 @@ TEST_F(TableVariantsTest, OneRowTablesShareThePageWidthByTheirSpansUpTo1000)
         EXPECT_EQ(table->gridType(), QStringLiteral("table"));
         EXPECT_EQ(table->numOfRows(), 1);
         EXPECT_EQ(columnWidths(*table), c.widths) << c.code;
-        EXPECT_EQ(table->bounds(), QRectF(12, 34, std::min(c.pageWidth, 1000), 100)) << c.code;
+        const int tableWidth = c.pageWidth > 0 ? std::min(c.pageWidth, 1000) : 400;
+        EXPECT_EQ(table->bounds(), QRectF(12, 34, tableWidth, 100)) << c.code;
         const std::shared_ptr<myTextView> cell = table->grabSelectedTableCellHelper(0, 0);
         EXPECT_EQ(cell->fontSize(), 28);
         EXPECT_EQ(cell->height(), 100);
