@@ -347,6 +347,8 @@ public:
     QPointF grabLastTouchPoint() const override { return m_lastTouchPoint; }
     bool isGraphicSelected(const SKTGraphic& graphic) const override;
     void reAlignFormOptions() override;
+    // The tiles of the page list as the canvas's page links read them.
+    SitePageList sitePages() const override;
 
 public Q_SLOTS:
     // ---- Page-list actions (menus and the page list's context menu)
@@ -381,6 +383,12 @@ public Q_SLOTS:
     void addCheckboxes();
     void addBotCheckerTextField();
     void addSubmitButton();
+
+    // ---- Tables of the Add New menu, on the window's canvas: a default table at the insertion point, and
+    // site maps of the website's pages in a column or in a row.
+    void addNewTable();
+    void addNewTableSiteMap();
+    void addNewTableSiteMapH();
 
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.

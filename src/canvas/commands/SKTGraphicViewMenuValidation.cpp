@@ -67,7 +67,10 @@ CanvasMenuState SKTGraphicView::menuState()
     s.hideMakeSameWidth = profile.hideMakeSameWidth;
     s.hideClickToEnlarge = profile.hideClickToEnlarge;
     s.hideGalleryCaptionEdit = profile.hideGalleryCaptionEdit;
-    s.hideDuplicate = profile.hideDuplicate;
+    // Until copy and paste exist, only a table can be duplicated.
+    const GraphicList selection = selectedGraphics();
+    s.hideDuplicate = profile.hideDuplicate || selection.isEmpty() ||
+                      !GraphicClasses::isKindOfClass(*selection.first(), GraphicClasses::table);
     s.tableImages = profile.tableImages;
     s.responsiveDesign = profile.responsiveDesign;
     s.snippetFormattingEnabled = profile.snippetFormattingEnabled;

@@ -1,5 +1,6 @@
 #include "canvas/drop/LibraryDropCodes.h"
 
+#include "canvas/drop/TableDropCodes.h"
 #include "canvas/factories/TextBoxArguments.h"
 #include "canvas/view/SKTGraphicView.h"
 #include "profile/DataCentre.h"
@@ -358,6 +359,8 @@ const QHash<QString, FieldBuilder>& formFieldBuilders()
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
 {
+    if (const std::optional<DropFlow> flow = runTableDropCode(view, code, point))
+        return flow;
     if (const auto spans = sectionSpans().constFind(code); spans != sectionSpans().constEnd()) {
         view.addSection(*spans, int(spans->size()), point);
         return DropFlow::Ends;

@@ -1,6 +1,7 @@
 #include "canvas/view/SKTGraphicView.h"
 
 #include "canvas/factories/StandardCell.h"
+#include "canvas/factories/TableProperties.h"
 #include "model/GraphicPropertyDictionary.h"
 #include "model/SKTTable.h"
 #include "model/records/myTextView.h"
@@ -58,13 +59,6 @@ void addSectionBoxModel(GraphicPropertyDictionary& properties)
     }
 }
 
-std::shared_ptr<SKTTable> newTable(const GraphicPropertyDictionary& properties)
-{
-    auto table = std::make_shared<SKTTable>();
-    table->initWithProperties(properties);
-    return table;
-}
-
 } // namespace
 
 void SKTGraphicView::addSection(const QStringList& spans, int count, const QPointF& point)
@@ -94,7 +88,7 @@ void SKTGraphicView::addSection(const QStringList& spans, int count, const QPoin
         tableProperties(bounds, columns, cells, 0, QStringLiteral("section"));
     properties.insert(QStringLiteral("sectionNumber"), Format::integer(number));
     addSectionBoxModel(properties);
-    const std::shared_ptr<SKTTable> section = newTable(properties);
+    const std::shared_ptr<SKTTable> section = TableProperties::newTable(properties);
 
     SKTDocument& document = mutableGraphics();
     document.undoManager().beginUndoGrouping();
@@ -120,6 +114,7 @@ void SKTGraphicView::addSectionTemplate(int count, const QPointF& point)
         cells << cell;
     }
     const QRectF bounds(0, int(point.y()), kTemplateWidth, kTemplateHeight);
-    mutableGraphics().insertGraphics(
-        {newTable(tableProperties(bounds, count, cells, 2, QStringLiteral("sectionTemplate")))}, {0});
+    mutableGraphics().insertGraphics({TableProperties::newTable(tableProperties(
+                                         bounds, count, cells, 2, QStringLiteral("sectionTemplate")))},
+                                     {0});
 }

@@ -7,6 +7,24 @@
 
 #include <QTextDocument>
 
+void applyPlainCellStyle(myTextView& cell)
+{
+    if (cell.textView())
+        cell.textView()->setBorderLine(QStringLiteral("solid"));
+    cell.setAlphaValue(1.0);
+    cell.setShadowFlag(0);
+    cell.setTextColorString(QStringLiteral("4f4c4c"));
+    cell.setTextHexColorString(QStringLiteral("4f4c4c"));
+    cell.setColorString(QString(DataCentre::kClearColorString));
+    cell.setLinkType(QStringLiteral("shape"));
+    cell.setFormType(QStringLiteral(""));
+    cell.setFormTag(0);
+    cell.setFormOptionTag(kNoNumber);
+    cell.setFormRequiredFlag(0);
+    cell.setFamilyName(QStringLiteral("Helvetica Neue"));
+    cell.setFontSize(15);
+}
+
 std::shared_ptr<myTextView> newStandardCell(const QString& text, int row, int column)
 {
     auto cell = std::make_shared<myTextView>();
@@ -15,21 +33,9 @@ std::shared_ptr<myTextView> newStandardCell(const QString& text, int row, int co
     cell->setTextStorage(storage);
     cell->setRowSpot(row);
     cell->setColumnSpot(column);
+    applyPlainCellStyle(*cell);
     QFont font(QStringLiteral("Actor"));
     font.setPointSize(14);
     cell->textView()->setFont(font);
-    cell->textView()->setBorderLine(QStringLiteral("solid"));
-    cell->setAlphaValue(1.0);
-    cell->setShadowFlag(0);
-    cell->setTextColorString(QStringLiteral("4f4c4c"));
-    cell->setTextHexColorString(QStringLiteral("4f4c4c"));
-    cell->setColorString(QString(DataCentre::kClearColorString));
-    cell->setLinkType(QStringLiteral("shape"));
-    cell->setFormType(QStringLiteral(""));
-    cell->setFormTag(0);
-    cell->setFormOptionTag(kNoNumber);
-    cell->setFormRequiredFlag(0);
-    cell->setFamilyName(QStringLiteral("Helvetica Neue"));
-    cell->setFontSize(15);
     return cell;
 }

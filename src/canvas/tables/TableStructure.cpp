@@ -1,8 +1,9 @@
 #include "canvas/tables/TableStructure.h"
 
+#include "canvas/factories/StandardCell.h"
+#include "canvas/factories/TableProperties.h"
 #include "model/SKTTable.h"
 #include "profile/DataCentre.h"
-#include "profile/services/HexColor.h"
 
 #include <QTextDocument>
 
@@ -55,33 +56,16 @@ std::shared_ptr<myTextView> createNewTableCell()
 {
     auto cell = myTextView::initWithFrame(QRectF());
     cell->setTextStorage(std::make_shared<QTextDocument>());
-    cell->setFamilyName(QStringLiteral("Helvetica Neue"));
-    cell->setFontSize(15);
-    QFont font(cell->familyName());
-    font.setPixelSize(cell->fontSize());
-    cell->setFont(font);
-    if (cell->textView())
-        cell->textView()->setFont(font);
-    cell->setAlphaValue(1.0);
-    cell->setShadowFlag(0);
-    cell->setTextColorString(QStringLiteral("4f4c4c"));
-    cell->setTextHexColorString(QStringLiteral("4f4c4c"));
-    cell->setColorString(QString(DataCentre::kClearColorString));
-    cell->setLinkType(QStringLiteral("shape"));
-    cell->setFormType(QStringLiteral(""));
-    cell->setFormTag(0);
-    cell->setFormOptionTag(-99);
-    cell->setFormRequiredFlag(0);
-    if (cell->textView())
-        cell->textView()->setBorderLine(QStringLiteral("solid"));
+    applyPlainCellStyle(*cell);
+    TableProperties::setCellFont(*cell, cell->familyName(), cell->fontSize());
     cell->setBorderWidth(1);
     cell->setBorderHexColorString(QStringLiteral("000000"));
     cell->setTextAlignment(QStringLiteral("left"));
     cell->setLineSpacing(1.2f);
-    for (auto setter : {&myTextView::setTopMarginType, &myTextView::setBottomMarginType,
-                        &myTextView::setLeftMarginType, &myTextView::setRightMarginType,
-                        &myTextView::setTopPaddingType, &myTextView::setBottomPaddingType,
-                        &myTextView::setLeftPaddingType, &myTextView::setRightPaddingType})
+    for (auto setter :
+         {&myTextView::setTopMarginType, &myTextView::setBottomMarginType, &myTextView::setLeftMarginType,
+          &myTextView::setRightMarginType, &myTextView::setTopPaddingType, &myTextView::setBottomPaddingType,
+          &myTextView::setLeftPaddingType, &myTextView::setRightPaddingType})
         ((*cell).*setter)(kPixel);
     return cell;
 }

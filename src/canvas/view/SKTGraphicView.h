@@ -5,6 +5,7 @@
 #include "canvas/view/DrawingCache.h"
 #include "document/core/GraphicSelection.h"
 #include "document/core/SKTDocument.h"
+#include "document/core/SitePage.h"
 #include "model/SKTGrid.h"
 #include "platform/Popover.h"
 
@@ -40,6 +41,7 @@ class CodeEditorWindowController;
 class SKTZoomingScrollView;
 struct CanvasMenuState;
 enum class CanvasMenuPick;
+class SKTTable;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -399,6 +401,68 @@ public:
     Q_INVOKABLE void pullFromSavedText();
     SavedTextWindowController* savedTextWindowController() const;
 
+    // ---- Tables: the library's variants, tables of contents and site maps, structure commands and
+    // duplication. Each new table goes in front of every other graphic as one undo step of the document;
+    // structure commands change the table in place and record no undo of their own.
+    // A cell in the default table style ("Helvetica Neue" 15, "4f4c4c" on clear, solid black border of 1,
+    // left-aligned, spacings in pixels); its spot and size are the caller's.
+    static std::shared_ptr<myTextView> createNewTableCell();
+    // Four cells 200 x 100 at the point (on a responsive page in the section cell under it).
+    void addTable_drag(const QPointF& point);
+    // One row of `count` columns sharing the page width (at most 1000) by their spans.
+    void addTable_Responsive(const QStringList& spans, int count, const QPointF& point);
+    // A tear-off strip of twelve contact lines: dark text on clear, or white on dark grey.
+    void addTable_Strip(const QPointF& point);
+    void addTable_Strip2(const QPointF& point);
+    // Five rows of a free column 300 wide and a fixed column 100 wide.
+    void addTable_multiColumnWidth_drag(const QPointF& point);
+    // The titled pages of the website with their page numbers, each linked to its page; nothing when no
+    // page has a title.
+    void addTableOfContents(const QPointF& point);
+    // Every page of the list as a button linked to it, in one row or one column, near the top left of the
+    // part of the page in view.
+    void addTableOfSitemap(bool horizontal, const SitePageList& pages);
+    // The website's pages as the window lists them; none without a window.
+    SitePageList sitePages() const;
+    // Whether exactly two tables are selected (the join commands).
+    bool tableMultiControlShown() const;
+    // Whether the selected table is a table of contents.
+    bool shouldDisplayOfTableContents() const;
+    // Brings the cells of the selected table in line with its counts and sizes it to them.
+    void refreshTable();
+    // A copy of the table with new cell and picture records, new picture files and a new section number, in
+    // front of every other graphic; a section of a product that pastes in place goes to `y`, and the source
+    // remembers how far as its interim offset. The selection stays.
+    std::shared_ptr<SKTTable> duplicateTable(const std::shared_ptr<SKTTable>& table, int y);
+
+public Q_SLOTS:
+    // ---- Table commands of the menus, on the insertion point, the selected table(s) and the cell under
+    // the last touch point. With no current cell the row and column commands do nothing.
+    void addTable();
+    void addTableOfSitemapHorizontal();
+    void addTableOfSitemapVertical();
+    // The parent item of the table submenu: nothing to do.
+    void tableEditMenu();
+    // The first selected table goes under (to the right of) the second and leaves the page; tables whose
+    // column (row) counts differ are refused with an alert.
+    void joinTablesVertically();
+    void joinTablesHorizontally();
+    // Rows become columns.
+    void transformTable();
+    void moveTableRowUp();
+    void moveTableRowDown();
+    void moveTableRowLeft();
+    void moveTableRowRight();
+    void insertTableRow();
+    void insertTableColumn();
+    // The last row or column of a table stays.
+    void deleteTableRow();
+    void deleteTableColumn();
+    void refreshTableOfContents();
+    // A selected table is duplicated in place with duplicateTable.
+    void duplicate();
+
+public:
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();

@@ -13,7 +13,7 @@ TableCellMarks* cellMarksOf(const std::shared_ptr<SKTGraphic>& graphic)
 }
 
 // Setting the bounds a table has makes it lay its cells out again and redraw.
-void refreshTable(SKTGraphic& table)
+void layOutAndRedraw(SKTGraphic& table)
 {
     table.setBounds(table.bounds());
 }
@@ -47,7 +47,7 @@ void SKTGraphicView::markSelectedTableCell()
                 table->reflectSelectedCellProperties(*cell);
             }
         }
-        refreshTable(*m_workingState.selectedTable);
+        layOutAndRedraw(*m_workingState.selectedTable);
         return;
     }
     for (const std::shared_ptr<SKTGraphic>& graphic : tables()) {
@@ -57,7 +57,7 @@ void SKTGraphicView::markSelectedTableCell()
         for (const std::shared_ptr<myTextView>& cell : table->cellHelperArray()) {
             if (cell->selected()) {
                 cell->setSelected(false);
-                refreshTable(*graphic);
+                layOutAndRedraw(*graphic);
             }
         }
     }

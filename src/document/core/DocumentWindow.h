@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/core/SitePage.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QImage>
@@ -64,4 +66,7 @@ public:
     virtual void refreshInspectorPanel() {}
     // Lines the option buttons of the page's choices up with their labels again.
     virtual void reAlignFormOptions() {}
+
+    // The pages of the website shown in the window, in page order; none for a single page.
+    virtual SitePageList sitePages() const { return {}; }
 };

@@ -1,8 +1,9 @@
-#include "document/files/PageFolderFiles.h"
 #include "document/core/SKTDocument.h"
+#include "document/files/PageFolderFiles.h"
 #include "model/RecordConversion.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
+#include "model/SKTTable.h"
 #include "model/records/TransformView.h"
 
 #include <QDir>
@@ -39,7 +40,7 @@ void addRecords(QList<NamedImage>& images, const TransformViewList& records)
     }
 }
 
-// The page's images, the extra records, and the pictures of its galleries and slideshows.
+// The page's images, the extra records, and the pictures of its galleries, slideshows and tables.
 QList<NamedImage> gatherImages(const SKTDocument& document, const TransformViewList& extraImages)
 {
     QList<NamedImage> images;
@@ -53,6 +54,13 @@ QList<NamedImage> gatherImages(const SKTDocument& document, const TransformViewL
     for (const std::shared_ptr<SKTGraphic>& graphic : document.slideshows()) {
         if (const auto* slideshow = dynamic_cast<const SKTSlideshow*>(graphic.get()))
             addRecords(images, slideshow->imageArray());
+    }
+    for (const std::shared_ptr<SKTGraphic>& graphic : document.tables()) {
+        if (const auto* table = dynamic_cast<const SKTTable*>(graphic.get())) {
+            addRecords(images, table->imageArray());
+            addRecords(images, table->tableBackgroundArray());
+            addRecords(images, {table->tableBackgroundImage()});
+        }
     }
     return images;
 }

@@ -252,3 +252,57 @@ TEST(TableStructureTest, WithPerColumnSizesANewColumnTakesTheMeanWidth)
     EXPECT_EQ(table->grabSelectedTableCellHelper(1, 3)->width(), 80);
     DataCentre::resetProfile();
 }
+
+namespace {
+
+TEST_F(TableGridWindowTest, SameHeightSharesTheTableHeightLessTheGapsAmongTheRows)
+{
+    DataCentre::mutableProfile().sameWidthTableColumns = true;
+    table = makeTable(4, 2);
+    table->setBounds(QRectF(20, 20, 200, 200));
+    ASSERT_EQ(table->bounds().height(), 200);
+    document.insertGraphics({table}, {0});
+    selection.setSelectedGraphics({table});
+    TableGridWindowController& sheet = openSheet();
+    control<QCheckBox>(sheet, "sameHeightForAllRowsCheckmark")->click();
+    save(sheet);
+    // (200 - 5 gaps of 6) / 4 = 42.5
+    for (const std::shared_ptr<myTextView>& cell : table->cellHelperArray())
+        EXPECT_EQ(cell->height(), 42);
+}
+
+TEST_F(TableGridWindowTest, TheRowStepperChangesTheTableOnlyOnSave)
+{
+    TableGridWindowController& sheet = openSheet();
+    auto* stepper = control<QSpinBox>(sheet, "rowStepper");
+    stepper->stepUp();
+    stepper->stepUp();
+    EXPECT_EQ(control<QLineEdit>(sheet, "numOfRowsTextField")->text(), QStringLiteral("5"));
+    EXPECT_EQ(table->numOfRows(), 3);
+    EXPECT_EQ(table->cellHelperArray().size(), 12);
+    save(sheet);
+    EXPECT_EQ(table->numOfRows(), 5);
+    EXPECT_EQ(table->cellHelperArray().size(), 20);
+}
+
+TEST_F(TableGridWindowTest, ATableSavedInsideASectionIsFittedBackIntoItsCell)
+{
+    ProductProfile& profile = DataCentre::mutableProfile();
+    profile.responsiveDesign = true;
+    profile.sectionWidth = 1170;
+    profile.sectionHeight = 300;
+    view->addSection({QStringLiteral("12")}, 1, QPointF(0, 400));
+    const auto section = std::dynamic_pointer_cast<SKTTable>(document.graphics().last());
+    view->addTable_drag(QPointF(200, 500));
+    table = std::dynamic_pointer_cast<SKTTable>(document.graphics().first());
+    ASSERT_TRUE(table && table != section);
+    const int cellWidth = section->grabSelectedCellRect(0, 0).width();
+    selection.setSelectedGraphics({table});
+    TableGridWindowController& sheet = openSheet();
+    control<QSpinBox>(sheet, "columnStepper")->stepUp();
+    save(sheet);
+    EXPECT_EQ(table->numOfColumns(), 5);
+    EXPECT_EQ(int(table->bounds().width()), cellWidth) << "the section fits the grown table into its cell";
+}
+
+} // namespace
