@@ -254,6 +254,8 @@ public:
     Q_INVOKABLE void undo();
     Q_INVOKABLE void redo();
     Q_INVOKABLE void deleteSelection();
+    // The Add New menu's image command, whichever control has the focus.
+    Q_INVOKABLE void addNewImage();
 
     // ---- What the document asks of its window
     void hideAllDocPanels() override;

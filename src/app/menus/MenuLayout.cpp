@@ -101,7 +101,7 @@ const QList<Item>& items()
 
         // Add New
         {"insertMenu", "addNewTextboxMenuItem", "Text Box", "addNewTextbox", ""},
-        {"insertMenu", "addNewPhotoMenuItem", "Image", "addNewPhoto", ""},
+        {"insertMenu", "addNewPhotoMenuItem", "Image", "addNewImage", ""},
         {"insertMenu", "addNewShapeMenuItem", "Shape", "addNewShape", ""},
         {"insertMenu", "addNewLineMenuItem", "Line", "addNewLine", ""},
         {"insertMenu", "addNewTableParentMenuItem", "Table", "", "tableMenu"},

@@ -31,6 +31,9 @@ const QHash<QString, ShownWhen>& shownWhenRules()
         {QStringLiteral("centerGroup"), {&SKTGraphicView::centerGroupShown}},
         {QStringLiteral("centerWithinGroup"), {&SKTGraphicView::centerGroupShown}},
         {QStringLiteral("multiplyNewShapes"), {&SKTGraphicView::addBranchShown}},
+        // Click-to-enlarge of images, where the product offers it.
+        {QStringLiteral("showClickToEnlargeOptions"),
+         {&SKTGraphicView::enlargeShown, &SKTGraphicView::clickToEnlargeOffered}},
     };
     return rules;
 }
@@ -43,6 +46,9 @@ const QHash<QString, bool (SKTGraphicView::*)()>& pickingRules()
         {QStringLiteral("configureSectionWindowController"), &SKTGraphicView::showSectionEditorFlag},
         {QStringLiteral("editSlideshow"), &SKTGraphicView::slideshowEditorShown},
         {QStringLiteral("autoAdjustSnippetSize"), &SKTGraphicView::showAutoAdjustSnippetSize},
+        // Image commands act on the one selected image.
+        {QStringLiteral("launchCropImagePanel"), &SKTGraphicView::cropShown},
+        {QStringLiteral("launchReplaceImage"), &SKTGraphicView::cropShown},
     };
     return rules;
 }

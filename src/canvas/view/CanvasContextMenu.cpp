@@ -37,6 +37,15 @@ const Entry kEntries[] = {
     {"Configure Section Grid...", "configureSectionWindowController"},
     {"Edit Slideshow...", "editSlideshow"},
     {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
+    // Images
+    {"", ""},
+    {"Crop Image...", "launchCropImagePanel"},
+    {"Replace Image...", "launchReplaceImage"},
+    {"Click to Enlarge", "showClickToEnlargeOptions", Place::Submenu},
+    {"Light Backdrop", "setClickToEnlargeLight", Place::InSubmenu},
+    {"Dark Backdrop", "setClickToEnlargeDark", Place::InSubmenu},
+    {"Clear Backdrop", "setClickToEnlargeClear", Place::InSubmenu},
+    {"Remove Click to Enlarge", "disableClickToEnlarge", Place::InSubmenu},
 };
 // clang-format on
 

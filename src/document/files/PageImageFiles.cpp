@@ -3,6 +3,8 @@
 #include "model/RecordConversion.h"
 #include "model/SKTGalleryGrid.h"
 #include "model/SKTSlideshow.h"
+#include "model/SKTTable.h"
+#include "profile/DataCentre.h"
 #include "model/records/TransformView.h"
 
 #include <QDir>
@@ -39,7 +41,8 @@ void addRecords(QList<NamedImage>& images, const TransformViewList& records)
     }
 }
 
-// The page's images, the extra records, and the pictures of its galleries and slideshows.
+// The page's images, the extra records, the pictures of its galleries and slideshows, and, in products
+// whose tables hold pictures, the tables' pictures and backgrounds.
 QList<NamedImage> gatherImages(const SKTDocument& document, const TransformViewList& extraImages)
 {
     QList<NamedImage> images;
@@ -53,6 +56,14 @@ QList<NamedImage> gatherImages(const SKTDocument& document, const TransformViewL
     for (const std::shared_ptr<SKTGraphic>& graphic : document.slideshows()) {
         if (const auto* slideshow = dynamic_cast<const SKTSlideshow*>(graphic.get()))
             addRecords(images, slideshow->imageArray());
+    }
+    if (DataCentre::profile().tableImages) {
+        for (const std::shared_ptr<SKTGraphic>& graphic : document.tables()) {
+            if (const auto* table = dynamic_cast<const SKTTable*>(graphic.get())) {
+                addRecords(images, {table->tableBackgroundImage()});
+                addRecords(images, table->imageArray());
+            }
+        }
     }
     return images;
 }
