@@ -233,9 +233,6 @@ TEST_F(SlideShowWindowTest, TheCanvasMenuOpensTheEditorWhoseSlidesGoIntoThePage)
     EXPECT_EQ(slideshow->imageArray().first()->imageName(), QStringLiteral("image0"));
     EXPECT_TRUE(document.isDocumentEdited());
 
-    window->slideShow()
-        ->slideshowMenu()
-        ->findChild<QAction*>(QStringLiteral("switchSlideshowAsAutomatic"))
-        ->trigger();
+    window->slideShow()->slideshowMenu()->findChild<QAction*>(QStringLiteral("switchSlideshowAsAutomatic"))->trigger();
     EXPECT_EQ(slideshow->slideShowAutomaticFlag(), 1);
 }
