@@ -251,8 +251,11 @@ void ImageFactory::addImageIntoArray(const QImage& image, const QString& type, c
 
     std::shared_ptr<SKTGraphic> graphic = std::make_shared<SKTImage>();
     graphic->initWithProperties(imageProperties(record, shadowRadius, bubbleFlag));
-    if (settings.responsiveDesign)
-        graphic = m_view.applySection(graphic, point);
+    // Under no section cell the image goes in as it is, outside every section.
+    if (settings.responsiveDesign) {
+        if (std::shared_ptr<SKTGraphic> placed = m_view.applySection(graphic, point))
+            graphic = std::move(placed);
+    }
     document.insertGraphics({graphic}, {0});
 }
 

@@ -221,6 +221,10 @@ TEST_F(ImageFactoryTest, InASectionCellThePictureTakesTheCellWidthCentredByPerce
     EXPECT_EQ(made->rightPaddingType(), QStringLiteral("%"));
     EXPECT_EQ(made->topPadding(), 0);
     EXPECT_EQ(made->sectionNumber(), document.graphics().last()->sectionNumber());
+
+    add(picture(100, 50), QStringLiteral("PNG"), QPointF(50, 900));
+    ASSERT_EQ(document.graphics().size(), 3);
+    EXPECT_EQ(imageAt(0)->bounds(), QRectF(50, 900, 100, 50)) << "under no cell the picture keeps its size";
 }
 
 } // namespace
