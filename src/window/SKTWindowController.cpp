@@ -471,6 +471,12 @@ void SKTWindowController::deleteSelection()
         m_graphicView->delete_();
 }
 
+void SKTWindowController::addNewImage()
+{
+    if (m_document)
+        m_graphicView->addNewImage();
+}
+
 void SKTWindowController::launchPrintSettings()
 {
     m_graphicView->launchPrintSettings();

@@ -298,6 +298,8 @@ public:
     Q_INVOKABLE void undo();
     Q_INVOKABLE void redo();
     Q_INVOKABLE void deleteSelection();
+    // The Add New menu's image command, whichever control has the focus.
+    Q_INVOKABLE void addNewImage();
 
     // ---- Per-product toolbar and print templates
     // The toolbar the product's display name chooses, with the link and scroll controls the product does
@@ -332,9 +334,6 @@ public:
                      const std::shared_ptr<const LabelHelper>& sheet);
     // refreshTabs with the open page's template.
     void callRefreshTabs();
-    // The toolbar's image item: pictures chosen in an open panel become image graphics at the insertion
-    // point. It stands in for the canvas's own image command, which the toolbar prefers once there is one.
-    Q_INVOKABLE void addNewImage();
 
     // ---- What the document asks of its window
     void hideAllDocPanels() override;

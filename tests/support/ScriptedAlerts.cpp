@@ -43,6 +43,7 @@ ScriptedFilePanels::ScriptedFilePanels()
         m_lastAllowedTypes = request.allowedFileTypes;
         m_lastMessage = request.message;
         m_lastNameFieldValue = request.nameFieldValue;
+        m_lastRequest = request;
         if (m_script.empty())
             return QStringList();
         QStringList paths = m_script.front();

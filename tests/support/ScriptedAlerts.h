@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FilePanel.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -54,6 +56,7 @@ public:
     QStringList lastAllowedTypes() const { return m_lastAllowedTypes; }
     QString lastMessage() const { return m_lastMessage; }
     QString lastNameFieldValue() const { return m_lastNameFieldValue; }
+    FilePanelRequest lastRequest() const { return m_lastRequest; }
 
 private:
     std::deque<QStringList> m_script;
@@ -61,4 +64,5 @@ private:
     QStringList m_lastAllowedTypes;
     QString m_lastMessage;
     QString m_lastNameFieldValue;
+    FilePanelRequest m_lastRequest;
 };

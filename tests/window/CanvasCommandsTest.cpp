@@ -381,3 +381,30 @@ TEST_F(CanvasCommandsTest, ACellsMembersLieInItsRowAndColumn)
     EXPECT_TRUE(canvas->findObjectsInSectionCell(&picture).isEmpty());
     EXPECT_TRUE(canvas->findObjectsInSectionCell(nullptr).isEmpty());
 }
+
+namespace {
+
+TEST_F(CanvasCommandsTest, TheImageCommandsAreReachedFromTheContextMenuAndTheAddNewMenu)
+{
+    const std::shared_ptr<SKTGraphic> image = add<SKTImage>();
+    select({image});
+    EXPECT_TRUE(offered("launchCropImagePanel"));
+    EXPECT_TRUE(offered("launchReplaceImage"));
+    EXPECT_TRUE(offered("showClickToEnlargeOptions"));
+    choose("setClickToEnlargeClear");
+    EXPECT_EQ(image->imageEnlargeFlag(), 1);
+    EXPECT_EQ(image->backdropLightingFlag(), 2);
+    choose("disableClickToEnlarge");
+    EXPECT_EQ(image->imageEnlargeFlag(), 0);
+
+    select({add<SKTText>()});
+    EXPECT_FALSE(offered("launchCropImagePanel"));
+
+    // The Add New menu's image item asks for pictures whichever control has the focus.
+    panels.cancel();
+    ASSERT_TRUE(QMetaObject::invokeMethod(window, "addNewImage"));
+    EXPECT_EQ(panels.requestCount(), 1);
+    EXPECT_EQ(panels.lastRequest().title, QStringLiteral("Add one or multiple images"));
+}
+
+} // namespace

@@ -126,7 +126,7 @@ const QList<Item>& items()
 
         // Add New
         {"insertMenu", "addNewTextboxMenuItem", "Text Box", "showTextViewPopOver", ""},
-        {"insertMenu", "addNewPhotoMenuItem", "Image", "addNewPhoto", ""},
+        {"insertMenu", "addNewPhotoMenuItem", "Image", "addNewImage", ""},
         {"insertMenu", "addNewShapeMenuItem", "Shape", "showShapePopOver", ""},
         {"insertMenu", "addNewLineMenuItem", "Line", "", "lineMenu"},
         {"lineMenu", "", "Solid Line", "addLine", ""},

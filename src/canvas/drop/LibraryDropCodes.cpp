@@ -373,6 +373,15 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
         (view.*builder.value())(point);
         return DropFlow::Ends;
     }
+    // Pictures and PDF pages, chosen in an open panel.
+    if (code == QLatin1String("velk_photo")) {
+        view.addNewImage_drag(point);
+        return DropFlow::Ends;
+    }
+    if (code == QLatin1String("velk_pdf")) {
+        view.addNewPDF_drag(point);
+        return DropFlow::Ends;
+    }
     if (const std::optional<Bubble> bubble = bubbleOf(code)) {
         const int cornerRadius = bubble->shape == QLatin1String("rectangle") ? 0 : 1000;
         view.addZoomBubbleTextbox_drag(point, cornerRadius, bubble->shape, bubble->zoomFlag);

@@ -81,6 +81,15 @@ const Entry kEntries[] = {
     {"Delete Column", "deleteTableColumn", Place::InSubmenu},
     {"Refresh Table Of Contents", "refreshTableOfContents", Place::InSubmenu},
     {"Configure Section Grid...", "configureSectionWindowController"},
+    // Images
+    {"", ""},
+    {"Crop Image...", "launchCropImagePanel"},
+    {"Replace Image...", "launchReplaceImage"},
+    {"Click to Enlarge", "showClickToEnlargeOptions", Place::Submenu},
+    {"Light Backdrop", "setClickToEnlargeLight", Place::InSubmenu},
+    {"Dark Backdrop", "setClickToEnlargeDark", Place::InSubmenu},
+    {"Clear Backdrop", "setClickToEnlargeClear", Place::InSubmenu},
+    {"Remove Click to Enlarge", "disableClickToEnlarge", Place::InSubmenu},
     // Web-form fields and saved text
     {"", ""},
     {"Mark As Reply-To Email", "markAsReplyTo"},

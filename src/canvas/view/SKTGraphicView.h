@@ -11,6 +11,7 @@
 
 #include <QBrush>
 #include <QHash>
+#include <QImage>
 #include <QMenu>
 #include <QPointer>
 #include <QRectF>
@@ -36,6 +37,7 @@ class QTimer;
 struct TextBoxArguments;
 class SlideShowWindow;
 class SavedTextWindowController;
+class CropImageWindowController;
 class TableGridEditor;
 class CodeEditorWindowController;
 class SKTZoomingScrollView;
@@ -463,6 +465,46 @@ public Q_SLOTS:
     void duplicate();
 
 public:
+    // ---- Images: the one image factory, picture files and the commands on images (see ImageFactory).
+    // Called from another thread, the factory adds the image on the canvas's thread once its loop gets to it.
+    void addImageIntoArray(const QImage& image, const QString& type, const QPointF& point, bool copySourceFile,
+                           const QString& link, const QSizeF& pixelSize, int groupNumber,
+                           const QSizeF& sectionFitSize, int imageEnlargeFlag, const QString& borderStyle,
+                           const QString& borderHexColorString, int borderWidth, int shadowRadius,
+                           int bubbleFlag, const QString& bubbleShape, const QRectF& frame);
+    QString getNextImageName() const;
+    void saveOriginalImage(const QImage& image, const QString& imageName, const QString& imageType,
+                           bool copySourceFile, const QSizeF& pixelSize);
+    void makeCopyOfOriginalImage(const QString& newFileName, const QString& oldFileName);
+    // The page's graphics of a kind or its subkinds, in page order.
+    GraphicList graphicsWithClass(const QString& className) const;
+    GraphicList textAreas() const;
+    GraphicList images() const;
+    GraphicList slideshows() const;
+    GraphicList galleries() const;
+    // The page file's path without its extension; empty while the page has no file.
+    QString getCurrentDocPath() const;
+    bool shouldDisplayFocus() const { return true; }
+    // Open panels for pictures at a drop point: one image per chosen file, each 20 points right of the one
+    // before; the pages of one PDF file, the last at the point and each earlier one 50 points further
+    // right and in front.
+    void addNewImage_drag(const QPointF& point);
+    void addNewPDF_drag(const QPointF& point);
+    // The picture of selectedImage becomes the picture: the image keeps its place and width and takes the
+    // picture's proportion, and its kept original is rewritten.
+    void replaceImage(const QImage& picture);
+    // Every selected image opens enlarged on a click, over a backdrop: 0 light, 1 dark, 2 clear.
+    void setClickToEnlarge(int lighting);
+    // Whether the selection is one image; it becomes selectedImage.
+    bool cropShown();
+    // Whether something is selected and every selected graphic is an image.
+    bool enlargeShown() const;
+    // Whether the product offers click-to-enlarge at all.
+    bool clickToEnlargeOffered() const;
+    // The end of the crop dialog: code 1 replaces the picture of selectedImage by the cropped one.
+    void pictureTakerValidated(CropImageWindowController* pictureTaker, int returnCode);
+    CropImageWindowController* cropImageWindowController() const;
+
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();
@@ -492,6 +534,15 @@ public Q_SLOTS:
     void centerGroup();
     void centerWithinGroup();
     void centerOnCanvas();
+    // Image commands: new images at the insertion point, and on the selected image: replace, crop, and
+    // click-to-enlarge on and off.
+    void addNewImage();
+    void launchReplaceImage();
+    void launchCropImagePanel();
+    void setClickToEnlargeLight() { setClickToEnlarge(0); }
+    void setClickToEnlargeDark() { setClickToEnlarge(1); }
+    void setClickToEnlargeClear() { setClickToEnlarge(2); }
+    void disableClickToEnlarge();
 
     // Lines: a 200 x 200 diagonal from the insertion point, arrow head at its begin. Arrows: on or off for
     // every selected line; the options item only shows. Branches: the popover over the selected text box,
@@ -683,6 +734,7 @@ private:
     QPointer<MultiplyViewController> m_multiplyViewController;
 
     QPointer<SavedTextWindowController> m_savedTextWindowController;
+    QPointer<CropImageWindowController> m_cropImageWindowController;
     std::unique_ptr<CanvasGesture> m_gesture;
     QTimer* m_handleShowingTimer = nullptr;
 
