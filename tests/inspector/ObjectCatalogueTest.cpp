@@ -1,6 +1,6 @@
 #include "inspector/library/ObjectCatalogue.h"
 #include "inspector/library/DragIconView.h"
-#include "inspector/library/LibraryImages.h"
+#include "profile/services/LibraryImages.h"
 
 #include <gtest/gtest.h>
 

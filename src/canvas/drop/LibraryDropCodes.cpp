@@ -393,6 +393,14 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
         view.addFullAddress_drag(point);
         return DropFlow::Ends;
     }
+    if (code == QLatin1String("velk_link")) {
+        view.addVelkLink_drag(point);
+        return DropFlow::Ends;
+    }
+    if (code == QLatin1String("velk_individual")) {
+        view.addIndividual_drag(point);
+        return DropFlow::Ends;
+    }
     static const QList<Row> table = rows();
     const auto row = std::find_if(table.cbegin(), table.cend(),
                                   [&](const Row& candidate) { return code == candidate.code; });

@@ -346,6 +346,10 @@ public:
     // The five-line address block at the point, three quarters of the canvas wide and six tenths high, its
     // text sized to the canvas width (18 points on a 500-wide canvas).
     void addFullAddress_drag(const QPointF& point);
+    // Badges: a picture and a text linked to the maker's site, in a group of their own, the picture's top
+    // left at the point. The profile card: a background, four lines of profile text and a contact picture.
+    void addVelkLink_drag(const QPointF& point);
+    void addIndividual_drag(const QPointF& point);
 
     // ---- Web-form builder. A field is a set of text graphics (labels, inputs, option buttons) that share a
     // new form tag and group number, each inserted in front as it is built. The _drag builders place the
@@ -573,6 +577,11 @@ public Q_SLOTS:
     void addPerson_Address_Zipcode();
     void addPerson_Address_State();
     void addPerson_FullAddress();
+    // The four badge wordings at the insertion point.
+    void addVelkLink();
+    void addVelkLink2();
+    void addVelkLink3();
+    void addVelkLink4();
 
     // ---- Alignment, arrangement, code editor and menu validation
     // Parent items of the layer, align and enlarge submenus: nothing to do.

@@ -1,6 +1,6 @@
 #include "inspector/format/FormatIcons.h"
 
-#include "inspector/library/LibraryImages.h"
+#include "profile/services/LibraryImages.h"
 #include "profile/services/HexColor.h"
 
 #include <QHash>

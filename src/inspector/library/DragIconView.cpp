@@ -1,7 +1,7 @@
 #include "inspector/library/DragIconView.h"
 
 #include "canvas/drop/DragCodePasteboard.h"
-#include "inspector/library/LibraryImages.h"
+#include "profile/services/LibraryImages.h"
 #include "platform/NotificationCenter.h"
 #include "platform/StringsTable.h"
 #include "profile/DataCentre.h"

@@ -268,3 +268,60 @@ TEST_F(LinesBranchesAndTagsTest, TheLibraryAddressBlockIsSizedToTheCanvas)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LinesBranchesAndTagsTest, ABadgeIsAPictureAndALinkedTextInOneGroup)
+{
+    view->addVelkLink_drag(QPointF(40.8, 20.2));
+    const GraphicList images = ofKind(QStringLiteral("SKTImage"));
+    const GraphicList texts = ofKind(QStringLiteral("SKTText"));
+    ASSERT_EQ(images.size(), 1);
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_EQ(images[0]->bounds(), QRectF(40, 20, 50, 50));
+    EXPECT_EQ(texts[0]->bounds(), QRectF(95, 30, 200, 40));
+    EXPECT_EQ(texts[0]->textString(), QStringLiteral("Made with HTML Velk Pro"));
+    EXPECT_EQ(texts[0]->fontFamily(), QStringLiteral("Actor"));
+    EXPECT_NE(texts[0]->groupNumber(), kNoNumber);
+    EXPECT_EQ(images[0]->groupNumber(), texts[0]->groupNumber());
+    EXPECT_FALSE(texts[0]->link().isEmpty());
+    EXPECT_EQ(images[0]->link(), texts[0]->link());
+    EXPECT_EQ(document.graphics().first(), images[0]) << "the picture is made last, in front";
+    ASSERT_TRUE(drop(QStringLiteral("velk_link"), QPointF(300, 200)));
+    EXPECT_EQ(document.graphics().first()->bounds(), QRectF(300, 200, 50, 50)) << "the library item";
+
+    view->addVelkLink4();
+    const auto wide = std::dynamic_pointer_cast<SKTText>(ofKind(QStringLiteral("SKTText")).first());
+    EXPECT_EQ(wide->textString(), QStringLiteral("Proudly web designed with Velk"));
+    EXPECT_EQ(wide->bounds(), QRectF(155, 40, 220, 40)) << "at the insertion point (100, 30)";
+}
+
+TEST_F(LinesBranchesAndTagsTest, BadgePicturesKeepToTheProductsWidthLimit)
+{
+    const std::pair<int, QSizeF> limits[] = {{0, {50, 50}}, {40, {40, 40}}, {39, {39, 38}}};
+    for (const auto& [limit, size] : limits) {
+        DataCentre::mutableProfile().maxImportedImageWidth = limit;
+        view->addVelkLink_drag(QPointF(10, 10));
+        EXPECT_EQ(ofKind(QStringLiteral("SKTImage")).first()->bounds().size(), size) << limit;
+    }
+}
+
+TEST_F(LinesBranchesAndTagsTest, TheProfileCardIsABackgroundATextAndAPictureInOneGroup)
+{
+    ASSERT_TRUE(drop(QStringLiteral("velk_individual"), QPointF(30, 40)));
+    ASSERT_EQ(document.graphics().size(), 3);
+    const GraphicList made = madeInOrder(QStringLiteral("SKTText"));
+    ASSERT_EQ(made.size(), 2);
+    const auto background = std::dynamic_pointer_cast<SKTText>(made[0]);
+    EXPECT_EQ(background->bounds(), QRectF(30, 40, 300, 200));
+    EXPECT_EQ(background->cornerRadius(), 10);
+    EXPECT_EQ(background->fillColor(), QColor(QStringLiteral("#FDF5E6")));
+    EXPECT_EQ(made[1]->bounds(), QRectF(130, 40, 200, 200));
+    const std::shared_ptr<SKTGraphic> picture = document.graphics().first();
+    EXPECT_EQ(picture->className(), QStringLiteral("SKTImage"));
+    EXPECT_EQ(picture->bounds(), QRectF(30, 40, 100, 100));
+    EXPECT_EQ(picture->groupNumber(), background->groupNumber());
+    EXPECT_EQ(made[1]->groupNumber(), background->groupNumber());
+}
+
+} // namespace

@@ -1,4 +1,4 @@
-#include "inspector/library/LibraryImages.h"
+#include "profile/services/LibraryImages.h"
 
 #include "profile/services/HexColor.h"
 
@@ -397,6 +397,18 @@ QHash<QString, Painting> buildPaintings()
          [](QPainter& p) {
              person(p, QPointF(34, 56), 56, true);
              person(p, QPointF(66, 46), 64, false);
+         }},
+        // The badge that links a page to its maker: a seal with the maker's initial.
+        {"velk_pro_badge",
+         [](QPainter& p) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(accent());
+             p.drawEllipse(QRectF(6, 6, 88, 88));
+             p.setPen(pen(paper(), 3));
+             p.setBrush(Qt::NoBrush);
+             p.drawEllipse(QRectF(14, 14, 72, 72));
+             centredText(p, QRectF(14, 16, 72, 46), QStringLiteral("V"), 40, paper());
+             centredText(p, QRectF(14, 58, 72, 20), QStringLiteral("PRO"), 15, paper());
          }},
         {"snippet_icon",
          [](QPainter& p) { centredText(p, QRectF(0, 0, kSide, kSide), QStringLiteral("</>"), 40, ink()); }},
