@@ -139,18 +139,25 @@ void TemplateChooser::prepTemplatesInBackground()
     const QList<TemplateCategory> categories = m_categories;
     // The working copy is made once per run: later preparations only read it again.
     const bool copyFirst = thumbnails().isEmpty();
-    m_preparation = QThread::create([this, categories, copyFirst] {
+    QThread* preparation = QThread::create([this, categories, copyFirst] {
         const QList<TemplateThumbnail> prepared = TemplateLibrary::prepareTemplates(categories, copyFirst);
         QMetaObject::invokeMethod(
             this, [this, prepared] { dismissProgressIndicatorOnMainThread(prepared); }, Qt::QueuedConnection);
     });
-    connect(m_preparation, &QThread::finished, m_preparation, &QObject::deleteLater);
-    connect(m_preparation, &QThread::finished, this, [this] { m_preparation = nullptr; });
-    m_preparation->start();
+    m_preparation = preparation;
+    connect(preparation, &QThread::finished, preparation, &QObject::deleteLater);
+    connect(preparation, &QThread::finished, this, [this, preparation] {
+        if (m_preparation == preparation)
+            m_preparation = nullptr;
+    });
+    preparation->start();
 }
 
 void TemplateChooser::dismissProgressIndicatorOnMainThread(const QList<TemplateThumbnail>& prepared)
 {
+    // The preparation's work is done once its results are here: a refresh asked for from now on (even before
+    // the thread has quite ended) must start a new one, or the chooser it hides would never come back.
+    m_preparation = nullptr;
     makeThumbnails(prepared);
     DataCentre::dismissProgressIndicator();
     displayTemplate();
