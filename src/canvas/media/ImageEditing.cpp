@@ -50,19 +50,6 @@ bool SKTGraphicView::cropShown()
     return true;
 }
 
-bool SKTGraphicView::enlargeShown() const
-{
-    const GraphicList selection = selectedGraphics();
-    return !selection.isEmpty() && std::all_of(selection.cbegin(), selection.cend(), [](const auto& graphic) {
-        return dynamic_cast<SKTImage*>(graphic.get()) != nullptr;
-    });
-}
-
-bool SKTGraphicView::clickToEnlargeOffered() const
-{
-    return !DataCentre::profile().hideClickToEnlarge;
-}
-
 void SKTGraphicView::launchReplaceImage()
 {
     auto* image = dynamic_cast<SKTImage*>(m_workingState.selectedImage.get());

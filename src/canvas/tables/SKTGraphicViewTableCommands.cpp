@@ -39,18 +39,6 @@ std::shared_ptr<myTextView> SKTGraphicView::createNewTableCell()
     return TableStructure::createNewTableCell();
 }
 
-bool SKTGraphicView::tableMultiControlShown() const
-{
-    const GraphicList selection = selectedGraphics();
-    return selection.size() == 2 && asTable(selection.first()) && asTable(selection.last());
-}
-
-bool SKTGraphicView::shouldDisplayOfTableContents() const
-{
-    const std::shared_ptr<SKTGraphic>& table = m_workingState.selectedTable;
-    return table && table->gridType() == QLatin1String("TableOfContents");
-}
-
 SitePageList SKTGraphicView::sitePages() const
 {
     // The window the canvas sits in, else the one its document answers to.

@@ -430,10 +430,6 @@ public:
     void addTableOfSitemap(bool horizontal, const SitePageList& pages);
     // The website's pages as the window lists them; none without a window.
     SitePageList sitePages() const;
-    // Whether exactly two tables are selected (the join commands).
-    bool tableMultiControlShown() const;
-    // Whether the selected table is a table of contents.
-    bool shouldDisplayOfTableContents() const;
     // Brings the cells of the selected table in line with its counts and sizes it to them.
     void refreshTable();
     // A copy of the table with new cell and picture records, new picture files and a new section number, in
@@ -501,10 +497,6 @@ public:
     void setClickToEnlarge(int lighting);
     // Whether the selection is one image; it becomes selectedImage.
     bool cropShown();
-    // Whether something is selected and every selected graphic is an image.
-    bool enlargeShown() const;
-    // Whether the product offers click-to-enlarge at all.
-    bool clickToEnlargeOffered() const;
     // The end of the crop dialog: code 1 replaces the picture of selectedImage by the cropped one.
     void pictureTakerValidated(CropImageWindowController* pictureTaker, int returnCode);
     CropImageWindowController* cropImageWindowController() const;
