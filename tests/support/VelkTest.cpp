@@ -10,6 +10,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+VelkTest::~VelkTest()
+{
+    UserDefaults::standard().synchronize();
+}
+
 void VelkTest::SetUp()
 {
     ASSERT_TRUE(m_home.isValid());

@@ -10,6 +10,9 @@
 // inside it, and scripted alerts and file panels.
 class VelkTest : public ::testing::Test {
 protected:
+    // Flushes the defaults into the home before it goes: windows the fixture tears down may still write
+    // them, and a flush after the folder is gone would create it again and leave it behind.
+    ~VelkTest() override;
     void SetUp() override;
     void TearDown() override;
 
