@@ -1,7 +1,6 @@
 #include "canvas/popovers/LayerArrangementViewController.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,11 +11,11 @@ LayerArrangementViewController::LayerArrangementViewController(QWidget* parent)
 {
     setObjectName(QStringLiteral("LayerArrangementViewController"));
     m_zindexTextbox->setObjectName(QStringLiteral("zindexTextbox"));
-    m_zindexTextbox->setPlaceholderText(tr("none"));
+    m_zindexTextbox->setPlaceholderText(tr("Z-index"));
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_saveButton->setDefault(true);
     auto* row = new QHBoxLayout(this);
-    row->addWidget(new QLabel(tr("Z-index:"), this));
+    row->setContentsMargins(8, 6, 8, 6);
     row->addWidget(m_zindexTextbox, 1);
     row->addWidget(m_saveButton);
 }

@@ -15,6 +15,7 @@ TooltipViewController::TooltipViewController(QWidget* parent)
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_saveButton->setDefault(true);
     auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 6, 8, 6);
     row->addWidget(new QLabel(tr("Tooltip:"), this));
     row->addWidget(m_tooltipTextbox, 1);
     row->addWidget(m_saveButton);

@@ -139,6 +139,9 @@ TEST_F(StyleCopyPasteTest, AMixedSelectionTakesTheStyleOfEachKindThatHasASource)
 TEST_F(StyleCopyPasteTest, ATableStyleIsPastedCellByCellOverTheRowsAndColumnsBothTablesHave)
 {
     const auto source = addTable(3, 3, QPointF(10, 10));
+    // The table's own border, which its layout hands to every cell, matches its cells'.
+    source->setBorderWidth(5);
+    source->setBorderStyle(QStringLiteral("dotted"));
     const QString alignments[] = {QStringLiteral("center"), QStringLiteral("right"),
                                   QStringLiteral("justify"), QStringLiteral("left"),
                                   QStringLiteral("middle")};

@@ -82,14 +82,14 @@ TEST_F(ZoomBubbleTest, ABubbleOverAPictureBecomesTheEnlargedPartUnderIt)
 
 TEST_F(ZoomBubbleTest, ARectangularBubbleGivesAnUnclippedImageNoWiderThanTheLimit)
 {
-    DataCentre::mutableProfile().maxImportedImageWidth = 250;
+    DataCentre::mutableProfile().maxImportedImageWidth = 200;
     addPhoto();
     view->addZoomBubbleTextbox_drag(QPointF(60, 60), 0, QStringLiteral("rectangle"), 1);
     selection.setSelectedGraphics({bubbleAt(0)});
     view->createZoomBubble();
     const std::shared_ptr<SKTImage> zoomed = imageAt(0);
     ASSERT_TRUE(zoomed);
-    EXPECT_EQ(zoomed->bounds(), QRectF(60, 60, 250, 250));
+    EXPECT_EQ(zoomed->bounds(), QRectF(60, 60, 200, 200));
     EXPECT_EQ(zoomed->bubbleFlag(), 0);
 }
 
