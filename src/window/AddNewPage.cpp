@@ -2,9 +2,9 @@
 
 #include "document/core/SKTDocument.h"
 #include "platform/Alert.h"
+#include "platform/SegmentedControl.h"
 #include "profile/DataCentre.h"
 #include "profile/ProductSelection.h"
-#include "window/controls/SegmentedControl.h"
 #include "window/pages/PageNames.h"
 #include "window/pages/ProjectFolder.h"
 #include "window/sheets/AddNewPageViewController.h"

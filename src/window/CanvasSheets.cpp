@@ -3,8 +3,8 @@
 #include "document/core/DocumentAlerts.h"
 #include "document/core/SKTDocument.h"
 #include "platform/Alert.h"
+#include "platform/SegmentedControl.h"
 #include "profile/DataCentre.h"
-#include "window/controls/SegmentedControl.h"
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
 #include "window/sheets/PageNumberWindowController.h"
 

@@ -4,9 +4,9 @@
 #include "canvas/view/SKTGraphicView.h"
 #include "canvas/view/SKTZoomingScrollView.h"
 #include "document/core/SKTDocument.h"
+#include "platform/SegmentedControl.h"
 #include "platform/UserDefaults.h"
 #include "profile/DataCentre.h"
-#include "window/controls/SegmentedControl.h"
 
 namespace {
 

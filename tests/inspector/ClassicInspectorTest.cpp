@@ -5,7 +5,7 @@
 #include "inspector/controls/ValueSlider.h"
 #include "model/ColorTarget.h"
 #include "model/SKTText.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/views/FlippedNSView.h"
 
 #include <QComboBox>

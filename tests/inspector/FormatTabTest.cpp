@@ -6,7 +6,7 @@
 #include "inspector/library/ObjectLibraryView.h"
 #include "model/SKTLine.h"
 #include "model/SKTText.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/pages/VelkNSButton.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTTable.h"
 #include "model/SKTText.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QSpinBox>

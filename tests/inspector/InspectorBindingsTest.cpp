@@ -6,7 +6,7 @@
 #include "inspector/controls/ValueSlider.h"
 #include "platform/NotificationCenter.h"
 
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

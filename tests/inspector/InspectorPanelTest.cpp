@@ -5,7 +5,7 @@
 #include "inspector/panel/FloatWindowController.h"
 #include "inspector/panel/InspectorFontList.h"
 #include "model/SKTText.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/views/FlippedNSView.h"
 
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 #include "model/SKTSlideshow.h"
 #include "model/SKTTable.h"
 #include "model/SKTText.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 
 #include <QLabel>
 

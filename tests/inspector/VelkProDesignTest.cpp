@@ -7,8 +7,8 @@
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
 #include "platform/Bundle.h"
+#include "platform/SegmentedControl.h"
 #include "profile/LaunchInitialisation.h"
-#include "window/controls/SegmentedControl.h"
 #include "window/pages/VelkNSButton.h"
 #include "window/views/FlippedNSView.h"
 

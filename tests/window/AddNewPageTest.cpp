@@ -1,6 +1,6 @@
 #include "WebsiteTestSupport.h"
 
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/sheets/AddNewPageViewController.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
 #include "window/sheets/PageNumberWindowController.h"
 

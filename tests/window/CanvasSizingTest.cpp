@@ -2,9 +2,9 @@
 
 #include "canvas/view/CanvasRuler.h"
 #include "platform/RulerUnits.h"
+#include "platform/SegmentedControl.h"
 #include "platform/UserDefaults.h"
 #include "profile/print/PrintSheetCatalogue.h"
-#include "window/controls/SegmentedControl.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -117,6 +117,14 @@ CanvasMenuState SKTGraphicView::menuState()
         // These two also pick the snippet and the slideshow their commands act on.
         {"showAutoAdjustSnippetSize", showAutoAdjustSnippetSize()},
         {"slideshowEditorShown", slideshowEditorShown()},
+        // Zoom bubble, popovers and style: the popover predicates also collect what their popovers show.
+        {"shouldShowCreateZoomBubble", shouldShowCreateZoomBubble()},
+        {"tooltipShown", tooltipShown()},
+        {"manualLayerIndexShown", manualLayerIndexShown()},
+        {"removeManualLayerIndexShown", removeManualLayerIndexShown()},
+        {"linkShown", linkShown()},
+        {"grabCopyStyleShown", grabCopyStyleShown()},
+        {"applyPasteStyleShown", applyPasteStyleShown()},
     };
     for (const auto& [predicate, answer] : answers)
         s.predicates.insert(QString::fromLatin1(predicate), answer);

@@ -107,6 +107,15 @@ const Entry kEntries[] = {
     {"Draw End Arrow", "drawEndArrow", Place::InSubmenu},
     {"Hide End Arrow", "hideEndArrow", Place::InSubmenu},
     {"Add Branches...", "multiplyNewShapes"},
+    // Zoom bubble, object popovers and style copy and paste
+    {"", ""},
+    {"Create Zoom Bubble", "createZoomBubble"},
+    {"Link...", "applyLinkPopOver"},
+    {"Tooltip...", "applyTooltip"},
+    {"Layer Index...", "applyLayerIndex"},
+    {"Remove Layer Index", "removeManualLayerIndex"},
+    {"Copy Style", "grabCopyStyle"},
+    {"Paste Style", "applyPasteStyle"},
     {"", ""},
     {"Delete", "delete", Place::TopLevel, "delete_"},
 };

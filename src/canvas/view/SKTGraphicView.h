@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/factories/MultiplyViewController.h"
+#include "canvas/media/ZoomBubble.h"
 #include "canvas/view/CanvasWorkingState.h"
 #include "canvas/view/DrawingCache.h"
 #include "document/core/GraphicSelection.h"
@@ -44,6 +45,9 @@ class SKTZoomingScrollView;
 struct CanvasMenuState;
 enum class CanvasMenuPick;
 class SKTTable;
+class TooltipViewController;
+class LayerArrangementViewController;
+class HyperLinkViewController;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -615,6 +619,60 @@ public Q_SLOTS:
     // Selected HTML snippet boxes get, or lose, the snippet formatting of the generated page.
     void applyHTMLSnippetFormattingOption();
     void removeHTMLSnippetFormattingOption();
+
+public:
+    // ---- Zoom bubble, object popovers (tooltip, layer index, link) and style copy and paste
+    // The picture a zoom bubble box shows enlarged: the first image behind the box (from its own place in
+    // the page toward the back) that meets it, or the picture of a gallery behind it in the cell under the
+    // last touch point when that picture meets it; none otherwise.
+    std::optional<ZoomBubble::Picture> grabImageUnderneath(const SKTGraphic& box) const;
+    // Whether the selection is one zoom bubble box with a picture behind it.
+    bool shouldShowCreateZoomBubble() const;
+    // The part of the picture under the first selected box, three times enlarged and no wider than the
+    // product's limit, becomes a new image with a white border at the box's place, in front of the others.
+    void generateZoomBubble(int bubbleFlag, const QString& bubbleShape);
+    // What the popovers edit, collected for the next popover: the tooltip of one selected image, the manual
+    // layer index of the first selected graphic, the link of one text box, image or table cell.
+    bool tooltipShown();
+    bool manualLayerIndexShown();
+    bool removeManualLayerIndexShown() const;
+    bool linkShown();
+    // Style sources: one selected text box or table can be the source; pasting needs a source for a kind in
+    // the selection.
+    bool grabCopyStyleShown() const;
+    bool applyPasteStyleShown() const;
+    // The content of the last popover of each kind.
+    TooltipViewController* tooltipViewController() const;
+    LayerArrangementViewController* layerArrangementViewController() const;
+    HyperLinkViewController* hyperLinkViewController() const;
+
+public Q_SLOTS:
+    void createZoomBubble();
+    // Each opens its popover beside the first selected graphic with what its predicate collected; the save
+    // operations write into the selected graphics of the kinds that take the value and close it. None
+    // records an undo step.
+    void applyTooltip();
+    void saveTooltip();
+    void applyLayerIndex();
+    void saveLayerIndex();
+    void removeManualLayerIndex();
+    void applyLinkPopOver();
+    void saveLink();
+    // The page chosen in the link popover's pop-up becomes the link.
+    void updateHyperLink();
+    // The selected text box and table become the style sources (kept as the live objects); pasting copies
+    // their font, colours, border and spacing onto the selected text boxes and tables, cell by cell for a
+    // table.
+    void grabCopyStyle();
+    void applyPasteStyle();
+
+private:
+    // Closes the popover shown and shows the content in a new one beside the first selected graphic.
+    void showInVelkPopOver(QWidget* content);
+    std::shared_ptr<myTextView> tableCellUnderTouch(const SKTGraphic& table) const;
+    QPointer<TooltipViewController> m_tooltipViewController;
+    QPointer<LayerArrangementViewController> m_layerArrangementViewController;
+    QPointer<HyperLinkViewController> m_hyperLinkViewController;
 
 public:
     // Every selected graphic takes the colour.

@@ -7,8 +7,8 @@
 #include "model/SKTImage.h"
 #include "model/SKTTable.h"
 #include "model/SKTText.h"
+#include "platform/SegmentedControl.h"
 #include "window/SKTWindowController.h"
-#include "window/controls/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

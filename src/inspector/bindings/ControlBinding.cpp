@@ -2,7 +2,7 @@
 
 #include "inspector/bindings/SelectionProxy.h"
 #include "inspector/controls/ValueSlider.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,9 +4,9 @@
 #include "inspector/controls/ValueSlider.h"
 #include "inspector/panel/InspectorControls.h"
 #include "model/ColorTarget.h"
+#include "platform/SegmentedControl.h"
 #include "profile/DataCentre.h"
 #include "window/SKTWindowController.h"
-#include "window/controls/SegmentedControl.h"
 #include "window/views/FlippedNSView.h"
 
 #include <QComboBox>

@@ -6,9 +6,9 @@
 #include "inspector/format/FormatIconView.h"
 #include "inspector/panel/InspectorControls.h"
 #include "model/ColorTarget.h"
+#include "platform/SegmentedControl.h"
 #include "platform/StringsTable.h"
 #include "profile/DataCentre.h"
-#include "window/controls/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "inspector/controls/ValueSlider.h"
 #include "inspector/panel/InspectorFontList.h"
+#include "platform/SegmentedControl.h"
 #include "profile/DataCentre.h"
-#include "window/controls/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,9 +11,9 @@
 #include "inspector/library/ObjectLibraryView.h"
 #include "inspector/panel/FloatWindowController.h"
 #include "inspector/presets/PresetPickers.h"
+#include "platform/SegmentedControl.h"
 #include "profile/DataCentre.h"
 #include "window/SKTWindowController.h"
-#include "window/controls/SegmentedControl.h"
 #include "window/views/FlippedNSView.h"
 
 #include <QBoxLayout>

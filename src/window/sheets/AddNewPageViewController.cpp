@@ -1,9 +1,9 @@
 #include "window/sheets/AddNewPageViewController.h"
 
 #include "document/reading/StringServices.h"
+#include "platform/SegmentedControl.h"
 #include "platform/StringsTable.h"
 #include "profile/ProductSelection.h"
-#include "window/controls/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

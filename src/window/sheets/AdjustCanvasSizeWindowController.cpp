@@ -1,6 +1,6 @@
 #include "window/sheets/AdjustCanvasSizeWindowController.h"
 
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/sheets/SheetLayout.h"
 
 #include <QFormLayout>
