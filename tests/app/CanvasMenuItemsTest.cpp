@@ -62,4 +62,29 @@ TEST_F(CanvasMenuItemsTest, AlignmentItemsFollowTheCanvasSelection)
     EXPECT_EQ(document.undoManager().undoActionName(), QStringLiteral("Align Top Edges"));
 }
 
+TEST_F(CanvasMenuItemsTest, TheAddNewMenuSendsTheSnippetsAndTheSlideshowToTheCanvas)
+{
+    const struct {
+        const char* action;
+        const char* className;
+        QSizeF size;
+    } cases[] = {
+        {"addNewHTMLSnippet", "SKTText", {250, 100}},
+        {"addYouTubeHTMLSnippet", "SKTText", {640, 480}},
+        {"addPaypalSnippet", "SKTText", {700, 200}},
+        {"addSlideshow", "SKTSlideshow", {500, 300}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.action);
+        QAction* item = validated(c.action);
+        ASSERT_TRUE(item);
+        EXPECT_TRUE(item->isEnabled());
+        ASSERT_TRUE(ResponderChain::sendAction({&view}, QString::fromLatin1(c.action)));
+        const std::shared_ptr<SKTGraphic> added = document.graphics().first();
+        EXPECT_EQ(added->className(), QLatin1String(c.className));
+        EXPECT_EQ(added->bounds().size(), c.size);
+    }
+    EXPECT_EQ(alerts.messages(), QStringList{QStringLiteral("Looking for more Buy Button styles?")});
+}
+
 } // namespace

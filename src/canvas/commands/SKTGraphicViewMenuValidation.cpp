@@ -88,8 +88,6 @@ CanvasMenuState SKTGraphicView::menuState()
             gallery->grabImageSelected(int(std::trunc(m_lastTouchPoint.x())),
                                        int(std::trunc(m_lastTouchPoint.y()))) != nullptr;
     }
-    if (w.selectedSlideshow)
-        s.selectedSlideshowAutomaticFlag = w.selectedSlideshow->slideShowAutomaticFlag();
 
     // The predicates the commands of other areas define.
     const std::pair<const char*, bool> answers[] = {
@@ -125,9 +123,14 @@ CanvasMenuState SKTGraphicView::menuState()
         {"linkShown", linkShown()},
         {"grabCopyStyleShown", grabCopyStyleShown()},
         {"applyPasteStyleShown", applyPasteStyleShown()},
+        // The slide commands act on the slideshow these pick, whose scrolling titles its item.
+        {"slideShowOptionsShown", slideShowOptionsShown()},
+        {"slideShowImageEditingOptionsShown", slideShowImageEditingOptionsShown()},
     };
     for (const auto& [predicate, answer] : answers)
         s.predicates.insert(QString::fromLatin1(predicate), answer);
+    if (w.selectedSlideshow)
+        s.selectedSlideshowAutomaticFlag = w.selectedSlideshow->slideShowAutomaticFlag();
     return s;
 }
 

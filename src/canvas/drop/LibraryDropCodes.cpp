@@ -1,6 +1,7 @@
 #include "canvas/drop/LibraryDropCodes.h"
 
 #include "canvas/drop/TableDropCodes.h"
+#include "canvas/factories/HtmlSnippets.h"
 #include "canvas/factories/TextBoxArguments.h"
 #include "canvas/view/SKTGraphicView.h"
 #include "profile/DataCentre.h"
@@ -355,6 +356,51 @@ const QHash<QString, FieldBuilder>& formFieldBuilders()
     return builders;
 }
 
+// ---- Web components and slideshows: each code builds its object at the drop point.
+const QHash<QString, FieldBuilder>& componentBuilders()
+{
+    static const QHash<QString, FieldBuilder> builders = {
+        {QStringLiteral("velk_dropdownmenu"), &SKTGraphicView::addDropdownmenu},
+        {QStringLiteral("velk_navbar_centered"), &SKTGraphicView::addNavbar_centered},
+        {QStringLiteral("velk_navbar"), &SKTGraphicView::addNavbar},
+        {QStringLiteral("velk_navbar_fixed"), &SKTGraphicView::addNavbar_Fixed},
+        {QStringLiteral("velk_navbar_fixed_centered"), &SKTGraphicView::addNavbar_Fixed_Centered},
+        {QStringLiteral("velk_collapsible_text_panel"), &SKTGraphicView::addCollapsibleTextPanel},
+        {QStringLiteral("velk_collapsible_image_panel"), &SKTGraphicView::addCollapsibleImagePanel},
+        {QStringLiteral("velk_text_carousel"), &SKTGraphicView::addTextCarousel},
+        {QStringLiteral("velk_photo_hover_caption"), &SKTGraphicView::addPhoto_Hover_Caption},
+        {QStringLiteral("velk_slideshow"), &SKTGraphicView::addSlideshow_drag},
+    };
+    return builders;
+}
+
+// ---- HTML snippet boxes at the drop point; the buy button's notice follows it.
+struct SnippetItem {
+    const char* code;
+    const HtmlSnippets::Snippet& (*snippet)();
+    DropFlow flow;
+};
+
+const SnippetItem kSnippetItems[] = {
+    {"velk_htmlsnippet", &HtmlSnippets::freeSnippet, DropFlow::Ends},
+    {"velk_video", &HtmlSnippets::video, DropFlow::GoesOn},
+    {"velk_buynowbutton", &HtmlSnippets::buyButton, DropFlow::GoesOn},
+};
+
+std::optional<DropFlow> addSnippet(SKTGraphicView& view, const QString& code, const QPointF& point)
+{
+    const auto item =
+        std::find_if(std::begin(kSnippetItems), std::end(kSnippetItems),
+                     [&](const SnippetItem& candidate) { return code == QLatin1String(candidate.code); });
+    if (item == std::end(kSnippetItems))
+        return std::nullopt;
+    const HtmlSnippets::Snippet& snippet = item->snippet();
+    view.addSnippet_drag(snippet.html, QRectF(QPointF(int(point.x()), int(point.y())), snippet.size));
+    if (snippet.buyButtonNotice)
+        HtmlSnippets::showBuyButtonNotice(view.window());
+    return item->flow;
+}
+
 } // namespace
 
 std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& code, const QPointF& point)
@@ -373,6 +419,12 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
         (view.*builder.value())(point);
         return DropFlow::Ends;
     }
+    if (const auto builder = componentBuilders().constFind(code); builder != componentBuilders().constEnd()) {
+        (view.*builder.value())(point);
+        return DropFlow::Ends;
+    }
+    if (const std::optional<DropFlow> flow = addSnippet(view, code, point))
+        return flow;
     // Pictures and PDF pages, chosen in an open panel.
     if (code == QLatin1String("velk_photo")) {
         view.addNewImage_drag(point);

@@ -26,6 +26,11 @@ const Entry kEntries[] = {
     {"Auto Adjust Snippet Size", "autoAdjustSnippetSize"},
     {"", "firstSeparatorItem"},
     {"Edit Slideshow...", "editSlideshow"},
+    // The slide a selected slideshow shows
+    {"Delete Slide", "deleteSlide"},
+    {"Replace Slide...", "replaceSlide"},
+    {"Hyperlink Slide...", "linkSlide"},
+    {"Set Auto Scrolling", "automateSlideShow"},
     {"", ""},
     {"Group", "groupObjects"},
     {"Ungroup", "unGroupObjects"},

@@ -48,6 +48,7 @@ class SKTTable;
 class TooltipViewController;
 class LayerArrangementViewController;
 class HyperLinkViewController;
+class TransformView;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -252,6 +253,46 @@ public:
     // Opens the slide editor on the selected slideshow; one editor window at a time.
     Q_INVOKABLE void editSlideshow();
     SlideShowWindow* slideShowWindow() const;
+
+    // ---- Web components, snippet boxes, new slideshows and the slide commands of the context menu
+    // Web components: tables whose grid type names the widget, in front of every other graphic. The bars
+    // and the drop-down menu are numbered like sections and start at x 0 at the point's height; the
+    // carousel too. The panels and the hover caption lie at the page's origin, or on a responsive page
+    // fill the width of the section cell under the point and join it.
+    void addNavbar(const QPointF& point);
+    void addNavbar_centered(const QPointF& point);
+    void addNavbar_Fixed(const QPointF& point);
+    void addNavbar_Fixed_Centered(const QPointF& point);
+    void addDropdownmenu(const QPointF& point);
+    void addTextCarousel(const QPointF& point);
+    void addCollapsibleTextPanel(const QPointF& point);
+    void addCollapsibleImagePanel(const QPointF& point);
+    void addPhoto_Hover_Caption(const QPointF& point);
+    // A box of raw HTML (light grey, dashed, 90% opaque) in the rectangle, in front of the others and in no
+    // section cell.
+    void addSnippet_drag(const QString& html, const QRectF& rect);
+    // An empty slideshow at the point, 500 x 300; on a responsive page as wide as the section cell under
+    // the point, 200 high, and in that cell.
+    void addSlideshow_drag(const QPointF& point);
+    // The menu's snippets (free, video, buy button with its notice afterwards) and slideshow, at the
+    // insertion point.
+    Q_INVOKABLE void addNewHTMLSnippet();
+    Q_INVOKABLE void addYouTubeHTMLSnippet();
+    Q_INVOKABLE void addPaypalSnippet();
+    Q_INVOKABLE void addSlideshow();
+    // Whether the selection is one slideshow (with a slide, for the second); it becomes selectedSlideshow.
+    bool slideShowOptionsShown();
+    bool slideShowImageEditingOptionsShown();
+    // A slide of the picture ("JPG" or "PNG") named by the page and fitted to the canvas's width; its kept
+    // original, no wider than "SorrelMaxImageSize", is written into the page folder. Inserted nowhere.
+    std::shared_ptr<TransformView> createNewSlideshowImage(const QImage& picture, const QString& type);
+    // On the current slide of selectedSlideshow: delete it (the index stays on a slide), replace its
+    // picture from a file, edit its link in the canvas's popover, and switch automatic scrolling.
+    Q_INVOKABLE void deleteSlide();
+    Q_INVOKABLE void replaceSlide();
+    Q_INVOKABLE void linkSlide();
+    Q_INVOKABLE void saveSlideLink();
+    Q_INVOKABLE void automateSlideShow();
 
     // ---- Keyboard: the arrow keys nudge the selection and its groups by one point; the delete keys delete.
     void moveLeft();

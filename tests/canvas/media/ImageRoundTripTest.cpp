@@ -1,31 +1,10 @@
 #include "ImageTestSupport.h"
 
-#include "document/core/PageCanvasState.h"
-
 // An image inserted from a file, saved into a page document and opened again.
 
 namespace {
 
-class ImageRoundTripTest : public ImageCanvasTest {
-protected:
-    void SetUp() override
-    {
-        ImageCanvasTest::SetUp();
-        ProductProfile& profile = DataCentre::mutableProfile();
-        profile.productDisplayName = QStringLiteral("HTML Velk Pro");
-        profile.appVersion = QStringLiteral("1.0");
-        profile.documentExtension = QStringLiteral("velk");
-        profile.screenshotSize = 100;
-        profile.tempSaveFolder = QDir(profile.workingFolderPath).filePath(QStringLiteral("tempSave000000"));
-        profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
-        QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));
-        document.canvasState() = PageCanvasState::ofLaunchProfile();
-        document.setTempSavePathLocal(QFileInfo(pageFolder).path());
-        document.setPageFileExtension(QStringLiteral("html"));
-        document.setPageName(QStringLiteral("home"));
-        document.setPageOfficialName(QStringLiteral("Welcome"));
-    }
-};
+using ImageRoundTripTest = SavedPageCanvasTest;
 
 TEST_F(ImageRoundTripTest, AnInsertedImageAndItsOriginalSurviveSavingAndOpeningWithTheSamePixels)
 {

@@ -2,6 +2,7 @@
 
 #include "../view/CanvasTestSupport.h"
 
+#include "document/core/PageCanvasState.h"
 #include "model/SKTImage.h"
 #include "platform/UserDefaults.h"
 
@@ -62,4 +63,26 @@ protected:
     }
 
     QString pageFolder;
+};
+
+// The page named "home" can be saved as a page document and opened again.
+class SavedPageCanvasTest : public ImageCanvasTest {
+protected:
+    void SetUp() override
+    {
+        ImageCanvasTest::SetUp();
+        ProductProfile& profile = DataCentre::mutableProfile();
+        profile.productDisplayName = QStringLiteral("HTML Velk Pro");
+        profile.appVersion = QStringLiteral("1.0");
+        profile.documentExtension = QStringLiteral("velk");
+        profile.screenshotSize = 100;
+        profile.tempSaveFolder = QDir(profile.workingFolderPath).filePath(QStringLiteral("tempSave000000"));
+        profile.receivedPagesFolderName = QStringLiteral("0000Received_Pages");
+        QDir().mkpath(QDir(profile.workingFolderPath).filePath(profile.receivedPagesFolderName));
+        document.canvasState() = PageCanvasState::ofLaunchProfile();
+        document.setTempSavePathLocal(QFileInfo(pageFolder).path());
+        document.setPageFileExtension(QStringLiteral("html"));
+        document.setPageName(QStringLiteral("home"));
+        document.setPageOfficialName(QStringLiteral("Welcome"));
+    }
 };
