@@ -87,4 +87,23 @@ TEST_F(CanvasMenuItemsTest, TheAddNewMenuSendsTheSnippetsAndTheSlideshowToTheCan
     EXPECT_EQ(alerts.messages(), QStringList{QStringLiteral("Looking for more Buy Button styles?")});
 }
 
+TEST_F(CanvasMenuItemsTest, TheEditMenuCopiesPastesAndDuplicatesOnTheCanvas)
+{
+    EXPECT_FALSE(validated("copy")->isVisible()) << "nothing to copy";
+    EXPECT_FALSE(validated("duplicate")->isVisible());
+    view.selectAll();
+    for (const char* action : {"cut", "copy", "paste", "duplicate"}) {
+        QAction* item = validated(action);
+        EXPECT_TRUE(item->isVisible() && item->isEnabled()) << action;
+    }
+    ResponderChain::sendAction({&view}, QStringLiteral("copy"));
+    ResponderChain::sendAction({&view}, QStringLiteral("paste"));
+    EXPECT_EQ(document.graphics().size(), 4);
+    EXPECT_EQ(view.selectionIndexes(), IndexSet({0, 1}));
+    ResponderChain::sendAction({&view}, QStringLiteral("duplicate"));
+    EXPECT_EQ(document.graphics().size(), 6);
+    ResponderChain::sendAction({&view}, QStringLiteral("cut"));
+    EXPECT_EQ(document.graphics().size(), 4);
+}
+
 } // namespace

@@ -77,6 +77,7 @@ const QList<Item>& items()
         {"editMenu", "", "Cut", "cut", "", "Ctrl+X"},
         {"editMenu", "", "Copy", "copy", "", "Ctrl+C"},
         {"editMenu", "", "Paste", "paste", "", "Ctrl+V"},
+        {"editMenu", "", "Duplicate", "duplicate", "", "Ctrl+D"},
         {"editMenu", "", "Delete", "deleteSelection", ""},
         {"editMenu", "", "", "", ""},
         {"editMenu", "selectAllMenuItem", "Select All", "selectAll", "", "Ctrl+A"},

@@ -67,10 +67,7 @@ CanvasMenuState SKTGraphicView::menuState()
     s.hideMakeSameWidth = profile.hideMakeSameWidth;
     s.hideClickToEnlarge = profile.hideClickToEnlarge;
     s.hideGalleryCaptionEdit = profile.hideGalleryCaptionEdit;
-    // Until copy and paste exist, only a table can be duplicated.
-    const GraphicList selection = selectedGraphics();
-    s.hideDuplicate = profile.hideDuplicate || selection.isEmpty() ||
-                      !GraphicClasses::isKindOfClass(*selection.first(), GraphicClasses::table);
+    s.hideDuplicate = profile.hideDuplicate;
     s.tableImages = profile.tableImages;
     s.responsiveDesign = profile.responsiveDesign;
     s.snippetFormattingEnabled = profile.snippetFormattingEnabled;

@@ -1,5 +1,6 @@
 #include "canvas/drop/LibraryDropCodes.h"
 
+#include "canvas/drop/DropDispatch.h"
 #include "canvas/drop/TableDropCodes.h"
 #include "canvas/factories/HtmlSnippets.h"
 #include "canvas/factories/TextBoxArguments.h"
@@ -27,7 +28,7 @@ struct DropSpot {
     // n divided by the zoom, in whole points.
     int zs(int n) const { return int(n / zoom); }
     // A line or border width that stays visible when zoomed out: 2 / zoom, at least 1.
-    int zoomStep() const { return int(std::max(1.0, 2.0 / zoom)); }
+    int zoomStep() const { return DropDispatch::zoomStep(zoom); }
 };
 
 struct Row {

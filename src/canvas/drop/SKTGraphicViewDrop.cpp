@@ -1,25 +1,12 @@
 #include "canvas/view/SKTGraphicView.h"
 
-#include "canvas/drop/DragCodePasteboard.h"
+#include "canvas/drop/DropDispatch.h"
 #include "canvas/drop/LibraryDropCodes.h"
 #include "profile/DataCentre.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-
-#include <cmath>
-
-namespace {
-
-const QString kSectionCodePrefix = QStringLiteral("velk_section");
-
-bool isSectionCode(const QString& code)
-{
-    return code.size() > kSectionCodePrefix.size() && code.startsWith(kSectionCodePrefix);
-}
-
-} // namespace
 
 // ---- Drag events
 
@@ -36,58 +23,81 @@ void SKTGraphicView::dragMoveEvent(QDragMoveEvent* event)
         event->ignore();
         return;
     }
-    event->setDropAction(action);
-    event->accept();
+    // The generic operation takes what the source proposes.
+    if (action == Qt::LinkAction)
+        event->acceptProposedAction();
+    else {
+        event->setDropAction(action);
+        event->accept();
+    }
 }
 
 void SKTGraphicView::dropEvent(QDropEvent* event)
 {
     const QPointF point = canvasTransform().inverted().map(event->position());
-    const QString code = dragCodeFromMimeData(*event->mimeData());
-    if (dragOperationForDraggingInfo(*event->mimeData(), point) == Qt::IgnoreAction) {
+    const Qt::DropAction action = dragOperationForDraggingInfo(*event->mimeData(), point);
+    if (action == Qt::IgnoreAction) {
         event->ignore();
         return;
     }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    concludeDragOperation({code}, point);
+    if (action == Qt::LinkAction)
+        event->acceptProposedAction();
+    else {
+        event->setDropAction(action);
+        event->accept();
+    }
+    concludeDragOperation(*event);
 }
 
 // ---- What a drag is offered and where it lands
 
 Qt::DropAction SKTGraphicView::dragOperationForDraggingInfo(const QMimeData& data, const QPointF& point) const
 {
-    const QString code = dragCodeFromMimeData(data);
-    if (code.isNull())
-        return Qt::IgnoreAction;
-    if (isSectionCode(code) || !DataCentre::profile().responsiveDesign)
-        return Qt::CopyAction;
-    // On a responsive page everything else lands only on empty space inside a section.
-    bool inSection = false;
-    for (const std::shared_ptr<SKTGraphic>& graphic : graphics()) {
-        if (!graphic->bounds().contains(point))
-            continue;
-        if (!graphic->isSectionContainer())
-            return Qt::IgnoreAction;
-        inSection = true;
+    DropDispatch::PageAtPoint page;
+    page.graphicUnderPoint = graphicUnderPoint(point) != nullptr;
+    if (const std::shared_ptr<SKTGraphic> section = grabOverLappingSection(QRectF(point, QSizeF(1, 1)))) {
+        section->drawBoxModel();
+        page.insideSectionContent = section->contentRect().contains(point);
     }
-    return inSection ? Qt::CopyAction : Qt::IgnoreAction;
+    page.graphicAtPoint = isThereGraphicAtPoint(point);
+    return DropDispatch::dragOperation(data, page, DataCentre::profile());
 }
 
-void SKTGraphicView::concludeDragOperation(const QStringList& names, const QPointF& dropPoint)
+void SKTGraphicView::concludeDragOperation(const QDropEvent& drop)
 {
-    if (names.isEmpty())
-        return;
-    QPointF point = dropPoint;
+    const QMimeData& data = *drop.mimeData();
+    const QPointF point = canvasTransform().inverted().map(drop.position());
     const ProductProfile& profile = DataCentre::profile();
-    if (profile.customTextBoxHeight && profile.textBoxDefaultHeight > 0) {
-        const double h = profile.textBoxDefaultHeight;
-        point = QPointF(int(std::round(point.x() / h) * h), int(std::round(point.y() / h) * h));
+    switch (DropDispatch::dragKindOf(data, profile)) {
+    case DropDispatch::DragKind::Other:
+        // The drag carries no picture position of its own here: the picture goes where the drop is.
+        makeNewImageFromPasteboard(data, point);
+        return;
+    case DropDispatch::DragKind::Colour:
+        if (const std::shared_ptr<SKTGraphic> graphic = graphicUnderPoint(point)) {
+            QColor color = qvariant_cast<QColor>(data.colorData());
+            color.setAlphaF(1.0f);
+            graphic->setColor(color);
+        }
+        return;
+    case DropDispatch::DragKind::FilePromises:
+        for (int entry = DropDispatch::filePromiseCount(data); entry > 0; --entry)
+            addVelkLink_drag(point);
+        return;
+    case DropDispatch::DragKind::FileNames:
+        concludeDragOperation(DropDispatch::droppedNames(data), point);
+        return;
     }
-    const QPointF whole(int(point.x()), int(point.y()));
-    for (const QString& name : names) {
-        // A name the canvas has no action for adds nothing and the next name is handled.
-        if (runLibraryDropCode(*this, name, whole) == DropFlow::Ends)
-            return;
-    }
+}
+
+void SKTGraphicView::concludeDragOperation(const QStringList& names, const QPointF& point)
+{
+    DropDispatch::NameActions actions;
+    actions.runLibraryCode = [this](const QString& code, const QPointF& at) {
+        return runLibraryDropCode(*this, code, at);
+    };
+    actions.addImageFile = [this](const QString& path, const QPointF& at) {
+        return makeNewImageFromContentsOfFile(path, at);
+    };
+    DropDispatch::dispatchNames(names, point, DataCentre::profile(), actions);
 }

@@ -33,12 +33,6 @@ const QString kClearBackdrop = QStringLiteral("2");
 // A picture fitted into a section cell is at most this high.
 constexpr int kSectionImageMaxHeight = 300;
 
-QString withoutExtension(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix();
-    return suffix.isEmpty() ? path : path.chopped(suffix.size() + 1);
-}
-
 QString& copySourcePage()
 {
     static QString path;
@@ -181,7 +175,7 @@ void ImageFactory::saveOriginalImage(const QImage& image, const QString& imageNa
 
 void ImageFactory::makeCopyOfOriginalImage(const QString& newFileName, const QString& oldFileName)
 {
-    const QString source = PageFolderFiles::fileInside(withoutExtension(copySourcePage()), oldFileName);
+    const QString source = PageFolderFiles::fileInside(copySourcePage(), oldFileName);
     const QString target = PageFolderFiles::fileInside(pageFolder(), newFileName);
     if (source.isEmpty() || target.isEmpty())
         return;

@@ -1,5 +1,6 @@
 #include "canvas/view/SKTGraphicView.h"
 
+#include "canvas/media/ImportedImageSize.h"
 #include "model/NoNumber.h"
 #include "platform/FilePanel.h"
 #include "platform/PdfImageRep.h"
@@ -29,21 +30,10 @@ const QString kTempPageFile = QStringLiteral("temp.jpg");
 // How far each new image lies right of the one before.
 constexpr int kPictureStep = 20;
 constexpr int kPdfPageStep = 50;
-constexpr int kDefaultWidthLimit = 600;
 
 QString pictureType(const QString& path)
 {
     return kPNGExtensions.contains(QFileInfo(path).suffix()) ? QStringLiteral("PNG") : QStringLiteral("JPG");
-}
-
-// Inserted pictures are no wider than the product's limit; the height follows, and is never limited.
-QSizeF limitedSize(const QSizeF& pixelSize)
-{
-    const int configured = DataCentre::profile().maxImportedImageWidth;
-    const int limit = configured == 0 ? kDefaultWidthLimit : configured;
-    if (pixelSize.width() <= limit || limit <= 0)
-        return pixelSize;
-    return QSizeF(limit, int(pixelSize.height() / float(float(pixelSize.width()) / float(limit))));
 }
 
 QImage readPicture(const QString& path)
@@ -84,7 +74,7 @@ void placePictures(SKTGraphicView& view, const QStringList& paths, const std::fu
         const QPointF at = origin();
         const QPointF point(int(offset + at.x()), int(at.y()));
         const QSizeF pixelSize = picture.size();
-        const QSizeF size = limitedSize(pixelSize);
+        const QSizeF size = importedImageSize(pixelSize);
         view.addImageIntoArray(picture, pictureType(path), point, false, QString(), pixelSize, kNoNumber,
                                fitLimitedSize ? size : pixelSize, 0, kNone, kWhite, 0, 0, 0, QString(),
                                QRectF(point, size));
@@ -154,7 +144,7 @@ void SKTGraphicView::addNewPDF_drag(const QPointF& dropPoint)
             }
             frame = QRectF(cell.topLeft(), QSizeF(w, h));
         }
-        frame.setSize(limitedSize(frame.size()));
+        frame.setSize(importedImageSize(frame.size()));
         addImageIntoArray(picture, QStringLiteral("JPG"), point, false, QString(), QSizeF(picture.size()),
                           kNoNumber, frame.size(), 0, kNone, kWhite, 0, 0, 0, QString(), frame);
         offset += kPdfPageStep;

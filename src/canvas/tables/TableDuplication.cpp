@@ -173,14 +173,3 @@ std::shared_ptr<SKTTable> SKTGraphicView::duplicateTable(const std::shared_ptr<S
     table->setInterimTranslatedY(offset);
     return copy;
 }
-
-void SKTGraphicView::duplicate()
-{
-    const GraphicList selection = selectedGraphics();
-    if (selection.isEmpty())
-        return;
-    if (const auto table = std::dynamic_pointer_cast<SKTTable>(selection.first())) {
-        duplicateTable(table, 0);
-        Q_EMIT refreshLayerListing();
-    }
-}

@@ -70,7 +70,10 @@ const Entry kEntries[] = {
     {"Center On Canvas", "centerOnCanvas"},
     {"", "fourthSeparatorItem"},
     {"Configure Table Grid...", "configureTableGrid"},
-    // Tables: duplication and the structure commands
+    // Copy and paste, then the table commands
+    {"Cut", "cut"},
+    {"Copy", "copy"},
+    {"Paste", "paste"},
     {"Duplicate", "duplicate"},
     {"Table", "tableEditMenu", Place::Submenu},
     {"Join Tables Vertically", "joinTablesVertically", Place::InSubmenu},

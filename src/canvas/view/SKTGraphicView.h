@@ -28,6 +28,7 @@
 class CanvasGesture;
 class DrawingView;
 class QMimeData;
+class QDropEvent;
 class ElementRecord;
 class SectionLayout;
 class myTextView;
@@ -319,14 +320,46 @@ public:
     void unhideHandlesForTimer();
     QTimer* handleShowingTimer() const { return m_handleShowingTimer; }
 
-    // ---- Drops from the object library: the drag carries an item's code, and the canvas makes the object it
-    // names at the drop point.
-    // Copy for a library code (on a responsive page only over empty space inside a section, sections aside);
-    // nothing for anything else.
+    // ---- Drag and drop: colours recolour the graphic under the pointer, names are object-library codes or
+    // image files, file promises become badge links, and any other picture becomes an image (see DropDispatch).
+    // The operation offered at the canvas point: copy, none (IgnoreAction), or the generic one (LinkAction)
+    // for a colour over a graphic.
     Qt::DropAction dragOperationForDraggingInfo(const QMimeData& data, const QPointF& point) const;
-    // Runs the action of each dropped name in turn, at the drop point (snapped to the text-box lattice where
-    // the product asks for it), until an action ends the drop.
+    // Carries out a drop.
+    void concludeDragOperation(const QDropEvent& drop);
+    // Handles dropped names in turn at the drop point (snapped to the text-box lattice where the product asks
+    // for it): a code runs its action until an action ends the drop; another name is added as an image file,
+    // each 50 points right of the one before.
     void concludeDragOperation(const QStringList& names, const QPointF& point);
+
+    // ---- Copy, cut and paste. Copy puts the selection on the clipboard (refusing slideshows with an alert)
+    // and keeps the tables and sections it holds for the whole program; paste re-creates those as deep copies
+    // while the clipboard still holds that copy, cascades repeated pastes of the same contents by the paste
+    // delta, places pasted objects into the section grid under the last touch point where the product pastes
+    // in place, and takes one image file or a picture from other programs. Each paste and cut is one undo
+    // step; a paste selects what it inserted.
+public Q_SLOTS:
+    void copy();
+    void cut();
+    void paste();
+    // A table first in the selection is duplicated alone; anything else is copied and pasted.
+    void duplicate();
+
+public:
+    // The image in a file of an image type at the point, limited to the product's width; false when the
+    // file is no readable image.
+    bool makeNewImageFromContentsOfFile(const QString& path, const QPointF& point);
+    // The picture the data holds, framed at the point and limited to the product's width; false for none.
+    bool makeNewImageFromPasteboard(const QMimeData& pasteboard, const QPointF& point);
+    // The tables and sections of the last copy, for the whole program.
+    static QList<std::shared_ptr<SKTTable>> copiedTablesArray();
+    static void entireArrayTablesCheck(const GraphicList& graphics);
+    static GraphicList removeTablesFromArray(const GraphicList& graphics);
+    // How far the re-created copy of the copied section of that number moved; 0 for none.
+    static int checkForInterimSectionTranslateY(int sectionNumber);
+    // The clipboard change count this canvas last wrote or first pasted, and how often it pasted it since.
+    qint64 pasteboardChangeCount() const { return m_pasteboardChangeCount; }
+    qint64 pasteCascadeNumber() const { return m_pasteCascadeNumber; }
 
     // ---- Object factories
     // Where an object added from a menu or a sheet goes, in whole canvas points: 100 right of and 30 below
@@ -506,8 +539,6 @@ public Q_SLOTS:
     void deleteTableRow();
     void deleteTableColumn();
     void refreshTableOfContents();
-    // A selected table is duplicated in place with duplicateTable.
-    void duplicate();
 
 public:
     // ---- Images: the one image factory, picture files and the commands on images (see ImageFactory).
@@ -823,7 +854,14 @@ private:
     QRectF m_rulerEchoedBounds;
 
     QPointF m_lastTouchPoint;
-    QPointF m_pasteCascadeDelta;
+    // Copy and paste
+    bool copySelection();
+    // Inserts the graphics read from the clipboard (and copies of the copied tables) in front, cascaded or
+    // placed in the section grid, and selects them.
+    void pasteGraphics(GraphicList pasted, bool sectionsRecreated);
+    qint64 m_pasteboardChangeCount = -1;
+    qint64 m_pasteCascadeNumber = 0;
+    QPointF m_pasteCascadeDelta{10, 10};
     QPointer<QMenu> m_menu;
     CanvasWorkingState m_workingState;
     QPointer<PrintSettingsWindowController> m_printSettingsWindowController;

@@ -4,6 +4,7 @@
 #include "profile/DataCentre.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
 
 namespace {
@@ -44,6 +45,17 @@ void SKTGraphicView::keyPressEvent(QKeyEvent* event)
         default:
             break;
         }
+    }
+    // The clipboard keys reach the canvas when the menu bar's items have not yet followed the selection;
+    // with nothing selected, copying would only empty the clipboard.
+    const std::pair<QKeySequence::StandardKey, Command> clipboardKeys[] = {
+        {QKeySequence::Copy, &SKTGraphicView::copy},
+        {QKeySequence::Cut, &SKTGraphicView::cut},
+        {QKeySequence::Paste, &SKTGraphicView::paste},
+    };
+    for (const auto& [key, clipboardCommand] : clipboardKeys) {
+        if (!command && event->matches(key) && (key == QKeySequence::Paste || !selectionIndexes().empty()))
+            command = clipboardCommand;
     }
     if (!command) {
         QWidget::keyPressEvent(event);

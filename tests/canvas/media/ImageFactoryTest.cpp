@@ -183,11 +183,12 @@ TEST_F(ImageFactoryTest, APageWithoutAFileGetsTheImageButNoOriginal)
 
 TEST_F(ImageFactoryTest, OriginalsCopiedFromTheSourcePageReplaceTheTarget)
 {
-    const QString source = pathInHome(QStringLiteral("other/page/x")).chopped(2);
+    const QString source = pathInHome(QStringLiteral("other/my.page/x")).chopped(2);
     picture(8, 8, Qt::green).save(QDir(source).filePath(QStringLiteral("image3o.PNG")));
     QDir().mkpath(pageFolder);
     picture(4, 4).save(original(QStringLiteral("image9o.PNG")));
-    ImageFactory::setCopySourcePagePath(source + QStringLiteral(".html"));
+    // The path of the page copied from, without its extension: a page "my.page" keeps its dot.
+    ImageFactory::setCopySourcePagePath(source);
     view->makeCopyOfOriginalImage(QStringLiteral("image9o.PNG"), QStringLiteral("image3o.PNG"));
     EXPECT_EQ(readFile(original(QStringLiteral("image9o.PNG"))).size(), QSize(8, 8));
     // A name that would lead out of the folder copies nothing.
