@@ -283,6 +283,10 @@ public:
     // the product asks for it), until an action ends the drop.
     void concludeDragOperation(const QStringList& names, const QPointF& point);
 
+    // ---- Background picture of a section: asks for one picture in an open panel and makes it, as wide as
+    // the section, the background of selectedTable. Cancelling changes nothing.
+    void addSectionBackgroundImage();
+
     // ---- Object factories
     // Where an object added from a menu or a sheet goes, in whole canvas points: 100 right of and 30 below
     // the top left of the part of the page in view, or, when the user chose to add at the end, 30 below the
