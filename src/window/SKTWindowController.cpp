@@ -408,10 +408,10 @@ QImage SKTWindowController::findCurrentlySelectedVelkButtonImage(const QString& 
 
 // ---- Colour
 
-void SKTWindowController::updateDocumentColor(const QColor& color, const QString& hexString)
+void SKTWindowController::updateDocumentColor(const QBrush& color, const QString& hexString)
 {
     m_pageColorHexString = hexString;
-    m_graphicView->setPageColor(QBrush(color));
+    m_graphicView->setPageColor(color);
     m_graphicView->setPageColorHexString(hexString);
     m_graphicView->update();
 }

@@ -277,7 +277,7 @@ public:
     PageNumberWindowController* pageNumberWindowController() const { return m_pageNumberSheet; }
 
     // ---- Colour
-    void updateDocumentColor(const QColor& color, const QString& hexString);
+    void updateDocumentColor(const QBrush& color, const QString& hexString) override;
     QString getDocumentColorHexString() const { return m_pageColorHexString; }
     void refreshPageBackgroundColor() override;
     // The colour of the selection under a colour target (ColorTarget), as the graphic last clicked or

@@ -6,21 +6,21 @@
 
 // What a text box made by the program is made of, in the order the factory takes it. Colours are six
 // hexadecimal digits without "#"; "CLEAR0" is understood only as the fill. The defaults are the common
-// preset every caller starts from.
+// preset every caller starts from; every member has one, so callers may name only the members they set.
 struct TextBoxArguments {
-    QString text;
-    QString link;
-    QRectF frame;
+    QString text{};
+    QString link{};
+    QRectF frame{};
     int groupNumber = -99;
     QString fillColor = QStringLiteral("CLEAR0");
     QString textColor = QStringLiteral("555555");
-    QFont font;
+    QFont font{};
     int cornerRadius = 0;
     float opacity = 1.0f;
-    QString hoverColor;
-    QString hoverTextColor;
+    QString hoverColor{};
+    QString hoverTextColor{};
     // "text" or "shape"; the presets pass none.
-    QString linkType;
+    QString linkType{};
     // "none", "solid", "dashed" or "dotted"
     QString borderStyle = QStringLiteral("none");
     int borderWidth = 0;

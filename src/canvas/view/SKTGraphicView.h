@@ -360,6 +360,9 @@ public:
     // The clipboard change count this canvas last wrote or first pasted, and how often it pasted it since.
     qint64 pasteboardChangeCount() const { return m_pasteboardChangeCount; }
     qint64 pasteCascadeNumber() const { return m_pasteCascadeNumber; }
+    // ---- Background picture of a section: asks for one picture in an open panel and makes it, as wide as
+    // the section, the background of selectedTable. Cancelling changes nothing.
+    void addSectionBackgroundImage();
 
     // ---- Object factories
     // Where an object added from a menu or a sheet goes, in whole canvas points: 100 right of and 30 below

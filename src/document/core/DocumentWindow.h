@@ -54,6 +54,13 @@ public:
     virtual void adjustCanvasSizeType() {}
     virtual void setCurrentTemplateSelectionValue() {}
     virtual void refreshPageBackgroundColor() {}
+    // The canvas takes the page colour (a texture brush for a background picture) with its hex string,
+    // empty for a picture.
+    virtual void updateDocumentColor(const QBrush& color, const QString& hexString)
+    {
+        Q_UNUSED(color);
+        Q_UNUSED(hexString);
+    }
 
     // The colours of the graphic last clicked or recoloured, by colour target (ColorTarget), for the
     // inspector's colour buttons, and the refreshes they ask of the inspector.

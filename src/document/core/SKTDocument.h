@@ -293,6 +293,12 @@ public:
     void checkAndSaveOriginalImage(const ImageAsset& image);
     void saveMaskImage(const ImageAsset& image);
     void saveBackgroundImage();
+    // ---- Background picture of the page
+    // Asks for a picture in an open panel; the chosen one replaces the page's background picture, which
+    // the canvas shows as its pattern. Cancelling changes nothing.
+    void newBackground();
+    // The page goes back to plain white and the background picture files leave the page folder.
+    void removeBackground();
     // Whether the page folder holds image files and every one of them is empty.
     bool checkToMakeSureOriginalImagesAreSavedProperly() const;
     void saveScreenshot();
