@@ -401,6 +401,15 @@ std::optional<DropFlow> runLibraryDropCode(SKTGraphicView& view, const QString& 
         view.addIndividual_drag(point);
         return DropFlow::Ends;
     }
+    // Galleries: four cells in a row, or one photo that enlarges on a click.
+    if (code == QLatin1String("velk_gallery")) {
+        view.addImageGallery_drag(point);
+        return DropFlow::Ends;
+    }
+    if (code == QLatin1String("velk_enlargeable_photo")) {
+        view.addEnlargeablePhoto_drag(point);
+        return DropFlow::Ends;
+    }
     static const QList<Row> table = rows();
     const auto row = std::find_if(table.cbegin(), table.cend(),
                                   [&](const Row& candidate) { return code == candidate.code; });

@@ -108,14 +108,7 @@ void SKTGraphicView::showMultipleNewShapeWindow()
            QStringLiteral("-90"), QStringLiteral("-180"), QStringLiteral("-270")},
           0});
 
-    if (m_velkPopOver)
-        m_velkPopOver->close();
-    delete m_velkPopOver;
-    m_velkPopOver = new Popover(this);
-    m_velkPopOver->setObjectName(QStringLiteral("velkPopOver"));
-    const GraphicList selection = selectedGraphics();
-    const QRectF anchor = selection.isEmpty() ? QRectF() : selection.first()->bounds();
-    m_velkPopOver->showContent(controller, *this, canvasTransform().mapRect(anchor).toAlignedRect());
+    showInVelkPopOver(controller);
 }
 
 void SKTGraphicView::addMultipleShapesSelected()

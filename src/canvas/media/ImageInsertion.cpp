@@ -1,5 +1,6 @@
 #include "canvas/view/SKTGraphicView.h"
 
+#include "canvas/media/PictureFile.h"
 #include "model/NoNumber.h"
 #include "platform/FilePanel.h"
 #include "platform/PdfImageRep.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QSaveFile>
 #include <QUrl>
 
@@ -46,18 +46,6 @@ QSizeF limitedSize(const QSizeF& pixelSize)
     return QSizeF(limit, int(pixelSize.height() / float(float(pixelSize.width()) / float(limit))));
 }
 
-QImage readPicture(const QString& path)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull() || picture.width() < 1 || picture.height() < 1) {
-        qWarning("The picture %s could not be read: %s", qPrintable(path), qPrintable(reader.errorString()));
-        return {};
-    }
-    return picture;
-}
-
 // The open panel for pictures: the chosen files in the panel's order, none when cancelled.
 QStringList choosePictures(QWidget* parent)
 {
@@ -77,7 +65,7 @@ void placePictures(SKTGraphicView& view, const QStringList& paths, const std::fu
     int offset = 0;
     for (const QString& path : paths) {
         const QUrl url = QUrl::fromLocalFile(path);
-        const QImage picture = url.isValid() ? readPicture(url.toLocalFile()) : QImage();
+        const QImage picture = url.isValid() ? PictureFile::read(url.toLocalFile()) : QImage();
         // A file without pixels adds nothing and takes no step.
         if (picture.isNull())
             continue;

@@ -1,4 +1,4 @@
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
