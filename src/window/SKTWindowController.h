@@ -389,6 +389,9 @@ public Q_SLOTS:
     void addNewTableSiteMap();
     void addNewTableSiteMapH();
 
+    // ---- Galleries of the Add New menu: a new gallery at the canvas's insertion point.
+    void addNewGallery();
+
 Q_SIGNALS:
     // The window closed and let its document go; the document's owner may now release it.
     void documentWindowClosed(SKTDocument* document);

@@ -109,6 +109,12 @@ CanvasMenuState SKTGraphicView::menuState()
         {"showOptional", showOptional()},
         {"enableNewMultipleChoiceOption", enableNewMultipleChoiceOption()},
         {"enableNewCheckboxChoiceOption", enableNewCheckboxChoiceOption()},
+        // Gallery pictures move within their grid; slides are added to the one selected slideshow.
+        {"moveImageUpShown", moveImageUpShown()},
+        {"moveImageDownShown", moveImageDownShown()},
+        {"moveImageLeftShown", moveImageLeftShown()},
+        {"moveImageRightShown", moveImageRightShown()},
+        {"slideShowOptionsShown", slideshowEditorShown()},
         // These two also pick the snippet and the slideshow their commands act on.
         {"showAutoAdjustSnippetSize", showAutoAdjustSnippetSize()},
         {"slideshowEditorShown", slideshowEditorShown()},

@@ -365,6 +365,8 @@ QList<Row> buildRows()
     t.factory("velk_tear_off_tab_1", &SKTGraphicView::addTable_Strip);
     t.factory("velk_tear_off_tab_2", &SKTGraphicView::addTable_Strip2);
     t.factory("velk_slideshow", &SKTGraphicView::addSlideshow_drag);
+    t.factory("velk_gallery", &SKTGraphicView::addImageGallery_drag);
+    t.factory("velk_enlargeable_photo", &SKTGraphicView::addEnlargeablePhoto_drag);
 
     t.textBox("velk_pagenumber", [](const DropSpot& at) {
         return box(at, QStringLiteral("Page [PAGE_NUMBER]"), 250, 30, "Helvetica Neue", 25);

@@ -2,6 +2,7 @@
 
 #include "canvas/dialogs/CropImageWindowController.h"
 #include "canvas/factories/ImageFactory.h"
+#include "canvas/media/PictureFile.h"
 #include "document/files/PageFolderFiles.h"
 #include "model/SKTImage.h"
 #include "platform/FilePanel.h"
@@ -9,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <algorithm>
 
@@ -61,14 +61,9 @@ void SKTGraphicView::launchReplaceImage()
     const QStringList paths = FilePanel::runOpen(request, window());
     if (paths.isEmpty())
         return;
-    QImageReader reader(paths.first());
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull() || picture.width() < 1 || picture.height() < 1) {
-        qWarning("The picture %s could not be read: %s", qPrintable(paths.first()),
-                 qPrintable(reader.errorString()));
+    const QImage picture = PictureFile::read(paths.first());
+    if (picture.isNull())
         return;
-    }
     image->setImageType(replacementType(paths.first()));
     replaceImage(picture);
 }

@@ -1,6 +1,7 @@
 #include "canvas/view/SKTGraphicView.h"
 
 #include "canvas/media/ImportedImageSize.h"
+#include "canvas/media/PictureFile.h"
 #include "model/NoNumber.h"
 #include "platform/FilePanel.h"
 #include "platform/PdfImageRep.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QSaveFile>
 #include <QUrl>
 
@@ -36,18 +36,6 @@ QString pictureType(const QString& path)
     return kPNGExtensions.contains(QFileInfo(path).suffix()) ? QStringLiteral("PNG") : QStringLiteral("JPG");
 }
 
-QImage readPicture(const QString& path)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull() || picture.width() < 1 || picture.height() < 1) {
-        qWarning("The picture %s could not be read: %s", qPrintable(path), qPrintable(reader.errorString()));
-        return {};
-    }
-    return picture;
-}
-
 // The open panel for pictures: the chosen files in the panel's order, none when cancelled.
 QStringList choosePictures(QWidget* parent)
 {
@@ -67,7 +55,7 @@ void placePictures(SKTGraphicView& view, const QStringList& paths, const std::fu
     int offset = 0;
     for (const QString& path : paths) {
         const QUrl url = QUrl::fromLocalFile(path);
-        const QImage picture = url.isValid() ? readPicture(url.toLocalFile()) : QImage();
+        const QImage picture = url.isValid() ? PictureFile::read(url.toLocalFile()) : QImage();
         // A file without pixels adds nothing and takes no step.
         if (picture.isNull())
             continue;

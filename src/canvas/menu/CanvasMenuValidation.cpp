@@ -90,6 +90,9 @@ const QHash<QString, OwnPredicate>& ownPredicates()
          {[](const State& s) { return some(s) && s.galleryImageAtTouchPoint; }}},
         {QStringLiteral("tableAddImageControlShown"),
          {[](const State& s) { return s.tableImages && one(s, Kind::Table); }, CanvasMenuPick::Table}},
+        // The background picture of a table or a section: the item picks the table itself when chosen, as
+        // menus never pick a section.
+        {QStringLiteral("tableBackgroundControlShown"), {[](const State& s) { return one(s, Kind::Table); }}},
         {QStringLiteral("tableControlShown"),
          {[](const State& s) {
               return one(s, Kind::Table) && s.selection.first().gridType != kSectionGridType;
@@ -183,6 +186,8 @@ const QHash<QString, QString>& hiddenByRules()
             {"moveImageLeft", "moveImageLeftShown"},
             // The slide editor of a slideshow.
             {"editSlideshow", "slideshowEditorShown"},
+            {"addSectionBackgroundImage", "tableBackgroundControlShown"},
+            {"removeTableBackgroundImage", "tableBackgroundControlShown"},
         };
         QHash<QString, QString> byAction;
         for (const auto& [action, predicate] : table)

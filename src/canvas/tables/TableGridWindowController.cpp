@@ -1,18 +1,16 @@
 #include "canvas/tables/TableGridWindowController.h"
 
+#include "canvas/dialogs/GridControls.h"
 #include "profile/DataCentre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-
-#include <limits>
 
 namespace {
 
@@ -20,32 +18,9 @@ namespace {
 const char* const kLook = "TableGridWindowController { background-color: #3c3c3c; }"
                           "QLabel, QCheckBox { color: white; }";
 
-template <class Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-// A field of whole numbers, as a plain number formatter reads them.
-QLineEdit* numberField(const char* name)
-{
-    auto* field = named(new QLineEdit, name);
-    field->setValidator(new QIntValidator(field));
-    field->setMaximumWidth(70);
-    return field;
-}
-
-// Only the arrows of the spin box show: the count beside it is the field.
-QSpinBox* stepper(const char* name)
-{
-    auto* box = named(new QSpinBox, name);
-    box->setMinimum(1);
-    box->setMaximum(std::numeric_limits<int>::max());
-    box->setFixedWidth(22);
-    return box;
-}
-
 } // namespace
+
+using namespace GridControls;
 
 TableGridWindowController::TableGridWindowController(QWidget* parent)
     : QDialog(parent)

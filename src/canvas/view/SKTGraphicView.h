@@ -50,6 +50,8 @@ class TooltipViewController;
 class LayerArrangementViewController;
 class HyperLinkViewController;
 class TransformView;
+class GalleryGridEditor;
+class GalleryGridCaptionViewController;
 
 // The page canvas of one document window. It holds no copy of the page: it is bound to the document's
 // graphics (z-order, index 0 frontmost), to the window's selection and to the window's grid, follows
@@ -360,9 +362,6 @@ public:
     // The clipboard change count this canvas last wrote or first pasted, and how often it pasted it since.
     qint64 pasteboardChangeCount() const { return m_pasteboardChangeCount; }
     qint64 pasteCascadeNumber() const { return m_pasteCascadeNumber; }
-    // ---- Background picture of a section: asks for one picture in an open panel and makes it, as wide as
-    // the section, the background of selectedTable. Cancelling changes nothing.
-    void addSectionBackgroundImage();
 
     // ---- Object factories
     // Where an object added from a menu or a sheet goes, in whole canvas points: 100 right of and 30 below
@@ -580,6 +579,73 @@ public:
     void pictureTakerValidated(CropImageWindowController* pictureTaker, int returnCode);
     CropImageWindowController* cropImageWindowController() const;
 
+    // ---- Gallery grids, and the pictures of galleries, tables and slideshows. Pictures are records held by
+    // their object, in cells counted from 0; the commands act on the gallery, table or slideshow the menu
+    // validation picked and on the cell under the last touch point. They change the objects in place and
+    // record no undo of their own; the page notes the change, so closing it asks to save.
+    GalleryGridEditor& galleryGridEditor();
+    GalleryGridCaptionViewController* galleryGridCaptionViewController() const;
+    // The files, in order, go into consecutive cells of selectedGalleryGrid (selectedTable) from the cell
+    // under the last touch point, or from the first cell when no cell is under it, replacing the pictures
+    // there; files beyond the last cell are ignored, unreadable ones skipped.
+    void proceedsToAddGalleryImages(const QStringList& paths);
+    void proceedsToAddGalleryImagesToTable(const QStringList& paths);
+    // Whether the picture under the last touch point in selectedGalleryGrid has a cell on that side.
+    bool moveImageUpShown() const;
+    bool moveImageDownShown() const;
+    bool moveImageLeftShown() const;
+    bool moveImageRightShown() const;
+    // A new gallery of four cells in a row (500 x 200, dark backdrop), or a one-cell photo that enlarges
+    // on a click (100 x 150, shadow, clear backdrop), at the point; on a responsive page it fills the
+    // section cell under the point. It goes in front as one undo step; the selection stays.
+    void addImageGallery_drag(const QPointF& point);
+    void addEnlargeablePhoto_drag(const QPointF& point);
+    // Replaces the canvas's one popover by a new one holding the content, beside the first selected
+    // graphic.
+    void showInVelkPopOver(QWidget* content);
+    // The page notes a change made in place, outside its undo.
+    void noteInPlaceChange();
+
+public Q_SLOTS:
+    void configureGalleryGrid();
+    // The caption popover of the gallery picture under the last touch point; its Save stores caption and
+    // link as typed.
+    void configureGalleryImageCaption();
+    void saveGalleryCaptions();
+    // The picture under the last touch point trades cells with its neighbour on that side.
+    void moveImageUp();
+    void moveImageDown();
+    void moveImageLeft();
+    void moveImageRight();
+    // The parent item of the gallery picture submenu: nothing to do.
+    void galleryEditMenu() {}
+    // Open panels whose chosen files go to proceedsToAddGalleryImages(ToTable); the replacement takes one
+    // file into the clicked cell.
+    void addGalleryImage();
+    void addGalleryImageToTable();
+    void replaceGalleryImage();
+    // The picture files stay in the page folder.
+    void deleteGalleryImage();
+    void deleteTableImage();
+    // The chosen picture, scaled to the width of selectedTable, becomes its background; or the table
+    // loses its background.
+    void addSectionBackgroundImage();
+    void removeTableBackgroundImage();
+    // The context menu's background items: the one table or section selected becomes selectedTable first.
+    void addBackgroundImageToSelectedTable();
+    void removeBackgroundImageFromSelectedTable();
+    // Each chosen file becomes a slide of selectedSlideshow, named in the order chosen.
+    void addSlideshowImage();
+    // A new gallery at the insertion point.
+    void addImageGallery();
+
+private:
+    void moveGalleryImage(int rowStep, int columnStep);
+    bool pickSelectedTable();
+    GalleryGridEditor* m_galleryGridEditor = nullptr;
+    QPointer<GalleryGridCaptionViewController> m_galleryGridCaptionViewController;
+
+public:
     // ---- Undo and redo of the bound document that select what they touched: the graphics they insert,
     // move or change. Touching no graphic leaves the selection as it was.
     void undo();

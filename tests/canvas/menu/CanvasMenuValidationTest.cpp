@@ -125,6 +125,12 @@ const Case kCases[] = {
     {"GalleryCaption", "configureGalleryImageCaption", [](CanvasMenuState& s) { s.selection = {graphic(Kind::GalleryGrid)}; s.galleryImageAtTouchPoint = true; }, true, false},
     {"GalleryCaptionSwitchedOff", "configureGalleryImageCaption", [](CanvasMenuState& s) { s.selection = {graphic(Kind::GalleryGrid)}; s.galleryImageAtTouchPoint = true; s.hideGalleryCaptionEdit = true; }, false, true},
     {"GalleryImageMissed", "deleteGalleryImage", selecting({graphic(Kind::GalleryGrid)}), false, true},
+    {"GalleryImageMovesRight", "moveImageRight", [](CanvasMenuState& s) { s.selection = {graphic(Kind::GalleryGrid)}; s.predicates.insert(QStringLiteral("moveImageRightShown"), true); }, true, false},
+    {"GalleryImageStaysLeft", "moveImageLeft", selecting({graphic(Kind::GalleryGrid)}), false, true},
+    // Backgrounds of one table or section
+    {"SectionBackground", "addSectionBackgroundImage", selecting({graphic(Kind::Table, QStringLiteral("section"))}), true, false},
+    {"BackgroundRemovedFromTable", "removeTableBackgroundImage", selecting({graphic(Kind::Table)}), true, false},
+    {"BackgroundNeedsOneTable", "addSectionBackgroundImage", selecting({graphic(Kind::Table), graphic(Kind::Table)}), false, true},
     // Slideshows
     {"AutoScrollingOn", "automateSlideShow", [](CanvasMenuState& s) { s.predicates.insert(QStringLiteral("slideShowImageEditingOptionsShown"), true); s.selectedSlideshowAutomaticFlag = 1; }, true, false, QStringLiteral("Disable Auto Scrolling")},
     {"AutoScrollingOff", "automateSlideShow", [](CanvasMenuState& s) { s.predicates.insert(QStringLiteral("slideShowImageEditingOptionsShown"), true); }, true, false, QStringLiteral("Set Auto Scrolling")},
