@@ -5,89 +5,109 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
-// Stand-ins for the separators while the line is rewritten, so each token remembers what stood around
-// it. They are Unicode noncharacters, which no stored page carries, and none of them is "p" or "x", so
-// the removals find exactly what they find in the plain rewritten text.
-constexpr QChar kSemicolonMark(0xFDD0);
-constexpr QChar kEqualsMark(0xFDD1);
-constexpr QChar kBraceMark(0xFDD2);
-// Where a "}" stood: removed from the text, but it closes the element's own rule.
-constexpr QChar kCloseMark(0xFDD3);
+// Stand-ins for the separators while the line is walked, so each token knows what stood around it. They
+// are Unicode noncharacters, which no stored page carries; one that does stands for its separator.
+constexpr char16_t kSemicolonMark = 0xFDD0;
+constexpr char16_t kEqualsMark = 0xFDD1;
+constexpr char16_t kBraceMark = 0xFDD2;
+// Where a "}" stood: not in the text, but it closes the element's own rule.
+constexpr char16_t kCloseMark = 0xFDD3;
 
-bool isSeparator(QChar c)
+char16_t marked(char16_t c)
+{
+    switch (c) {
+    case u';':
+        return kSemicolonMark;
+    case u'=':
+        return kEqualsMark;
+    case u'{':
+        return kBraceMark;
+    case u'}':
+        return kCloseMark;
+    default:
+        return c;
+    }
+}
+
+bool isSeparator(char16_t c)
 {
     return c == u':' || c == kSemicolonMark || c == kEqualsMark || c == kBraceMark;
 }
 
-// The line rewritten with the separators still told apart and the closing braces still marked.
-QString markedText(const QString& line)
+// Whether the token is the key. Sizes tell most names apart before any comparison; a UTF-8 key counts
+// bytes, not characters, so it is compared whole.
+bool isNamed(const QString& token, QAnyStringView key)
 {
-    QString text = line;
-    text.replace(u';', kSemicolonMark);
-    text.replace(u'=', kEqualsMark);
-    text.replace(u'{', kBraceMark);
-    text.replace(QLatin1String("px"), QString());
-    text.remove(u'#');
-    text.remove(u'"');
-    text.replace(u'}', kCloseMark);
-    return text;
-}
-
-QString plainText(QString marked)
-{
-    marked.replace(kSemicolonMark, u':');
-    marked.replace(kEqualsMark, u':');
-    marked.replace(kBraceMark, u':');
-    marked.remove(kCloseMark);
-    return marked;
+    return key.visit([&token](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
+            return QAnyStringView::equal(token, view);
+        else
+            return token.size() == view.size() && token == view;
+    });
 }
 
 } // namespace
 
+// One walk over the line does the whole rewriting: each "px" (taken left to right, as a replacement of the
+// substring finds them), "#" and the double quote are dropped, the separators become ":" and "}" goes; the
+// tokens are the pieces of the text between its ":".
 PageObjectRule::PageObjectRule(const QString& line)
 {
-    const QString marked = markedText(line);
-    m_text = plainText(marked);
-
-    // Walk the marked text once: each token with the separators before and after it.
-    QChar before = QChar();
-    QString token;
-    bool ownRuleClosed = false;
+    const auto* in = reinterpret_cast<const char16_t*>(line.utf16());
+    const qsizetype size = line.size();
+    m_text.resize(size);
+    char16_t* out = reinterpret_cast<char16_t*>(m_text.data());
+    qsizetype length = 0;
+    qsizetype tokenStart = 0;
+    char16_t before = 0;
     m_ownRuleEnd = -1;
-    const auto finishToken = [&](QChar after) {
-        m_tokens.append(token);
-        m_isName.append((before == kSemicolonMark || before == kBraceMark) && after == u':');
-        token.clear();
+    const auto finishToken = [&](char16_t after) {
+        const qsizetype tokenLength = length - tokenStart;
+        m_tokens.append(tokenLength == 0 ? QString()
+                                         : QString(reinterpret_cast<const QChar*>(out + tokenStart), tokenLength));
+        const bool isName = (before == kSemicolonMark || before == kBraceMark) && after == u':';
+        if (isName)
+            m_names.append(m_isName.size());
+        m_isName.append(isName);
         before = after;
     };
-    for (const QChar c : marked) {
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = marked(in[i]);
+        if (c == u'p' && i + 1 < size && in[i + 1] == u'x') {
+            ++i;
+            continue;
+        }
+        if (c == u'#' || c == u'"')
+            continue;
         if (c == kCloseMark) {
-            if (!ownRuleClosed) {
-                ownRuleClosed = true;
+            if (m_ownRuleEnd < 0)
                 m_ownRuleEnd = m_tokens.size();
-            }
         } else if (isSeparator(c)) {
             finishToken(c);
+            out[length++] = u':';
+            tokenStart = length;
         } else {
-            token.append(c);
+            out[length++] = c;
         }
     }
-    finishToken(QChar());
+    finishToken(0);
+    m_text.truncate(length);
     if (m_ownRuleEnd < 0)
         m_ownRuleEnd = m_tokens.size();
 }
 
 QString PageObjectRule::cleanedText(const QString& line)
 {
-    return plainText(markedText(line));
+    return PageObjectRule(line).text();
 }
 
 QStringList PageObjectRule::tokenised(const QString& line)
 {
-    return cleanedText(line).split(u':');
+    return PageObjectRule(line).tokens();
 }
 
 bool PageObjectRule::isNameAt(qsizetype index) const
@@ -100,17 +120,20 @@ bool PageObjectRule::isInOwnRule(qsizetype index) const
     return index >= 0 && index < m_ownRuleEnd;
 }
 
-qsizetype PageObjectRule::nameIndex(const QString& key, Scope scope) const
+qsizetype PageObjectRule::nameIndex(QAnyStringView key, Scope scope) const
 {
     const qsizetype end = scope == Scope::OwnRule ? m_ownRuleEnd : m_tokens.size();
-    for (qsizetype i = 1; i < end; ++i) {
-        if (m_isName.at(i) && m_tokens.at(i) == key)
+    for (const qsizetype i : m_names) {
+        if (i >= end)
+            break;
+        const QString& name = m_tokens.at(i);
+        if (isNamed(name, key))
             return i;
     }
     return -1;
 }
 
-std::optional<QString> PageObjectRule::value(const QString& key, Scope scope) const
+std::optional<QString> PageObjectRule::value(QAnyStringView key, Scope scope) const
 {
     const qsizetype index = nameIndex(key, scope);
     // A name always has a ":" after it, so its value token exists, if empty.
@@ -119,42 +142,42 @@ std::optional<QString> PageObjectRule::value(const QString& key, Scope scope) co
     return m_tokens.at(index + 1);
 }
 
-QString PageObjectRule::requiredString(const QString& key) const
+QString PageObjectRule::requiredString(QAnyStringView key) const
 {
     const std::optional<QString> found = value(key);
     if (!found)
-        throw PageReadError(QStringLiteral("The rule %1 has no %2").arg(selector(), key).toStdString());
+        throw PageReadError(QStringLiteral("The rule %1 has no %2").arg(selector(), key.toString()).toStdString());
     return *found;
 }
 
-int PageObjectRule::requiredInt(const QString& key) const
+int PageObjectRule::requiredInt(QAnyStringView key) const
 {
     return PageObjectRules::intOf(requiredString(key));
 }
 
-float PageObjectRule::requiredFloat(const QString& key) const
+float PageObjectRule::requiredFloat(QAnyStringView key) const
 {
     return PageObjectRules::floatOf(requiredString(key));
 }
 
-QString PageObjectRule::string(const QString& key, const QString& fallback, Scope scope) const
+QString PageObjectRule::string(QAnyStringView key, const QString& fallback, Scope scope) const
 {
     return value(key, scope).value_or(fallback);
 }
 
-int PageObjectRule::integer(const QString& key, int fallback, Scope scope) const
+int PageObjectRule::integer(QAnyStringView key, int fallback, Scope scope) const
 {
     const std::optional<QString> found = value(key, scope);
     return found ? PageObjectRules::intOf(*found) : fallback;
 }
 
-float PageObjectRule::real(const QString& key, float fallback, Scope scope) const
+float PageObjectRule::real(QAnyStringView key, float fallback, Scope scope) const
 {
     const std::optional<QString> found = value(key, scope);
     return found ? PageObjectRules::floatOf(*found) : fallback;
 }
 
-int PageObjectRule::truncated(const QString& key, int fallback, Scope scope) const
+int PageObjectRule::truncated(QAnyStringView key, int fallback, Scope scope) const
 {
     const std::optional<QString> found = value(key, scope);
     return found ? PageObjectRules::truncatedOf(*found) : fallback;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,31 +53,33 @@ public:
     // Whether the token at the index belongs to the element's own rule.
     bool isInOwnRule(qsizetype index) const;
     // The index of the first property name equal to the key; -1 when the rule has none.
-    qsizetype nameIndex(const QString& key, Scope scope = Scope::OwnRule) const;
-    bool hasProperty(const QString& key, Scope scope = Scope::OwnRule) const
+    qsizetype nameIndex(QAnyStringView key, Scope scope = Scope::OwnRule) const;
+    bool hasProperty(QAnyStringView key, Scope scope = Scope::OwnRule) const
     {
         return nameIndex(key, scope) >= 0;
     }
     // The value written after the key; none when the key is not a property of the rule.
-    std::optional<QString> value(const QString& key, Scope scope = Scope::OwnRule) const;
+    std::optional<QString> value(QAnyStringView key, Scope scope = Scope::OwnRule) const;
 
     // Properties every rule of a kind carries: a rule without one cannot be read (PageReadError).
-    QString requiredString(const QString& key) const;
-    int requiredInt(const QString& key) const;
-    float requiredFloat(const QString& key) const;
+    QString requiredString(QAnyStringView key) const;
+    int requiredInt(QAnyStringView key) const;
+    float requiredFloat(QAnyStringView key) const;
 
     // Properties with a default for rules that lack them. Numbers are read from the start of the value
     // ("12", "-99", "1.000000"); a value without a number reads as 0. `truncated` reads a real number
     // and drops its fraction toward zero, the form the move lock and group numbers are read in.
-    QString string(const QString& key, const QString& fallback, Scope scope = Scope::OwnRule) const;
-    int integer(const QString& key, int fallback, Scope scope = Scope::OwnRule) const;
-    float real(const QString& key, float fallback, Scope scope = Scope::OwnRule) const;
-    int truncated(const QString& key, int fallback, Scope scope = Scope::OwnRule) const;
+    QString string(QAnyStringView key, const QString& fallback, Scope scope = Scope::OwnRule) const;
+    int integer(QAnyStringView key, int fallback, Scope scope = Scope::OwnRule) const;
+    float real(QAnyStringView key, float fallback, Scope scope = Scope::OwnRule) const;
+    int truncated(QAnyStringView key, int fallback, Scope scope = Scope::OwnRule) const;
 
 private:
     QString m_text;
     QStringList m_tokens;
     QList<bool> m_isName;
+    // The indexes of the tokens that stand where a name is written, in line order.
+    QList<qsizetype> m_names;
     // Tokens before this index belong to the element's own rule.
     qsizetype m_ownRuleEnd = 0;
 };
