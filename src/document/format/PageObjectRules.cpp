@@ -38,16 +38,18 @@ bool isSeparator(char16_t c)
     return c == u':' || c == kSemicolonMark || c == kEqualsMark || c == kBraceMark;
 }
 
-// Whether the token is the key. Sizes tell most names apart before any comparison; a UTF-8 key counts
-// bytes, not characters, so it is compared whole.
-bool isNamed(const QString& token, QAnyStringView key)
+// FNV-1a over the UTF-16 code units, so a Latin-1 key and the token it names hash alike.
+template <class View> size_t nameHash(View view)
 {
-    return key.visit([&token](auto view) {
-        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
-            return QAnyStringView::equal(token, view);
+    size_t hash = 14695981039346656037ULL;
+    for (const auto c : view) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(c)>, char>)
+            hash ^= size_t(uchar(c));
         else
-            return token.size() == view.size() && token == view;
-    });
+            hash ^= size_t(c.unicode());
+        hash *= 1099511628211ULL;
+    }
+    return hash;
 }
 
 } // namespace
@@ -65,14 +67,16 @@ PageObjectRule::PageObjectRule(const QString& line)
     qsizetype tokenStart = 0;
     char16_t before = 0;
     m_ownRuleEnd = -1;
+    // Stored rules hold a separator every eight or nine characters.
+    m_spans.reserve(size / 6 + 1);
+    m_isName.reserve(size / 6 + 1);
     const auto finishToken = [&](char16_t after) {
-        const qsizetype tokenLength = length - tokenStart;
-        m_tokens.append(tokenLength == 0 ? QString()
-                                         : QString(reinterpret_cast<const QChar*>(out + tokenStart), tokenLength));
+        const Span span{tokenStart, length - tokenStart};
         const bool isName = (before == kSemicolonMark || before == kBraceMark) && after == u':';
         if (isName)
-            m_names.append(m_isName.size());
+            m_namesByHash.append({nameHash(QStringView(out + span.start, span.length)), m_spans.size()});
         m_isName.append(isName);
+        m_spans.append(span);
         before = after;
     };
     for (qsizetype i = 0; i < size; ++i) {
@@ -85,7 +89,7 @@ PageObjectRule::PageObjectRule(const QString& line)
             continue;
         if (c == kCloseMark) {
             if (m_ownRuleEnd < 0)
-                m_ownRuleEnd = m_tokens.size();
+                m_ownRuleEnd = m_spans.size();
         } else if (isSeparator(c)) {
             finishToken(c);
             out[length++] = u':';
@@ -97,7 +101,8 @@ PageObjectRule::PageObjectRule(const QString& line)
     finishToken(0);
     m_text.truncate(length);
     if (m_ownRuleEnd < 0)
-        m_ownRuleEnd = m_tokens.size();
+        m_ownRuleEnd = m_spans.size();
+    std::sort(m_namesByHash.begin(), m_namesByHash.end());
 }
 
 QString PageObjectRule::cleanedText(const QString& line)
@@ -108,6 +113,22 @@ QString PageObjectRule::cleanedText(const QString& line)
 QStringList PageObjectRule::tokenised(const QString& line)
 {
     return PageObjectRule(line).tokens();
+}
+
+QString PageObjectRule::token(qsizetype index) const
+{
+    if (index < 0 || index >= m_spans.size() || m_spans.at(index).length == 0)
+        return {};
+    return m_text.mid(m_spans.at(index).start, m_spans.at(index).length);
+}
+
+QStringList PageObjectRule::tokens() const
+{
+    QStringList list;
+    list.reserve(m_spans.size());
+    for (qsizetype i = 0; i < m_spans.size(); ++i)
+        list.append(token(i));
+    return list;
 }
 
 bool PageObjectRule::isNameAt(qsizetype index) const
@@ -122,24 +143,33 @@ bool PageObjectRule::isInOwnRule(qsizetype index) const
 
 qsizetype PageObjectRule::nameIndex(QAnyStringView key, Scope scope) const
 {
-    const qsizetype end = scope == Scope::OwnRule ? m_ownRuleEnd : m_tokens.size();
-    for (const qsizetype i : m_names) {
-        if (i >= end)
-            break;
-        const QString& name = m_tokens.at(i);
-        if (isNamed(name, key))
-            return i;
-    }
-    return -1;
+    const qsizetype end = scope == Scope::OwnRule ? m_ownRuleEnd : m_spans.size();
+    return key.visit([this, scope, end](auto view) -> qsizetype {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const QString text = view.toString();
+            return nameIndex(QStringView(text), scope);
+        } else {
+            const size_t hash = nameHash(view);
+            auto it = std::lower_bound(m_namesByHash.cbegin(), m_namesByHash.cend(),
+                                       std::pair<size_t, qsizetype>(hash, -1));
+            // Names of one hash come in line order, so the first beyond the scope ends the search.
+            for (; it != m_namesByHash.cend() && it->first == hash && it->second < end; ++it) {
+                const Span& span = m_spans.at(it->second);
+                if (QStringView(m_text).mid(span.start, span.length) == view)
+                    return it->second;
+            }
+            return -1;
+        }
+    });
 }
 
 std::optional<QString> PageObjectRule::value(QAnyStringView key, Scope scope) const
 {
     const qsizetype index = nameIndex(key, scope);
     // A name always has a ":" after it, so its value token exists, if empty.
-    if (index < 0 || index + 1 >= m_tokens.size())
+    if (index < 0 || index + 1 >= m_spans.size())
         return std::nullopt;
-    return m_tokens.at(index + 1);
+    return token(index + 1);
 }
 
 QString PageObjectRule::requiredString(QAnyStringView key) const

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <stdexcept>
 
 // A stored page whose text cannot be read back into objects (a rule without one of its required
@@ -45,8 +46,8 @@ public:
     static QStringList tokenised(const QString& line);
 
     const QString& text() const { return m_text; }
-    const QStringList& tokens() const { return m_tokens; }
-    QString selector() const { return m_tokens.value(0); }
+    QStringList tokens() const;
+    QString selector() const { return token(0); }
 
     // Whether the token at the index stands where a property name is written.
     bool isNameAt(qsizetype index) const;
@@ -75,11 +76,19 @@ public:
     int truncated(QAnyStringView key, int fallback, Scope scope = Scope::OwnRule) const;
 
 private:
+    // A token is a piece of the text; an empty one reads as a null string.
+    struct Span {
+        qsizetype start;
+        qsizetype length;
+    };
+    QString token(qsizetype index) const;
+
     QString m_text;
-    QStringList m_tokens;
+    QList<Span> m_spans;
     QList<bool> m_isName;
-    // The indexes of the tokens that stand where a name is written, in line order.
-    QList<qsizetype> m_names;
+    // The name tokens by a hash of their characters, then by index: a look-up halves its way to the few
+    // names that can be its key instead of comparing every name of a long line.
+    QList<std::pair<size_t, qsizetype>> m_namesByHash;
     // Tokens before this index belong to the element's own rule.
     qsizetype m_ownRuleEnd = 0;
 };
