@@ -6,11 +6,8 @@
 
 #include <QList>
 
-#include <algorithm>
 #include <functional>
 #include <type_traits>
-#include <utility>
-#include <vector>
 
 // The keys of the dictionary that one kind of element record converts into, as a table: each row makes
 // the value of its key from the record, writing a field's default back into the record first where the
@@ -22,22 +19,12 @@ template <class Record> struct RecordKey {
 
 template <class Record> using RecordKeyTable = QList<RecordKey<Record>>;
 
-// The values are made in the table's order (a row may write a default back for a later one to read), then
-// go into the dictionary in key order, where each finds its place next to the one before.
 template <class Record>
 void writeRecordKeys(Record& record, GraphicPropertyDictionary& dictionary,
                      const RecordKeyTable<Record>& table)
 {
-    std::vector<std::pair<const QString*, QVariant>> values;
-    values.reserve(size_t(table.size()));
     for (const RecordKey<Record>& row : table)
-        values.emplace_back(&row.key, row.value(record));
-    // Stable: of two rows with one key, the later one's value stays, as when inserted one by one.
-    std::stable_sort(values.begin(), values.end(),
-                     [](const auto& a, const auto& b) { return *a.first < *b.first; });
-    auto hint = dictionary.cbegin();
-    for (const auto& [key, value] : values)
-        hint = std::next(dictionary.insert(hint, *key, value));
+        dictionary.insert(row.key, row.value(record));
 }
 
 // A record's dictionary: the kind's "className", the template name under "templateName" and the table's keys.
