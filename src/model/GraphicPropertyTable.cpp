@@ -1,6 +1,7 @@
 #include "model/GraphicPropertyTable.h"
 
 #include <stdexcept>
+#include <vector>
 
 GraphicProperty GraphicProperty::undoable(const char* name) const
 {
@@ -96,11 +97,18 @@ QSet<QString> GraphicPropertyTable::keysRedrawing(Redraw what) const
 
 void GraphicPropertyTable::read(SKTGraphic& graphic, const GraphicPropertyDictionary& dictionary) const
 {
-    for (const GraphicProperty& row : m_rows) {
-        if (!row.read)
-            continue;
-        const auto it = dictionary.constFind(row.key);
-        row.read(graphic, it == dictionary.constEnd() ? nullptr : &*it);
+    // One pass over the dictionary places each value at its row: a page opens thousands of graphics, and
+    // searching the sorted dictionary once per row cost more than the reading itself.
+    std::vector<const QVariant*> values(size_t(m_rows.size()), nullptr);
+    for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
+        const auto position = m_positions.constFind(it.key());
+        if (position != m_positions.cend())
+            values[size_t(*position)] = &it.value();
+    }
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const GraphicProperty& row = m_rows.at(i);
+        if (row.read)
+            row.read(graphic, values[size_t(i)]);
     }
 }
 

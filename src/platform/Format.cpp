@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cstdarg>
 
 namespace Format {
@@ -84,7 +85,7 @@ QSizeF sizeFromString(const QString& text)
 }
 
 // The longest prefix of the text, after leading blanks, that forms a decimal number.
-static QString numericPrefix(const QString& text, bool allowFraction)
+static QStringView numericPrefix(const QString& text, bool allowFraction)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -116,12 +117,12 @@ static QString numericPrefix(const QString& text, bool allowFraction)
                 i = j;
         }
     }
-    return digits > 0 ? text.mid(start, i - start) : QString();
+    return digits > 0 ? QStringView(text).mid(start, i - start) : QStringView();
 }
 
 long long longLongValue(const QString& text)
 {
-    const QString prefix = numericPrefix(text, false);
+    const QStringView prefix = numericPrefix(text, false);
     bool ok = false;
     const long long value = prefix.toLongLong(&ok);
     if (ok)
@@ -140,8 +141,23 @@ int intValue(const QString& text)
 
 double doubleValue(const QString& text)
 {
-    const QString prefix = numericPrefix(text, true);
-    return prefix.isEmpty() ? 0.0 : QLocale::c().toDouble(prefix);
+    const QStringView prefix = numericPrefix(text, true);
+    if (prefix.isEmpty())
+        return 0.0;
+    // The prefix is ASCII; the common short number is parsed directly, as the C locale reads it. Anything
+    // the direct parse does not take whole (too long, out of range) goes the locale's way.
+    char ascii[64];
+    if (prefix.size() < qsizetype(sizeof ascii)) {
+        qsizetype skip = prefix.front() == u'+' ? 1 : 0;
+        const qsizetype length = prefix.size() - skip;
+        for (qsizetype i = 0; i < length; ++i)
+            ascii[i] = char(prefix[skip + i].unicode());
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+        if (error == std::errc() && end == ascii + length)
+            return value;
+    }
+    return QLocale::c().toDouble(prefix);
 }
 
 float floatValue(const QString& text)

@@ -36,6 +36,20 @@ TEST(PageObjectRuleTest, RewritesAndSplitsTheLine)
     EXPECT_EQ(PageObjectRule::tokenised(QStringLiteral(".a{b: c;}")), (QStringList{".a", "b", " c", ""}));
 }
 
+TEST(PageObjectRuleTest, DropsPxBeforeTheMarksThatCouldJoinOne)
+{
+    // "px" goes first, taken left to right; a "#", a quote or a "}" between "p" and "x" goes later and
+    // leaves "px" in the text. A "}" separates no tokens; the first one ends the own rule at the tokens
+    // finished before it.
+    const PageObjectRule rule(QStringLiteral(".a{ppxx:p#x;b=p\"x}c:p}x"));
+    EXPECT_EQ(rule.text(), QStringLiteral(".a:px:px:b:pxc:px"));
+    EXPECT_EQ(rule.tokens(), (QStringList{".a", "px", "px", "b", "pxc", "px"}));
+    EXPECT_TRUE(rule.isInOwnRule(3));
+    EXPECT_FALSE(rule.isInOwnRule(4));
+    EXPECT_EQ(rule.string(QStringLiteral("px"), QString()), QStringLiteral("px"));
+    EXPECT_FALSE(rule.hasProperty(QStringLiteral("b")));
+}
+
 TEST(PageObjectRuleTest, ReadsValuesOnlyAfterPropertyNames)
 {
     const PageObjectRule rule(kTextRule);

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kActionProperty = "action";
@@ -191,17 +193,32 @@ void WelcomeWindowController::localizeTitles()
 int WelcomeWindowController::calcFontSizeToFitRect(const QString& text, const QString& fontName,
                                                    const QRectF& rect)
 {
+    constexpr int kSmallest = 5;
+    constexpr int kLargest = 299;
+    constexpr int kReferenceSize = 100;
     const float width = float(rect.width());
     const float height = float(rect.height());
-    int size = 5;
-    for (; size < 300; ++size) {
+    const auto metricsAt = [&fontName](int size) {
         QFont font(fontName);
         font.setPointSize(size);
-        const QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(text) > width || metrics.height() > height)
-            break;
-    }
-    return size - 1;
+        return QFontMetricsF(font);
+    };
+    const auto fits = [&](int size) {
+        const QFontMetricsF metrics = metricsAt(size);
+        return !(metrics.horizontalAdvance(text) > width || metrics.height() > height);
+    };
+    // Every size is a font of its own to load: text grows in proportion to its size, so one measurement
+    // lands next to the answer and a step or two settles it, instead of trying each size from the smallest.
+    const QFontMetricsF reference = metricsAt(kReferenceSize);
+    double scale = reference.height() > 0 ? height / reference.height() : 1.0;
+    if (const qreal advance = reference.horizontalAdvance(text); advance > 0)
+        scale = std::min(scale, width / advance);
+    int size = int(std::clamp(kReferenceSize * scale, double(kSmallest - 1), double(kLargest)));
+    while (size < kLargest && fits(size + 1))
+        ++size;
+    while (size >= kSmallest && !fits(size))
+        --size;
+    return size;
 }
 
 void WelcomeWindowController::launchPromotionMessage()

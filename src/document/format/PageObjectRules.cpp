@@ -5,89 +5,130 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
-// Stand-ins for the separators while the line is rewritten, so each token remembers what stood around
-// it. They are Unicode noncharacters, which no stored page carries, and none of them is "p" or "x", so
-// the removals find exactly what they find in the plain rewritten text.
-constexpr QChar kSemicolonMark(0xFDD0);
-constexpr QChar kEqualsMark(0xFDD1);
-constexpr QChar kBraceMark(0xFDD2);
-// Where a "}" stood: removed from the text, but it closes the element's own rule.
-constexpr QChar kCloseMark(0xFDD3);
+// Stand-ins for the separators while the line is walked, so each token knows what stood around it. They
+// are Unicode noncharacters, which no stored page carries; one that does stands for its separator.
+constexpr char16_t kSemicolonMark = 0xFDD0;
+constexpr char16_t kEqualsMark = 0xFDD1;
+constexpr char16_t kBraceMark = 0xFDD2;
+// Where a "}" stood: not in the text, but it closes the element's own rule.
+constexpr char16_t kCloseMark = 0xFDD3;
 
-bool isSeparator(QChar c)
+char16_t marked(char16_t c)
+{
+    switch (c) {
+    case u';':
+        return kSemicolonMark;
+    case u'=':
+        return kEqualsMark;
+    case u'{':
+        return kBraceMark;
+    case u'}':
+        return kCloseMark;
+    default:
+        return c;
+    }
+}
+
+bool isSeparator(char16_t c)
 {
     return c == u':' || c == kSemicolonMark || c == kEqualsMark || c == kBraceMark;
 }
 
-// The line rewritten with the separators still told apart and the closing braces still marked.
-QString markedText(const QString& line)
+// FNV-1a over the UTF-16 code units, so a Latin-1 key and the token it names hash alike.
+template <class View> size_t nameHash(View view)
 {
-    QString text = line;
-    text.replace(u';', kSemicolonMark);
-    text.replace(u'=', kEqualsMark);
-    text.replace(u'{', kBraceMark);
-    text.replace(QLatin1String("px"), QString());
-    text.remove(u'#');
-    text.remove(u'"');
-    text.replace(u'}', kCloseMark);
-    return text;
-}
-
-QString plainText(QString marked)
-{
-    marked.replace(kSemicolonMark, u':');
-    marked.replace(kEqualsMark, u':');
-    marked.replace(kBraceMark, u':');
-    marked.remove(kCloseMark);
-    return marked;
+    size_t hash = 14695981039346656037ULL;
+    for (const auto c : view) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(c)>, char>)
+            hash ^= size_t(uchar(c));
+        else
+            hash ^= size_t(c.unicode());
+        hash *= 1099511628211ULL;
+    }
+    return hash;
 }
 
 } // namespace
 
+// One walk over the line does the whole rewriting: each "px" (taken left to right, as a replacement of the
+// substring finds them), "#" and the double quote are dropped, the separators become ":" and "}" goes; the
+// tokens are the pieces of the text between its ":".
 PageObjectRule::PageObjectRule(const QString& line)
 {
-    const QString marked = markedText(line);
-    m_text = plainText(marked);
-
-    // Walk the marked text once: each token with the separators before and after it.
-    QChar before = QChar();
-    QString token;
-    bool ownRuleClosed = false;
+    const auto* in = reinterpret_cast<const char16_t*>(line.utf16());
+    const qsizetype size = line.size();
+    m_text.resize(size);
+    char16_t* out = reinterpret_cast<char16_t*>(m_text.data());
+    qsizetype length = 0;
+    qsizetype tokenStart = 0;
+    char16_t before = 0;
     m_ownRuleEnd = -1;
-    const auto finishToken = [&](QChar after) {
-        m_tokens.append(token);
-        m_isName.append((before == kSemicolonMark || before == kBraceMark) && after == u':');
-        token.clear();
+    // Stored rules hold a separator every eight or nine characters.
+    m_spans.reserve(size / 6 + 1);
+    m_isName.reserve(size / 6 + 1);
+    const auto finishToken = [&](char16_t after) {
+        const Span span{tokenStart, length - tokenStart};
+        const bool isName = (before == kSemicolonMark || before == kBraceMark) && after == u':';
+        if (isName)
+            m_namesByHash.append({nameHash(QStringView(out + span.start, span.length)), m_spans.size()});
+        m_isName.append(isName);
+        m_spans.append(span);
         before = after;
     };
-    for (const QChar c : marked) {
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = marked(in[i]);
+        if (c == u'p' && i + 1 < size && in[i + 1] == u'x') {
+            ++i;
+            continue;
+        }
+        if (c == u'#' || c == u'"')
+            continue;
         if (c == kCloseMark) {
-            if (!ownRuleClosed) {
-                ownRuleClosed = true;
-                m_ownRuleEnd = m_tokens.size();
-            }
+            if (m_ownRuleEnd < 0)
+                m_ownRuleEnd = m_spans.size();
         } else if (isSeparator(c)) {
             finishToken(c);
+            out[length++] = u':';
+            tokenStart = length;
         } else {
-            token.append(c);
+            out[length++] = c;
         }
     }
-    finishToken(QChar());
+    finishToken(0);
+    m_text.truncate(length);
     if (m_ownRuleEnd < 0)
-        m_ownRuleEnd = m_tokens.size();
+        m_ownRuleEnd = m_spans.size();
+    std::sort(m_namesByHash.begin(), m_namesByHash.end());
 }
 
 QString PageObjectRule::cleanedText(const QString& line)
 {
-    return plainText(markedText(line));
+    return PageObjectRule(line).text();
 }
 
 QStringList PageObjectRule::tokenised(const QString& line)
 {
-    return cleanedText(line).split(u':');
+    return PageObjectRule(line).tokens();
+}
+
+QString PageObjectRule::token(qsizetype index) const
+{
+    if (index < 0 || index >= m_spans.size() || m_spans.at(index).length == 0)
+        return {};
+    return m_text.mid(m_spans.at(index).start, m_spans.at(index).length);
+}
+
+QStringList PageObjectRule::tokens() const
+{
+    QStringList list;
+    list.reserve(m_spans.size());
+    for (qsizetype i = 0; i < m_spans.size(); ++i)
+        list.append(token(i));
+    return list;
 }
 
 bool PageObjectRule::isNameAt(qsizetype index) const
@@ -100,61 +141,73 @@ bool PageObjectRule::isInOwnRule(qsizetype index) const
     return index >= 0 && index < m_ownRuleEnd;
 }
 
-qsizetype PageObjectRule::nameIndex(const QString& key, Scope scope) const
+qsizetype PageObjectRule::nameIndex(QAnyStringView key, Scope scope) const
 {
-    const qsizetype end = scope == Scope::OwnRule ? m_ownRuleEnd : m_tokens.size();
-    for (qsizetype i = 1; i < end; ++i) {
-        if (m_isName.at(i) && m_tokens.at(i) == key)
-            return i;
-    }
-    return -1;
+    const qsizetype end = scope == Scope::OwnRule ? m_ownRuleEnd : m_spans.size();
+    return key.visit([this, scope, end](auto view) -> qsizetype {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const QString text = view.toString();
+            return nameIndex(QStringView(text), scope);
+        } else {
+            const size_t hash = nameHash(view);
+            auto it = std::lower_bound(m_namesByHash.cbegin(), m_namesByHash.cend(),
+                                       std::pair<size_t, qsizetype>(hash, -1));
+            // Names of one hash come in line order, so the first beyond the scope ends the search.
+            for (; it != m_namesByHash.cend() && it->first == hash && it->second < end; ++it) {
+                const Span& span = m_spans.at(it->second);
+                if (QStringView(m_text).mid(span.start, span.length) == view)
+                    return it->second;
+            }
+            return -1;
+        }
+    });
 }
 
-std::optional<QString> PageObjectRule::value(const QString& key, Scope scope) const
+std::optional<QString> PageObjectRule::value(QAnyStringView key, Scope scope) const
 {
     const qsizetype index = nameIndex(key, scope);
     // A name always has a ":" after it, so its value token exists, if empty.
-    if (index < 0 || index + 1 >= m_tokens.size())
+    if (index < 0 || index + 1 >= m_spans.size())
         return std::nullopt;
-    return m_tokens.at(index + 1);
+    return token(index + 1);
 }
 
-QString PageObjectRule::requiredString(const QString& key) const
+QString PageObjectRule::requiredString(QAnyStringView key) const
 {
     const std::optional<QString> found = value(key);
     if (!found)
-        throw PageReadError(QStringLiteral("The rule %1 has no %2").arg(selector(), key).toStdString());
+        throw PageReadError(QStringLiteral("The rule %1 has no %2").arg(selector(), key.toString()).toStdString());
     return *found;
 }
 
-int PageObjectRule::requiredInt(const QString& key) const
+int PageObjectRule::requiredInt(QAnyStringView key) const
 {
     return PageObjectRules::intOf(requiredString(key));
 }
 
-float PageObjectRule::requiredFloat(const QString& key) const
+float PageObjectRule::requiredFloat(QAnyStringView key) const
 {
     return PageObjectRules::floatOf(requiredString(key));
 }
 
-QString PageObjectRule::string(const QString& key, const QString& fallback, Scope scope) const
+QString PageObjectRule::string(QAnyStringView key, const QString& fallback, Scope scope) const
 {
     return value(key, scope).value_or(fallback);
 }
 
-int PageObjectRule::integer(const QString& key, int fallback, Scope scope) const
+int PageObjectRule::integer(QAnyStringView key, int fallback, Scope scope) const
 {
     const std::optional<QString> found = value(key, scope);
     return found ? PageObjectRules::intOf(*found) : fallback;
 }
 
-float PageObjectRule::real(const QString& key, float fallback, Scope scope) const
+float PageObjectRule::real(QAnyStringView key, float fallback, Scope scope) const
 {
     const std::optional<QString> found = value(key, scope);
     return found ? PageObjectRules::floatOf(*found) : fallback;
 }
 
-int PageObjectRule::truncated(const QString& key, int fallback, Scope scope) const
+int PageObjectRule::truncated(QAnyStringView key, int fallback, Scope scope) const
 {
     const std::optional<QString> found = value(key, scope);
     return found ? PageObjectRules::truncatedOf(*found) : fallback;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <stdexcept>
 
 // A stored page whose text cannot be read back into objects (a rule without one of its required
@@ -44,39 +46,49 @@ public:
     static QStringList tokenised(const QString& line);
 
     const QString& text() const { return m_text; }
-    const QStringList& tokens() const { return m_tokens; }
-    QString selector() const { return m_tokens.value(0); }
+    QStringList tokens() const;
+    QString selector() const { return token(0); }
 
     // Whether the token at the index stands where a property name is written.
     bool isNameAt(qsizetype index) const;
     // Whether the token at the index belongs to the element's own rule.
     bool isInOwnRule(qsizetype index) const;
     // The index of the first property name equal to the key; -1 when the rule has none.
-    qsizetype nameIndex(const QString& key, Scope scope = Scope::OwnRule) const;
-    bool hasProperty(const QString& key, Scope scope = Scope::OwnRule) const
+    qsizetype nameIndex(QAnyStringView key, Scope scope = Scope::OwnRule) const;
+    bool hasProperty(QAnyStringView key, Scope scope = Scope::OwnRule) const
     {
         return nameIndex(key, scope) >= 0;
     }
     // The value written after the key; none when the key is not a property of the rule.
-    std::optional<QString> value(const QString& key, Scope scope = Scope::OwnRule) const;
+    std::optional<QString> value(QAnyStringView key, Scope scope = Scope::OwnRule) const;
 
     // Properties every rule of a kind carries: a rule without one cannot be read (PageReadError).
-    QString requiredString(const QString& key) const;
-    int requiredInt(const QString& key) const;
-    float requiredFloat(const QString& key) const;
+    QString requiredString(QAnyStringView key) const;
+    int requiredInt(QAnyStringView key) const;
+    float requiredFloat(QAnyStringView key) const;
 
     // Properties with a default for rules that lack them. Numbers are read from the start of the value
     // ("12", "-99", "1.000000"); a value without a number reads as 0. `truncated` reads a real number
     // and drops its fraction toward zero, the form the move lock and group numbers are read in.
-    QString string(const QString& key, const QString& fallback, Scope scope = Scope::OwnRule) const;
-    int integer(const QString& key, int fallback, Scope scope = Scope::OwnRule) const;
-    float real(const QString& key, float fallback, Scope scope = Scope::OwnRule) const;
-    int truncated(const QString& key, int fallback, Scope scope = Scope::OwnRule) const;
+    QString string(QAnyStringView key, const QString& fallback, Scope scope = Scope::OwnRule) const;
+    int integer(QAnyStringView key, int fallback, Scope scope = Scope::OwnRule) const;
+    float real(QAnyStringView key, float fallback, Scope scope = Scope::OwnRule) const;
+    int truncated(QAnyStringView key, int fallback, Scope scope = Scope::OwnRule) const;
 
 private:
+    // A token is a piece of the text; an empty one reads as a null string.
+    struct Span {
+        qsizetype start;
+        qsizetype length;
+    };
+    QString token(qsizetype index) const;
+
     QString m_text;
-    QStringList m_tokens;
+    QList<Span> m_spans;
     QList<bool> m_isName;
+    // The name tokens by a hash of their characters, then by index: a look-up halves its way to the few
+    // names that can be its key instead of comparing every name of a long line.
+    QList<std::pair<size_t, qsizetype>> m_namesByHash;
     // Tokens before this index belong to the element's own rule.
     qsizetype m_ownRuleEnd = 0;
 };

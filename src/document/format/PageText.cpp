@@ -9,6 +9,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cstring>
 
 namespace PageText {
 
@@ -19,9 +20,30 @@ bool isNewline(QChar c)
 
 namespace {
 
+// Eight bytes at a time: page files run to megabytes.
 bool isAsciiBytes(const QByteArray& bytes)
 {
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char b) { return uchar(b) < 0x80; });
+    const char* data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, sizeof word);
+        if (word & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; i < size; ++i) {
+        if (uchar(data[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Most characters lie well clear of every line end; only the others are asked about.
+bool endsLine(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return (unit <= 0x0D || unit >= 0x85) && isNewline(c);
 }
 
 QString decodedUtf16(const QByteArray& bytes)
@@ -108,7 +130,7 @@ QStringList lines(const QString& text)
     QStringList result;
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isNewline(text[i]))
+        if (!endsLine(text[i]))
             continue;
         result.append(text.mid(lineStart, i - lineStart));
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
@@ -138,7 +160,7 @@ QString firstScannedLine(const QString& text)
     while (start < text.size() && text[start].isSpace())
         ++start;
     qsizetype end = start;
-    while (end < text.size() && !isNewline(text[end]))
+    while (end < text.size() && !endsLine(text[end]))
         ++end;
     return text.mid(start, end - start);
 }
