@@ -4,6 +4,7 @@
 #include "app/launch/SKTAppDelegate.h"
 #include "app/menus/MainMenu.h"
 #include "app/welcome/WelcomeWindowController.h"
+#include "canvas/TextEditingView.h"
 #include "document/core/SKTDocument.h"
 #include "inspector/panel/InspectorPanel.h"
 #include "window/SKTWindowController.h"
@@ -14,6 +15,8 @@
 void launchApplication(SKTAppDelegate& delegate, const QStringList& documents)
 {
     SourceCodeWindowController::install();
+    // A double click on a text box edits its text in place.
+    TextEditingViewFactory::install();
     delegate.setWelcomeWindowMaker([](SKTAppDelegate& owner) { return new WelcomeWindowController(owner); });
     SKTWindowController::installAsWindowMaker();
     SKTWindowController::setDocumentOpener([&delegate](const QString& path) {
