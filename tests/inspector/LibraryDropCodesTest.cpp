@@ -464,7 +464,7 @@ QList<Case> cases()
         {"velk_tear_off_tab_2", factory(&SKTGraphicView::addTable_Strip2), "SKTTable"},
         {"velk_slideshow", factory(&SKTGraphicView::addSlideshow_drag), "SKTSlideshow"},
         {"velk_gallery", factory(&SKTGraphicView::addImageGallery_drag), "SKTGalleryGrid"},
-        {"velk_enlargeable_photo", factory(&SKTGraphicView::addEnlargeablePhoto_drag), "SKTImage"},
+        {"velk_enlargeable_photo", factory(&SKTGraphicView::addEnlargeablePhoto_drag), "SKTGalleryGrid"},
         {"velk_pagenumber",
          textBox({.text = "Page [PAGE_NUMBER]", .frame = at(250, 30), .font = font("Helvetica Neue", 25)})},
         {"velk_personaltag_firstname",

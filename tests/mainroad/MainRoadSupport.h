@@ -10,7 +10,7 @@
 #include "document/core/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "window/SKTWindowController.h"
-#include "window/controls/SegmentedControl.h"
+#include "platform/SegmentedControl.h"
 #include "window/pages/VelkNSButton.h"
 
 #include <QAbstractButton>

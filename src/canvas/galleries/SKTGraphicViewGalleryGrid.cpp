@@ -44,18 +44,6 @@ void SKTGraphicView::configureGalleryGrid()
         std::dynamic_pointer_cast<SKTGalleryGrid>(m_workingState.selectedGalleryGrid));
 }
 
-void SKTGraphicView::showInVelkPopOver(QWidget* content)
-{
-    if (m_velkPopOver)
-        m_velkPopOver->close();
-    delete m_velkPopOver;
-    m_velkPopOver = new Popover(this);
-    m_velkPopOver->setObjectName(QStringLiteral("velkPopOver"));
-    const GraphicList selection = selectedGraphics();
-    const QRectF anchor = selection.isEmpty() ? QRectF() : selection.first()->bounds();
-    m_velkPopOver->showContent(content, *this, canvasTransform().mapRect(anchor).toAlignedRect());
-}
-
 void SKTGraphicView::noteInPlaceChange()
 {
     SKTDocument& page = mutableGraphics();

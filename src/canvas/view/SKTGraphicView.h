@@ -600,9 +600,6 @@ public:
     // section cell under the point. It goes in front as one undo step; the selection stays.
     void addImageGallery_drag(const QPointF& point);
     void addEnlargeablePhoto_drag(const QPointF& point);
-    // Replaces the canvas's one popover by a new one holding the content, beside the first selected
-    // graphic.
-    void showInVelkPopOver(QWidget* content);
     // The page notes a change made in place, outside its undo.
     void noteInPlaceChange();
 

@@ -145,7 +145,7 @@ TEST_F(WebComponentsTest, BarsAndMenusAreNumberedLikeSections)
     DataCentre::mutableProfile().responsiveDesign = true;
     view->addSection({QStringLiteral("12")}, 1, QPointF(0, 0));
     view->addSection({QStringLiteral("12")}, 1, QPointF(0, 400));
-    ASSERT_TRUE(drop(QStringLiteral("velk_navbar"), QPointF(30, 40)));
+    ASSERT_TRUE(drop(QStringLiteral("velk_navbar"), QPointF(100, 40)));
     const std::shared_ptr<SKTTable> bar = front();
     ASSERT_EQ(bar->gridType(), QStringLiteral("navbar"));
     EXPECT_EQ(bar->sectionNumber(), 3);
@@ -154,7 +154,7 @@ TEST_F(WebComponentsTest, BarsAndMenusAreNumberedLikeSections)
     EXPECT_EQ(bar->bounds(), QRectF(0, 40, 1200, 50)) << "a bar keeps its rectangle on a responsive page";
 
     // The menu fills the cell's width at the drop's height, and the next number is the bar's plus one.
-    ASSERT_TRUE(drop(QStringLiteral("velk_dropdownmenu"), QPointF(30, 450)));
+    ASSERT_TRUE(drop(QStringLiteral("velk_dropdownmenu"), QPointF(100, 450)));
     const std::shared_ptr<SKTTable> menu = front();
     ASSERT_EQ(menu->gridType(), QStringLiteral("dropdownmenu"));
     EXPECT_EQ(menu->sectionNumber(), 4);
