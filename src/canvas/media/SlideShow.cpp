@@ -312,6 +312,22 @@ void SlideShow::slidesChanged()
     m_host.slidesChanged(m_imageArray, m_slideNumber);
 }
 
+void setNewSlideDefaults(TransformView& slide)
+{
+    slide.setTag(0);
+    slide.setBorder(0);
+    slide.setBorderStyle(QStringLiteral("none"));
+    slide.setLink(QStringLiteral(""));
+    slide.setRetinaFlag(UserDefaults::standard().integerForKey(kRetinaFlagKey) != 0 ? 1 : 0);
+    slide.setAlpha(1.0f);
+    slide.setShadowRadius(0);
+    slide.setShadowHorizontalOffset(0);
+    slide.setShadowVerticalOffset(0);
+    slide.setScrollFlag(0);
+    slide.setMoveLock(0);
+    slide.setImageLastModDate(QDateTime::currentDateTime());
+}
+
 std::shared_ptr<TransformView> SlideShow::createNewSlideshowImage(const QImage& image, const QString& type)
 {
     const UserDefaults& defaults = UserDefaults::standard();
@@ -332,18 +348,7 @@ std::shared_ptr<TransformView> SlideShow::createNewSlideshowImage(const QImage& 
     slide->setOriginalHeight(image.height());
     slide->setImageName(name);
     slide->setImageType(type);
-    slide->setTag(0);
-    slide->setBorder(0);
-    slide->setBorderStyle(QStringLiteral("none"));
-    slide->setLink(QStringLiteral(""));
-    slide->setRetinaFlag(defaults.integerForKey(kRetinaFlagKey) != 0 ? 1 : 0);
-    slide->setAlpha(1.0f);
-    slide->setShadowRadius(0);
-    slide->setShadowHorizontalOffset(0);
-    slide->setShadowVerticalOffset(0);
-    slide->setScrollFlag(0);
-    slide->setMoveLock(0);
-    slide->setImageLastModDate(QDateTime::currentDateTime());
+    setNewSlideDefaults(*slide);
 
     if (m_imageArray.size() >= 2)
         moveSlide(true);

@@ -92,3 +92,7 @@ private:
     QMenu* m_slideshowMenu = nullptr;
     QPointer<HyperLinkWindowController> m_hyperLinkWindowController;
 };
+
+// The look every new slide starts with: no tag, border, link, shadow, scrolling or lock, fully opaque, double
+// resolution as the user's preference says, and changed now.
+void setNewSlideDefaults(TransformView& slide);

@@ -2,6 +2,7 @@
 
 #include "canvas/factories/ImageFactory.h"
 #include "canvas/media/HyperLinkWindowController.h"
+#include "canvas/media/SlideShow.h"
 #include "document/files/PageFolderFiles.h"
 #include "model/NoNumber.h"
 #include "model/SKTSlideshow.h"
@@ -27,7 +28,6 @@
 namespace {
 
 const QString kMaxImageSizeKey = QStringLiteral("SorrelMaxImageSize");
-const QString kRetinaFlagKey = QStringLiteral("SorrelRetinaFlag");
 const QStringList kSlideFileTypes{"jpg", "JPG", "png", "PNG", "jpeg", "JPEG"};
 
 SKTSlideshow* slideshowOf(const CanvasWorkingState& state)
@@ -92,18 +92,7 @@ std::shared_ptr<TransformView> SKTGraphicView::createNewSlideshowImage(const QIm
     slide->setOriginalHeight(int(limited.height()));
     slide->setGalleryNumber(kNoNumber);
     slide->setImageType(type);
-    slide->setTag(0);
-    slide->setBorder(0);
-    slide->setBorderStyle(QStringLiteral("none"));
-    slide->setLink(QStringLiteral(""));
-    slide->setRetinaFlag(UserDefaults::standard().integerForKey(kRetinaFlagKey) != 0 ? 1 : 0);
-    slide->setAlpha(1.0f);
-    slide->setShadowRadius(0);
-    slide->setShadowHorizontalOffset(0);
-    slide->setShadowVerticalOffset(0);
-    slide->setScrollFlag(0);
-    slide->setMoveLock(0);
-    slide->setImageLastModDate(QDateTime::currentDateTime());
+    setNewSlideDefaults(*slide);
 
     const QString folder = ImageFactory(*this).pageFolder();
     const QString path =
