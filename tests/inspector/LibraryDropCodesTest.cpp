@@ -4,6 +4,7 @@
 #include "canvas/factories/HtmlSnippets.h"
 #include "canvas/factories/TextBoxArguments.h"
 #include "inspector/library/ObjectCatalogue.h"
+#include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTTable.h"
 #include "model/records/TransformView.h"
@@ -683,6 +684,21 @@ TEST_F(LibraryDropCodesTest, TheSectionRuleSpansThePageAtTheDropHeightAtAnyZoom)
         EXPECT_EQ(rule->endPoint(), QPointF(3000, 75)) << zoom;
         EXPECT_EQ(rule->borderWidth(), 2) << zoom;
     }
+}
+
+TEST_F(LibraryDropCodesTest, TheBuyButtonLetsTheDropGoOnToTheImageFileAfterIt)
+{
+    launchAs(productOffering(QStringLiteral("velk_buynowbutton")));
+    SKTWindowController& window = freshPage(1);
+    window.graphicView()->concludeDragOperation({QStringLiteral("velk_buynowbutton"), pictureFile()},
+                                                QPointF(200, 100));
+    EXPECT_EQ(alerts.messages(), QStringList{QStringLiteral("Looking for more Buy Button styles?")});
+    const GraphicList page = window.document()->graphics();
+    ASSERT_EQ(page.size(), 2);
+    const auto image = std::dynamic_pointer_cast<SKTImage>(page.at(0));
+    ASSERT_TRUE(image) << "the image comes after the form";
+    EXPECT_EQ(image->bounds(), QRectF(250, 100, 60, 40));
+    EXPECT_EQ(page.at(1)->bounds(), QRectF(200, 100, 700, 200));
 }
 
 TEST_F(LibraryDropCodesTest, TheLabelTextAndTheAddressBlockGrowWithTheCanvas)
