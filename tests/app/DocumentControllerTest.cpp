@@ -273,6 +273,28 @@ TEST_F(DocumentControllerTest, AnItemDraggedFromTheLibraryOntoTheCanvasBecomesIt
     EXPECT_EQ(canvas->graphics().size(), 1);
 }
 
+TEST_F(DocumentControllerTest, AShortcutActsOnASelectionMadeWithoutMovingTheFocus)
+{
+    launchApplication(*delegate, {pagePath});
+    SKTWindowController* window = documentWindows().first();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    SKTGraphicView* canvas = window->graphicView();
+    canvas->setFocus();
+    QApplication::processEvents();
+    QAction* duplicate = nullptr;
+    for (QAction* item : delegate->mainMenu().menu(QStringLiteral("editMenu"))->actions()) {
+        if (MainMenu::actionName(item) == QLatin1String("duplicate"))
+            duplicate = item;
+    }
+    ASSERT_NE(duplicate, nullptr);
+    ASSERT_FALSE(duplicate->isEnabled() && duplicate->isVisible()) << "nothing selected yet";
+
+    canvas->selectAll();
+    QTest::keyClick(canvas, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(canvas->graphics().size(), 2);
+}
+
 TEST_F(DocumentControllerTest, TheCanvasSizeItemOpensTheWindowsSheet)
 {
     launchApplication(*delegate, {pagePath});

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPixmap>
 #include <QWidget>
@@ -63,6 +64,7 @@ SKTAppDelegate::SKTAppDelegate(QObject* parent)
             [this, recent] { m_documentController->fillRecentDocumentsMenu(recent); });
     // Shortcuts act without their menu opening: the items follow the window that has the focus.
     connect(qApp, &QApplication::focusChanged, this, [this] { validateAllMenuItems(); });
+    qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             applicationDidBecomeActive();
@@ -73,6 +75,7 @@ SKTAppDelegate::~SKTAppDelegate()
 {
     // Closing windows moves the focus; nothing of the delegate answers that any more.
     disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
     delete m_welcomeWindow.data();
     m_websiteLauncher.reset();
     m_templateChooser.reset();
@@ -206,6 +209,16 @@ void SKTAppDelegate::sendAction(QAction* item)
 void SKTAppDelegate::sendActionNamed(const QString& action)
 {
     ResponderChain::sendAction(responderChain(), action);
+}
+
+bool SKTAppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    // Plain typing never needs it; only combinations with a command key can be menu shortcuts.
+    constexpr Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event->type() == QEvent::ShortcutOverride &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & commandKeys) && watched == QApplication::focusObject())
+        validateAllMenuItems();
+    return QObject::eventFilter(watched, event);
 }
 
 void SKTAppDelegate::validateAllMenuItems()

@@ -114,6 +114,11 @@ public Q_SLOTS:
     void performMiniaturize();
     void terminate();
 
+protected:
+    // A key combination about to act as a shortcut revalidates the menu items first, so a shortcut follows
+    // what the window holds now (a selection made without moving the focus enables its commands).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void emptyReceivedPagesFolder();
     void insertUpdateMenuItem();
