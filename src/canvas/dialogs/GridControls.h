@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QGridLayout>
 #include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -32,6 +34,22 @@ inline QSpinBox* stepper(const char* name)
     box->setMaximum(std::numeric_limits<int>::max());
     box->setFixedWidth(22);
     return box;
+}
+
+// The rows both windows begin with: the column and row counts with their steppers, then the spacing field
+// with its slider spanning the given number of columns.
+inline void addCountAndSpacingRows(QGridLayout& grid, QWidget* columns, QWidget* columnStepper, QWidget* rows,
+                                   QWidget* rowStepper, QWidget* spacing, QWidget* spacingSlider, int sliderSpan)
+{
+    grid.addWidget(new QLabel(QObject::tr("Columns:")), 0, 0);
+    grid.addWidget(columns, 0, 1);
+    grid.addWidget(columnStepper, 0, 2);
+    grid.addWidget(new QLabel(QObject::tr("Rows:")), 1, 0);
+    grid.addWidget(rows, 1, 1);
+    grid.addWidget(rowStepper, 1, 2);
+    grid.addWidget(new QLabel(QObject::tr("Spacing:")), 2, 0);
+    grid.addWidget(spacing, 2, 1);
+    grid.addWidget(spacingSlider, 2, 2, 1, sliderSpan);
 }
 
 } // namespace GridControls

@@ -29,15 +29,8 @@ GalleryGridEditorWindowController::GalleryGridEditorWindowController(QWidget* pa
     m_saveButton->setDefault(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(tr("Columns:")), 0, 0);
-    grid->addWidget(m_numOfColumnsTextField, 0, 1);
-    grid->addWidget(m_columnStepper, 0, 2);
-    grid->addWidget(new QLabel(tr("Rows:")), 1, 0);
-    grid->addWidget(m_numOfRowsTextField, 1, 1);
-    grid->addWidget(m_rowStepper, 1, 2);
-    grid->addWidget(new QLabel(tr("Spacing:")), 2, 0);
-    grid->addWidget(m_spacingTextField, 2, 1);
-    grid->addWidget(m_spacingSlider, 2, 2, 1, 2);
+    GridControls::addCountAndSpacingRows(*grid, m_numOfColumnsTextField, m_columnStepper, m_numOfRowsTextField,
+                                         m_rowStepper, m_spacingTextField, m_spacingSlider, 2);
     grid->addWidget(new QLabel(tr("Shadow:")), 3, 0);
     grid->addWidget(m_shadowSegmentedControl, 3, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Backdrop:")), 4, 0);

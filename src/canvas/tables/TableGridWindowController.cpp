@@ -47,15 +47,8 @@ TableGridWindowController::TableGridWindowController(QWidget* parent)
     m_saveButton->setDefault(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(tr("Columns:")), 0, 0);
-    grid->addWidget(m_numOfColumnsTextField, 0, 1);
-    grid->addWidget(m_columnStepper, 0, 2);
-    grid->addWidget(new QLabel(tr("Rows:")), 1, 0);
-    grid->addWidget(m_numOfRowsTextField, 1, 1);
-    grid->addWidget(m_rowStepper, 1, 2);
-    grid->addWidget(new QLabel(tr("Spacing:")), 2, 0);
-    grid->addWidget(m_spacingTextField, 2, 1);
-    grid->addWidget(m_spacingSlider, 2, 2, 1, 3);
+    GridControls::addCountAndSpacingRows(*grid, m_numOfColumnsTextField, m_columnStepper, m_numOfRowsTextField,
+                                         m_rowStepper, m_spacingTextField, m_spacingSlider, 3);
     grid->addWidget(m_columnWidthLabel, 3, 0);
     grid->addWidget(m_columnWidthPopUpButton, 3, 1, 1, 2);
     grid->addWidget(m_widthTextField, 3, 3);
