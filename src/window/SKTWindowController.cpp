@@ -72,7 +72,7 @@ constexpr QSize kInitialWindowSize(1400, 900);
 SKTWindowController::SKTWindowController(SKTDocument& document, QWidget* parent)
     : QMainWindow(parent)
     , m_grid(new SKTGrid(this))
-    , m_zoomFactor(Handles::canvasScale())
+    , m_zoomFactor(Handles::canvasZoomFactor())
 {
     setObjectName(QStringLiteral("documentWindow"));
     resize(kInitialWindowSize.boundedTo(screen()->availableGeometry().size()));
@@ -368,7 +368,7 @@ bool SKTWindowController::eventFilter(QObject* watched, QEvent* event)
         const QPointF at = event->type() == QEvent::ContextMenu
                                ? QPointF(static_cast<QContextMenuEvent*>(event)->pos())
                                : static_cast<QMouseEvent*>(event)->position();
-        m_lastTouchPoint = m_graphicView->canvasTransform().inverted().map(at);
+        m_lastTouchPoint = m_graphicView->canvasPointAt(at);
     }
     return QMainWindow::eventFilter(watched, event);
 }

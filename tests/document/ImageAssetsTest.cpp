@@ -147,6 +147,23 @@ TEST_F(ImageAssetsTest, ALargerScaledCopyIsReplacedByTheOriginal)
     EXPECT_FALSE(QFile::exists(file("image4@2x.PNG.part")));
 }
 
+TEST_F(ImageAssetsTest, AnOriginalThatWouldNotFillTheFrameNeverReplacesTheScaledCopy)
+{
+    // The record's content box is 40 x 30; pages never draw a picture wider than its pixels, nor in other
+    // proportions than its own.
+    const struct {
+        QSize original;
+        QSize written;
+    } cases[] = {{{20, 15}, {80, 60}}, {{40, 40}, {80, 60}}, {{60, 45}, {60, 45}}};
+    QDir().mkpath(folder);
+    for (const auto& c : cases) {
+        ASSERT_TRUE(ImageFiles::write(file("image6o.PNG"), DataCentre::PNGRepresentationOfImage(
+                                                               solid(c.original.width(), c.original.height(), Qt::red))));
+        document.createRetinaVersion(record(QStringLiteral("image6"), QStringLiteral("PNG"), noise(40, 30)));
+        EXPECT_EQ(pixelSize(file("image6@2x.PNG")), c.written) << c.original.width() << "x" << c.original.height();
+    }
+}
+
 TEST_F(ImageAssetsTest, TheSizeGuardNeverDeletesTheOnlyCopy)
 {
     QDir().mkpath(folder);

@@ -17,7 +17,7 @@ void SKTGraphicView::dragEnterEvent(QDragEnterEvent* event)
 
 void SKTGraphicView::dragMoveEvent(QDragMoveEvent* event)
 {
-    const QPointF point = canvasTransform().inverted().map(event->position());
+    const QPointF point = canvasPointAt(event->position());
     const Qt::DropAction action = dragOperationForDraggingInfo(*event->mimeData(), point);
     if (action == Qt::IgnoreAction) {
         event->ignore();
@@ -34,7 +34,7 @@ void SKTGraphicView::dragMoveEvent(QDragMoveEvent* event)
 
 void SKTGraphicView::dropEvent(QDropEvent* event)
 {
-    const QPointF point = canvasTransform().inverted().map(event->position());
+    const QPointF point = canvasPointAt(event->position());
     const Qt::DropAction action = dragOperationForDraggingInfo(*event->mimeData(), point);
     if (action == Qt::IgnoreAction) {
         event->ignore();
@@ -66,7 +66,7 @@ Qt::DropAction SKTGraphicView::dragOperationForDraggingInfo(const QMimeData& dat
 void SKTGraphicView::concludeDragOperation(const QDropEvent& drop)
 {
     const QMimeData& data = *drop.mimeData();
-    const QPointF point = canvasTransform().inverted().map(drop.position());
+    const QPointF point = canvasPointAt(drop.position());
     const ProductProfile& profile = DataCentre::profile();
     switch (DropDispatch::dragKindOf(data, profile)) {
     case DropDispatch::DragKind::Other:

@@ -105,6 +105,8 @@ public:
     void setCanvasScale(double scale);
     // From canvas points to the widget's pixels.
     QTransform canvasTransform() const { return QTransform::fromScale(m_canvasScale, m_canvasScale); }
+    // From the widget's pixels to canvas points.
+    QPointF canvasPointAt(const QPointF& widgetPoint) const;
 
     // ---- Repainting by area, in canvas points
     void setNeedsDisplayInRect(const QRectF& rect);

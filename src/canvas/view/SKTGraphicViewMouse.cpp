@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
+#include <cmath>
+
 namespace {
 
 const QString kUndoStrings = QStringLiteral("UndoStrings");
@@ -23,9 +25,19 @@ bool SKTGraphicView::isFormOption(const SKTGraphic& graphic)
 
 // ---- Events
 
+QPointF SKTGraphicView::canvasPointAt(const QPointF& widgetPoint) const
+{
+    // At a scale such as 0.8 the division leaves noise in the last digits (159.99999999 for 160), and the
+    // page file keeps whole pixels by cutting the fraction: a millionth of a point is finer than any
+    // placement and rounds the noise away.
+    const auto clean = [](double value) { return std::round(value * 1e6) / 1e6; };
+    const QPointF point = widgetPoint / m_canvasScale;
+    return QPointF(clean(point.x()), clean(point.y()));
+}
+
 QPointF SKTGraphicView::canvasPoint(const QMouseEvent& event) const
 {
-    return canvasTransform().inverted().map(event.position());
+    return canvasPointAt(event.position());
 }
 
 void SKTGraphicView::mousePressEvent(QMouseEvent* event)
@@ -69,7 +81,7 @@ void SKTGraphicView::mouseReleaseEvent(QMouseEvent* event)
 
 void SKTGraphicView::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = menuForEvent(canvasTransform().inverted().map(QPointF(event->pos())));
+    QMenu* menu = menuForEvent(canvasPointAt(QPointF(event->pos())));
     if (!menu)
         return;
     const QList<QAction*> items = menu->actions();

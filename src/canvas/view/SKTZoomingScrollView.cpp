@@ -29,7 +29,7 @@ SKTZoomingScrollView::SKTZoomingScrollView(QWidget* parent)
     : QScrollArea(parent)
     , m_horizontalRuler(new CanvasRuler(Qt::Horizontal, this))
     , m_verticalRuler(new CanvasRuler(Qt::Vertical, this))
-    , m_factor(Handles::canvasScale())
+    , m_factor(Handles::canvasZoomFactor())
 {
     setObjectName(QStringLiteral("zoomingScrollView"));
     m_horizontalRuler->setObjectName(QStringLiteral("horizontalRuler"));

@@ -16,6 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
+
+#include <cmath>
 
 QSizeF ImageAsset::contentSize() const
 {
@@ -102,11 +105,24 @@ QString maskFileName(const ImageAsset& image)
     return image.imageName + QStringLiteral("_mask.png");
 }
 
-void keepSmallerCopy(const QString& retinaPath, const QString& originalPath)
+namespace {
+
+bool fillsContentBox(const QString& picturePath, QSizeF contentSize)
+{
+    const QSize size = QImageReader(picturePath).size();
+    if (size.isEmpty() || size.width() < contentSize.width() || size.height() < contentSize.height())
+        return false;
+    // Drawn at the box's width, the picture's height misses the box's by less than a pixel.
+    return std::abs(size.height() * contentSize.width() / size.width() - contentSize.height()) < 1;
+}
+
+} // namespace
+
+void keepSmallerCopy(const QString& retinaPath, const QString& originalPath, QSizeF contentSize)
 {
     const qint64 retinaSize = DataCentre::grabFileSize(retinaPath);
     const qint64 originalSize = DataCentre::grabFileSize(originalPath);
-    if (retinaSize <= originalSize || originalSize == 0)
+    if (retinaSize <= originalSize || originalSize == 0 || !fillsContentBox(originalPath, contentSize))
         return;
     qInfo().noquote() << QStringLiteral("%1 REPLACE retina image: %2 original image:%3")
                              .arg(retinaPath, DataCentre::grabFileSizeStr(retinaPath),
@@ -212,7 +228,7 @@ void SKTDocument::createRetinaVersion(const ImageAsset& image)
                                   QRectF(0, 0, size.width(), bandHeight));
     }
     ImageFiles::write(path, ImageFiles::encoded(scaled, image.imageType));
-    ImageFiles::keepSmallerCopy(path, originalPath);
+    ImageFiles::keepSmallerCopy(path, originalPath, image.contentSize());
     m_writtenImageFiles.record(path, recipe);
 }
 

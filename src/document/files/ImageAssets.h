@@ -49,8 +49,11 @@ QString ownSizeFileName(const ImageAsset& image);  // N + "." + T
 QString originalFileName(const ImageAsset& image); // N + "o." + T
 QString maskFileName(const ImageAsset& image);     // N + "_mask.png"
 
-// When the scaled copy is larger in bytes than the original, the original takes its place. Without an
-// original (or with an empty one) the scaled copy is the only good file and stays.
-void keepSmallerCopy(const QString& retinaPath, const QString& originalPath);
+// When the scaled copy is larger in bytes than the original, the original takes its place, provided the
+// page shows it the same way: pages draw the picture no wider than its own pixels and in its own
+// proportions, so an original smaller than the content box, or of other proportions, would not fill the
+// image's frame and the scaled copy stays. Without an original (or with an empty one) the scaled copy is
+// the only good file and stays.
+void keepSmallerCopy(const QString& retinaPath, const QString& originalPath, QSizeF contentSize);
 
 } // namespace ImageFiles

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace Handles {
 
@@ -42,6 +43,11 @@ float positiveScale(float scale)
 float canvasScale()
 {
     return positiveScale(DataCentre::profile().canvasScale);
+}
+
+double canvasZoomFactor()
+{
+    return std::round(double(canvasScale()) * 1e6) / 1e6;
 }
 
 QPointF point(const QRectF& bounds, int handle)

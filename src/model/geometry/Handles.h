@@ -27,6 +27,9 @@ bool isBottomSide(int handle); // 6, 7, 8
 // The canvas scale of the profile, which a new window starts at; a profile that was never configured
 // (scale 0) draws at scale 1.
 float canvasScale();
+// The same scale as a window zooms by: the float's nearest short decimal (0.4, not 0.4000000059604645), so
+// a whole number of pixels maps back to a whole number of points.
+double canvasZoomFactor();
 // Side of the square a handle is drawn as, in canvas points at the canvas's scale: 10 screen points, never
 // below 5. A scale of 0 or less counts as 1.
 float drawnSize(float scale);

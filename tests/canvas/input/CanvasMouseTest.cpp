@@ -7,6 +7,7 @@
 #include "document/core/PageCanvasState.h"
 #include "document/format/PageText.h"
 #include "model/SKTGrid.h"
+#include "model/geometry/Handles.h"
 #include "platform/transfer/ZipArchive.h"
 
 #include <QDir>
@@ -76,6 +77,26 @@ TEST_F(CanvasMouseTest, OneDragOfManyEventsIsOneMoveStepThatUndoesWhole)
     EXPECT_EQ(undoStack().undoText(), QStringLiteral("Move"));
     view->undo();
     EXPECT_EQ(a->bounds().topLeft(), QPointF(20, 20));
+}
+
+TEST_F(CanvasMouseTest, AtAProductScaleOfAFractionWholePixelsMoveByWholePoints)
+{
+    // The page file keeps whole points by cutting fractions, so 159.99999 would be stored as 159.
+    DataCentre::mutableProfile().canvasScale = 0.4f;
+    view->setCanvasScale(Handles::canvasZoomFactor());
+    view->changeSelectionIndexes({0});
+    endOfEvent();
+    // Mouse events come at whole pixels: from the shape's centre (50, 40), clear of its handles, 8 and 6
+    // pixels are 20 and 15 points.
+    const auto at = [this](QEvent::Type type, QPoint pixel) {
+        mouse(type, QPointF(pixel) / view->canvasScale());
+    };
+    at(QEvent::MouseButtonPress, QPoint(20, 16));
+    at(QEvent::MouseMove, QPoint(24, 19));
+    at(QEvent::MouseMove, QPoint(28, 22));
+    at(QEvent::MouseButtonRelease, QPoint(28, 22));
+    endOfEvent();
+    EXPECT_EQ(a->bounds().topLeft(), QPointF(40, 35));
 }
 
 TEST_F(CanvasMouseTest, AConstrainingGridPutsTheSelectionsOriginOnItsLatticeWhereverItWasGrabbed)
