@@ -32,8 +32,6 @@ const QString kResponsiveVersionFolder = QStringLiteral("responsiveVersion");
 const QString kBlankFolder = QStringLiteral("blank");
 const QString kBlankName = QStringLiteral("Blank");
 const QString kResponsiveFileType = QStringLiteral("kyv");
-const QString kFullStyleSheet = QStringLiteral("full.css");
-const QString kRetina = QStringLiteral("@2x");
 const QString kNameRefused = QStringLiteral("Invalid Page Name");
 const QString kNameRefusedText = QStringLiteral(
     "The name \"%1\" cannot name a page: a page name may not begin with a dot nor hold a comma, "
@@ -123,22 +121,7 @@ bool SKTWindowController::zipDoc(const QString& documentPath, const QString& sou
 
 QString SKTWindowController::prepAndRenameDoc(const QString& sourcePath, const QString& newFileName) const
 {
-    const QFileInfo source(sourcePath);
-    const QString oldName = source.completeBaseName();
-    const QString newName = QFileInfo(newFileName).completeBaseName();
-    if (oldName == newName)
-        return sourcePath;
-    QDir dir(source.path());
-    const QString renamed = dir.filePath(newName + u'.' + source.suffix());
-    if (!moveReplacing(sourcePath, renamed))
-        return {};
-    for (const QString& screenshot : {QStringLiteral(".png"), kRetina + QStringLiteral(".png")})
-        moveReplacing(dir.filePath(oldName + screenshot), dir.filePath(newName + screenshot));
-    QFile::remove(QDir(dir.filePath(oldName)).filePath(kFullStyleSheet));
-    QDir(dir.filePath(newName)).removeRecursively();
-    if (!dir.rename(oldName, newName))
-        dir.mkpath(newName);
-    return renamed;
+    return DataCentre::renameUnpackedPage(sourcePath, QFileInfo(newFileName).completeBaseName());
 }
 
 // ---- Adding pages

@@ -91,6 +91,32 @@ TEST_F(WebsitesTest, AChosenTemplateBecomesTheWebsitesPage)
     ASSERT_NE(openedWindow(), nullptr);
 }
 
+// The responsive designer's page documents hold their page under the page's own name.
+class ResponsiveWebsitesTest : public TemplateAppTest {
+protected:
+    void SetUp() override
+    {
+        TemplateAppTest::SetUp();
+        launchAs(QStringLiteral("Brevold Responsive Website Designer"));
+    }
+};
+
+TEST_F(ResponsiveWebsitesTest, AChosenTemplateOpensAsTheWebsitesPage)
+{
+    openChooser();
+    QTest::mouseClick(thumbnailNamed(QStringLiteral("Blank.kyv")), Qt::LeftButton);
+    const QString site = pathInHome(QStringLiteral("sites/responsive"));
+    panels.choose({site});
+    QTest::mouseClick(chooserWindow().selectButton(), Qt::LeftButton);
+    EXPECT_EQ(QDir(site).entryList(QDir::Files), QStringList{QStringLiteral("page.kyv")});
+    const QList<SKTDocument*> documents = delegate->documentController().documents();
+    ASSERT_EQ(documents.size(), 1);
+    EXPECT_EQ(QFileInfo(documents.first()->pagePath()).fileName(), QStringLiteral("page.html"));
+    EXPECT_TRUE(QFileInfo(documents.first()->pagePath()).isFile());
+    EXPECT_FALSE(documents.first()->graphics().isEmpty()) << "the template's title is on the page";
+    EXPECT_TRUE(alerts.records().isEmpty()) << alerts.messages().join(u'\n').toStdString();
+}
+
 TEST_F(WebsitesTest, AnExistingFolderIsReplacedOnlyWhenTheUserSaysYes)
 {
     const QString site = pathInHome(QStringLiteral("sites/Kept"));

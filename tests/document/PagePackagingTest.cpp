@@ -2,6 +2,7 @@
 
 #include "document/writing/PageLibraries.h"
 #include "document/files/PagePackaging.h"
+#include "platform/transfer/UploadFTPS.h"
 
 namespace {
 
@@ -51,6 +52,31 @@ TEST_F(PagePackagingTest, AMigratedPageTakesTheFirstFreeNameOfItsNewFolder)
     EXPECT_EQ(DataCentre::migrateWebsitePage(pathInHome(QStringLiteral("missing.velk")),
                                              QDir(site).filePath(QStringLiteral("again"))),
               QString());
+}
+
+// A responsive page document keeps its page under the page's name, so a copy under another name carries
+// its page under the new name; a plain page document is copied as it is.
+TEST_F(PagePackagingTest, ACopiedPageDocumentCarriesItsPageUnderTheNewName)
+{
+    const QString source = pathInHome(QStringLiteral("templates/Blank.kyv"));
+    const QString parts = pathInHome(QStringLiteral("parts/x")).chopped(2);
+    const QString page = makePage(parts, QStringLiteral("Blank"));
+    writeBytes(QDir(page).filePath(QStringLiteral("full.css")), "old rules");
+    UploadFTPS transfer;
+    ASSERT_TRUE(transfer.zipDocument_mailchimp(page, source));
+
+    DataCentre::mutableProfile().responsiveDesign = true;
+    const QString copy = pathInHome(QStringLiteral("site/page.kyv"));
+    ASSERT_TRUE(DataCentre::copyPageDocument(source, copy));
+    EXPECT_EQ(zipEntries(copy),
+              QStringList({"page", "page.html", "page.png", "page/image1o.PNG", "page@2x.png"}));
+    EXPECT_EQ(zipEntries(source).size(), 6) << "the source stays as it was";
+    EXPECT_FALSE(DataCentre::copyPageDocument(source, copy)) << "an existing page is not replaced";
+
+    DataCentre::mutableProfile().responsiveDesign = false;
+    const QString plain = pathInHome(QStringLiteral("site/plain.kyv"));
+    ASSERT_TRUE(DataCentre::copyPageDocument(source, plain));
+    EXPECT_EQ(readBytes(plain), readBytes(source));
 }
 
 TEST_F(PagePackagingTest, JqueryAndBootstrapArePutBesideThePageOnce)

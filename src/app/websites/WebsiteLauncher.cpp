@@ -246,8 +246,9 @@ void WebsiteLauncher::addStarterBlankPage(const QString& folder)
             QFile::copy(templates.filePath(starter), target.filePath(QFileInfo(starter).fileName()));
     };
     if (TemplateIconButton* selected = m_chooser.selectedTemplateButton()) {
-        QFile::copy(TemplateLibrary::bundleTemplatePath(selected->categoryFolder(), selected->fileName()),
-                    target.filePath(profile.pageNoun + u'.' + QFileInfo(selected->fileName()).suffix()));
+        DataCentre::copyPageDocument(
+            TemplateLibrary::bundleTemplatePath(selected->categoryFolder(), selected->fileName()),
+            target.filePath(profile.pageNoun + u'.' + QFileInfo(selected->fileName()).suffix()));
         m_chooser.setSelectedTemplateButton(nullptr);
     } else {
         copyStarterPages();

@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
 const QString kFormDocumentExtension = QStringLiteral("quarnel");
+const QString kStyleSheet = QStringLiteral("full.css");
 // Page names are counted on from 4 when a folder already holds a page of that name.
 constexpr int kFirstCounter = 4;
 
@@ -32,6 +34,30 @@ void moveFile(const QDir& from, const QString& fromName, const QDir& to, const Q
 {
     // A missing screenshot is simply not moved.
     QFile::rename(from.filePath(fromName), to.filePath(toName));
+}
+
+// Moves the file onto the target, replacing it; the source stays when the move fails.
+bool moveReplacing(const QString& from, const QString& to)
+{
+    if (!QFileInfo::exists(from))
+        return false;
+    if (QFileInfo::exists(to))
+        QFile::remove(to);
+    return QFile::rename(from, to);
+}
+
+// The page file at the root of an unpacked package: the one named after the package, else the first by
+// name.
+QString unpackedPageFile(const QDir& folder, const QString& name)
+{
+    const QStringList extensions{QStringLiteral("html"), QStringLiteral("php")};
+    for (const QString& extension : extensions) {
+        if (QFileInfo(folder.filePath(name + u'.' + extension)).isFile())
+            return folder.filePath(name + u'.' + extension);
+    }
+    const QStringList pages =
+        folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.php")}, QDir::Files, QDir::Name);
+    return pages.isEmpty() ? QString() : folder.filePath(pages.first());
 }
 
 } // namespace
@@ -92,6 +118,45 @@ QString migrateWebsitePage(const QString& pageDocumentPath, const QString& unpac
 
     const QString retina = parent.filePath(base + QStringLiteral("@2x.png"));
     return QFileInfo::exists(retina) ? retina : parent.filePath(base + QStringLiteral(".png"));
+}
+
+QString renameUnpackedPage(const QString& pageFilePath, const QString& newName)
+{
+    const QFileInfo source(pageFilePath);
+    const QString oldName = source.completeBaseName();
+    if (oldName == newName)
+        return pageFilePath;
+    QDir folder(source.path());
+    const QString renamed = folder.filePath(newName + u'.' + source.suffix());
+    if (!moveReplacing(pageFilePath, renamed))
+        return {};
+    for (const QString& screenshot : {QStringLiteral(".png"), QStringLiteral("@2x.png")})
+        moveReplacing(folder.filePath(oldName + screenshot), folder.filePath(newName + screenshot));
+    QFile::remove(QDir(folder.filePath(oldName)).filePath(kStyleSheet));
+    QDir(folder.filePath(newName)).removeRecursively();
+    if (!folder.rename(oldName, newName))
+        folder.mkpath(newName);
+    return renamed;
+}
+
+bool copyPageDocument(const QString& sourcePath, const QString& targetPath)
+{
+    if (!profile().responsiveDesign)
+        return QFile::copy(sourcePath, targetPath);
+    if (QFileInfo::exists(targetPath))
+        return false;
+    const QTemporaryDir unpacking;
+    UploadFTPS transfer;
+    if (!unpacking.isValid() || !transfer.unzipDocument(sourcePath, unpacking.path()))
+        return false;
+    const QString page = unpackedPageFile(QDir(unpacking.path()), QFileInfo(sourcePath).completeBaseName());
+    if (page.isEmpty())
+        return false;
+    const QFileInfo renamed(renameUnpackedPage(page, QFileInfo(targetPath).completeBaseName()));
+    if (renamed.fileName().isEmpty())
+        return false;
+    return transfer.zipDocument_mailchimp(QDir(renamed.path()).filePath(renamed.completeBaseName()),
+                                          targetPath);
 }
 
 } // namespace DataCentre

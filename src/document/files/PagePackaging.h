@@ -18,4 +18,15 @@ bool packageDocument(const QString& pageFolderPath, const QString& pageDocumentP
 // unpacks straight into P and answers P/name@2x.png.
 QString migrateWebsitePage(const QString& pageDocumentPath, const QString& unpackFolderPath);
 
+// Gives an unpacked page, whose page file lies at the path beside its screenshots and page folder, the new
+// base name: page file, screenshots and page folder are renamed, and the folder's style sheet goes (the
+// next save writes it under the new name). Answers the page file's new path; empty when the page file
+// cannot be moved.
+QString renameUnpackedPage(const QString& pageFilePath, const QString& newName);
+
+// Copies the page document to the target path, which must not exist yet. A package of the responsive
+// designer holds its page under the page's own name, so there the copy is unpacked, renamed after the
+// target and packed again. False when nothing was written.
+bool copyPageDocument(const QString& sourcePath, const QString& targetPath);
+
 } // namespace DataCentre
