@@ -6,12 +6,8 @@
 
 #include <QList>
 
-#include <algorithm>
 #include <functional>
-#include <mutex>
-#include <numeric>
 #include <type_traits>
-#include <vector>
 
 // The keys of the dictionary that one kind of element record converts into, as a table: each row makes
 // the value of its key from the record, writing a field's default back into the record first where the
@@ -21,53 +17,25 @@ template <class Record> struct RecordKey {
     std::function<QVariant(Record&)> value;
 };
 
-// The rows of one kind, in the order their values are made: a row may read a default that an earlier row
-// wrote into the record.
-template <class Record> class RecordKeyTable : public QList<RecordKey<Record>> {
-public:
-    using QList<RecordKey<Record>>::QList;
-    // A copy works its key order out again; assigning over a table whose order is known would leave it
-    // stale.
-    RecordKeyTable(const RecordKeyTable& other)
-        : QList<RecordKey<Record>>(other)
-    {}
-    RecordKeyTable& operator=(const RecordKeyTable&) = delete;
+template <class Record> using RecordKeyTable = QList<RecordKey<Record>>;
 
-    // The positions of the rows in the order of their keys (a later row of the same key after an earlier
-    // one), worked out on first use: the rows are complete by then and never change afterwards.
-    const std::vector<qsizetype>& keyOrder() const
-    {
-        std::call_once(m_keyOrderMade, [this] {
-            m_keyOrder.resize(size_t(this->size()));
-            std::iota(m_keyOrder.begin(), m_keyOrder.end(), qsizetype(0));
-            std::stable_sort(m_keyOrder.begin(), m_keyOrder.end(),
-                             [this](qsizetype a, qsizetype b) { return this->at(a).key < this->at(b).key; });
-        });
-        return m_keyOrder;
-    }
+template <class Record>
+void writeRecordKeys(Record& record, GraphicPropertyDictionary& dictionary,
+                     const RecordKeyTable<Record>& table)
+{
+    for (const RecordKey<Record>& row : table)
+        dictionary.insert(row.key, row.value(record));
+}
 
-private:
-    mutable std::once_flag m_keyOrderMade;
-    mutable std::vector<qsizetype> m_keyOrder;
-};
-
-// A record's dictionary: the table's keys, the kind's "className" and the template name under
-// "templateName". The values are made row by row, then go into the dictionary in the order of their keys,
-// each at its end: an opened page converts thousands of records, and searching the keys before every
-// insert cost more than making the values.
+// A record's dictionary: the kind's "className", the template name under "templateName" and the table's keys.
 template <class Record>
 GraphicPropertyDictionary recordProperties(Record& record, const RecordKeyTable<Record>& table,
                                            const QString& className, const QString& templateName)
 {
-    std::vector<QVariant> values;
-    values.reserve(size_t(table.size()));
-    for (const RecordKey<Record>& row : table)
-        values.push_back(row.value(record));
     GraphicPropertyDictionary dictionary;
-    for (const qsizetype position : table.keyOrder())
-        dictionary.insert(dictionary.cend(), table.at(position).key, values[size_t(position)]);
     dictionary.insert(QStringLiteral("className"), className);
     dictionary.insert(QStringLiteral("templateName"), GraphicProperties::text(templateName));
+    writeRecordKeys(record, dictionary, table);
     return dictionary;
 }
 
