@@ -55,6 +55,11 @@ QString textWhenNone(const QString& value)
 
 } // namespace
 
+struct SKTText::PendingText {
+    QString text;
+    TextStyle style;
+};
+
 SKTText::SKTText() = default;
 
 SKTText::~SKTText()
@@ -77,23 +82,34 @@ std::shared_ptr<SKTGraphic> SKTText::copy() const
 {
     std::shared_ptr<SKTGraphic> graphic = SKTGraphic::copy();
     auto* text = static_cast<SKTText*>(graphic.get());
-    if (m_contents)
-        text->contents().setFormattedText(m_contents->document());
+    if (m_contents || m_pendingText)
+        text->contents().setFormattedText(storage().document());
     return graphic;
 }
 
 QString SKTText::textString() const
 {
-    return m_contents ? m_contents->string() : QString();
+    return m_contents || m_pendingText ? storage().string() : QString();
 }
 
 // ---- Text storage
 
 TextStorage& SKTText::contents()
 {
+    return storage();
+}
+
+TextStorage& SKTText::storage() const
+{
     if (!m_contents) {
-        m_contents = std::make_unique<TextStorage>();
-        observeEdits(*m_contents);
+        if (m_pendingText) {
+            m_contents = std::make_unique<TextStorage>(m_pendingText->text);
+            m_contents->applyStyle(m_pendingText->style);
+            m_pendingText.reset();
+        } else {
+            m_contents = std::make_unique<TextStorage>();
+        }
+        const_cast<SKTText*>(this)->observeEdits(*m_contents);
     }
     return *m_contents;
 }
@@ -128,6 +144,7 @@ void SKTText::updateTextString(const QString& string)
 {
     if (m_contents)
         m_contents->setEditingObserver(nullptr);
+    m_pendingText.reset();
     m_contents = std::make_unique<TextStorage>(string);
     refreshStyle();
 }
@@ -171,17 +188,16 @@ const GraphicPropertyTable& SKTText::propertyTable() const
                             return QVariant(realText(font ? TextStorage::fontSize(*font) : 0.0));
                         })
             .writeAs<T>("slideShowNumber", [](T&) { return QVariant(integerText(kNoNumber)); });
-        // The storage is made once the style's keys are read; a dictionary without text makes an empty box.
+        // The text takes the style of the keys read before it; a dictionary without text makes an empty box.
         t << custom<T>(
                  "textString",
                  [](T& g, const QVariant* value) {
                      if (g.m_contents)
                          g.m_contents->setEditingObserver(nullptr);
-                     g.m_contents = std::make_unique<TextStorage>(value && isText(*value) ? value->toString()
-                                                                                          : QString());
+                     g.m_contents.reset();
                      g.applyTextPaletteRule();
-                     g.m_contents->applyStyle(g.textStyle());
-                     g.observeEdits(*g.m_contents);
+                     g.m_pendingText = std::make_unique<PendingText>(
+                         PendingText{value && isText(*value) ? value->toString() : QString(), g.textStyle()});
                  },
                  [](T& g) { return QVariant(g.contents().string()); })
           << integer<T>("zoomBubbleFlag", &T::zoomBubbleFlag, &T::setZoomBubbleFlag, 0)

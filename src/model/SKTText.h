@@ -111,7 +111,15 @@ private:
     int textCornerInset() const;
     QPointF glyphOrigin(int inset) const;
 
-    std::unique_ptr<TextStorage> m_contents;
+    // The storage, made on first use: from the text read from a dictionary when that still waits, else
+    // empty. Const because the plain characters are read through it.
+    TextStorage& storage() const;
+
+    // Text read from a dictionary, with the style it was read in. An opened page holds thousands of text
+    // boxes, most of them neither measured nor edited before they are drawn, so their storage waits.
+    struct PendingText;
+    mutable std::unique_ptr<PendingText> m_pendingText;
+    mutable std::unique_ptr<TextStorage> m_contents;
     bool m_boundsBeingChangedToMatchContents = false;
     bool m_contentsBeingChangedByScripting = false;
 };

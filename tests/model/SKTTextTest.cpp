@@ -204,6 +204,19 @@ TEST_F(SKTTextTest, TheStorageCarriesTheStyleOfTheProperties)
     EXPECT_NE(document.begin().blockFormat().lineHeightType(), int(QTextBlockFormat::FixedHeight));
 }
 
+TEST_F(SKTTextTest, TheStorageKeepsTheStyleItWasReadInUntilTheStyleIsRefreshed)
+{
+    auto text = textFrom(boxProperties(QStringLiteral("Read\ntext")));
+    // Changed before anything asks for the characters, without a refresh of the style.
+    text->setFontSize(31);
+    EXPECT_EQ(text->textString(), QStringLiteral("Read\ntext"));
+    EXPECT_EQ(TextStorage::fontSize(*TextStorage::fontOfFirstCharacter(text->contents().document())), 20.0);
+
+    // A second dictionary replaces the characters.
+    EXPECT_TRUE(text->initWithProperties(boxProperties(QStringLiteral("Again"))));
+    EXPECT_EQ(text->textString(), QStringLiteral("Again"));
+}
+
 TEST_F(SKTTextTest, RefreshStyleRestylesTheTextAndRedraws)
 {
     auto text = textFrom(boxProperties(QStringLiteral("abc")));
