@@ -1,31 +1,44 @@
 #include "platform/PdfImageRep.h"
 
-#include <poppler-qt6.h>
+#include "platform/PdfPages.h"
+
+#include <QLibrary>
 
 namespace {
-constexpr double kPointsPerInch = 72.0;
+
+// Loaded once, on the first PDF, and kept for the rest of the run.
+PdfPagesOpener pdfPagesOpener()
+{
+    static const PdfPagesOpener opener = [] {
+        QLibrary module(QStringLiteral(VELK_PDF_MODULE));
+        const auto found = reinterpret_cast<PdfPagesOpener>(module.resolve(kPdfPagesOpener));
+        if (!found)
+            qWarning("The PDF module could not be loaded: %s", qPrintable(module.errorString()));
+        return found;
+    }();
+    return opener;
 }
 
-PdfImageRep::PdfImageRep(std::unique_ptr<Poppler::Document> document)
-    : m_document(std::move(document))
+} // namespace
+
+PdfImageRep::PdfImageRep(std::unique_ptr<PdfPages> pages)
+    : m_pages(std::move(pages))
 {}
 
 PdfImageRep::~PdfImageRep() = default;
 
 std::unique_ptr<PdfImageRep> PdfImageRep::imageRepWithData(const QByteArray& data)
 {
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(data);
-    if (!document || document->isLocked())
+    const PdfPagesOpener open = pdfPagesOpener();
+    std::unique_ptr<PdfPages> pages(open ? open(data) : nullptr);
+    if (!pages)
         return nullptr;
-    document->setRenderHint(Poppler::Document::Antialiasing);
-    document->setRenderHint(Poppler::Document::TextAntialiasing);
-    document->setPaperColor(Qt::white);
-    return std::unique_ptr<PdfImageRep>(new PdfImageRep(std::move(document)));
+    return std::unique_ptr<PdfImageRep>(new PdfImageRep(std::move(pages)));
 }
 
 int PdfImageRep::pageCount() const
 {
-    return m_document->numPages();
+    return m_pages->pageCount();
 }
 
 void PdfImageRep::setCurrentPage(int page)
@@ -36,6 +49,5 @@ void PdfImageRep::setCurrentPage(int page)
 
 QImage PdfImageRep::image() const
 {
-    const std::unique_ptr<Poppler::Page> page = m_document->page(m_currentPage);
-    return page ? page->renderToImage(kPointsPerInch, kPointsPerInch) : QImage();
+    return m_pages->renderPage(m_currentPage);
 }

@@ -5,9 +5,7 @@
 
 #include <memory>
 
-namespace Poppler {
-class Document;
-}
+class PdfPages;
 
 // The pages of a PDF document as pictures, one current page at a time, drawn at one pixel per point
 // (72 dots per inch) on white, so a page's picture has the page's size in points.
@@ -26,8 +24,8 @@ public:
     QImage image() const;
 
 private:
-    explicit PdfImageRep(std::unique_ptr<Poppler::Document> document);
+    explicit PdfImageRep(std::unique_ptr<PdfPages> pages);
 
-    std::unique_ptr<Poppler::Document> m_document;
+    std::unique_ptr<PdfPages> m_pages;
     int m_currentPage = 0;
 };

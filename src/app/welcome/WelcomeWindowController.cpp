@@ -214,10 +214,15 @@ int WelcomeWindowController::calcFontSizeToFitRect(const QString& text, const QS
     if (const qreal advance = reference.horizontalAdvance(text); advance > 0)
         scale = std::min(scale, width / advance);
     int size = int(std::clamp(kReferenceSize * scale, double(kSmallest - 1), double(kLargest)));
-    while (size < kLargest && fits(size + 1))
-        ++size;
-    while (size >= kSmallest && !fits(size))
-        --size;
+    // The guess itself is tried first, so a guess one too large costs no size above it.
+    if (size < kSmallest || fits(size)) {
+        while (size < kLargest && fits(size + 1))
+            ++size;
+    } else {
+        do
+            --size;
+        while (size >= kSmallest && !fits(size));
+    }
     return size;
 }
 
