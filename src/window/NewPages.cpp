@@ -51,16 +51,6 @@ QString templatePath(const QString& category, const QString& name)
         .filePath(category + u'/' + name);
 }
 
-// Moves the file onto the target, replacing it; the source stays when the move fails.
-bool moveReplacing(const QString& from, const QString& to)
-{
-    if (!QFileInfo::exists(from))
-        return false;
-    if (QFileInfo::exists(to))
-        QFile::remove(to);
-    return QFile::rename(from, to);
-}
-
 // Sets the three inheritance markers of a new page and its title.
 void stampNewPage(const QString& sourcePath, int baseTemplate, int inherit, const QString& title)
 {
@@ -116,7 +106,7 @@ bool SKTWindowController::zipDoc(const QString& documentPath, const QString& sou
         QFile::remove(packed);
         return false;
     }
-    return moveReplacing(packed, documentPath);
+    return DataCentre::moveReplacing(packed, documentPath);
 }
 
 QString SKTWindowController::prepAndRenameDoc(const QString& sourcePath, const QString& newFileName) const

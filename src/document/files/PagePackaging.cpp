@@ -36,16 +36,6 @@ void moveFile(const QDir& from, const QString& fromName, const QDir& to, const Q
     QFile::rename(from.filePath(fromName), to.filePath(toName));
 }
 
-// Moves the file onto the target, replacing it; the source stays when the move fails.
-bool moveReplacing(const QString& from, const QString& to)
-{
-    if (!QFileInfo::exists(from))
-        return false;
-    if (QFileInfo::exists(to))
-        QFile::remove(to);
-    return QFile::rename(from, to);
-}
-
 // The page file at the root of an unpacked package: the one named after the package, else the first by
 // name.
 QString unpackedPageFile(const QDir& folder, const QString& name)
@@ -63,6 +53,15 @@ QString unpackedPageFile(const QDir& folder, const QString& name)
 } // namespace
 
 namespace DataCentre {
+
+bool moveReplacing(const QString& from, const QString& to)
+{
+    if (!QFileInfo::exists(from))
+        return false;
+    if (QFileInfo::exists(to))
+        QFile::remove(to);
+    return QFile::rename(from, to);
+}
 
 bool packageDocument(const QString& pageFolderPath, const QString& pageDocumentPath)
 {

@@ -6,6 +6,9 @@
 // page document into a page of a website folder.
 namespace DataCentre {
 
+// Moves the file onto the target, replacing it; the source stays when the move fails.
+bool moveReplacing(const QString& from, const QString& to);
+
 // Packs the page folder (a path without extension), the page file and the screenshots beside it into the
 // page document at the path, in the flat layout; false, with the document at the path as it was, when the
 // package cannot be written.
