@@ -260,15 +260,7 @@ TEST_F(WidgetPageTest, NavigationCarouselGalleryAndPanelsWorkInABrowser)
     if (!QFileInfo::exists(Chromium::kPath))
         GTEST_SKIP() << "Chromium is not installed";
     // The browser has no network here: the public libraries are read from this machine's copies.
-    const struct {
-        const char* cdn;
-        const char* local;
-    } libraries[] = {
-        {"https://code.jquery.com/jquery-2.2.2.min.js", "jquery-2.2.2.min.js"},
-        {"https://maxcdn.bootstrapcdn.com/bootstrap/3.3.4/css/bootstrap.min.css", "bootstrap.min.css"},
-        {"https://maxcdn.bootstrapcdn.com/bootstrap/3.3.4/js/bootstrap.min.js", "bootstrap.min.js"},
-    };
-    for (const auto& library : libraries) {
+    for (const Chromium::PublicLibrary& library : Chromium::kPublicLibraries) {
         const QString local = PageLibraries::sourceOf(QString::fromLatin1(library.local));
         if (local.isNull())
             GTEST_SKIP() << "no copy of " << library.local << " on this machine";

@@ -123,15 +123,7 @@ QString pageText(const QString& path)
 // False when a copy is missing here.
 bool useLocalLibraries(QString& page)
 {
-    const struct {
-        const char* cdn;
-        const char* local;
-    } libraries[] = {
-        {"https://code.jquery.com/jquery-2.2.2.min.js", "jquery-2.2.2.min.js"},
-        {"https://maxcdn.bootstrapcdn.com/bootstrap/3.3.4/css/bootstrap.min.css", "bootstrap.min.css"},
-        {"https://maxcdn.bootstrapcdn.com/bootstrap/3.3.4/js/bootstrap.min.js", "bootstrap.min.js"},
-    };
-    for (const auto& library : libraries) {
+    for (const Chromium::PublicLibrary& library : Chromium::kPublicLibraries) {
         const QString local = PageLibraries::sourceOf(QString::fromLatin1(library.local));
         if (local.isNull())
             return false;
@@ -140,22 +132,14 @@ bool useLocalLibraries(QString& page)
     return true;
 }
 
-// Once the page and its pictures have loaded, writes the rectangles of the elements the selectors find
-// into the page as "x y width height" lines, and whether each picture has pixels.
-QString geometryProbe(const QStringList& selectors)
+// A script that, once the page and its pictures have loaded, runs the body (which fills the array `lines`)
+// and writes the lines into the page, where probedRects finds them.
+QString probeScript(const QString& body)
 {
-    QStringList quoted;
-    for (const QString& selector : selectors)
-        quoted << u'"' + selector + u'"';
     return QStringLiteral(R"~(<script>
 window.addEventListener('load', function() {
-  var lines = [%1].map(function(selector) {
-    var element = document.querySelector(selector);
-    if (!element) return selector + ' missing';
-    var r = element.getBoundingClientRect();
-    var loaded = element.tagName === 'IMG' ? (element.complete && element.naturalWidth > 0) : true;
-    return [r.left + window.scrollX, r.top + window.scrollY, r.width, r.height, loaded].join(' ');
-  });
+  var lines = [];
+%1
   var probe = document.createElement('pre');
   probe.id = 'probe';
   probe.textContent = lines.join('\n');
@@ -163,7 +147,25 @@ window.addEventListener('load', function() {
 });
 </script>
 )~")
-        .arg(quoted.join(u", "));
+        .arg(body);
+}
+
+// Writes the rectangles of the elements the selectors find as "x y width height" lines, and whether each
+// picture has pixels.
+QString geometryProbe(const QStringList& selectors)
+{
+    QStringList quoted;
+    for (const QString& selector : selectors)
+        quoted << u'"' + selector + u'"';
+    return probeScript(QStringLiteral(R"~(
+  lines = [%1].map(function(selector) {
+    var element = document.querySelector(selector);
+    if (!element) return selector + ' missing';
+    var r = element.getBoundingClientRect();
+    var loaded = element.tagName === 'IMG' ? (element.complete && element.naturalWidth > 0) : true;
+    return [r.left + window.scrollX, r.top + window.scrollY, r.width, r.height, loaded].join(' ');
+  });)~")
+                           .arg(quoted.join(u", ")));
 }
 
 QList<QRectF> probedRects(const QString& dom, qsizetype expected, QStringList* loaded = nullptr)
@@ -495,16 +497,14 @@ DragIconView* libraryItem(const SKTWindowController& window, const QString& code
     return nullptr;
 }
 
-// Once the page has loaded, writes the rectangle of the innermost element holding the text and that of the
-// section column around it, "x y width height" each.
+// Writes the rectangle of the innermost element holding the text and that of the section column around it,
+// "x y width height" each.
 QString columnProbe(const QString& text)
 {
-    return QStringLiteral(R"~(<script>
-window.addEventListener('load', function() {
+    return probeScript(QStringLiteral(R"~(
   var holders = Array.prototype.filter.call(document.querySelectorAll('body *'), function(element) {
     return element.textContent.trim() === '%1' && element.children.length === 0;
   });
-  var lines = [];
   if (holders.length === 1) {
     var column = holders[0].closest('[class*="col-"]');
     [holders[0], column].forEach(function(element) {
@@ -512,15 +512,8 @@ window.addEventListener('load', function() {
       var r = element.getBoundingClientRect();
       lines.push([r.left, r.top + window.scrollY, r.width, r.height, true].join(' '));
     });
-  }
-  var probe = document.createElement('pre');
-  probe.id = 'probe';
-  probe.textContent = lines.join('\n');
-  document.body.appendChild(probe);
-});
-</script>
-)~")
-        .arg(text);
+  })~")
+                           .arg(text));
 }
 
 TEST_F(DesignRoadTest, AResponsivePageGetsASectionAndATextBoxFromTheLibraryAndShowsTheTextInTheColumn)
