@@ -1,6 +1,7 @@
 #include "model/ArchivedImage.h"
 
 #include "model/DataBlock.h"
+#include "model/PendingImage.h"
 
 namespace GraphicProperties {
 
@@ -13,6 +14,8 @@ QImage unarchivedImage(const QVariant& value)
 {
     if (value.typeId() == QMetaType::QImage)
         return value.value<QImage>();
+    if (value.metaType() == QMetaType::fromType<PendingImage>())
+        return value.value<PendingImage>().image();
     return unarchivedValue(value, QImage());
 }
 

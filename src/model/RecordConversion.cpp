@@ -173,7 +173,12 @@ const RecordKeyTable<TransformView>& imageKeyTable()
             flagWhenSet<R>("retinaFlag", &R::retinaFlag),
             string<R>("imageName", &R::imageName),
             string<R>("imageType", &R::imageType),
-            custom<R>("contents", [](R& r) { return QVariant(r.image()); }),
+            // A picture still decoding travels as such, so that the conversion never waits for it.
+            custom<R>("contents",
+                      [](R& r) {
+                          return r.pendingImage().isPending() ? QVariant::fromValue(r.pendingImage())
+                                                              : QVariant(r.image());
+                      }),
             custom<R>("maskImage", [](R& r) { return QVariant(r.maskImage()); }),
             custom<R>("imageLastModDate",
                       [](R& r) {

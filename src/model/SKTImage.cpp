@@ -50,6 +50,10 @@ const GraphicPropertyTable& SKTImage::propertyTable() const
             custom<I>(
                 "contents",
                 [](I& i, const QVariant* v) {
+                    if (v && v->metaType() == QMetaType::fromType<PendingImage>()) {
+                        i.setPendingInputImage(v->value<PendingImage>());
+                        return;
+                    }
                     const QImage picture = v ? unarchivedImage(*v) : QImage();
                     if (!picture.isNull())
                         i.setInputImage(picture);
@@ -139,7 +143,7 @@ std::shared_ptr<SKTGraphic> SKTImage::newGraphicOfSameKind() const
 std::shared_ptr<SKTGraphic> SKTImage::copy() const
 {
     std::shared_ptr<SKTGraphic> graphic = SKTGraphic::copy();
-    static_cast<SKTImage*>(graphic.get())->m_contents = m_contents.copy();
+    static_cast<SKTImage*>(graphic.get())->m_contents = _contents().copy();
     return graphic;
 }
 
@@ -147,7 +151,8 @@ bool SKTImage::initWithProperties(const GraphicPropertyDictionary& properties)
 {
     if (!SKTGraphic::initWithProperties(properties))
         return false;
-    set_contents(reflectedInput());
+    if (!m_pendingInputImage.isPending())
+        set_contents(reflectedInput());
     QRectF original = bounds();
     if (reflection() != 0.0)
         original.setHeight(std::trunc(original.height() / (reflection() + 1.0)));
@@ -168,9 +173,44 @@ void SKTImage::setFilePath(const QString& path)
     set_contents(QImage(QDir::cleanPath(path)));
 }
 
+QImage SKTImage::_contents() const
+{
+    settlePendingPicture();
+    return m_contents;
+}
+
 void SKTImage::set_contents(const QImage& picture)
 {
+    settlePendingPicture();
     storeValue(m_contents, picture, QStringLiteral("_contents"));
+}
+
+QImage SKTImage::inputImage() const
+{
+    settlePendingPicture();
+    return m_inputImage;
+}
+
+void SKTImage::setInputImage(const QImage& picture)
+{
+    settlePendingPicture();
+    storeValue(m_inputImage, picture, QStringLiteral("inputImage"));
+}
+
+void SKTImage::setPendingInputImage(const PendingImage& picture)
+{
+    m_pendingInputImage = picture;
+    m_inputImage = QImage();
+    m_contents = QImage();
+}
+
+void SKTImage::settlePendingPicture() const
+{
+    if (!m_pendingInputImage.isPending())
+        return;
+    m_inputImage = m_pendingInputImage.image();
+    m_pendingInputImage = {};
+    m_contents = reflectedInput();
 }
 
 void SKTImage::setFlippedHorizontally(bool flipped)
@@ -223,7 +263,7 @@ QSizeF SKTImage::inputImageSize() const
 void SKTImage::makeNaturalSize()
 {
     const QRectF b = bounds();
-    setBounds(QRectF(b.topLeft(), m_contents.deviceIndependentSize()));
+    setBounds(QRectF(b.topLeft(), _contents().deviceIndependentSize()));
     setFlippedHorizontally(false);
     setFlippedVertically(false);
 }

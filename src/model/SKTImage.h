@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PendingImage.h"
 #include "model/SKTGraphic.h"
 
 #include <QImage>
@@ -28,14 +29,18 @@ public:
     void setFilePath(const QString& path);
 
     // ---- Pictures
-    QImage _contents() const { return m_contents; }
+    QImage _contents() const;
     void set_contents(const QImage& picture);
     bool isFlippedHorizontally() const { return m_flippedHorizontally; }
     void setFlippedHorizontally(bool flipped);
     bool isFlippedVertically() const { return m_flippedVertically; }
     void setFlippedVertically(bool flipped);
 
-    SKT_GRAPHIC_PROPERTY(QImage, inputImage, setInputImage)
+    QImage inputImage() const;
+    void setInputImage(const QImage& picture);
+    // A picture still decoding: it becomes the source picture, and the drawn picture follows from it, when
+    // either is first asked for.
+    void setPendingInputImage(const PendingImage& picture);
     SKT_GRAPHIC_PROPERTY(QImage, maskImage, setMaskImage)
     // The bounds without the reflection band.
     SKT_GRAPHIC_PROPERTY(QRectF, originalImageRect, setOriginalImageRect)
@@ -83,7 +88,12 @@ private:
     // The callout outline in the points of a picture of `size`.
     QPainterPath bubbleClip(const QSizeF& size, bool flippedView);
 
-    QImage m_contents;
+    // Settles a pending picture into the source and drawn pictures; quietly, as nothing was changed.
+    void settlePendingPicture() const;
+
+    mutable QImage m_inputImage;
+    mutable PendingImage m_pendingInputImage;
+    mutable QImage m_contents;
     bool m_flippedHorizontally = false;
     bool m_flippedVertically = false;
 };

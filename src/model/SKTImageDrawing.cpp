@@ -141,7 +141,7 @@ void SKTImage::drawContentsInView(DrawingView& view, bool)
     // The shadow set for the picture ends with this graphic.
     view.save();
     bezierPathForDrawing(&view);
-    const QImage picture = m_contents;
+    const QImage picture = _contents();
     if (slideShowNumber() == kNoNumber && Drawing::isDrawable(picture)) {
         const QSizeF size = picture.deviceIndependentSize();
         const QRectF pictureRect(QPointF(), size);

@@ -4,13 +4,18 @@
 
 #include "model/ArchivedImage.h"
 #include "model/PlainGraphicContext.h"
+#include "model/SKTImage.h"
 #include "model/records/LineView.h"
 #include "platform/Format.h"
 #include "profile/DataCentre.h"
 
 #include <gtest/gtest.h>
 
+#include <QPromise>
+#include <QSemaphore>
 #include <QTimeZone>
+
+#include <thread>
 
 namespace {
 
@@ -211,6 +216,45 @@ TEST_F(RecordConversionTest, ImageBoundsGrowByTheReflectionUpToTheFullHeight)
             << c.reflection;
         EXPECT_EQ(d.value("reflection"), QString::fromLatin1(c.reflectionText));
     }
+}
+
+// An opened page's pictures decode on the pool while the rest of the page is read: the conversion into
+// graphics passes a picture still decoding along, and the graphic settles it when it is first asked for.
+TEST_F(RecordConversionTest, APictureStillDecodingReachesTheGraphicWithoutWaitingForIt)
+{
+    QPromise<QImage> decoding;
+    decoding.start();
+    // Should the conversion wait, this ends the wait with no picture, so the test fails rather than hangs.
+    QSemaphore converted;
+    std::thread watchdog([&] {
+        if (!converted.tryAcquire(1, 5000)) {
+            decoding.addResult(QImage());
+            decoding.finish();
+        }
+    });
+    auto record = loadedImageRecord();
+    record->setFrame(QRectF(0, 0, 40, 20));
+    record->setReflection(0.5f);
+    record->setPendingImage(PendingImage(decoding.future()));
+    const GraphicList graphics = SKTGraphic::graphicsWithProperties({record}, QStringLiteral("index"));
+    const bool waited = decoding.future().isFinished();
+    QImage picture(40, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    if (!waited) {
+        decoding.addResult(picture);
+        decoding.finish();
+    }
+    converted.release();
+    watchdog.join();
+
+    EXPECT_FALSE(waited);
+    ASSERT_EQ(graphics.size(), 1);
+    const auto& image = static_cast<const SKTImage&>(*graphics.first());
+    EXPECT_EQ(image.inputImage(), picture);
+    // The drawn picture follows: the picture and half of it again as its reflection.
+    EXPECT_EQ(image._contents().size(), QSize(40, 30));
+    // The record reads the same decoded picture.
+    EXPECT_EQ(record->image(), picture);
 }
 
 TEST_F(RecordConversionTest, MoveLockOfTwoLocksTextButNotImages)

@@ -30,11 +30,6 @@ QString lastMetaValue(const QString& path, Text marker, Text close, bool keepSho
     return value;
 }
 
-bool fileContains(const QString& path, Text marker)
-{
-    return PageText::read(path).contains(marker);
-}
-
 QString withoutTrailingBlanks(const QString& text)
 {
     qsizetype end = text.size();
@@ -121,37 +116,50 @@ QString grabCustomHeaderCode(const QString& path)
 
 QString grabPublishExt(const QString& path)
 {
-    return grabMiddleString(Trailer::publishExt.start, Trailer::publishExt.end, PageText::read(path));
+    return grabMarkerFlags(PageText::read(path)).publishExt;
 }
 
 bool isBootStrapBeingUsed(const QString& path)
 {
-    return fileContains(path, Head::bootstrapStyleSheet);
+    return grabMarkerFlags(PageText::read(path)).bootstrapUsed;
 }
 
 bool grabBaseTemplateStatusFlag(const QString& path)
 {
-    return fileContains(path, Trailer::useBaseTemplate);
+    return grabMarkerFlags(PageText::read(path)).useBaseTemplate;
 }
 
 bool grabInheritMetadataFlag(const QString& path)
 {
-    return fileContains(path, Trailer::inheritMetadata);
+    return grabMarkerFlags(PageText::read(path)).inheritMetadata;
 }
 
 bool grabInheritCustomHeadercodeFlag(const QString& path)
 {
-    return fileContains(path, Trailer::inheritCustomHeader);
+    return grabMarkerFlags(PageText::read(path)).inheritCustomHeaderCode;
 }
 
 bool grabRotateCanvas90Flag(const QString& path)
 {
-    return fileContains(path, Trailer::rotateCanvas90);
+    return grabMarkerFlags(PageText::read(path)).rotateCanvas90;
 }
 
 bool grabDuplicateBaseTemplateStatusFlag(const QString& path)
 {
-    return fileContains(path, Trailer::baseTemplateDuplicated);
+    return grabMarkerFlags(PageText::read(path)).baseTemplateDuplicated;
+}
+
+PageMarkerFlags grabMarkerFlags(const QString& text)
+{
+    PageMarkerFlags flags;
+    flags.useBaseTemplate = text.contains(Trailer::useBaseTemplate);
+    flags.inheritMetadata = text.contains(Trailer::inheritMetadata);
+    flags.inheritCustomHeaderCode = text.contains(Trailer::inheritCustomHeader);
+    flags.rotateCanvas90 = text.contains(Trailer::rotateCanvas90);
+    flags.baseTemplateDuplicated = text.contains(Trailer::baseTemplateDuplicated);
+    flags.bootstrapUsed = text.contains(Head::bootstrapStyleSheet);
+    flags.publishExt = grabMiddleString(Trailer::publishExt.start, Trailer::publishExt.end, text);
+    return flags;
 }
 
 bool grabCenterFlag(const QString& text)

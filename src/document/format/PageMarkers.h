@@ -33,6 +33,19 @@ bool grabDuplicateBaseTemplateStatusFlag(const QString& path);
 
 // Readers of page text in memory.
 
+// The markers a page text holds, read from text the opener has in hand: the same facts as the readers of
+// a page file above.
+struct PageMarkerFlags {
+    bool useBaseTemplate = false;
+    bool inheritMetadata = false;
+    bool inheritCustomHeaderCode = false;
+    bool rotateCanvas90 = false;
+    bool baseTemplateDuplicated = false;
+    bool bootstrapUsed = false;
+    // Empty when it is not recorded.
+    QString publishExt;
+};
+PageMarkerFlags grabMarkerFlags(const QString& text);
 bool grabCenterFlag(const QString& text);
 bool grabManualPageWidthFlag(const QString& text);
 // The text between the first `start` and the first `end` after it; empty when either is missing.

@@ -17,6 +17,7 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -181,7 +182,10 @@ std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QStri
     r.setBorderHexColorString(borderColorOf(rule));
     r.setImageName(imageName);
     r.setImageType(imageType);
-    r.setImage(SKTDocument::retrieveImageFile(pagePath, imageName, imageType));
+    // Decoding is most of reading a page of photographs: it runs on the pool while the page is read on.
+    r.setPendingImage(PendingImage(QtConcurrent::run([pagePath, imageName, imageType] {
+        return SKTDocument::retrieveImageFile(pagePath, imageName, imageType);
+    })));
     r.setManualLayerIndex(rule.integer(P::manualLayerIndex, 0));
     r.setBubbleFlag(rule.integer(P::bubbleFlag, 0));
     r.setBubbleShape(rule.string(P::bubbleShape, QStringLiteral("")));

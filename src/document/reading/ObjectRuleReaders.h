@@ -23,8 +23,8 @@ std::shared_ptr<OuterSlideShow> readSlideshow(const PageObjectRule& rule, int co
 std::shared_ptr<GalleryGridView> readGalleryGrid(const PageObjectRule& rule, int countSoFar);
 std::shared_ptr<TableGridView> readTableGrid(const PageObjectRule& rule, int countSoFar);
 std::shared_ptr<LineView> readLine(const PageObjectRule& rule);
-// With its picture (and mask) from the page folder of the page file; none when the rule names a picture
-// file that is not a plain name and type in that folder.
+// With its picture (and mask) from the page folder of the page file, the picture still decoding on the
+// pool; none when the rule names a picture file that is not a plain name and type in that folder.
 std::shared_ptr<TransformView> readImage(const PageObjectRule& rule, const QString& pagePath);
 // A formatted snippet is read as a text box; a plain one is shown as a grey box of code.
 std::shared_ptr<myTextView> readSnippet(SKTDocument& document, const PageObjectRule& rule,

@@ -239,7 +239,8 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
     // Reset.
     setDocumentChangedCounter(0);
     setIgnoreImageSaveErrorFlag(false);
-    setUsingBootStrapFlag(DataCentre::isBootStrapBeingUsed(pagePath));
+    const DataCentre::PageMarkerFlags markers = DataCentre::grabMarkerFlags(source);
+    setUsingBootStrapFlag(markers.bootstrapUsed);
     PageRecords& records = pageRecords();
     records.clearKindLists();
     load.ownSettings = takesOwnSettings(*this, pageName);
@@ -285,7 +286,7 @@ ElementRecordList SKTDocument::presentObjects(const QString& source, const QStri
     PageLoading::readBodyPart(load, bodyPart, oldCells);
 
     // The page's own objects.
-    const bool duplicated = DataCentre::grabDuplicateBaseTemplateStatusFlag(pagePath);
+    const bool duplicated = markers.baseTemplateDuplicated;
     const auto texts = pageOwnRecords(records.textViewArray, pageName, duplicated);
     const auto images = pageOwnRecords(records.imageViewArray, pageName, duplicated);
     const auto snippets = pageOwnRecords(records.htmlSnippetArray, pageName, duplicated);

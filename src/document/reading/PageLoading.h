@@ -24,8 +24,6 @@ struct PageLoad {
     bool formPage = false;
     // A background picture was read for the page: its colour then stays.
     bool backgroundImageRead = false;
-    // The image rules of the style part, read together once the part is scanned.
-    QList<PageObjectRule> imageRules = {};
 };
 
 namespace PageLoading {

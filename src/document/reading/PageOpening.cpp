@@ -254,12 +254,16 @@ DocumentResult SKTDocument::refreshDocument()
     if (!located || !QFileInfo(pagePath()).isFile())
         return failToOpen(QStringLiteral("The page document could not be unpacked or holds no page file."));
 
-    // Page settings from the markers.
-    setInheritCustomHeaderCodeFlag(DataCentre::grabInheritCustomHeadercodeFlag(pagePath()) ? 1 : 0);
-    setInheritMetadataFlag(DataCentre::grabInheritMetadataFlag(pagePath()) ? 1 : 0);
-    setUseBaseTemplateFlag(DataCentre::grabBaseTemplateStatusFlag(pagePath()) ? 1 : 0);
-    m_canvasState.canvasRotation = DataCentre::grabRotateCanvas90Flag(pagePath()) ? 90 : 0;
-    setPublishExt(DataCentre::grabPublishExt(pagePath()));
+    // The text, read once; page settings from its markers.
+    QString text = PageText::read(pagePath());
+    if (text.isNull())
+        return failToOpen(QStringLiteral("The page file could not be read."));
+    const DataCentre::PageMarkerFlags markers = DataCentre::grabMarkerFlags(text);
+    setInheritCustomHeaderCodeFlag(markers.inheritCustomHeaderCode ? 1 : 0);
+    setInheritMetadataFlag(markers.inheritMetadata ? 1 : 0);
+    setUseBaseTemplateFlag(markers.useBaseTemplate ? 1 : 0);
+    m_canvasState.canvasRotation = markers.rotateCanvas90 ? 90 : 0;
+    setPublishExt(markers.publishExt);
     const bool baseTemplatePage = page.pageFileName == kBaseTemplateFile;
     if (baseTemplatePage) {
         setInheritCustomHeaderCodeFlag(0);
@@ -274,11 +278,8 @@ DocumentResult SKTDocument::refreshDocument()
         result.missingFonts = replacedFontFamilies();
     }
 
-    // The text, with old profile data moved into keyed blocks first; the text is read again afterwards,
-    // so what was moved is what the page holds from now on.
-    QString text = PageText::read(pagePath());
-    if (text.isNull())
-        return failToOpen(QStringLiteral("The page file could not be read."));
+    // Old profile data is moved into keyed blocks first; the text is read again afterwards, so what was
+    // moved is what the page holds from now on.
     if (DataCentre::oldDovrinprofileFlag(text)) {
         setPageOfficialName(DataCentre::migrateOldProfileData(pagePath()).pageTitle);
         const QString migrated = PageText::read(pagePath());

@@ -11,9 +11,6 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QtConcurrent/QtConcurrentMap>
-
-#include <exception>
 
 // The style part of a stored page: the head's meta lines and one object rule per line.
 
@@ -84,43 +81,17 @@ const RuleKind kRuleKinds[] = {
      [](PageLoad& load, const PageObjectRule& rule) {
          load.document.pageRecords().lineArray.append(ObjectRuleReaders::readLine(rule));
      }},
-    // Image rules wait for readImageRules, which decodes their pictures side by side.
-    {Rule::image, false, [](PageLoad& load, const PageObjectRule& rule) { load.imageRules.append(rule); }},
+    {Rule::image, false,
+     [](PageLoad& load, const PageObjectRule& rule) {
+         if (auto record = ObjectRuleReaders::readImage(rule, load.pagePath))
+             load.document.pageRecords().imageViewArray.append(std::move(record));
+     }},
     {Rule::snippet, false,
      [](PageLoad& load, const PageObjectRule& rule) {
          load.document.pageRecords().htmlSnippetArray.append(
              ObjectRuleReaders::readSnippet(load.document, rule, load.pageName));
      }},
 };
-
-// The image records of the rules in their order, each picture decoded on a thread of its own: decoding is
-// most of reading a page of photographs. The first rule that cannot be read fails the page, as it would
-// read one after another.
-void readImageRules(PageLoad& load)
-{
-    struct Reading {
-        std::shared_ptr<TransformView> record;
-        std::exception_ptr error;
-    };
-    const QString pagePath = load.pagePath;
-    const QList<Reading> readings =
-        QtConcurrent::blockingMapped(load.imageRules, [pagePath](const PageObjectRule& rule) {
-            Reading reading;
-            try {
-                reading.record = ObjectRuleReaders::readImage(rule, pagePath);
-            } catch (...) {
-                reading.error = std::current_exception();
-            }
-            return reading;
-        });
-    load.imageRules.clear();
-    for (const Reading& reading : readings) {
-        if (reading.error)
-            std::rethrow_exception(reading.error);
-        if (reading.record)
-            load.document.pageRecords().imageViewArray.append(reading.record);
-    }
-}
 
 QString pageFolderOf(const QString& pagePath)
 {
@@ -148,7 +119,6 @@ void readStylePart(PageLoad& load, const QString& stylePart)
         if (load.ownSettings && line.contains(Style::backgroundImageRule))
             readBackgroundImage(load);
     }
-    readImageRules(load);
 }
 
 void readOldTables(PageLoad& load, const QString& stylePart, myTextViewList& cells)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/records/ElementRecord.h"
+#include "model/PendingImage.h"
 #include "model/records/RecordBoxModel.h"
 
 #include <QDateTime>
@@ -26,7 +27,11 @@ public:
     }
 
     // ---- Picture
-    ELEMENT_RECORD_FIELD(QImage, image, setImage)
+    const QImage& image() const { return m_image.image(); }
+    void setImage(const QImage& image) { m_image.setImage(image); }
+    // A picture still decoding; image() waits for it.
+    void setPendingImage(const PendingImage& pending) { m_image.setPending(pending); }
+    const PendingImage& pendingImage() const { return m_image.pending(); }
     // "image", a number and the extension; the number orders slideshow images.
     ELEMENT_RECORD_FIELD(QString, imageName, setImageName)
     ELEMENT_RECORD_FIELD(QString, imageType, setImageType)
@@ -101,6 +106,9 @@ public:
     ELEMENT_RECORD_FIELD(int, sectionNumber, setSectionNumber)
     ELEMENT_RECORD_FIELD(int, sectionRowSpot, setSectionRowSpot)
     ELEMENT_RECORD_FIELD(int, sectionColumnSpot, setSectionColumnSpot)
+
+private:
+    DeferredImage m_image;
 };
 
 Q_DECLARE_METATYPE(TransformViewList)
