@@ -1,5 +1,7 @@
 // Times launching Velk to its first shown window against launching LaunchBareWindow (an empty
-// QMainWindow), each a fresh process started from here, in turns within the same run. A launch ends when
+// QMainWindow), each a fresh process started from here, in turns within the same run. A second row sets
+// Velk against the bare window with a line of text and a menu bar, which pays for fonts as any window with
+// text does. A launch ends when
 // the child's first window is exposed. Both children get a throw-away configuration and temporary folder,
 // and one launch of each goes untimed first, so every timed launch finds the font configuration's cache
 // as a user's second launch does. The platform is the environment's (offscreen when none is named).
@@ -77,15 +79,20 @@ int main(int argc, char** argv)
     const QString velk = QCoreApplication::applicationFilePath();
     const QString bare = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("LaunchBareWindow"));
     timedLaunch(velk, {QString::fromLatin1(kVelkChild)}, environment);
+    const QStringList withText = {QStringLiteral("--text")};
     timedLaunch(bare, {}, environment);
+    timedLaunch(bare, withText, environment);
     Bench::Times velkLaunches;
     Bench::Times bareLaunches;
+    Bench::Times textLaunches;
     for (int run = 0; run < runs; ++run) {
         velkLaunches.add(timedLaunch(velk, {QString::fromLatin1(kVelkChild)}, environment));
         bareLaunches.add(timedLaunch(bare, {}, environment));
+        textLaunches.add(timedLaunch(bare, withText, environment));
     }
     std::printf("LaunchBench: %d runs, platform %s\n", runs,
                 qPrintable(environment.value(QStringLiteral("QT_QPA_PLATFORM"))));
     Bench::printRow("launch to first window", velkLaunches, bareLaunches, "bare");
+    Bench::printRow("launch to first window", velkLaunches, textLaunches, "text");
     return 0;
 }
