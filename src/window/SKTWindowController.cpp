@@ -418,7 +418,11 @@ void SKTWindowController::updateDocumentColor(const QBrush& color, const QString
 
 void SKTWindowController::refreshPageBackgroundColor()
 {
-    if (m_document)
+    // A page with a background picture shows it: the canvas's brush is what the next save writes the
+    // background from, so a plain colour here would drop the picture from the page.
+    if (m_document && m_document->backgroundImageFlag() > 0 && !m_document->backgroundImage().isNull())
+        updateDocumentColor(QBrush(m_document->backgroundImage()), QString());
+    else if (m_document)
         updateDocumentColor(m_document->pageColor(), m_document->pageColorHexString());
     resetZoomScrollViewSize();
     if (!m_document || !m_document->openingFromWebsiteFlag())
