@@ -36,23 +36,24 @@ void moveFile(const QDir& from, const QString& fromName, const QDir& to, const Q
     QFile::rename(from.filePath(fromName), to.filePath(toName));
 }
 
-// The page file at the root of an unpacked package: the one named after the package, else the first by
-// name.
-QString unpackedPageFile(const QDir& folder, const QString& name)
-{
-    const QStringList extensions{QStringLiteral("html"), QStringLiteral("php")};
-    for (const QString& extension : extensions) {
-        if (QFileInfo(folder.filePath(name + u'.' + extension)).isFile())
-            return folder.filePath(name + u'.' + extension);
-    }
-    const QStringList pages =
-        folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.php")}, QDir::Files, QDir::Name);
-    return pages.isEmpty() ? QString() : folder.filePath(pages.first());
-}
-
 } // namespace
 
 namespace DataCentre {
+
+QString pageFileIn(const QString& folder, const QString& baseName, const QStringList& extensions)
+{
+    const QDir dir(folder);
+    for (const QString& extension : extensions) {
+        const QString named = baseName + u'.' + extension;
+        if (QFileInfo(dir.filePath(named)).isFile())
+            return named;
+    }
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files, QDir::Name)) {
+        if (extensions.contains(file.suffix()))
+            return file.fileName();
+    }
+    return {};
+}
 
 bool moveReplacing(const QString& from, const QString& to)
 {
@@ -148,10 +149,12 @@ bool copyPageDocument(const QString& sourcePath, const QString& targetPath)
     UploadFTPS transfer;
     if (!unpacking.isValid() || !transfer.unzipDocument(sourcePath, unpacking.path()))
         return false;
-    const QString page = unpackedPageFile(QDir(unpacking.path()), QFileInfo(sourcePath).completeBaseName());
+    const QString page = pageFileIn(unpacking.path(), QFileInfo(sourcePath).completeBaseName(),
+                                    {QStringLiteral("html"), QStringLiteral("php")});
     if (page.isEmpty())
         return false;
-    const QFileInfo renamed(renameUnpackedPage(page, QFileInfo(targetPath).completeBaseName()));
+    const QFileInfo renamed(renameUnpackedPage(QDir(unpacking.path()).filePath(page),
+                                               QFileInfo(targetPath).completeBaseName()));
     if (renamed.fileName().isEmpty())
         return false;
     return transfer.zipDocument_mailchimp(QDir(renamed.path()).filePath(renamed.completeBaseName()),

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Page documents as whole files: packing a page folder with its page file and screenshots, and turning a
 // page document into a page of a website folder.
 namespace DataCentre {
+
+// The page file among the top-level files of a folder: the one named after the base name with one of the
+// extensions, else the first by name with one of them; empty when there is none.
+QString pageFileIn(const QString& folder, const QString& baseName, const QStringList& extensions);
 
 // Moves the file onto the target, replacing it; the source stays when the move fails.
 bool moveReplacing(const QString& from, const QString& to);

@@ -1,5 +1,6 @@
 #include "document/core/DocumentWindow.h"
 #include "document/core/SKTDocument.h"
+#include "document/files/PagePackaging.h"
 #include "document/files/ReceivedPages.h"
 #include "document/format/PageFileFormat.h"
 #include "document/format/PageMarkers.h"
@@ -67,23 +68,6 @@ std::unique_ptr<QTemporaryDir> unpacked(const QString& archive, const QString& b
     return folder;
 }
 
-// The page file among the top-level files of a folder: the one named after the document, else the first
-// by name with one of the extensions.
-QString pageFileIn(const QString& folder, const QString& baseName, const QStringList& extensions)
-{
-    const QDir dir(folder);
-    for (const QString& extension : extensions) {
-        const QString named = baseName + u'.' + extension;
-        if (QFileInfo(dir.filePath(named)).isFile())
-            return named;
-    }
-    for (const QFileInfo& file : dir.entryInfoList(QDir::Files, QDir::Name)) {
-        if (extensions.contains(file.suffix()))
-            return file.fileName();
-    }
-    return {};
-}
-
 void postNotification(SKTDocument& document, const char* name)
 {
     NotificationCenter::defaultCenter().post(QString::fromLatin1(name), &document);
@@ -134,7 +118,7 @@ bool openNestedPackage(SKTDocument& d, const QString& baseName)
             QDir().rmdir(stamp);
         return false;
     }
-    const QString file = pageFileIn(stamp, baseName, {QStringLiteral("html"), QStringLiteral("php")});
+    const QString file = DataCentre::pageFileIn(stamp, baseName, {QStringLiteral("html"), QStringLiteral("php")});
     if (file.isEmpty())
         return false;
     const QFileInfo info(QDir(stamp).filePath(file));
@@ -154,7 +138,7 @@ bool openFlatPackage(SKTDocument& d, const QString& baseName)
         return false;
     const QDir from(unpacking->path());
     const QString extension = d.pageFileExtension();
-    const QString file = pageFileIn(from.path(), baseName, {extension});
+    const QString file = DataCentre::pageFileIn(from.path(), baseName, {extension});
     if (file.isEmpty())
         return false;
 

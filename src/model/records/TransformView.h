@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/records/ElementRecord.h"
 #include "model/PendingImage.h"
+#include "model/records/ElementRecord.h"
 #include "model/records/RecordBoxModel.h"
 
 #include <QDateTime>

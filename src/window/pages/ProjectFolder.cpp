@@ -180,13 +180,13 @@ PageTileRecord readPage(const QString& projectPath, const QString& workingFolder
                 record.pageTitle = DataCentre::grabPageTitle(text);
             }
             record.pageWidth = grabPageWidth(text);
-            record.useBaseTemplateFlag = DataCentre::grabBaseTemplateStatusFlag(sourcePath) ? 1 : 0;
-            record.inheritMetadataFlag = DataCentre::grabInheritMetadataFlag(sourcePath) ? 1 : 0;
-            record.inheritCustomHeaderCodeFlag =
-                DataCentre::grabInheritCustomHeadercodeFlag(sourcePath) ? 1 : 0;
-            const QString recorded = DataCentre::grabPublishExt(sourcePath);
-            if (!recorded.isEmpty())
-                publishExtension = recorded;
+            // The migration leaves the trailer's markers as they were.
+            const DataCentre::PageMarkerFlags markers = DataCentre::grabMarkerFlags(text);
+            record.useBaseTemplateFlag = markers.useBaseTemplate ? 1 : 0;
+            record.inheritMetadataFlag = markers.inheritMetadata ? 1 : 0;
+            record.inheritCustomHeaderCodeFlag = markers.inheritCustomHeaderCode ? 1 : 0;
+            if (!markers.publishExt.isEmpty())
+                publishExtension = markers.publishExt;
         }
     }
     record.pagePublishFileName = base + u'.' + publishExtension;
